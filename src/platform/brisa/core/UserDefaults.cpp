@@ -102,15 +102,21 @@ void UserDefaults::setObject(const QString& key, const QVariant& value)
 {
     {
         QMutexLocker lock(&mutex_);
+        // QSettings keeps an error status for good: after a failed write, a fresh object over
+        // the same cached file retries the unwritten changes and reports only this write.
+        if (settings_->status() != QSettings::NoError)
+            settings_ = makeSettings(std::make_unique<QSettings>(settings_->fileName(),
+                                                                 JsonSettingsFormat::format()));
         if (value.isValid())
             settings_->setValue(key, value);
         else
             settings_->remove(key);
         settings_->sync();
-        if (settings_->status() == QSettings::AccessError) {
+        if (settings_->status() != QSettings::NoError) {
+            const QString path = settings_->fileName();
             qCWarning(defaultsLog).noquote()
-                << QStringLiteral("The settings file \"%1\" could not be written: %2. The change of \"%3\" lasts until the application quits.")
-                       .arg(settings_->fileName(), writeFailureReason(settings_->fileName()), key);
+                << QStringLiteral("The settings file \"%1\" could not be written: %2. The change of \"%3\" is kept in memory and written with the next change that succeeds.")
+                       .arg(path, writeFailureReason(path), key);
         }
     }
     // Observers often read the defaults again: post outside the lock.
