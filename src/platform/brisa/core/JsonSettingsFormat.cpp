@@ -83,6 +83,25 @@ QVariant JsonSettingsFormat::storedValue(const QJsonValue& json)
     return {};
 }
 
+std::optional<double> JsonSettingsFormat::storedNumber(const QVariant& value)
+{
+    switch (value.typeId()) {
+    case QMetaType::Int:
+    case QMetaType::UInt:
+    case QMetaType::Long:
+    case QMetaType::LongLong:
+    case QMetaType::ULong:
+    case QMetaType::ULongLong:
+    case QMetaType::Short:
+    case QMetaType::UShort:
+    case QMetaType::Float:
+    case QMetaType::Double:
+        return value.toDouble();
+    default:
+        return std::nullopt;
+    }
+}
+
 QString JsonSettingsFormat::asidePath(const QString& path)
 {
     const QString stem =

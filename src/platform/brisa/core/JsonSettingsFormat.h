@@ -4,6 +4,8 @@
 #include <QSettings>
 #include <QVariant>
 
+#include <optional>
+
 namespace brisa {
 
 // The QSettings file format of the user defaults: one JSON object whose members are the keys,
@@ -25,6 +27,8 @@ public:
     static QJsonValue jsonValue(const QVariant& value);
     // The stored value of a JSON value; invalid for null.
     static QVariant storedValue(const QJsonValue& json);
+    // A stored number of any numeric type, as a double; none for Booleans, texts and the rest.
+    static std::optional<double> storedNumber(const QVariant& value);
 
     // Where a broken file at `path` is kept aside; never an existing file.
     static QString asidePath(const QString& path);
