@@ -7,5 +7,9 @@
         <source>About %1</source>
         <translation>About %1</translation>
     </message>
+    <message id="TaskUnexpectedFailure">
+        <source>The task stopped unexpectedly: %1</source>
+        <translation>The task stopped unexpectedly: %1</translation>
+    </message>
 </context>
 </TS>
