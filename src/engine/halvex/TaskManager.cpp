@@ -211,6 +211,8 @@ struct TaskManager::State : std::enable_shared_from_this<State> {
 
 TaskManager& TaskManager::shared()
 {
+    // Made first, so that it outlives the manager, whose thread logs to it until joined.
+    KitDebugger::shared();
     static TaskManager manager;
     return manager;
 }
