@@ -171,5 +171,9 @@
         <source>Hide unselected files</source>
         <translation>Hide unselected files</translation>
     </message>
+    <message id="TaskUnexpectedFailure">
+        <source>The task stopped unexpectedly: %1</source>
+        <translation>The task stopped unexpectedly: %1</translation>
+    </message>
 </context>
 </TS>
