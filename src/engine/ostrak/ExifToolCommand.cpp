@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QRandomGenerator>
 #include <QRegularExpression>
 
 namespace ostrak {
@@ -56,8 +57,8 @@ QByteArray cString(const QString& argument)
 
 } // namespace
 
-ExifToolCommand::ExifToolCommand(const ExifToolRequest& request, int id)
-    : id_(id)
+ExifToolCommand::ExifToolCommand(const ExifToolRequest& request, quint64 sequence)
+    : id_(QByteArray::number(sequence) + QByteArray::number(QRandomGenerator::global()->bounded(100000000, 1000000000)))
 {
     for (const QString& argument : request.arguments) {
         const QByteArray line = encodeArgument(argument, valueFiles_, error_);
@@ -76,18 +77,18 @@ ExifToolCommand::ExifToolCommand(const ExifToolRequest& request, int id)
             return;
         bytes_ += line + '\n';
     }
-    bytes_ += "-echo4\n{ready" + QByteArray::number(id_) + " ${status}}\n";
-    bytes_ += "-execute" + QByteArray::number(id_) + '\n';
+    bytes_ += "-echo4\n{ready" + id_ + " ${status}}\n";
+    bytes_ += "-execute" + id_ + '\n';
 }
 
 QByteArray ExifToolCommand::outputMarker() const
 {
-    return "{ready" + QByteArray::number(id_) + "}\n";
+    return "{ready" + id_ + "}\n";
 }
 
 QByteArray ExifToolCommand::errorMarkerPrefix() const
 {
-    return "{ready" + QByteArray::number(id_) + ' ';
+    return "{ready" + id_ + ' ';
 }
 
 QString ExifToolCommand::absolutePath(const QString& path)
@@ -100,6 +101,13 @@ QByteArray ExifToolCommand::encodeArgument(const QString& argument,
                                            std::vector<std::unique_ptr<QTemporaryFile>>& valueFiles,
                                            ExifToolMessage& error)
 {
+    // ExifTool also takes a minus sign (U+2212) for the dash of these.
+    static const QRegularExpression control(QStringLiteral("^[-\\x{2212}](execute\\d*|stay_open|common_args)$"),
+                                            QRegularExpression::CaseInsensitiveOption);
+    if (control.match(argument).hasMatch()) {
+        error = ExifToolMessage(QStringLiteral("ExifToolArgumentError"), {argument});
+        return {};
+    }
     if (survivesPlainLine(argument))
         return argument.toUtf8();
     if (!argument.contains(QLatin1Char('$')) && !argument.contains(QLatin1Char('@')))

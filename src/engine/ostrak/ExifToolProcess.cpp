@@ -133,7 +133,7 @@ ExifToolResult ExifToolProcess::execute(const ExifToolRequest& request)
     if (aborted_)
         return ExifToolResult::failure(State::Cancelled, ExifToolMessage(QStringLiteral("ExifToolCancelledError")));
 
-    const ExifToolCommand command(request, nextId_++);
+    const ExifToolCommand command(request, nextSequence_++);
     if (!command.isValid())
         return ExifToolResult::failure(State::InvalidRequest, command.error());
 

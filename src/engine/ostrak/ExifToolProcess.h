@@ -56,7 +56,7 @@ private:
 
     QString program_;
     std::unique_ptr<QProcess> process_;
-    int nextId_ = 1;
+    quint64 nextSequence_ = 1;
     std::atomic<bool> aborted_ {false};
 };
 

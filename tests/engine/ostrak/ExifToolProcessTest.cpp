@@ -83,6 +83,36 @@ private Q_SLOTS:
         QVERIFY(process.processId() != pid);
     }
 
+    // Arguments that would end the command or the process early are refused before anything
+    // is written, and the process goes on serving.
+    void refusesProtocolWords_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QStringList>("files");
+        QTest::newRow("execute") << QStringList {QStringLiteral("-execute")} << QStringList();
+        QTest::newRow("numbered execute, minus sign") << QStringList {QStringLiteral("\u2212EXECUTE12")} << QStringList();
+        QTest::newRow("stay_open") << QStringList {QStringLiteral("-stay_open"), QStringLiteral("False")} << QStringList();
+        QTest::newRow("empty file name") << QStringList() << QStringList {QString()};
+        QTest::newRow("file name with newline and dollar") << QStringList() << QStringList {QStringLiteral("/tmp/a\n$b.jpg")};
+    }
+
+    void refusesProtocolWords()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(QStringList, files);
+        ExifToolProcess process;
+        QCOMPARE(process.execute({{QStringLiteral("-ver")}, {}}).exitStatus, 0);
+        const qint64 pid = process.processId();
+
+        const ExifToolResult refused = process.execute({arguments, files});
+        QCOMPARE(refused.state, ExifToolResult::State::InvalidRequest);
+        QCOMPARE(refused.error.key(), QStringLiteral("ExifToolArgumentError"));
+
+        const ExifToolResult next = process.execute({{QStringLiteral("-s3"), QStringLiteral("-FileType")}, {jpeg_}});
+        QCOMPARE(next.output, QByteArray("JPEG\n"));
+        QCOMPARE(process.processId(), pid);
+    }
+
     void missingProgramFailsEveryRequest()
     {
         ExifToolProcess process(QStringLiteral("corvelle-no-such-exiftool"));
