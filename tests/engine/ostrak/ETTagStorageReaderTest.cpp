@@ -4,6 +4,8 @@
 
 #include "ExifToolTestFiles.h"
 
+#include <QProcess>
+#include <QSet>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -16,6 +18,8 @@ private Q_SLOTS:
     void initTestCase()
     {
         QVERIFY(dir_.isValid());
+        // Dates print in local time; the processes start later and inherit this.
+        qputenv("TZ", "UTC");
         const QDir dir(dir_.path());
         thumbnail_ = test::makeJpeg(dir, QStringLiteral("thumbnail.jpg"));
         tagged_ = test::makeJpeg(dir, QStringLiteral("tagged.jpg"));
@@ -196,6 +200,36 @@ private Q_SLOTS:
         for (const TagRecordSet& set : sets)
             QVERIFY(set.isRead() && !set.records.isEmpty());
         QCOMPARE(pool.processCount(), 3);
+    }
+
+    // A movie repeats names across tracks and handlers: every one is kept, told apart by
+    // group and copy number, and QuickTime dates are read as UTC.
+    void movieKeepsEveryTag()
+    {
+        const QString movie = QDir(dir_.path()).filePath(QStringLiteral("movie.mov"));
+        QProcess ffmpeg;
+        ffmpeg.start(QStringLiteral("ffmpeg"), {"-v", "error", "-y", "-f", "lavfi", "-i", "testsrc=size=16x16:rate=5",
+                                                "-f", "lavfi", "-i", "sine=frequency=440", "-t", "1",
+                                                "-c:v", "mpeg4", "-c:a", "aac", movie});
+        QVERIFY(ffmpeg.waitForFinished(60000) && ffmpeg.exitCode() == 0);
+        const ExifToolResult written = ExifToolWriter(pool_).write(
+            movie, {"-overwrite_original", "-api", "QuickTimeUTC", "-QuickTime:CreateDate=2024:05:01 12:00:00+02:00"});
+        QVERIFY2(written.succeeded(), qPrintable(written.errorText()));
+
+        const TagRecordSet set = ETTagStorageReader(pool_).read({movie}).front();
+        QVERIFY2(set.isRead(), qPrintable(set.error.text()));
+        QSet<QString> keys;
+        QStringList handlers;
+        for (const TagRecord& record : set.records) {
+            QVERIFY2(!keys.contains(record.key()), qPrintable(record.key()));
+            keys.insert(record.key());
+            if (record.name == QLatin1String("HandlerType"))
+                handlers.append(record.value);
+        }
+        QVERIFY(handlers.contains(QStringLiteral("Video Track")));
+        QVERIFY(handlers.contains(QStringLiteral("Audio Track")));
+        QCOMPARE(set.find(QStringLiteral("QuickTime"), QStringLiteral("CreateDate"))->value,
+                 QStringLiteral("2024:05:01 10:00:00+00:00"));
     }
 
     void binaryOnDemand_data()
