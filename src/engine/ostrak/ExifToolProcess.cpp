@@ -147,6 +147,13 @@ ExifToolResult ExifToolProcess::execute(const ExifToolRequest& request)
     QByteArray output;
     QByteArray error;
     int status = -1;
+    // A failed request keeps what ExifTool said before it failed.
+    const auto fail = [&](State state, ExifToolMessage message) {
+        result = ExifToolResult::failure(state, std::move(message));
+        result.output = output;
+        result.errorOutput = QString::fromUtf8(error);
+        return result;
+    };
     process_->write(command.bytes());
 
     for (;;) {
@@ -158,12 +165,6 @@ ExifToolResult ExifToolProcess::execute(const ExifToolRequest& request)
         if (outputDone && status >= 0)
             break;
 
-        const auto fail = [&](State state, ExifToolMessage message) {
-            result = ExifToolResult::failure(state, std::move(message));
-            result.output = output;
-            result.errorOutput = QString::fromUtf8(error);
-            return result;
-        };
         if (aborted_) {
             kill();
             return fail(State::Cancelled, ExifToolMessage(QStringLiteral("ExifToolCancelledError")));
@@ -178,7 +179,7 @@ ExifToolResult ExifToolProcess::execute(const ExifToolRequest& request)
         }
         if (deadline.hasExpired()) {
             kill();
-            const auto seconds = std::chrono::duration_cast<std::chrono::seconds>(request.timeout).count();
+            const auto seconds = std::chrono::ceil<std::chrono::seconds>(request.timeout).count();
             return fail(State::TimedOut, ExifToolMessage(QStringLiteral("ExifToolTimedOutError"), {qlonglong(seconds)}));
         }
         if (process_->bytesToWrite() > 0) {
