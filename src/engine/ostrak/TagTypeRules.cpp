@@ -28,8 +28,11 @@ TagType TagTypeRules::typeOf(const Facts& f)
         return TagType::Struct;
     if (f.flags.testFlag(TagItem::BinaryData) || f.storageType == u"binary")
         return TagType::Binary;
-    // Several numbers in one value ("8 8 8", "48 deg 51' 30\" N") are edited as text.
-    if (const auto number = numberType(f.storageType); number && f.count <= 1)
+    // Several numbers in one value ("8 8 8", "48 deg 51' 30\" N") are edited as text, and so are
+    // EXIF byte arrays, which ExifTool prints as text (XPTitle, TimeCodes).
+    const bool byteArray = f.family0 == u"EXIF" && f.storageType == u"int8u" && f.count == 0
+        && (!f.choices || f.choices->isEmpty());
+    if (const auto number = numberType(f.storageType); number && f.count <= 1 && !byteArray)
         return *number;
     if (isTextStorage(f.storageType) && isLongText(f.name))
         return TagType::LongString;
