@@ -147,6 +147,18 @@ std::optional<TagDatabaseContents> readTagList(const QString& program, QString* 
     return parser.takeContents();
 }
 
+// The contents ExifTool gives now, unless its version is `knownVersion` (then none, without error).
+std::optional<TagDatabaseContents> buildContents(const QString& program, const QString& knownVersion, QString* error)
+{
+    const QString version = queryVersion(program, error);
+    if (version.isEmpty() || version == knownVersion)
+        return std::nullopt;
+    std::optional<TagDatabaseContents> built = readTagList(program, error);
+    if (built)
+        built->exifToolVersion = version;
+    return built;
+}
+
 } // namespace
 
 TagDatabase::TagDatabase()
@@ -193,19 +205,15 @@ TagDatabase TagDatabase::load(const Options& options)
         return fromContents(std::move(cached->contents), Origin::Cache, QString());
 
     QString error;
-    const QString version = queryVersion(program, &error);
     QString writeProblem;
-    if (cached && !version.isEmpty() && cached->contents.exifToolVersion == version) {
+    std::optional<TagDatabaseContents> built = buildContents(program, cached ? cached->contents.exifToolVersion : QString(), &error);
+    if (cached && !built && error.isEmpty()) {
         // Same ExifTool under a new file date: remember the new stamp so the next start skips Perl.
         cached->programStamp = stamp;
         TagDatabaseCache::write(cachePath, *cached, &writeProblem);
         return fromContents(std::move(cached->contents), Origin::Cache, QString());
     }
-    std::optional<TagDatabaseContents> built;
-    if (!version.isEmpty())
-        built = readTagList(program, &error);
     if (built) {
-        built->exifToolVersion = version;
         if (!TagDatabaseCache::write(cachePath, {stamp, *built}, &writeProblem))
             cacheProblem = QStringLiteral("the cache %1 could not be written (%2)").arg(cachePath, writeProblem);
         return fromContents(std::move(*built), Origin::ExifTool, cacheProblem);
@@ -218,15 +226,10 @@ TagDatabase TagDatabase::load(const Options& options)
 
 TagDatabase TagDatabase::build(const Options& options)
 {
-    const QString program = resolveProgram(options.exifToolProgram);
     QString error;
-    const QString version = queryVersion(program, &error);
-    std::optional<TagDatabaseContents> built;
-    if (!version.isEmpty())
-        built = readTagList(program, &error);
+    std::optional<TagDatabaseContents> built = buildContents(resolveProgram(options.exifToolProgram), QString(), &error);
     if (!built)
         return fromContents(TagDatabaseContents(), Origin::Unavailable, error);
-    built->exifToolVersion = version;
     return fromContents(std::move(*built), Origin::ExifTool, QString());
 }
 
