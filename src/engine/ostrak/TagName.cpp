@@ -2,6 +2,7 @@
 
 #include "engine/ostrak/TagDatabase.h"
 #include "engine/ostrak/TagItem.h"
+#include "platform/brisa/core/KeyedJson.h"
 
 #include <QHashFunctions>
 #include <QJsonObject>
@@ -41,14 +42,11 @@ QJsonValue TagName::toJson() const
 
 std::optional<TagName> TagName::fromJson(const QJsonValue& value)
 {
-    if (!value.isObject())
+    try {
+        return brisa::JsonCoding<TagName>::decode(value, {});
+    } catch (const brisa::DecodingError&) {
         return std::nullopt;
-    const QJsonObject object = value.toObject();
-    const QJsonValue group = object.value(groupKey);
-    const QJsonValue name = object.value(nameKey);
-    if (!group.isString() || !name.isString())
-        return std::nullopt;
-    return TagName(group.toString(), name.toString());
+    }
 }
 
 std::optional<TagItem> TagName::item() const
@@ -62,3 +60,9 @@ size_t qHash(const TagName& tagName, size_t seed) noexcept
 }
 
 } // namespace ostrak
+
+ostrak::TagName brisa::JsonCoding<ostrak::TagName>::decode(const QJsonValue& json, const QStringList& codingPath)
+{
+    const KeyedJson object(json, codingPath);
+    return ostrak::TagName(object.decode<QString>(ostrak::groupKey), object.decode<QString>(ostrak::nameKey));
+}

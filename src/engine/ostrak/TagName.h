@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/brisa/core/JsonCoding.h"
+
 #include <QJsonValue>
 #include <QMetaType>
 #include <QString>
@@ -25,7 +27,8 @@ public:
     // Splits at the last colon, since groups may be compound ("Track1:Copy1") but tag names never hold one.
     static TagName fromRawValue(const QString& raw);
 
-    // Keyed form: {"group": ..., "name": ...}. None when the value is not such an object.
+    // Keyed form: {"group": ..., "name": ...}. None when the value is not such an object; the
+    // brisa::JsonCoding below reports why.
     QJsonValue toJson() const;
     static std::optional<TagName> fromJson(const QJsonValue& value);
 
@@ -54,5 +57,11 @@ private:
 size_t qHash(const TagName& tagName, size_t seed = 0) noexcept;
 
 } // namespace ostrak
+
+template<>
+struct brisa::JsonCoding<ostrak::TagName> {
+    static QJsonValue encode(const ostrak::TagName& value) { return value.toJson(); }
+    static ostrak::TagName decode(const QJsonValue& json, const QStringList& codingPath);
+};
 
 Q_DECLARE_METATYPE(ostrak::TagName)

@@ -48,9 +48,11 @@ const QList<TagStream>& TagStream::allCases()
 
 std::optional<TagStream> TagStream::fromJson(const QJsonValue& value)
 {
-    if (!value.isString() || value.toString().isEmpty())
+    try {
+        return brisa::JsonCoding<TagStream>::decode(value, {});
+    } catch (const brisa::DecodingError&) {
         return std::nullopt;
-    return TagStream(value.toString());
+    }
 }
 
 size_t qHash(const TagStream& stream, size_t seed) noexcept
@@ -59,3 +61,11 @@ size_t qHash(const TagStream& stream, size_t seed) noexcept
 }
 
 } // namespace ostrak
+
+ostrak::TagStream brisa::JsonCoding<ostrak::TagStream>::decode(const QJsonValue& json, const QStringList& codingPath)
+{
+    const QString name = JsonCoding<QString>::decode(json, codingPath);
+    if (name.isEmpty())
+        throw DecodingError(DecodingError::Kind::DataCorrupted, codingPath, QStringLiteral("A tag stream needs a name."));
+    return ostrak::TagStream(name);
+}

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/brisa/core/JsonCoding.h"
+
 #include <QJsonValue>
 #include <QList>
 #include <QMetaType>
@@ -25,7 +27,7 @@ public:
     static TagStream streamQuickTime();
     static const QList<TagStream>& allCases();
 
-    // Coded as its name, a JSON string.
+    // Coded as its name, a JSON string; none for anything else or an empty name.
     QJsonValue toJson() const { return name_; }
     static std::optional<TagStream> fromJson(const QJsonValue& value);
 
@@ -39,5 +41,11 @@ private:
 size_t qHash(const TagStream& stream, size_t seed = 0) noexcept;
 
 } // namespace ostrak
+
+template<>
+struct brisa::JsonCoding<ostrak::TagStream> {
+    static QJsonValue encode(const ostrak::TagStream& value) { return value.toJson(); }
+    static ostrak::TagStream decode(const QJsonValue& json, const QStringList& codingPath);
+};
 
 Q_DECLARE_METATYPE(ostrak::TagStream)

@@ -1,5 +1,6 @@
 #include "engine/ostrak/TagItem.h"
 #include "engine/ostrak/TagName.h"
+#include "platform/brisa/core/DecodingError.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -81,6 +82,22 @@ private Q_SLOTS:
     {
         QFETCH(QByteArray, json);
         QCOMPARE(TagName::fromJson(QJsonDocument::fromJson(json).array().first()), std::nullopt);
+    }
+
+    void codedThroughBrisa()
+    {
+        const QList<TagName> names = {{"Keys", "Title"}, {"ExifIFD", "DateTimeOriginal"}};
+        const QByteArray stored = brisa::encodeJson(names);
+        QCOMPARE(stored, QByteArray("[{\"group\":\"Keys\",\"name\":\"Title\"},"
+                                    "{\"group\":\"ExifIFD\",\"name\":\"DateTimeOriginal\"}]"));
+        QCOMPARE(brisa::decodeJson<QList<TagName>>(stored), names);
+        try {
+            brisa::decodeJson<QList<TagName>>("[{\"group\":\"Keys\",\"name\":\"Title\"},{\"group\":\"Keys\"}]");
+            QFAIL("a name without its tag decoded");
+        } catch (const brisa::DecodingError& error) {
+            QCOMPARE(error.kind(), brisa::DecodingError::Kind::KeyNotFound);
+            QCOMPARE(error.codingPath(), (QStringList{brisa::indexCodingKey(1)}));
+        }
     }
 
     void itemComesFromTheSharedDatabase()

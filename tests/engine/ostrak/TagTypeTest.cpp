@@ -1,5 +1,6 @@
 #include "engine/ostrak/TagStream.h"
 #include "engine/ostrak/TagType.h"
+#include "platform/brisa/core/DecodingError.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -82,6 +83,8 @@ private Q_SLOTS:
         QCOMPARE(decoded, all);
         QCOMPARE(TagStream::fromJson(QJsonValue(3)), std::nullopt);
         QCOMPARE(TagStream::fromJson(QJsonValue(QString())), std::nullopt);
+        QCOMPARE(brisa::decodeJson<QList<TagStream>>(brisa::encodeJson(all)), all);
+        QVERIFY_THROWS_EXCEPTION(brisa::DecodingError, brisa::decodeJson<QList<TagStream>>("[\"EXIF\", \"\"]"));
     }
 };
 
