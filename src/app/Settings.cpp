@@ -1,5 +1,7 @@
 #include "app/Settings.h"
 
+#include "engine/ostrak/TagItem.h"
+
 namespace corvelle {
 
 namespace {
@@ -265,6 +267,54 @@ const Settings::BoolKey& Settings::quickLookIsPinned()
 const Settings::EnumKey<StoreSearchTarget>& Settings::lastVideoSearchTarget()
 {
     static const EnumKey<StoreSearchTarget> key(QStringLiteral("LastVideoSearchTarget"), [] { return StoreSearchTarget::movieAppleTV; });
+    return key;
+}
+
+const Settings::TagStreamsKey& Settings::copyTagsChosenStreams()
+{
+    static const TagStreamsKey key(QStringLiteral("CopyTagsChosenStreams"), [] { return QList<ostrak::TagStream>(); });
+    return key;
+}
+
+const Settings::TagStreamsKey& Settings::restoreTagsChosenStreams()
+{
+    static const TagStreamsKey key(QStringLiteral("RestoreTagsChosenStreams"), [] { return QList<ostrak::TagStream>(); });
+    return key;
+}
+
+const Settings::TagStreamsKey& Settings::eraseTagsChosenStreams()
+{
+    static const TagStreamsKey key(QStringLiteral("EraseTagsChosenStreams"), [] { return QList<ostrak::TagStream>(); });
+    return key;
+}
+
+const Settings::TagStreamsKey& Settings::deleteBlocksChosenStreams()
+{
+    static const TagStreamsKey key(QStringLiteral("DeleteBlocksChosenStreams"), [] { return QList<ostrak::TagStream>(); });
+    return key;
+}
+
+const Settings::TagStreamsKey& Settings::tagsImportChosenStreams()
+{
+    static const TagStreamsKey key(QStringLiteral("TagsImportChosenStreams"), [] { return QList<ostrak::TagStream>(); });
+    return key;
+}
+
+const Settings::TagNamesKey& Settings::tagsImportChosenNames()
+{
+    static const TagNamesKey key(QStringLiteral("TagsImportChosenNames"), [] { return QList<ostrak::TagName>(); });
+    return key;
+}
+
+const Settings::TagNamesKey& Settings::tagsImportCSVTableNames()
+{
+    static const TagNamesKey key(QStringLiteral("TagsImportCSVTableNames"), [] { return QList<ostrak::TagName>(); });
+    return key;
+}
+
+const Settings::JSONKey<ostrak::TagName>& Settings::syncDateTimeChosenName()
+{
+    static const JSONKey<ostrak::TagName> key(QStringLiteral("SyncDateTimeChosenName"), [] { return ostrak::TagItem::itemEXIFDateTimeOriginal().tagName(); });
     return key;
 }
 

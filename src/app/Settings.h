@@ -19,12 +19,15 @@
 #include "app/settings/TimeStyleGeneralUserChoice.h"
 #include "editor/EditorContentSection.h"
 #include "engine/halvex/IPTCDigestUpdate.h"
+#include "engine/ostrak/TagName.h"
+#include "engine/ostrak/TagStream.h"
 #include "mediainfo/StoreSearchTarget.h"
 #include "platform/brisa/core/BoolUDC.h"
 #include "platform/brisa/core/CGFloatUDC.h"
 #include "platform/brisa/core/EnumStringUDC.h"
 #include "platform/brisa/core/EvaluedUserDefaultsKey.h"
 #include "platform/brisa/core/IntUDC.h"
+#include "platform/brisa/core/JSONCodableUDC.h"
 #include "platform/brisa/core/StringArrayUDC.h"
 #include "platform/brisa/core/StringUDC.h"
 
@@ -43,6 +46,10 @@ public:
     using StringKey = brisa::EvaluedUserDefaultsKey<brisa::StringUDC>;
     using StringArrayKey = brisa::EvaluedUserDefaultsKey<brisa::StringArrayUDC>;
     using MapTypeKey = brisa::EvaluedUserDefaultsKey<MKMapTypeUDC>;
+    template<class T>
+    using JSONKey = brisa::EvaluedUserDefaultsKey<brisa::JSONCodableUDC<T>>;
+    using TagStreamsKey = JSONKey<QList<ostrak::TagStream>>;
+    using TagNamesKey = JSONKey<QList<ostrak::TagName>>;
 
     Settings() = delete;
 
@@ -98,6 +105,16 @@ public:
 
     // Tag pickers
     static const EnumKey<ReducedTagSetUserChoice>& reducedTagSetUserChoice();
+
+    // The streams and tags last chosen for the Tags-menu actions, imports and date sync
+    static const TagStreamsKey& copyTagsChosenStreams();
+    static const TagStreamsKey& restoreTagsChosenStreams();
+    static const TagStreamsKey& eraseTagsChosenStreams();
+    static const TagStreamsKey& deleteBlocksChosenStreams();
+    static const TagStreamsKey& tagsImportChosenStreams();
+    static const TagNamesKey& tagsImportChosenNames();
+    static const TagNamesKey& tagsImportCSVTableNames();
+    static const JSONKey<ostrak::TagName>& syncDateTimeChosenName();
 
     // Photos library, Quick Look and media information
     static const CGFloatKey& photoCollectionZoom();

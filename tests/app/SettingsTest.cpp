@@ -1,4 +1,5 @@
 #include "app/Settings.h"
+#include "engine/ostrak/TagItem.h"
 #include "platform/brisa/core/NotificationCenter.h"
 #include "platform/brisa/core/UserDefaults.h"
 
@@ -23,6 +24,15 @@ QVariant comparable(const typename Coder::Value& value)
         return static_cast<int>(value);
     else if constexpr (std::is_enum_v<Value>)
         return brisa::rawValue(value);
+    else if constexpr (std::is_same_v<Value, ostrak::TagName>)
+        return value.rawValue();
+    else if constexpr (std::is_same_v<Value, QList<ostrak::TagName>>
+                       || std::is_same_v<Value, QList<ostrak::TagStream>>) {
+        QStringList raw;
+        for (const auto& item : value)
+            raw << item.rawValue();
+        return raw;
+    }
     else
         return QVariant::fromValue(value);
 }
@@ -142,6 +152,15 @@ private Q_SLOTS:
         addDefaultRow("PhotoCollectionZoom", S::photoCollectionZoom(), 0.8);
         addDefaultRow("QuickLookIsPinned", S::quickLookIsPinned(), true);
         addDefaultRow("LastVideoSearchTarget", S::lastVideoSearchTarget(), "Movie-AppleTV");
+        addDefaultRow("CopyTagsChosenStreams", S::copyTagsChosenStreams(), QStringList());
+        addDefaultRow("RestoreTagsChosenStreams", S::restoreTagsChosenStreams(), QStringList());
+        addDefaultRow("EraseTagsChosenStreams", S::eraseTagsChosenStreams(), QStringList());
+        addDefaultRow("DeleteBlocksChosenStreams", S::deleteBlocksChosenStreams(), QStringList());
+        addDefaultRow("TagsImportChosenStreams", S::tagsImportChosenStreams(), QStringList());
+        addDefaultRow("TagsImportChosenNames", S::tagsImportChosenNames(), QStringList());
+        addDefaultRow("TagsImportCSVTableNames", S::tagsImportCSVTableNames(), QStringList());
+        addDefaultRow("SyncDateTimeChosenName", S::syncDateTimeChosenName(),
+                      ostrak::TagItem::itemEXIFDateTimeOriginal().tagName().rawValue());
     }
 
     void defaultsOnFreshDomain()
@@ -184,6 +203,12 @@ private Q_SLOTS:
         row("map style as text", S::mapViewTypeValue(), "2", 0);
         row("map style 3 is read", S::mapViewTypeValue(), 3, 3);
         row("map style 5 is read", S::mapViewTypeValue(), 5, 5);
+        row("stream list as plain text", S::copyTagsChosenStreams(), "EXIF", QStringList());
+        row("tag name without its group", S::syncDateTimeChosenName(),
+            QVariantMap{{"name", "CreateDate"}},
+            ostrak::TagItem::itemEXIFDateTimeOriginal().tagName().rawValue());
+        row("tag name list with a number in it", S::tagsImportChosenNames(),
+            QVariantList{QVariantMap{{"group", "XMP-dc"}, {"name", "Title"}}, 3}, QStringList());
     }
 
     // Unusable values read as the default; nothing is reported and nothing is rewritten.
@@ -230,6 +255,13 @@ private Q_SLOTS:
         row("string list", S::unfoldImportAllowedTypes(), QStringList{"mov", "mp4"},
             QStringList{"mov", "mp4"}, QVariant());
         row("map style 5 stores 5", S::mapViewTypeValue(), MapType::mutedStandard, 5, 5);
+        row("chosen streams", S::restoreTagsChosenStreams(),
+            QList<ostrak::TagStream>{ostrak::TagStream::streamXMP(), ostrak::TagStream::streamQuickTime()},
+            QStringList{ostrak::TagStream::streamXMP().rawValue(),
+                        ostrak::TagStream::streamQuickTime().rawValue()},
+            QVariant());
+        row("chosen date tag", S::syncDateTimeChosenName(), ostrak::TagName("Keys", "CreationDate"),
+            "Keys:CreationDate", QVariant());
         row("unknown map style stores 0", S::mapViewTypeValue(), static_cast<MapType>(9), 0, 0);
     }
 
