@@ -11,8 +11,8 @@
 namespace brisa {
 
 // Fills, selects and reads a combo box by the cases of an enum that has EnumStrings. Each item
-// holds its case's raw string as data. Like a pop-up button set by code, none of these sends
-// the box's change signals.
+// holds its case's raw string as data. These are the program's doings, not the user's, so none
+// of them sends the box's change signals.
 class ComboBoxCaseList {
 public:
     // `label(case)` gives each item's visible text.

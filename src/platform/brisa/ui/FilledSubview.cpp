@@ -38,15 +38,7 @@ void FilledSubview::setFilledSubview(QWidget* container, QWidget* view)
 {
     if (!container || !view)
         return;
-    const QList<QWidget*> children = container->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
-    for (QWidget* child : children) {
-        if (child != view && !child->isWindow()) {
-            if (QLayout* layout = container->layout())
-                layout->removeWidget(child);
-            child->hide();
-            child->setParent(nullptr);
-        }
-    }
+    takeOutSubviews(container, view);
     addFilledSubview(container, view);
 }
 
@@ -71,11 +63,15 @@ void FilledSubview::addFilledSubview(QWidget* container, QWidget* view)
 
 void FilledSubview::removeAllSubviews(QWidget* container)
 {
-    if (!container)
-        return;
+    if (container)
+        takeOutSubviews(container, nullptr);
+}
+
+void FilledSubview::takeOutSubviews(QWidget* container, const QWidget* kept)
+{
     const QList<QWidget*> children = container->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
     for (QWidget* child : children) {
-        if (child->isWindow())
+        if (child == kept || child->isWindow())
             continue;
         if (QLayout* layout = container->layout())
             layout->removeWidget(child);

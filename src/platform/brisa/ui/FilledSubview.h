@@ -29,6 +29,7 @@ protected:
 private:
     explicit FilledSubview(QWidget* container);
     static FilledSubview* overlayOf(QWidget* container);
+    static void takeOutSubviews(QWidget* container, const QWidget* kept);
     void fit();
 
     QWidget* container_;

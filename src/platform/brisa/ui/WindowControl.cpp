@@ -10,31 +10,29 @@ namespace brisa {
 
 namespace {
 
-// The item view whose delegate made the editor holding `focus`, if any.
-QAbstractItemView* editingView(QWidget* focus)
+struct OpenEditor {
+    QAbstractItemView* view = nullptr;
+    QWidget* editor = nullptr;
+    QModelIndex index;
+};
+
+// The delegate editor holding `focus`: a child of an item view's viewport that is not a widget
+// the view shows in place of an item.
+OpenEditor openEditor(QWidget* focus)
 {
     for (QWidget* widget = focus; widget && !widget->isWindow(); widget = widget->parentWidget()) {
-        auto* view = qobject_cast<QAbstractItemView*>(widget->parentWidget() ? widget->parentWidget()->parentWidget()
-                                                                              : nullptr);
-        if (view && widget->parentWidget() == view->viewport())
-            return view;
+        QWidget* viewport = widget->parentWidget();
+        auto* view = qobject_cast<QAbstractItemView*>(viewport ? viewport->parentWidget() : nullptr);
+        if (!view || view->viewport() != viewport)
+            continue;
+        QModelIndex index = view->indexAt(widget->geometry().center());
+        if (!index.isValid())
+            index = view->currentIndex();
+        if (view->indexWidget(index) == widget)
+            return {};
+        return {view, widget, index};
     }
-    return nullptr;
-}
-
-// The editor widget holding `focus`: the direct child of the view's viewport, unless it is a
-// widget the view shows in place of an item.
-QWidget* delegateEditor(QAbstractItemView* view, QWidget* focus, QModelIndex* index)
-{
-    QWidget* editor = focus;
-    while (editor && editor->parentWidget() != view->viewport())
-        editor = editor->parentWidget();
-    if (!editor)
-        return nullptr;
-    *index = view->indexAt(editor->geometry().center());
-    if (!index->isValid())
-        *index = view->currentIndex();
-    return view->indexWidget(*index) == editor ? nullptr : editor;
+    return {};
 }
 
 QAbstractSpinBox* spinBoxOf(QWidget* focus)
@@ -91,14 +89,11 @@ bool WindowControl::endEditing(QWidget* widget, bool force)
 
     if (QAbstractSpinBox* spinBox = spinBoxOf(focus))
         spinBox->interpretText();
-    if (QAbstractItemView* view = editingView(focus)) {
-        QModelIndex index;
-        if (QWidget* editor = delegateEditor(view, focus, &index)) {
-            QAbstractItemDelegate* delegate = view->itemDelegateForIndex(index);
-            Q_EMIT delegate->commitData(editor);
-            Q_EMIT delegate->closeEditor(editor, QAbstractItemDelegate::NoHint);
-            return true;
-        }
+    if (const OpenEditor open = openEditor(focus); open.editor) {
+        QAbstractItemDelegate* delegate = open.view->itemDelegateForIndex(open.index);
+        Q_EMIT delegate->commitData(open.editor);
+        Q_EMIT delegate->closeEditor(open.editor, QAbstractItemDelegate::NoHint);
+        return true;
     }
     focus->clearFocus();
     return true;
