@@ -1,0 +1,42 @@
+#pragma once
+
+#include <functional>
+
+class QAbstractButton;
+class QDialog;
+class QMessageBox;
+class QWidget;
+
+namespace brisa {
+
+// Sheets: dialogs that are window-modal to the window of a host widget and end with a return
+// code, 1 for apply and 0 for cancel (QDialog's Accepted and Rejected).
+//
+// The completion never runs inside the ending of the sheet: it is queued and runs at the next
+// turn of the event loop, when the sheet is closed and hidden, so it may present another sheet.
+// Without a host window that is shown, nothing is presented and the completion never runs.
+class SheetPresenter {
+public:
+    using Completion = std::function<void(int returnCode)>;
+    using AlertCompletion = std::function<void(QAbstractButton* clickedButton)>;
+
+    // Whether `host`'s window can carry a sheet now.
+    static bool canHostSheet(const QWidget* host);
+
+    // The sheet stays the caller's: while shown it is a child of the host window, and it goes
+    // back to its former parent when it ends. A sheet already on screen is left alone.
+    static bool presentSheet(QWidget* host, QDialog* sheet, Completion completion);
+
+    // Shows `content` in a new dialog made for it. When the sheet ends the content goes back to
+    // its former parent, hidden, and the dialog is deleted.
+    static bool presentContentSheet(QWidget* host, QWidget* content, Completion completion);
+
+    // Ends the sheet holding `widgetInSheet` with `returnCode`; nothing when it is in none.
+    static void endSheet(QWidget* widgetInSheet, int returnCode);
+
+    // Runs `alert` as a sheet of `window`, taking ownership of it: it is deleted after the
+    // completion ran, or at once when there is no window to show it on.
+    static bool safeBeginSheetModal(QMessageBox* alert, QWidget* window, AlertCompletion completion);
+};
+
+} // namespace brisa
