@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QLineEdit>
+
+namespace corvelle {
+
+// A text field that acts like a button: each press of the left button emits clicked(), and the
+// field never takes the focus, so a click never starts editing or selecting.
+class ClickTextField : public QLineEdit {
+    Q_OBJECT
+public:
+    explicit ClickTextField(QWidget* parent = nullptr);
+
+Q_SIGNALS:
+    void clicked();
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+};
+
+} // namespace corvelle
