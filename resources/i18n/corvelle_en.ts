@@ -7,6 +7,170 @@
         <source>About %1</source>
         <translation>About %1</translation>
     </message>
+    <message id="KeywordStateYes">
+        <source>Yes</source>
+        <translation>Yes</translation>
+    </message>
+    <message id="KeywordStateNo">
+        <source>No</source>
+        <translation>No</translation>
+    </message>
+    <message id="MediaKindMovie">
+        <source>Movie</source>
+        <translation>Movie</translation>
+    </message>
+    <message id="MediaKindShow">
+        <source>TV Show</source>
+        <translation>TV Show</translation>
+    </message>
+    <message id="GeneralUserChoiceEnableEditionSidebar">
+        <source>Show editing sidebar</source>
+        <translation>Show editing sidebar</translation>
+    </message>
+    <message id="GeneralUserChoiceDisableEditionSidebar">
+        <source>Hide editing sidebar</source>
+        <translation>Hide editing sidebar</translation>
+    </message>
+    <message id="GeneralUserChoiceNoNotification">
+        <source>No notifications</source>
+        <translation>No notifications</translation>
+    </message>
+    <message id="GeneralUserChoiceAllNotifications">
+        <source>Notify when tasks finish</source>
+        <translation>Notify when tasks finish</translation>
+    </message>
+    <message id="GeneralUserChoiceDateStyleNone">
+        <source>No date</source>
+        <translation>No date</translation>
+    </message>
+    <message id="GeneralUserChoiceDateStyleShort">
+        <source>Short</source>
+        <translation>Short</translation>
+    </message>
+    <message id="GeneralUserChoiceDateStyleMedium">
+        <source>Medium</source>
+        <translation>Medium</translation>
+    </message>
+    <message id="GeneralUserChoiceDateStyleLong">
+        <source>Long</source>
+        <translation>Long</translation>
+    </message>
+    <message id="GeneralUserChoiceDateStyleFull">
+        <source>Full</source>
+        <translation>Full</translation>
+    </message>
+    <message id="GeneralUserChoiceTimeStyleNone">
+        <source>No time</source>
+        <translation>No time</translation>
+    </message>
+    <message id="GeneralUserChoiceTimeStyleShort">
+        <source>Short</source>
+        <translation>Short</translation>
+    </message>
+    <message id="GeneralUserChoiceTimeStyleMedium">
+        <source>Medium</source>
+        <translation>Medium</translation>
+    </message>
+    <message id="GeneralUserChoiceTimeStyleLong">
+        <source>Long</source>
+        <translation>Long</translation>
+    </message>
+    <message id="GeneralUserChoiceTimeStyleFull">
+        <source>Full</source>
+        <translation>Full</translation>
+    </message>
+    <message id="EditionUserChoiceUpdateFileModifyDateWithEachSave">
+        <source>Update with each save</source>
+        <translation>Update with each save</translation>
+    </message>
+    <message id="EditionUserChoiceUpdateFileModifyDateManually">
+        <source>Update only on request</source>
+        <translation>Update only on request</translation>
+    </message>
+    <message id="GeneralUserChoicePresetGroupsShow">
+        <source>Show groups</source>
+        <translation>Show groups</translation>
+    </message>
+    <message id="GeneralUserChoicePresetGroupsHide">
+        <source>Hide groups</source>
+        <translation>Hide groups</translation>
+    </message>
+    <message id="EditionUserChoiceCorrectionsNone">
+        <source>No corrections</source>
+        <translation>No corrections</translation>
+    </message>
+    <message id="EditionUserChoiceCorrectionsFix">
+        <source>Fix invalid offsets</source>
+        <translation>Fix invalid offsets</translation>
+    </message>
+    <message id="EditionUserChoiceErrorsAlertDisplay">
+        <source>Show an alert</source>
+        <translation>Show an alert</translation>
+    </message>
+    <message id="EditionUserChoiceErrorsAlertIgnore">
+        <source>Don’t alert</source>
+        <translation>Don’t alert</translation>
+    </message>
+    <message id="EditionUserChoiceErrorsBehaviorStop">
+        <source>Stop at the first error</source>
+        <translation>Stop at the first error</translation>
+    </message>
+    <message id="EditionUserChoiceErrorsBehaviorContinue">
+        <source>Continue after errors</source>
+        <translation>Continue after errors</translation>
+    </message>
+    <message id="EditionUserChoiceIPTCDigestIgnore">
+        <source>Leave unchanged</source>
+        <translation>Leave unchanged</translation>
+    </message>
+    <message id="EditionUserChoiceIPTCDigestDelete">
+        <source>Delete</source>
+        <translation>Delete</translation>
+    </message>
+    <message id="EditionUserChoiceIPTCDigestUpdate">
+        <source>Always update</source>
+        <translation>Always update</translation>
+    </message>
+    <message id="EditionUserChoiceIPTCDigestUpdateIfExists">
+        <source>Update if present</source>
+        <translation>Update if present</translation>
+    </message>
+    <message id="EditionUserChoiceErrorsIPTCCharSetNone">
+        <source>Unspecified</source>
+        <translation>Unspecified</translation>
+    </message>
+    <message id="EditionUserChoiceErrorsIPTCCharSetUTF8">
+        <source>UTF-8</source>
+        <translation>UTF-8</translation>
+    </message>
+    <message id="ReducedTagSetUserChoiceAll">
+        <source>All tags</source>
+        <translation>All tags</translation>
+    </message>
+    <message id="ReducedTagSetUserChoiceChoosen">
+        <source>Chosen tags</source>
+        <translation>Chosen tags</translation>
+    </message>
+    <message id="ReducedTagSetUserChoicePopular">
+        <source>Popular tags</source>
+        <translation>Popular tags</translation>
+    </message>
+    <message id="MapUserChoiceDisplayFilename">
+        <source>Show file names</source>
+        <translation>Show file names</translation>
+    </message>
+    <message id="MapUserChoiceHideFilename">
+        <source>Hide file names</source>
+        <translation>Hide file names</translation>
+    </message>
+    <message id="MapUserChoiceDisplayOtherItems">
+        <source>Show unselected files</source>
+        <translation>Show unselected files</translation>
+    </message>
+    <message id="MapUserChoiceHideOtherItems">
+        <source>Hide unselected files</source>
+        <translation>Hide unselected files</translation>
+    </message>
     <message id="SearchTagsMenuRecents">
         <source>Recent Searches</source>
         <translation>Recent Searches</translation>

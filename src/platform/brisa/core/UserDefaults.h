@@ -3,6 +3,7 @@
 #include "platform/brisa/core/EvaluedUserDefaultsKey.h"
 #include "platform/brisa/core/Notification.h"
 
+#include <QDateTime>
 #include <QMutex>
 #include <QString>
 #include <QVariant>
@@ -17,9 +18,14 @@ namespace brisa {
 // numbers, booleans, lists and JSON values keep their types), read and written through
 // typed keys. Every write posts `didSetKeyNotification` with this object as sender and
 // the key's name in the user info.
+//
+// Reads and writes may come from any thread. Each write reaches the file at once, atomically
+// (written aside, then renamed over the old file). A corrupt file reads as empty and is kept
+// aside before the first write replaces it (see JsonSettingsFormat).
 class UserDefaults {
 public:
-    // The application's own domain, and the domain it shares with the tag engine.
+    // The application's own domain ($XDG_CONFIG_HOME/Corvelle/Corvelle.json), and the domain it
+    // shares with the tag engine ($XDG_CONFIG_HOME/Corvelle/Engine.json).
     static UserDefaults& standard();
     static UserDefaults& suite();
 
@@ -36,6 +42,7 @@ public:
     void setObject(const QString& key, const QVariant& value);
     void removeObject(const QString& key);
     bool contains(const QString& key) const;
+    // Picks up changes made to the file by another process.
     void sync();
 
     // The stored value decoded by the key's coder, else the key's default.
@@ -56,6 +63,12 @@ public:
     // Launch statistics: launch count and first and last launch dates.
     void updateStatisticsAtLaunch();
     int launchCount() const;
+    QDateTime firstLaunchDate() const;
+    QDateTime lastLaunchDate() const;
+
+    static const QString launchCountKey;
+    static const QString firstLaunchDateKey;
+    static const QString lastLaunchDateKey;
 
     static const QString didSetKeyNotification;
     static const QString keyNameUserInfoKey;
@@ -63,6 +76,11 @@ public:
     static QString editedKeyName(const Notification& note);
 
 private:
+    UserDefaults(const QString& organization, const QString& application);
+    explicit UserDefaults(std::unique_ptr<QSettings> settings);
+
+    QDateTime storedDate(const QString& key) const;
+
     mutable QMutex mutex_;
     std::unique_ptr<QSettings> settings_;
 };
