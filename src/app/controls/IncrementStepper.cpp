@@ -34,8 +34,8 @@ Bounds validatorBounds(const QValidator* validator)
 int fractionDigits(const QValidator* validator, double value)
 {
     int allowed = 15;
-    if (const auto* real = qobject_cast<const QDoubleValidator*>(validator))
-        allowed = real->decimals();
+    if (const auto* real = qobject_cast<const QDoubleValidator*>(validator); real && real->decimals() >= 0)
+        allowed = real->decimals();   // below 0: no limit
     else if (qobject_cast<const QIntValidator*>(validator))
         allowed = 0;
     const int integerDigits = value == 0.0 ? 1 : std::max(1, int(std::floor(std::log10(std::fabs(value)))) + 1);

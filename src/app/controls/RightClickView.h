@@ -9,16 +9,26 @@
 #include <QMouseEvent>
 #include <QPointer>
 
+#include <optional>
+#include <utility>
+
 namespace corvelle {
 
 // The right-click behaviour shared by RightClickTableView and RightClickOutlineView: a right
 // click on a row that is not selected selects that row alone, a selected row keeps the whole
 // selection, and the delegate may refuse the click or adjust the menu before it shows.
 // Positions are in viewport coordinates.
+//
+// The view takes the focus on mouse presses itself, so its focus policy leaves out ClickFocus:
+// a refused right click must leave the focus where it was.
 template<class View>
 class RightClickView : public View {
 public:
-    using View::View;
+    explicit RightClickView(QWidget* parent = nullptr)
+        : View(parent)
+    {
+        this->setFocusPolicy(Qt::TabFocus);
+    }
 
     RightClickTableViewDelegate* rightClickDelegate() const { return delegate_; }
     // Not owned; the owner clears it before it goes away.
@@ -61,22 +71,26 @@ protected:
     void mousePressEvent(QMouseEvent* event) override
     {
         if (event->button() != Qt::RightButton) {
+            takeClickFocus();
             View::mousePressEvent(event);
             return;
         }
         // The base class would apply its own selection rules; the menu request that follows
         // the press does the selecting here.
-        if (shouldRightClick(event->position().toPoint()))
-            this->setFocus(Qt::MouseFocusReason);
+        rightPressTaken_ = shouldRightClick(event->position().toPoint());
+        if (*rightPressTaken_)
+            takeClickFocus();
         event->accept();
     }
 
     void mouseDoubleClickEvent(QMouseEvent* event) override
     {
-        if (event->button() == Qt::RightButton)
+        if (event->button() == Qt::RightButton) {
             mousePressEvent(event);
-        else
-            View::mouseDoubleClickEvent(event);
+            return;
+        }
+        takeClickFocus();
+        View::mouseDoubleClickEvent(event);
     }
 
     void mouseMoveEvent(QMouseEvent* event) override
@@ -100,7 +114,9 @@ protected:
         // Accepted in every case so that a refused click does not reach the parent's menu.
         event->accept();
         const bool byMouse = event->reason() == QContextMenuEvent::Mouse;
-        if (byMouse && !shouldRightClick(event->pos()))
+        // The press before the request has already asked the gate.
+        const std::optional<bool> pressTaken = std::exchange(rightPressTaken_, std::nullopt);
+        if (byMouse && !(pressTaken ? *pressTaken : shouldRightClick(event->pos())))
             return;
         // From the keyboard the menu acts on the selection as it stands.
         if (QMenu* menu = menuForPosition(byMouse ? event->pos() : QPoint(-1, -1)))
@@ -108,6 +124,12 @@ protected:
     }
 
 private:
+    void takeClickFocus()
+    {
+        if (this->isEnabled())
+            this->setFocus(Qt::MouseFocusReason);
+    }
+
     // The first column of the row at the height of `pos`, wherever `pos` is across the row.
     QModelIndex rowIndexAt(const QPoint& pos) const
     {
@@ -117,6 +139,7 @@ private:
 
     RightClickTableViewDelegate* delegate_ = nullptr;
     QPointer<QMenu> menu_;
+    std::optional<bool> rightPressTaken_;   // the gate's answer to the last right press
 };
 
 } // namespace corvelle

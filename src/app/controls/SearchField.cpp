@@ -33,6 +33,7 @@ SearchField::SearchField(QWidget* parent)
     QAction* search = addAction(QIcon::fromTheme(QStringLiteral("edit-find"),
                                                  style()->standardIcon(QStyle::SP_FileDialogContentsView)),
                                 QLineEdit::LeadingPosition);
+    search->setObjectName(QStringLiteral("searchMenuAction"));
     connect(search, &QAction::triggered, this, &SearchField::showSearchMenu);
     connect(this, &QLineEdit::returnPressed, this, &SearchField::rememberSearch);
 }
@@ -75,6 +76,8 @@ void SearchField::setRecentSearches(const QStringList& searches)
     const QStringList kept = searches.mid(0, maximumRecents);
     if (autosaveName_.isEmpty())
         localRecents_ = kept;
+    else if (kept.isEmpty())
+        brisa::UserDefaults::standard().removeObject(recentsKey(autosaveName_));
     else
         brisa::UserDefaults::standard().setObject(recentsKey(autosaveName_), kept);
 }
