@@ -1,6 +1,6 @@
 #include "app/controls/ClickTextField.h"
 
-#include <QMouseEvent>
+#include "app/controls/ClickAction.h"
 
 namespace corvelle {
 
@@ -9,27 +9,7 @@ ClickTextField::ClickTextField(QWidget* parent)
 {
     setFocusPolicy(Qt::NoFocus);
     setContextMenuPolicy(Qt::NoContextMenu);
-}
-
-void ClickTextField::mousePressEvent(QMouseEvent* event)
-{
-    if (event->button() == Qt::LeftButton)
-        Q_EMIT clicked();
-}
-
-// The second press of a double click is a press of its own.
-void ClickTextField::mouseDoubleClickEvent(QMouseEvent* event)
-{
-    mousePressEvent(event);
-}
-
-// No drag selection, and no middle-button paste on release.
-void ClickTextField::mouseMoveEvent(QMouseEvent*)
-{
-}
-
-void ClickTextField::mouseReleaseEvent(QMouseEvent*)
-{
+    new ClickAction(this, [this] { Q_EMIT clicked(); });
 }
 
 } // namespace corvelle

@@ -1,7 +1,8 @@
 #include "app/controls/ClickTokenField.h"
 
+#include "app/controls/ClickAction.h"
+
 #include <QLineEdit>
-#include <QMouseEvent>
 
 namespace corvelle {
 
@@ -12,18 +13,7 @@ ClickTokenField::ClickTokenField(QWidget* parent)
     editor()->setFocusPolicy(Qt::NoFocus);
     editor()->hide();
     setCursor(Qt::ArrowCursor);
-}
-
-void ClickTokenField::mousePressEvent(QMouseEvent* event)
-{
-    if (event->button() == Qt::LeftButton)
-        Q_EMIT clicked();
-}
-
-// The second press of a double click is a press of its own.
-void ClickTokenField::mouseDoubleClickEvent(QMouseEvent* event)
-{
-    mousePressEvent(event);
+    new ClickAction(this, [this] { Q_EMIT clicked(); });
 }
 
 } // namespace corvelle

@@ -13,10 +13,6 @@ public:
 
 Q_SIGNALS:
     void clicked();
-
-protected:
-    void mousePressEvent(QMouseEvent* event) override;
-    void mouseDoubleClickEvent(QMouseEvent* event) override;
 };
 
 } // namespace corvelle

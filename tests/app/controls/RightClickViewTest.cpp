@@ -52,6 +52,33 @@ QMenu* shownMenu()
     return qobject_cast<QMenu*>(QApplication::activePopupWidget());
 }
 
+// A table of `rows` rows below a text field, in an active window, the text field focused.
+struct TableWindow {
+    QWidget window;
+    QLineEdit* field = new QLineEdit(&window);
+    RightClickTableView* view = new RightClickTableView(&window);
+    QStandardItemModel model;
+
+    explicit TableWindow(int rows)
+        : model(rows, 2)
+    {
+        auto* layout = new QVBoxLayout(&window);
+        layout->addWidget(field);
+        layout->addWidget(view);
+        view->setModel(&model);
+        window.resize(300, 400);
+    }
+    bool show()
+    {
+        window.show();
+        if (!QTest::qWaitForWindowActive(&window))
+            return false;
+        field->setFocus();
+        return field->hasFocus();
+    }
+    QPoint rowPoint(int row) const { return QPoint(5, view->rowViewportPosition(row) + 2); }
+};
+
 } // namespace
 
 class RightClickViewTest : public QObject {
@@ -92,14 +119,8 @@ private Q_SLOTS:
         QFETCH(bool, menuShown);
         QFETCH(bool, viewFocused);
 
-        QWidget window;
-        auto* layout = new QVBoxLayout(&window);
-        auto* field = new QLineEdit(&window);
-        auto* view = new RightClickTableView(&window);
-        layout->addWidget(field);
-        layout->addWidget(view);
-        QStandardItemModel model(5, 2);
-        view->setModel(&model);
+        TableWindow w(5);
+        RightClickTableView* view = w.view;
         QMenu menu;
         if (!emptyMenu)
             menu.addAction(QStringLiteral("Copy"));
@@ -108,12 +129,9 @@ private Q_SLOTS:
         if (refuseClickedRow)
             delegate.refusedRows << clickedRow;
         view->setRightClickDelegate(&delegate);
-        window.resize(300, 400);
-        window.show();
-        QVERIFY(QTest::qWaitForWindowActive(&window));
-        field->setFocus();
+        QVERIFY(w.show());
         view->selectRow(2);
-        view->selectionModel()->select(model.index(3, 0),
+        view->selectionModel()->select(w.model.index(3, 0),
                                        QItemSelectionModel::Select | QItemSelectionModel::Rows);
         QSignalSpy modelSelection(view->selectionModel(), &QItemSelectionModel::selectionChanged);
 
@@ -132,53 +150,38 @@ private Q_SLOTS:
             QVERIFY(menu.isVisible());
         QCOMPARE(delegate.menuCalls, menuShown ? 1 : 0);
         QCOMPARE(view->hasFocus(), viewFocused);
-        QCOMPARE(field->hasFocus(), !viewFocused);
+        QCOMPARE(w.field->hasFocus(), !viewFocused);
         // Only clicks on rows are put to the delegate, with the row's first column.
         if (clickedRow < 0) {
             QVERIFY(delegate.askedRows.isEmpty());
         } else {
-            QCOMPARE(delegate.askedRows, QList<QModelIndex>{model.index(clickedRow, 0)});
+            QCOMPARE(delegate.askedRows, QList<QModelIndex>{w.model.index(clickedRow, 0)});
         }
     }
 
     void tableWithoutDelegateOrMenu()
     {
-        QWidget window;
-        auto* layout = new QVBoxLayout(&window);
-        auto* view = new RightClickTableView(&window);
-        layout->addWidget(view);
-        QStandardItemModel model(3, 1);
-        view->setModel(&model);
-        window.show();
-        QVERIFY(QTest::qWaitForWindowActive(&window));
-        view->selectRow(0);
+        TableWindow w(3);
+        QVERIFY(w.show());
+        w.view->selectRow(0);
 
-        rightClick(view, QPoint(5, view->rowViewportPosition(2) + 2));
-        QCOMPARE(selectedRows(view), QList<int>{2});
-        QVERIFY(!shownMenu());
-        // Neither the parent nor anyone else shows a menu of its own for the view.
+        rightClick(w.view, w.rowPoint(2));
+        QCOMPARE(selectedRows(w.view), QList<int>{2});
+        QVERIFY(w.view->hasFocus());
+        // Neither the view nor its parent shows a menu.
         QVERIFY(!QApplication::activePopupWidget());
     }
 
     void leftClicksKeepTheirUsualSelectionAndFocus()
     {
-        QWidget window;
-        auto* layout = new QVBoxLayout(&window);
-        auto* field = new QLineEdit(&window);
-        auto* view = new RightClickTableView(&window);
-        layout->addWidget(field);
-        layout->addWidget(view);
-        QStandardItemModel model(3, 1);
-        view->setModel(&model);
-        window.show();
-        QVERIFY(QTest::qWaitForWindowActive(&window));
-        field->setFocus();
-        view->selectRow(0);
+        TableWindow w(3);
+        QVERIFY(w.show());
+        w.view->selectRow(0);
 
-        QTest::mouseClick(window.windowHandle(), Qt::LeftButton, Qt::ControlModifier,
-                          view->viewport()->mapTo(&window, QPoint(5, view->rowViewportPosition(1) + 2)));
-        QCOMPARE(selectedRows(view), (QList<int>{0, 1}));
-        QVERIFY(view->hasFocus());
+        QTest::mouseClick(w.window.windowHandle(), Qt::LeftButton, Qt::ControlModifier,
+                          w.view->viewport()->mapTo(&w.window, w.rowPoint(1)));
+        QCOMPARE(selectedRows(w.view), (QList<int>{0, 1}));
+        QVERIFY(w.view->hasFocus());
     }
 
     void outlineSelectsTheClickedChildAlone()
