@@ -1,43 +1,13 @@
 #include "app/controls/ResizingTokenField.h"
 
-#include <QLineEdit>
-#include <QVBoxLayout>
+#include "TokenFieldWindow.h"
+
 #include <QtTest>
 
 using corvelle::ResizingTokenField;
 using corvelle::TokenField;
 
-namespace {
-
-struct Fixture {
-    QWidget window;
-    ResizingTokenField* field = new ResizingTokenField(&window);
-
-    explicit Fixture(int width)
-    {
-        auto* layout = new QVBoxLayout(&window);
-        layout->addWidget(field);
-        layout->addStretch();
-        window.resize(width, 400);
-    }
-    QLineEdit* editor() const { return field->findChild<QLineEdit*>(); }
-    bool show()
-    {
-        window.show();
-        if (!QTest::qWaitForWindowActive(&window))
-            return false;
-        field->setFocus();
-        return editor()->hasFocus();
-    }
-    // The height the window's layout gives the field now.
-    int laidOutHeight()
-    {
-        window.layout()->activate();
-        return field->height();
-    }
-};
-
-} // namespace
+using Fixture = TokenFieldWindow<ResizingTokenField>;
 
 class ResizingTokenFieldTest : public QObject {
     Q_OBJECT

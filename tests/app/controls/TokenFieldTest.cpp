@@ -1,38 +1,12 @@
 #include "app/controls/TokenField.h"
 
-#include <QLineEdit>
-#include <QVBoxLayout>
+#include "TokenFieldWindow.h"
+
 #include <QtTest>
 
 using corvelle::TokenField;
 
-namespace {
-
-// A field in an active window, with a second widget to take the focus away.
-struct Fixture {
-    QWidget window;
-    TokenField* field = new TokenField(&window);
-    QLineEdit* other = new QLineEdit(&window);
-
-    Fixture()
-    {
-        auto* layout = new QVBoxLayout(&window);
-        layout->addWidget(field);
-        layout->addWidget(other);
-        window.resize(300, 120);
-    }
-    QLineEdit* editor() const { return field->findChild<QLineEdit*>(); }
-    bool show()
-    {
-        window.show();
-        if (!QTest::qWaitForWindowActive(&window))
-            return false;
-        field->setFocus();
-        return editor()->hasFocus();
-    }
-};
-
-} // namespace
+using Fixture = TokenFieldWindow<TokenField>;
 
 class TokenFieldTest : public QObject {
     Q_OBJECT
@@ -54,7 +28,7 @@ private Q_SLOTS:
         QFETCH(QString, typed);
         QFETCH(QStringList, tokens);
         QFETCH(QString, stillTyped);
-        Fixture f;
+        Fixture f(300);
         QVERIFY(f.show());
         QSignalSpy edits(f.field, &TokenField::textEdited);
 
@@ -67,7 +41,7 @@ private Q_SLOTS:
 
     void returnAndLeavingEndTheToken()
     {
-        Fixture f;
+        Fixture f(300);
         QVERIFY(f.show());
         QSignalSpy finished(f.field, &TokenField::editingFinished);
 
@@ -86,7 +60,7 @@ private Q_SLOTS:
 
     void backspaceRemovesTheLastToken()
     {
-        Fixture f;
+        Fixture f(300);
         QVERIFY(f.show());
         f.field->setTokens({"alpha", "beta"});
         QSignalSpy edits(f.field, &TokenField::textEdited);
@@ -105,7 +79,7 @@ private Q_SLOTS:
 
     void countTokensInEditingChangesOnlyWithFinishedTokens()
     {
-        Fixture f;
+        Fixture f(300);
         QCOMPARE(f.field->countTokensInEditing(), std::nullopt);
         QVERIFY(f.show());
         f.field->setText("a,b");
@@ -143,8 +117,7 @@ private Q_SLOTS:
 
     void aShortFieldKeepsTheTypingInView()
     {
-        Fixture f;
-        f.window.resize(120, 120);
+        Fixture f(120);
         QVERIFY(f.show());
         f.field->setTokens({"alpha", "beta", "gamma", "delta", "epsilon"});
         QTest::keyClicks(f.editor(), "zeta");
