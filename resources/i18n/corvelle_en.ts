@@ -171,6 +171,26 @@
         <source>Hide unselected files</source>
         <translation>Hide unselected files</translation>
     </message>
+    <message id="SearchTagsMenuRecents">
+        <source>Recent Searches</source>
+        <translation>Recent Searches</translation>
+    </message>
+    <message id="SearchTagsMenuRecentSearches">
+        <source>Recent Searches</source>
+        <translation>Recent Searches</translation>
+    </message>
+    <message id="SearchTagsMenuItem">
+        <source>Recent Search</source>
+        <translation>Recent Search</translation>
+    </message>
+    <message id="SearchTagsMenuClearMenu">
+        <source>Clear Recent Searches</source>
+        <translation>Clear Recent Searches</translation>
+    </message>
+    <message id="SearchTagsMenuNoRecentSearches">
+        <source>No Recent Searches</source>
+        <translation>No Recent Searches</translation>
+    </message>
     <message id="TaskUnexpectedFailure">
         <source>The task stopped unexpectedly: %1</source>
         <translation>The task stopped unexpectedly: %1</translation>
