@@ -9,7 +9,7 @@ log=$(mktemp)
 trap 'rm -f "$log"' EXIT
 shopt -s nullglob
 for bench in "$build_dir"/bench/bench_*; do
-  [ -x "$bench" ] || continue
+  [ -f "$bench" ] && [ -x "$bench" ] || continue
   echo "== $(basename "$bench")"
   "$bench" 2>&1 | tee -a "$log" || status=1
 done
