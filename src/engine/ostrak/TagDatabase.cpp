@@ -180,7 +180,7 @@ const TagDatabase& TagDatabase::shared()
 QString TagDatabase::defaultCacheFilePath()
 {
     return QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation)
-        + QStringLiteral("/corvelle/tag-database.bin");
+        + QStringLiteral("/Corvelle/tag-database.bin");
 }
 
 TagDatabase TagDatabase::load()
