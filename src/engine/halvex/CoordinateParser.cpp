@@ -4,7 +4,6 @@
 #include <QRegularExpression>
 #include <QStringView>
 
-
 namespace halvex {
 
 namespace {

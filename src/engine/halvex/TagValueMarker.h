@@ -10,9 +10,9 @@ namespace halvex {
 // edits and go back to the file's value) or to clear it (remove it from the file).
 //
 // Each starts and ends with U+FDD0, a Unicode noncharacter set aside for a program's internal
-// use. Tag values never hold one: the engine strips noncharacters from every value it reads
-// from a file or is given (see withoutNoncharacters()), so a marker can never be mistaken for,
-// or produced by, a real value. No value (std::nullopt) is a third, separate case.
+// use. The tag editor passes every real value, read from a file or given by a caller, through
+// withoutNoncharacters() before it holds it, so a marker can never be mistaken for, or made
+// from, a real value. No value (std::nullopt) is a third, separate case.
 inline const std::optional<QString> TagValueRestore = QStringLiteral(u"\uFDD0halvex-restore\uFDD0");
 inline const std::optional<QString> TagValueClear = QStringLiteral(u"\uFDD0halvex-clear\uFDD0");
 
