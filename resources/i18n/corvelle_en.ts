@@ -235,5 +235,45 @@
         <source>“%1” is not a valid tag name.</source>
         <translation>“%1” is not a valid tag name.</translation>
     </message>
+    <message id="DateEditionSelectValueTitle">
+        <source>Set Date</source>
+        <translation>Set Date</translation>
+    </message>
+    <message id="DateEditionUpdateValueTitle">
+        <source>Change Components</source>
+        <translation>Change Components</translation>
+    </message>
+    <message id="DateEditionShiftValueTitle">
+        <source>Shift Components</source>
+        <translation>Shift Components</translation>
+    </message>
+    <message id="DateEditionRestoreValueTitle">
+        <source>Restore Date</source>
+        <translation>Restore Date</translation>
+    </message>
+    <message id="DateEditionRemoveValueTitle">
+        <source>Remove Date</source>
+        <translation>Remove Date</translation>
+    </message>
+    <message id="DateEditionSelectDescription">
+        <source>Set to %1</source>
+        <translation>Set to %1</translation>
+    </message>
+    <message id="DateEditionUpdateDescription">
+        <source>Change to %1</source>
+        <translation>Change to %1</translation>
+    </message>
+    <message id="DateEditionShiftDescription">
+        <source>Shift by %1 (years:months:days hours:minutes:seconds)</source>
+        <translation>Shift by %1 (years:months:days hours:minutes:seconds)</translation>
+    </message>
+    <message id="DateEditionRestoreDescription">
+        <source>Restore the original date</source>
+        <translation>Restore the original date</translation>
+    </message>
+    <message id="DateEditionRemoveDescription">
+        <source>Remove the date</source>
+        <translation>Remove the date</translation>
+    </message>
 </context>
 </TS>
