@@ -1,0 +1,219 @@
+#include "engine/halvex/LibraryFile.h"
+
+#include <QtTest>
+
+#include <csignal>
+#include <sys/resource.h>
+
+using namespace halvex;
+
+namespace {
+
+QByteArray contents(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void put(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+
+// What a library file holds, next to the library itself.
+QStringList folderEntries(const QString& folder)
+{
+    return QDir(folder).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden, QDir::Name);
+}
+
+// Writes beyond `bytes` fail (EFBIG) for this process, even as root.
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(rlim_t bytes)
+    {
+        getrlimit(RLIMIT_FSIZE, &saved_);
+        oldHandler_ = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit limit = saved_;
+        limit.rlim_cur = bytes;
+        setrlimit(RLIMIT_FSIZE, &limit);
+    }
+    ~FileSizeLimit()
+    {
+        setrlimit(RLIMIT_FSIZE, &saved_);
+        std::signal(SIGXFSZ, oldHandler_);
+    }
+
+private:
+    rlimit saved_{};
+    void (*oldHandler_)(int) = nullptr;
+};
+
+} // namespace
+
+class LibraryFileTest : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init()
+    {
+        folder_.reset(new QTemporaryDir);
+        QVERIFY(folder_->isValid());
+        path_ = folder_->filePath(QStringLiteral("Library.json"));
+    }
+
+    void dataPathIsInTheApplicationDataFolder()
+    {
+        const QString expected = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation)
+                                 + QStringLiteral("/Corvelle/Corvelle/Keywords.json");
+        QCOMPARE(LibraryFile::dataPath(QStringLiteral("Keywords.json")), expected);
+    }
+
+    void missingFileStartsEmpty()
+    {
+        LibraryFile file(folder_->filePath(QStringLiteral("not yet/Library.json")));
+        QVERIFY(!file.loadJson());
+        QVERIFY(!file.load<QStringList>());
+    }
+
+    void savedValueLoadsBackUnchanged()
+    {
+        const QStringList value{QStringLiteral("Été, à Paris"), QStringLiteral("東京"), QString(),
+                                QStringLiteral("tab\tand \"quotes\"")};
+        LibraryFile file(folder_->filePath(QStringLiteral("new folder/Library.json")));
+        file.save(value);
+        QCOMPARE(LibraryFile(file.path()).load<QStringList>(), value);
+        // Indented, so a person can read it.
+        QVERIFY(contents(file.path()).count('\n') > value.size());
+
+        file.save(QStringList{QStringLiteral("second")});
+        QCOMPARE(LibraryFile(file.path()).load<QStringList>(), QStringList{QStringLiteral("second")});
+        QCOMPARE(folderEntries(QFileInfo(file.path()).absolutePath()), QStringList{QStringLiteral("Library.json")});
+    }
+
+    void unreadableFileThrowsThenIsKeptAsideBySave_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("broken JSON") << QByteArray("[\n  \"a\",\n  oops\n]\n")
+                                     << QStringLiteral("not valid JSON (illegal number at line 3, column 3)");
+        QTest::newRow("cut short") << QByteArray("[\"a\", \"b") << QStringLiteral("not valid JSON");
+        QTest::newRow("empty") << QByteArray("") << QStringLiteral("it is empty");
+        QTest::newRow("wrong shape") << QByteArray("{\"a\": 1}")
+                                     << QStringLiteral("not what was expected (Expected to decode Array<Any>");
+        QTest::newRow("wrong element") << QByteArray("[\"a\", 3]")
+                                       << QStringLiteral("not what was expected at Index 1 (Expected to decode String");
+        QTest::newRow("binary") << QByteArray("\x00\x01\xff\xfe", 4) << QStringLiteral("not valid JSON");
+    }
+
+    void unreadableFileThrowsThenIsKeptAsideBySave()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, reason);
+        put(path_, bytes);
+
+        LibraryFile file(path_);
+        try {
+            file.load<QStringList>();
+            QFAIL("an unreadable library loaded");
+        } catch (const LibraryError& error) {
+            QVERIFY2(error.message().contains(QStringLiteral("\"%1\"").arg(path_)), qPrintable(error.message()));
+            QVERIFY2(error.message().contains(reason), qPrintable(error.message()));
+        }
+        QCOMPARE(contents(path_), bytes);
+
+        // Reset: the library starts empty and is saved; the unreadable bytes stay on disk.
+        file.save(QStringList());
+        QCOMPARE(LibraryFile(path_).load<QStringList>(), QStringList());
+        const QStringList entries = folderEntries(folder_->path());
+        QCOMPARE(entries.size(), 2);
+        const QString aside = entries.at(0) == QStringLiteral("Library.json") ? entries.at(1) : entries.at(0);
+        QVERIFY2(QRegularExpression(QStringLiteral("^Library\\.unreadable-\\d{8}-\\d{6}\\.json$")).match(aside).hasMatch(),
+                 qPrintable(aside));
+        QCOMPARE(contents(folder_->filePath(aside)), bytes);
+    }
+
+    void folderInPlaceOfTheFileIsUnreadableAndKeptAside()
+    {
+        QVERIFY(QDir().mkpath(path_ + QStringLiteral("/inside")));
+        LibraryFile file(path_);
+        QVERIFY_THROWS_EXCEPTION(LibraryError, file.loadJson());
+        file.save(QStringList{QStringLiteral("a")});
+        QCOMPARE(LibraryFile(path_).load<QStringList>(), QStringList{QStringLiteral("a")});
+        QCOMPARE(folderEntries(folder_->path()).size(), 2);
+    }
+
+    void resetKeepsEveryEarlierFile()
+    {
+        LibraryFile file(path_);
+        QCOMPARE(file.resetKeepingAside(), QString());
+
+        put(path_, "first");
+        const QString first = file.resetKeepingAside();
+        put(path_, "second");
+        const QString second = file.resetKeepingAside();
+        QVERIFY(first != second);
+        QVERIFY(!QFile::exists(path_));
+        QCOMPARE(contents(first), QByteArray("first"));
+        QCOMPARE(contents(second), QByteArray("second"));
+    }
+
+    void saveIntoAFileInPlaceOfTheFolderFails()
+    {
+        const QString notAFolder = folder_->filePath(QStringLiteral("Corvelle"));
+        put(notAFolder, "not a folder");
+        LibraryFile file(notAFolder + QStringLiteral("/Library.json"));
+        try {
+            file.save(QStringList{QStringLiteral("a")});
+            QFAIL("a save into a file succeeded");
+        } catch (const LibraryError& error) {
+            QVERIFY2(error.message().contains(file.path()), qPrintable(error.message()));
+            QVERIFY2(error.message().contains(QStringLiteral("cannot be created")), qPrintable(error.message()));
+        }
+        QCOMPARE(contents(notAFolder), QByteArray("not a folder"));
+    }
+
+    void failedWriteLeavesTheOldFileIntact()
+    {
+        LibraryFile file(path_);
+        file.save(QStringList{QStringLiteral("old")});
+        const QByteArray old = contents(path_);
+        {
+            const FileSizeLimit limit(4096);
+            try {
+                file.save(QStringList(1000, QStringLiteral("a longer library than the limit")));
+                QFAIL("a save beyond the file size limit succeeded");
+            } catch (const LibraryError& error) {
+                QVERIFY2(error.message().startsWith(QStringLiteral("The file \"%1\" could not be written: only 4096 of ").arg(path_)),
+                         qPrintable(error.message()));
+            }
+        }
+        QCOMPARE(contents(path_), old);
+        QCOMPARE(folderEntries(folder_->path()), QStringList{QStringLiteral("Library.json")});
+    }
+
+    void exportReplacesAndImportReads()
+    {
+        const QString exported = folder_->filePath(QStringLiteral("export.txt"));
+        LibraryFile::writeFile(exported, "old");
+        LibraryFile::writeFile(exported, "new");
+        QCOMPARE(LibraryFile::readFile(exported), QByteArray("new"));
+
+        const QString missing = folder_->filePath(QStringLiteral("missing.txt"));
+        try {
+            LibraryFile::readFile(missing);
+            QFAIL("a missing file was read");
+        } catch (const LibraryError& error) {
+            QVERIFY2(error.message().startsWith(QStringLiteral("The file \"%1\" cannot be read: ").arg(missing)),
+                     qPrintable(error.message()));
+        }
+    }
+
+private:
+    std::unique_ptr<QTemporaryDir> folder_;
+    QString path_;
+};
+
+QTEST_GUILESS_MAIN(LibraryFileTest)
+#include "LibraryFileTest.moc"
