@@ -1,0 +1,237 @@
+#include "engine/halvex/KeywordManager.h"
+#include "engine/halvex/ThesaurusReader.h"
+#include "engine/halvex/ThesaurusWriter.h"
+#include "platform/brisa/core/NoteSubscriber.h"
+
+#include "KeywordTrees.h"
+
+#include <QtConcurrent>
+#include <QtTest>
+
+using namespace halvex;
+using keywordtrees::describe;
+using keywordtrees::item;
+
+namespace {
+
+void put(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+
+QString readError(const QString& text)
+{
+    try {
+        ThesaurusReader::read(text);
+    } catch (const LibraryError& error) {
+        return error.message();
+    }
+    return QStringLiteral("(read without error)");
+}
+
+} // namespace
+
+class ThesaurusTest : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void writtenTextIsReadable()
+    {
+        const QString expected = QStringLiteral("Animals {Fauna} {Wild life}\n"
+                                                "\tCat {Félin} {ネコ}\n"
+                                                "\t\tKitten\n"
+                                                "\tDog, domestic\n"
+                                                "[Places]\n"
+                                                "\tParis, France {Paname}\n"
+                                                "\tSão Paulo\n"
+                                                "@Ada Lovelace {Ada} {Countess, of Lovelace}\n"
+                                                "@[Family 👪]\n");
+        QCOMPARE(ThesaurusWriter::string(keywordtrees::sample()), expected);
+        QCOMPARE(describe(ThesaurusReader::read(expected)), describe(keywordtrees::sample()));
+    }
+
+    void oddTextReadsBackExactly_data()
+    {
+        QTest::addColumn<QString>("text");
+        const QList<std::pair<const char*, QString>> texts{
+            {"empty", QString()},
+            {"spaces at the ends", QStringLiteral("  padded ")},
+            {"only spaces", QStringLiteral("   ")},
+            {"brackets and braces", QStringLiteral("[a] {b} ]{[")},
+            {"backslashes", QStringLiteral("C:\\dir\\ \\t \\")},
+            {"quotes", QStringLiteral("\"quoted\" and \"")},
+            {"leading at sign", QStringLiteral("@handle")},
+            {"line breaks and tabs", QStringLiteral("one\ntwo\r\nthree\tfour\t")},
+            {"commas", QStringLiteral("Paris, France,")},
+            {"no-break spaces", QStringLiteral("\u00A0a\u00A0")},
+            {"other scripts", QStringLiteral("Ελλάδα 東京 🎞")},
+        };
+        for (const auto& [name, text] : texts)
+            QTest::newRow(name) << text;
+    }
+
+    void oddTextReadsBackExactly()
+    {
+        QFETCH(QString, text);
+        const QList<KeywordItemPtr> items{
+            item(text, {text, QStringLiteral("plain"), text}, {item(text, {}, {item(text, {text})})}),
+            item(text, {text}, {}, true),
+            item(text, {}, {}, false, true),
+            item(text, {text}, {item(text, {}, {}, true, true)}, true, true),
+        };
+        const QString written = ThesaurusWriter::string(items);
+        QCOMPARE(written.count(u'\n'), 7); // one line per keyword: no raw line break inside one
+        QCOMPARE(describe(ThesaurusReader::read(written)), describe(items));
+    }
+
+    void handWrittenLayoutIsAccepted()
+    {
+        const QString text = QStringLiteral("\uFEFFAnimals   {Fauna}{ Wild life }  \r\n"
+                                            "\r\n"
+                                            "\tCat\t{Félin}  {ネコ}\r\n"
+                                            "\t\tKitten\r\n"
+                                            "\t\t\r\n"
+                                            "\tDog, domestic\r"
+                                            "[ Places ]\n"
+                                            "\tParis, France {Paname}\n"
+                                            "\tSão Paulo\n"
+                                            "@ Ada Lovelace {Ada} {Countess, of Lovelace}\n"
+                                            "@[Family 👪]");
+        QCOMPARE(describe(ThesaurusReader::read(text)), describe(keywordtrees::sample()));
+        QCOMPARE(ThesaurusReader::read(QStringLiteral("\n\n")).size(), 0);
+    }
+
+    void malformedTextNamesTheLine_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("indented first keyword") << QStringLiteral("\n\tCat")
+                                                << QStringLiteral("Line 2, column 1: the first keyword is indented.");
+        QTest::newRow("level skipped")
+            << QStringLiteral("Animals\n\t\tKitten")
+            << QStringLiteral("Line 2, column 1: indented more than one level below the keyword above.");
+        QTest::newRow("spaces as indentation")
+            << QStringLiteral("Animals\n    Cat") << QStringLiteral("Line 2, column 1: indent with tabs, not spaces.");
+        QTest::newRow("unclosed synonym")
+            << QStringLiteral("Cat {Feline") << QStringLiteral("Line 1, column 12: \"}\" expected.");
+        QTest::newRow("unclosed header") << QStringLiteral("[Places") << QStringLiteral("Line 1, column 8: \"]\" expected.");
+        QTest::newRow("stray bracket") << QStringLiteral("Cat]") << QStringLiteral("Line 1, column 4: write \\] for a \"]\" in a keyword.");
+        QTest::newRow("brace in synonym")
+            << QStringLiteral("Cat {a{b}") << QStringLiteral("Line 1, column 7: write \\{ for a \"{\" in a keyword.");
+        QTest::newRow("text after header")
+            << QStringLiteral("[Places] Paris")
+            << QStringLiteral("Line 1, column 10: unexpected \"P\"; synonyms are written in {braces}.");
+        QTest::newRow("text after quotes")
+            << QStringLiteral("\"Cat\" Dog") << QStringLiteral("Line 1, column 7: unexpected \"D\"; synonyms are written in {braces}.");
+        QTest::newRow("unclosed quote") << QStringLiteral("Cat {\"Feline}") << QStringLiteral("Line 1, column 6: the quote is not closed.");
+        QTest::newRow("unknown escape") << QStringLiteral("a\\qb") << QStringLiteral("Line 1, column 2: unknown escape \\q.");
+        QTest::newRow("backslash at the end") << QStringLiteral("ab\\") << QStringLiteral("Line 1, column 3: a backslash ends the line.");
+
+        QString deep;
+        for (int depth = 0; depth <= ThesaurusReader::maximumDepth; ++depth)
+            deep += QString(depth, u'\t') + QStringLiteral("k\n");
+        QTest::newRow("too deep") << deep << QStringLiteral("Line 257, column 1: keywords are nested deeper than 256 levels.");
+    }
+
+    void malformedTextNamesTheLine()
+    {
+        QFETCH(QString, text);
+        QFETCH(QString, message);
+        QCOMPARE(readError(text), message);
+    }
+
+    void fileRoundTrip()
+    {
+        QTemporaryDir folder;
+        const QString path = folder.filePath(QStringLiteral("keywords.txt"));
+        put(path, "old export");
+        ThesaurusWriter::write(keywordtrees::sample(), path);
+        QCOMPARE(describe(ThesaurusReader::readFile(path)), describe(keywordtrees::sample()));
+
+        // Other encodings are recognised by their byte-order mark.
+        QStringEncoder utf16(QStringConverter::Utf16LE, QStringConverter::Flag::WriteBom);
+        put(path, utf16(ThesaurusWriter::string(keywordtrees::sample())));
+        QCOMPARE(describe(ThesaurusReader::readFile(path)), describe(keywordtrees::sample()));
+    }
+
+    void failedExportKeepsTheOldFile()
+    {
+        QTemporaryDir folder;
+        const QString notAFolder = folder.filePath(QStringLiteral("export"));
+        put(notAFolder, "old export");
+        const QString path = notAFolder + QStringLiteral("/keywords.txt");
+        try {
+            ThesaurusWriter::write(keywordtrees::sample(), path);
+            QFAIL("an export into a file succeeded");
+        } catch (const LibraryError& error) {
+            QVERIFY2(error.message().contains(path), qPrintable(error.message()));
+        }
+        QFile old(notAFolder);
+        QVERIFY(old.open(QIODevice::ReadOnly));
+        QCOMPARE(old.readAll(), QByteArray("old export"));
+    }
+
+    void importOfAMalformedFileChangesNothing_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("malformed") << QByteArray("New\n\tGood {x}\n\t\t\tLost\n")
+                                   << QStringLiteral("cannot be read. Line 3, column 1: indented more than one level");
+        QTest::newRow("not UTF-8") << QByteArray("Caf\xe9\n") << QStringLiteral("cannot be read: it is not UTF-8 text.");
+        QTest::newRow("a folder") << QByteArray() << QStringLiteral("it is a folder, not a file");
+    }
+
+    void importOfAMalformedFileChangesNothing()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, reason);
+        QTemporaryDir folder;
+        const QString path = folder.filePath(QStringLiteral("import.txt"));
+        if (bytes.isEmpty())
+            QVERIFY(QDir().mkdir(path));
+        else
+            put(path, bytes);
+        KeywordManager manager(folder.filePath(QStringLiteral("Keywords.json")));
+        manager.setItems(keywordtrees::sample());
+        manager.save();
+        int notes = 0;
+        brisa::NoteSubscriber subscriber;
+        subscriber.subscribe(KeywordManager::didChangeItemsNotification, &manager,
+                             [&notes](const brisa::Notification&) { ++notes; });
+
+        // The window's import: parse, then append what was read.
+        try {
+            manager.insertItems(ThesaurusReader::readFile(path), int(manager.items().size()));
+            QFAIL("a malformed file was imported");
+        } catch (const LibraryError& error) {
+            QVERIFY2(error.message().contains(QStringLiteral("\"%1\"").arg(path)), qPrintable(error.message()));
+            QVERIFY2(error.message().contains(reason), qPrintable(error.message()));
+        }
+        QCOMPARE(notes, 0);
+        QCOMPARE(describe(manager.items()), describe(keywordtrees::sample()));
+        KeywordManager stored(folder.filePath(QStringLiteral("Keywords.json")));
+        stored.load();
+        QCOMPARE(describe(stored.items()), describe(keywordtrees::sample()));
+    }
+
+    void readingOffTheMainThreadPostsNothing()
+    {
+        int notes = 0;
+        brisa::NoteSubscriber children;
+        children.subscribe(KeywordItem::didChangeChildrenNotification, nullptr,
+                           [&notes](const brisa::Notification&) { ++notes; });
+        brisa::NoteSubscriber info;
+        info.subscribe(KeywordItem::didChangeInfoNotification, nullptr, [&notes](const brisa::Notification&) { ++notes; });
+
+        const QString text = ThesaurusWriter::string(keywordtrees::sample());
+        const QList<KeywordItemPtr> items = QtConcurrent::run([text] { return ThesaurusReader::read(text); }).result();
+        QCoreApplication::processEvents();
+        QCOMPARE(notes, 0);
+        QCOMPARE(describe(items), describe(keywordtrees::sample()));
+    }
+};
+
+QTEST_GUILESS_MAIN(ThesaurusTest)
+#include "ThesaurusTest.moc"
