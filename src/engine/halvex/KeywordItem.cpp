@@ -20,7 +20,7 @@ KeywordItem::KeywordItem(const QString& name, bool isHeader, bool isPerson, cons
                          const QList<KeywordItemPtr>& children)
     : name_(name), isHeader_(isHeader), isPerson_(isPerson), synonyms_(synonyms), children_(children)
 {
-    for (const KeywordItemPtr& child : children_)
+    for (const KeywordItemPtr& child : std::as_const(children_))
         child->setParent(this);
 }
 
@@ -33,76 +33,71 @@ KeywordItem::~KeywordItem()
     }
 }
 
-QString KeywordItem::name() const
+template<class T>
+T KeywordItem::locked(const T& member) const
 {
     const QMutexLocker lock(&mutex_);
-    return name_;
+    return member;
+}
+
+template<class T>
+void KeywordItem::setInfo(T& member, const T& value)
+{
+    {
+        const QMutexLocker lock(&mutex_);
+        member = value;
+    }
+    brisa::NotificationCenter::defaultCenter().post(didChangeInfoNotification, this);
+}
+
+QString KeywordItem::name() const
+{
+    return locked(name_);
 }
 
 void KeywordItem::setName(const QString& name)
 {
-    {
-        const QMutexLocker lock(&mutex_);
-        name_ = name;
-    }
-    postInfoChange();
+    setInfo(name_, name);
 }
 
 bool KeywordItem::isHeader() const
 {
-    const QMutexLocker lock(&mutex_);
-    return isHeader_;
+    return locked(isHeader_);
 }
 
 void KeywordItem::setIsHeader(bool isHeader)
 {
-    {
-        const QMutexLocker lock(&mutex_);
-        isHeader_ = isHeader;
-    }
-    postInfoChange();
+    setInfo(isHeader_, isHeader);
 }
 
 bool KeywordItem::isPerson() const
 {
-    const QMutexLocker lock(&mutex_);
-    return isPerson_;
+    return locked(isPerson_);
 }
 
 void KeywordItem::setIsPerson(bool isPerson)
 {
-    {
-        const QMutexLocker lock(&mutex_);
-        isPerson_ = isPerson;
-    }
-    postInfoChange();
+    setInfo(isPerson_, isPerson);
 }
 
 QStringList KeywordItem::synonyms() const
 {
-    const QMutexLocker lock(&mutex_);
-    return synonyms_;
+    return locked(synonyms_);
 }
 
 void KeywordItem::setSynonyms(const QStringList& synonyms)
 {
-    {
-        const QMutexLocker lock(&mutex_);
-        synonyms_ = synonyms;
-    }
-    postInfoChange();
+    setInfo(synonyms_, synonyms);
 }
 
 QList<KeywordItemPtr> KeywordItem::children() const
 {
-    const QMutexLocker lock(&mutex_);
-    return children_;
+    return locked(children_);
 }
 
 KeywordItem* KeywordItem::parent() const
 {
-    const QMutexLocker lock(&mutex_);
-    return parent_;
+    return locked(parent_);
 }
 
 void KeywordItem::insertChildren(const QList<KeywordItemPtr>& items, int index)
@@ -159,11 +154,6 @@ std::optional<KeywordItem::ChildrenEdition> KeywordItem::childrenEdition(const b
     if (note.name != didChangeChildrenNotification)
         return std::nullopt;
     return KeywordEdition::from(note);
-}
-
-void KeywordItem::postInfoChange()
-{
-    brisa::NotificationCenter::defaultCenter().post(didChangeInfoNotification, this);
 }
 
 void KeywordItem::setParent(KeywordItem* parent)

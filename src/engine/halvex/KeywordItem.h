@@ -66,7 +66,11 @@ public:
     static std::optional<ChildrenEdition> childrenEdition(const brisa::Notification& note);
 
 private:
-    void postInfoChange();
+    template<class T>
+    T locked(const T& member) const;
+    // Writes one piece of information and posts didChangeInfoNotification.
+    template<class T>
+    void setInfo(T& member, const T& value);
     void setParent(KeywordItem* parent);
 
     mutable QMutex mutex_;

@@ -28,6 +28,18 @@ std::pair<int, int> lineAndColumn(const QByteArray& text, int offset)
     return {int(before.count('\n')) + 1, int(QString::fromUtf8(before.mid(lineStart)).size()) + 1};
 }
 
+// Why the file cannot be read; empty when `bytes` holds it.
+QString readInto(const QString& path, QByteArray& bytes)
+{
+    if (QFileInfo(path).isDir())
+        return QStringLiteral("it is a folder, not a file");
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return file.errorString();
+    bytes = file.readAll();
+    return file.error() == QFileDevice::NoError ? QString() : file.errorString();
+}
+
 } // namespace
 
 LibraryFile::LibraryFile(const QString& path) : path_(path)
@@ -42,17 +54,11 @@ QString LibraryFile::dataPath(const QString& fileName)
 
 std::optional<QJsonValue> LibraryFile::loadJson()
 {
-    const QFileInfo info(path_);
-    if (!isOnDisk(info))
+    if (!isOnDisk(QFileInfo(path_)))
         return std::nullopt;
-    if (info.isDir())
-        throw unreadable(QStringLiteral("it is a folder, not a file"));
-    QFile file(path_);
-    if (!file.open(QIODevice::ReadOnly))
-        throw unreadable(file.errorString());
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        throw unreadable(file.errorString());
+    QByteArray bytes;
+    if (const QString failure = readInto(path_, bytes); !failure.isEmpty())
+        throw unreadable(failure);
     if (bytes.trimmed().isEmpty())
         throw unreadable(QStringLiteral("it is empty"));
 
@@ -99,17 +105,9 @@ QString LibraryFile::resetKeepingAside()
 
 QByteArray LibraryFile::readFile(const QString& path)
 {
-    const auto failure = [&path](const QString& reason) {
-        return LibraryError(QStringLiteral("The file \"%1\" cannot be read: %2.").arg(path, reason));
-    };
-    if (QFileInfo(path).isDir())
-        throw failure(QStringLiteral("it is a folder, not a file"));
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        throw failure(file.errorString());
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        throw failure(file.errorString());
+    QByteArray bytes;
+    if (const QString failure = readInto(path, bytes); !failure.isEmpty())
+        throw LibraryError(QStringLiteral("The file \"%1\" cannot be read: %2.").arg(path, failure));
     return bytes;
 }
 

@@ -3,35 +3,16 @@
 #include "engine/halvex/ThesaurusWriter.h"
 #include "platform/brisa/core/NoteSubscriber.h"
 
-#include "KeywordTrees.h"
+#include "LibraryTestSupport.h"
 
 #include <QtConcurrent>
 #include <QtTest>
 
 using namespace halvex;
-using keywordtrees::describe;
-using keywordtrees::item;
-
-namespace {
-
-void put(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
-
-QString readError(const QString& text)
-{
-    try {
-        ThesaurusReader::read(text);
-    } catch (const LibraryError& error) {
-        return error.message();
-    }
-    return QStringLiteral("(read without error)");
-}
-
-} // namespace
+using librarytest::describe;
+using librarytest::errorOf;
+using librarytest::item;
+using librarytest::put;
 
 class ThesaurusTest : public QObject {
     Q_OBJECT
@@ -48,8 +29,8 @@ private Q_SLOTS:
                                                 "\tSão Paulo\n"
                                                 "@Ada Lovelace {Ada} {Countess, of Lovelace}\n"
                                                 "@[Family 👪]\n");
-        QCOMPARE(ThesaurusWriter::string(keywordtrees::sample()), expected);
-        QCOMPARE(describe(ThesaurusReader::read(expected)), describe(keywordtrees::sample()));
+        QCOMPARE(ThesaurusWriter::string(librarytest::sample()), expected);
+        QCOMPARE(describe(ThesaurusReader::read(expected)), describe(librarytest::sample()));
     }
 
     void oddTextReadsBackExactly_data()
@@ -99,7 +80,7 @@ private Q_SLOTS:
                                             "\tSão Paulo\n"
                                             "@ Ada Lovelace {Ada} {Countess, of Lovelace}\n"
                                             "@[Family 👪]");
-        QCOMPARE(describe(ThesaurusReader::read(text)), describe(keywordtrees::sample()));
+        QCOMPARE(describe(ThesaurusReader::read(text)), describe(librarytest::sample()));
         QCOMPARE(ThesaurusReader::read(QStringLiteral("\n\n")).size(), 0);
     }
 
@@ -139,7 +120,7 @@ private Q_SLOTS:
     {
         QFETCH(QString, text);
         QFETCH(QString, message);
-        QCOMPARE(readError(text), message);
+        QCOMPARE(errorOf([&text] { ThesaurusReader::read(text); }), message);
     }
 
     void fileRoundTrip()
@@ -147,13 +128,13 @@ private Q_SLOTS:
         QTemporaryDir folder;
         const QString path = folder.filePath(QStringLiteral("keywords.txt"));
         put(path, "old export");
-        ThesaurusWriter::write(keywordtrees::sample(), path);
-        QCOMPARE(describe(ThesaurusReader::readFile(path)), describe(keywordtrees::sample()));
+        ThesaurusWriter::write(librarytest::sample(), path);
+        QCOMPARE(describe(ThesaurusReader::readFile(path)), describe(librarytest::sample()));
 
         // Other encodings are recognised by their byte-order mark.
         QStringEncoder utf16(QStringConverter::Utf16LE, QStringConverter::Flag::WriteBom);
-        put(path, utf16(ThesaurusWriter::string(keywordtrees::sample())));
-        QCOMPARE(describe(ThesaurusReader::readFile(path)), describe(keywordtrees::sample()));
+        put(path, utf16(ThesaurusWriter::string(librarytest::sample())));
+        QCOMPARE(describe(ThesaurusReader::readFile(path)), describe(librarytest::sample()));
     }
 
     void failedExportKeepsTheOldFile()
@@ -162,15 +143,9 @@ private Q_SLOTS:
         const QString notAFolder = folder.filePath(QStringLiteral("export"));
         put(notAFolder, "old export");
         const QString path = notAFolder + QStringLiteral("/keywords.txt");
-        try {
-            ThesaurusWriter::write(keywordtrees::sample(), path);
-            QFAIL("an export into a file succeeded");
-        } catch (const LibraryError& error) {
-            QVERIFY2(error.message().contains(path), qPrintable(error.message()));
-        }
-        QFile old(notAFolder);
-        QVERIFY(old.open(QIODevice::ReadOnly));
-        QCOMPARE(old.readAll(), QByteArray("old export"));
+        const QString error = errorOf([&path] { ThesaurusWriter::write(librarytest::sample(), path); });
+        QVERIFY2(error.startsWith(QStringLiteral("The file \"%1\" could not be written: ").arg(path)), qPrintable(error));
+        QCOMPARE(librarytest::contents(notAFolder), QByteArray("old export"));
     }
 
     void importOfAMalformedFileChangesNothing_data()
@@ -194,7 +169,7 @@ private Q_SLOTS:
         else
             put(path, bytes);
         KeywordManager manager(folder.filePath(QStringLiteral("Keywords.json")));
-        manager.setItems(keywordtrees::sample());
+        manager.setItems(librarytest::sample());
         manager.save();
         int notes = 0;
         brisa::NoteSubscriber subscriber;
@@ -202,18 +177,15 @@ private Q_SLOTS:
                              [&notes](const brisa::Notification&) { ++notes; });
 
         // The window's import: parse, then append what was read.
-        try {
-            manager.insertItems(ThesaurusReader::readFile(path), int(manager.items().size()));
-            QFAIL("a malformed file was imported");
-        } catch (const LibraryError& error) {
-            QVERIFY2(error.message().contains(QStringLiteral("\"%1\"").arg(path)), qPrintable(error.message()));
-            QVERIFY2(error.message().contains(reason), qPrintable(error.message()));
-        }
+        const QString error = errorOf(
+            [&] { manager.insertItems(ThesaurusReader::readFile(path), int(manager.items().size())); });
+        QVERIFY2(error.contains(QStringLiteral("\"%1\"").arg(path)), qPrintable(error));
+        QVERIFY2(error.contains(reason), qPrintable(error));
         QCOMPARE(notes, 0);
-        QCOMPARE(describe(manager.items()), describe(keywordtrees::sample()));
+        QCOMPARE(describe(manager.items()), describe(librarytest::sample()));
         KeywordManager stored(folder.filePath(QStringLiteral("Keywords.json")));
         stored.load();
-        QCOMPARE(describe(stored.items()), describe(keywordtrees::sample()));
+        QCOMPARE(describe(stored.items()), describe(librarytest::sample()));
     }
 
     void readingOffTheMainThreadPostsNothing()
@@ -225,11 +197,11 @@ private Q_SLOTS:
         brisa::NoteSubscriber info;
         info.subscribe(KeywordItem::didChangeInfoNotification, nullptr, [&notes](const brisa::Notification&) { ++notes; });
 
-        const QString text = ThesaurusWriter::string(keywordtrees::sample());
+        const QString text = ThesaurusWriter::string(librarytest::sample());
         const QList<KeywordItemPtr> items = QtConcurrent::run([text] { return ThesaurusReader::read(text); }).result();
         QCoreApplication::processEvents();
         QCOMPARE(notes, 0);
-        QCOMPARE(describe(items), describe(keywordtrees::sample()));
+        QCOMPARE(describe(items), describe(librarytest::sample()));
     }
 };
 

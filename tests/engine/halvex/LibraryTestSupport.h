@@ -1,12 +1,40 @@
 #pragma once
 
 #include "engine/halvex/KeywordItem.h"
+#include "engine/halvex/LibraryError.h"
 
+#include <QFile>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QtTest>
 
-// Keyword trees shared by the keyword library tests.
-namespace keywordtrees {
+// Files and keyword trees shared by the library tests.
+namespace librarytest {
+
+inline void put(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+
+inline QByteArray contents(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// The message of the LibraryError that `work` throws.
+template<class Work>
+QString errorOf(Work work)
+{
+    try {
+        work();
+    } catch (const halvex::LibraryError& error) {
+        return error.message();
+    }
+    return QStringLiteral("(no error)");
+}
 
 inline halvex::KeywordItemPtr item(const QString& name, const QStringList& synonyms = {},
                                    const QList<halvex::KeywordItemPtr>& children = {}, bool isHeader = false,
@@ -40,4 +68,4 @@ inline QString describe(const QList<halvex::KeywordItemPtr>& items)
             .toJson(QJsonDocument::Indented));
 }
 
-} // namespace keywordtrees
+} // namespace librarytest
