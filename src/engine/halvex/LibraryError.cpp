@@ -1,14 +1,37 @@
 #include "engine/halvex/LibraryError.h"
 
+#include <QStringList>
+
 namespace halvex {
 
-LibraryError::LibraryError(const QString& message) : std::runtime_error(message.toStdString())
+namespace {
+
+std::string describe(const QList<LocalizedText>& texts)
+{
+    QStringList parts;
+    for (const LocalizedText& text : texts) {
+        QStringList arguments;
+        for (const QVariant& argument : text.arguments)
+            arguments.append(argument.toString());
+        parts.append(text.key + u'(' + arguments.join(QStringLiteral(", ")) + u')');
+    }
+    return parts.join(u' ').toStdString();
+}
+
+} // namespace
+
+LibraryError::LibraryError(const QString& key, const QVariantList& arguments)
+    : LibraryError(QList<LocalizedText>{{key, arguments}})
 {
 }
 
-QString LibraryError::message() const
+LibraryError::LibraryError(const QList<LocalizedText>& texts) : std::runtime_error(describe(texts)), texts_(texts)
 {
-    return QString::fromStdString(what());
+}
+
+LibraryError LibraryError::after(const QString& contextKey, const QVariantList& arguments) const
+{
+    return LibraryError(QList<LocalizedText>{{contextKey, arguments}} + texts_);
 }
 
 } // namespace halvex

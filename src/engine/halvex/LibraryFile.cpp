@@ -28,18 +28,6 @@ std::pair<int, int> lineAndColumn(const QByteArray& text, int offset)
     return {int(before.count('\n')) + 1, int(QString::fromUtf8(before.mid(lineStart)).size()) + 1};
 }
 
-// Why the file cannot be read; empty when `bytes` holds it.
-QString readInto(const QString& path, QByteArray& bytes)
-{
-    if (QFileInfo(path).isDir())
-        return QStringLiteral("it is a folder, not a file");
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return file.errorString();
-    bytes = file.readAll();
-    return file.error() == QFileDevice::NoError ? QString() : file.errorString();
-}
-
 } // namespace
 
 LibraryFile::LibraryFile(const QString& path) : path_(path)
@@ -56,20 +44,16 @@ std::optional<QJsonValue> LibraryFile::loadJson()
 {
     if (!isOnDisk(QFileInfo(path_)))
         return std::nullopt;
-    QByteArray bytes;
-    if (const QString failure = readInto(path_, bytes); !failure.isEmpty())
-        throw unreadable(failure);
+    // Until the file proves readable, the next save keeps it aside.
+    unreadable_ = true;
+    const QByteArray bytes = readFile(path_);
     if (bytes.trimmed().isEmpty())
-        throw unreadable(QStringLiteral("it is empty"));
-
+        throw LibraryError(QStringLiteral("LibraryFileEmptyError"), {path_});
     QJsonParseError error;
     const QJsonDocument document = QJsonDocument::fromJson(bytes, &error);
     if (error.error != QJsonParseError::NoError) {
         const auto [line, column] = lineAndColumn(bytes, error.offset);
-        throw unreadable(QStringLiteral("it is not valid JSON (%1 at line %2, column %3)")
-                             .arg(error.errorString())
-                             .arg(line)
-                             .arg(column));
+        throw LibraryError(QStringLiteral("LibraryFileJSONError"), {path_, error.errorString(), line, column});
     }
     unreadable_ = false;
     return document.isObject() ? QJsonValue(document.object()) : QJsonValue(document.array());
@@ -94,60 +78,55 @@ QString LibraryFile::resetKeepingAside()
     }
     const QString aside = asidePath();
     QFile file(path_);
-    if (!file.rename(aside)) {
-        throw LibraryError(QStringLiteral("The library file \"%1\" could not be kept aside as \"%2\": %3. "
-                                          "It was left as it was.")
-                               .arg(path_, aside, file.errorString()));
-    }
+    if (!file.rename(aside))
+        throw LibraryError(QStringLiteral("LibraryFileKeepAsideError"), {path_, aside, file.errorString()});
     unreadable_ = false;
     return aside;
 }
 
 QByteArray LibraryFile::readFile(const QString& path)
 {
-    QByteArray bytes;
-    if (const QString failure = readInto(path, bytes); !failure.isEmpty())
-        throw LibraryError(QStringLiteral("The file \"%1\" cannot be read: %2.").arg(path, failure));
+    if (QFileInfo(path).isDir())
+        throw LibraryError(QStringLiteral("FileFolderError"), {path});
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        throw LibraryError(QStringLiteral("FileReadError"), {path, file.errorString()});
+    const QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError)
+        throw LibraryError(QStringLiteral("FileReadError"), {path, file.errorString()});
     return bytes;
 }
 
 void LibraryFile::writeFile(const QString& path, const QByteArray& bytes)
 {
-    const auto failure = [&path](const QString& reason) {
-        return LibraryError(QStringLiteral("The file \"%1\" could not be written: %2.").arg(path, reason));
-    };
     const QString folder = QFileInfo(path).absolutePath();
     if (!QDir().mkpath(folder))
-        throw failure(QStringLiteral("its folder \"%1\" cannot be created").arg(folder));
+        throw LibraryError(QStringLiteral("FileFolderCreationError"), {path, folder});
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
-        throw failure(file.errorString());
+        throw LibraryError(QStringLiteral("FileWriteError"), {path, file.errorString()});
     // A full disk can end a write short without an error, and commit() would then keep the
     // truncated file.
     const qint64 written = file.write(bytes);
     if (written != bytes.size() || !file.flush()) {
-        const QString reason = file.error() != QFileDevice::NoError
-                                   ? file.errorString()
-                                   : QStringLiteral("only %1 of %2 bytes could be written").arg(written).arg(bytes.size());
+        const LibraryError error =
+            file.error() != QFileDevice::NoError
+                ? LibraryError(QStringLiteral("FileWriteError"), {path, file.errorString()})
+                : LibraryError(QStringLiteral("FileShortWriteError"), {path, written, qint64(bytes.size())});
         file.cancelWriting();
-        throw failure(reason);
+        throw error;
     }
     if (!file.commit())
-        throw failure(file.errorString());
-}
-
-LibraryError LibraryFile::unreadable(const QString& reason)
-{
-    unreadable_ = true;
-    return LibraryError(QStringLiteral("The library file \"%1\" cannot be read: %2.").arg(path_, reason));
+        throw LibraryError(QStringLiteral("FileWriteError"), {path, file.errorString()});
 }
 
 LibraryError LibraryFile::wrongShape(const brisa::DecodingError& error)
 {
-    const QString where = error.codingPath().isEmpty()
-                              ? QString()
-                              : QStringLiteral(" at %1").arg(error.codingPath().join(QStringLiteral(" / ")));
-    return unreadable(QStringLiteral("its content is not what was expected%1 (%2)").arg(where, error.description()));
+    unreadable_ = true;
+    if (error.codingPath().isEmpty())
+        return LibraryError(QStringLiteral("LibraryFileTopContentError"), {path_, error.description()});
+    return LibraryError(QStringLiteral("LibraryFileContentError"),
+                        {path_, error.codingPath().join(QStringLiteral(" / ")), error.description()});
 }
 
 QString LibraryFile::asidePath() const

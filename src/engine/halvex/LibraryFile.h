@@ -68,7 +68,6 @@ public:
     static void writeFile(const QString& path, const QByteArray& bytes);
 
 private:
-    LibraryError unreadable(const QString& reason);
     LibraryError wrongShape(const brisa::DecodingError& error);
     QString asidePath() const;
 

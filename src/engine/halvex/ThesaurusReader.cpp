@@ -39,7 +39,7 @@ public:
             return std::nullopt;
         pos_ = entry.depth;
         if (peek() == u' ')
-            fail(pos_, QStringLiteral("indent with tabs, not spaces"));
+            fail(pos_, QStringLiteral("KeywordFileSpaceIndentError"));
         if (peek() == u'@') {
             entry.isPerson = true;
             ++pos_;
@@ -55,7 +55,7 @@ public:
         }
         for (skipSpaces(); !atEnd(); skipSpaces()) {
             if (peek() != u'{')
-                fail(pos_, QStringLiteral("unexpected \"%1\"; synonyms are written in {braces}").arg(peek()));
+                fail(pos_, QStringLiteral("KeywordFileUnexpectedCharacterError"), {QString(peek())});
             ++pos_;
             entry.synonyms.append(text(u'}'));
             expect(u'}');
@@ -63,9 +63,10 @@ public:
         return entry;
     }
 
-    [[noreturn]] void fail(qsizetype position, const QString& reason) const
+    // Every error names the line and the column (from 1), then what `key` adds.
+    [[noreturn]] void fail(qsizetype position, const QString& key, const QVariantList& more = {}) const
     {
-        throw LibraryError(QStringLiteral("Line %1, column %2: %3.").arg(number_).arg(position + 1).arg(reason));
+        throw LibraryError(key, QVariantList{number_, int(position) + 1} + more);
     }
 
 private:
@@ -81,7 +82,7 @@ private:
     void expect(QChar closing)
     {
         if (atEnd() || peek() != closing)
-            fail(pos_, QStringLiteral("\"%1\" expected").arg(closing));
+            fail(pos_, QStringLiteral("KeywordFileMissingCharacterError"), {QString(closing)});
         ++pos_;
     }
 
@@ -96,7 +97,7 @@ private:
         while (!atEnd() && peek() != closing) {
             const QChar c = peek();
             if (c == u'[' || c == u']' || c == u'{' || c == u'}')
-                fail(pos_, QStringLiteral("write \\%1 for a \"%1\" in a keyword").arg(c));
+                fail(pos_, QStringLiteral("KeywordFileUnescapedCharacterError"), {QString(c)});
             ++pos_;
             out += c == u'\\' ? escaped() : c;
             if (c == u'\\' || !isLayoutSpace(c))
@@ -112,7 +113,7 @@ private:
         QString out;
         while (true) {
             if (atEnd())
-                fail(start, QStringLiteral("the quote is not closed"));
+                fail(start, QStringLiteral("KeywordFileOpenQuoteError"));
             const QChar c = line_.at(pos_++);
             if (c == u'"') {
                 skipSpaces();
@@ -126,7 +127,7 @@ private:
     QChar escaped()
     {
         if (atEnd())
-            fail(pos_ - 1, QStringLiteral("a backslash ends the line"));
+            fail(pos_ - 1, QStringLiteral("KeywordFileTrailingBackslashError"));
         const QChar c = line_.at(pos_++);
         switch (c.unicode()) {
         case 't':
@@ -144,7 +145,7 @@ private:
         case '@':
             return c;
         }
-        fail(pos_ - 2, QStringLiteral("unknown escape \\%1").arg(c));
+        fail(pos_ - 2, QStringLiteral("KeywordFileUnknownEscapeError"), {QString(c)});
     }
 
     const QString& line_;
@@ -180,11 +181,11 @@ QList<KeywordItemPtr> ThesaurusReader::read(const QString& string)
         if (!entry)
             continue;
         if (entry->depth > depth + 1) {
-            parser.fail(0, entries.isEmpty() ? QStringLiteral("the first keyword is indented")
-                                             : QStringLiteral("indented more than one level below the keyword above"));
+            parser.fail(0, entries.isEmpty() ? QStringLiteral("KeywordFileIndentedFirstLineError")
+                                             : QStringLiteral("KeywordFileIndentSkipError"));
         }
         if (entry->depth >= maximumDepth)
-            parser.fail(0, QStringLiteral("keywords are nested deeper than %1 levels").arg(maximumDepth));
+            parser.fail(0, QStringLiteral("KeywordFileTooDeepError"), {maximumDepth});
         depth = entry->depth;
         entries.append(*entry);
     }
@@ -198,11 +199,11 @@ QList<KeywordItemPtr> ThesaurusReader::readFile(const QString& path)
     QStringDecoder decoder(QStringConverter::encodingForData(bytes).value_or(QStringConverter::Utf8));
     const QString text = decoder(bytes);
     if (decoder.hasError())
-        throw LibraryError(QStringLiteral("The keyword file \"%1\" cannot be read: it is not UTF-8 text.").arg(path));
+        throw LibraryError(QStringLiteral("KeywordFileEncodingError"), {path});
     try {
         return read(text);
     } catch (const LibraryError& error) {
-        throw LibraryError(QStringLiteral("The keyword file \"%1\" cannot be read. %2").arg(path, error.message()));
+        throw error.after(QStringLiteral("KeywordFileError"), {path});
     }
 }
 

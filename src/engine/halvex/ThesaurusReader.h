@@ -26,11 +26,12 @@ public:
     // Deeper keywords would not fit in the stored library.
     static constexpr int maximumDepth = 256;
 
-    // The top-level keywords with their subtrees. Throws LibraryError ("Line 3, column 7: …")
-    // for text that does not follow the format.
+    // The top-level keywords with their subtrees. Throws LibraryError for text that does not
+    // follow the format; its arguments start with the line and the column.
     static QList<KeywordItemPtr> read(const QString& string);
 
-    // The same for a file: UTF-8, or UTF-16 or UTF-32 with a byte-order mark. Errors name the file.
+    // The same for a file: UTF-8, or UTF-16 or UTF-32 with a byte-order mark. Errors name
+    // the file (a syntax error comes after "KeywordFileError").
     static QList<KeywordItemPtr> readFile(const QString& path);
 };
 

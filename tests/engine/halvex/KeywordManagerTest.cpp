@@ -100,8 +100,8 @@ private Q_SLOTS:
         put(path_, broken);
 
         QCOMPARE(errorOf([&manager] { manager.load(); }),
-                 QStringLiteral("The library file \"%1\" cannot be read: its content is not what was expected at "
-                                "Index 0 / children / Index 0 / name (Expected to decode String but found a number instead.).")
+                 QStringLiteral("LibraryFileContentError(%1, Index 0 / children / Index 0 / name, "
+                                "Expected to decode String but found a number instead.)")
                      .arg(path_));
         QCOMPARE(describe(manager.items()), describe(librarytest::sample()));
 
@@ -123,7 +123,8 @@ private Q_SLOTS:
         put(notAFolder, "a file");
         KeywordManager manager(notAFolder + QStringLiteral("/Keywords.json"));
         manager.setItems(librarytest::sample());
-        QVERIFY(errorOf([&manager] { manager.save(); }).contains(notAFolder + QStringLiteral("/Keywords.json")));
+        QCOMPARE(errorOf([&manager] { manager.save(); }),
+                 QStringLiteral("FileFolderCreationError(%1/Keywords.json, %1)").arg(notAFolder));
         QCOMPARE(manager.items().size(), 4);
     }
 

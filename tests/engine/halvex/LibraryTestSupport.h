@@ -3,9 +3,14 @@
 #include "engine/halvex/KeywordItem.h"
 #include "engine/halvex/LibraryError.h"
 
+#include "support/TestEnvironment.h"
+
 #include <QFile>
+#include <QHash>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QRegularExpression>
+#include <QXmlStreamReader>
 #include <QtTest>
 
 // Files and keyword trees shared by the library tests.
@@ -24,14 +29,50 @@ inline QByteArray contents(const QString& path)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-// The message of the LibraryError that `work` throws.
+// The English texts of the translation table by key.
+inline const QHash<QString, QString>& englishTexts()
+{
+    static const QHash<QString, QString> texts = [] {
+        QHash<QString, QString> table;
+        QFile file(corvelle::test::fixturesDir() + QStringLiteral("/../../resources/i18n/corvelle_en.ts"));
+        if (!file.open(QIODevice::ReadOnly))
+            return table;
+        QXmlStreamReader reader(&file);
+        QString id;
+        while (!reader.atEnd()) {
+            reader.readNext();
+            if (reader.isStartElement() && reader.name() == QLatin1String("message"))
+                id = reader.attributes().value(QLatin1String("id")).toString();
+            else if (reader.isStartElement() && reader.name() == QLatin1String("source"))
+                table.insert(id, reader.readElementText());
+        }
+        return table;
+    }();
+    return texts;
+}
+
+// Each text is in the translation table with a placeholder for each argument.
+inline void verifyTranslatable(const QList<halvex::LocalizedText>& texts)
+{
+    static const QRegularExpression placeholder(QStringLiteral("%(\\d)"));
+    for (const halvex::LocalizedText& text : texts) {
+        QVERIFY2(englishTexts().contains(text.key), qPrintable(text.key + QStringLiteral(" is not translated")));
+        int highest = 0;
+        for (const QRegularExpressionMatch& match : placeholder.globalMatch(englishTexts().value(text.key)))
+            highest = std::max(highest, match.captured(1).toInt());
+        QVERIFY2(highest == text.arguments.size(), qPrintable(text.key + QStringLiteral(": arguments and placeholders differ")));
+    }
+}
+
+// The keys and arguments of the LibraryError that `work` throws, as "Key(argument, …)".
 template<class Work>
 QString errorOf(Work work)
 {
     try {
         work();
     } catch (const halvex::LibraryError& error) {
-        return error.message();
+        verifyTranslatable(error.texts());
+        return QString::fromStdString(error.what());
     }
     return QStringLiteral("(no error)");
 }
