@@ -275,5 +275,93 @@
         <source>Remove the date</source>
         <translation>Remove the date</translation>
     </message>
+    <message id="FileReadError">
+        <source>The file “%1” cannot be read: %2.</source>
+        <translation>The file “%1” cannot be read: %2.</translation>
+    </message>
+    <message id="FileFolderError">
+        <source>“%1” is a folder, not a file.</source>
+        <translation>“%1” is a folder, not a file.</translation>
+    </message>
+    <message id="FileFolderCreationError">
+        <source>The file “%1” could not be written: its folder “%2” cannot be created.</source>
+        <translation>The file “%1” could not be written: its folder “%2” cannot be created.</translation>
+    </message>
+    <message id="FileWriteError">
+        <source>The file “%1” could not be written: %2. The previous file, if any, was left as it was.</source>
+        <translation>The file “%1” could not be written: %2. The previous file, if any, was left as it was.</translation>
+    </message>
+    <message id="FileShortWriteError">
+        <source>The file “%1” could not be written: only %2 of %3 bytes were written. Is the disk full? The previous file, if any, was left as it was.</source>
+        <translation>The file “%1” could not be written: only %2 of %3 bytes were written. Is the disk full? The previous file, if any, was left as it was.</translation>
+    </message>
+    <message id="LibraryFileEmptyError">
+        <source>The library file “%1” is empty.</source>
+        <translation>The library file “%1” is empty.</translation>
+    </message>
+    <message id="LibraryFileJSONError">
+        <source>The library file “%1” is damaged: it is not valid JSON (%2 at line %3, column %4).</source>
+        <translation>The library file “%1” is damaged: it is not valid JSON (%2 at line %3, column %4).</translation>
+    </message>
+    <message id="LibraryFileContentError">
+        <source>The library file “%1” is damaged: the value at “%2” is not what was expected (%3).</source>
+        <translation>The library file “%1” is damaged: the value at “%2” is not what was expected (%3).</translation>
+    </message>
+    <message id="LibraryFileTopContentError">
+        <source>The library file “%1” is damaged: it does not hold what was expected (%2).</source>
+        <translation>The library file “%1” is damaged: it does not hold what was expected (%2).</translation>
+    </message>
+    <message id="LibraryFileKeepAsideError">
+        <source>The unreadable library file “%1” could not be renamed to “%2” (%3), so it was not replaced.</source>
+        <translation>The unreadable library file “%1” could not be renamed to “%2” (%3), so it was not replaced.</translation>
+    </message>
+    <message id="KeywordFileError">
+        <source>The keyword file “%1” cannot be read.</source>
+        <translation>The keyword file “%1” cannot be read.</translation>
+    </message>
+    <message id="KeywordFileEncodingError">
+        <source>The keyword file “%1” cannot be read: it is not UTF-8 text.</source>
+        <translation>The keyword file “%1” cannot be read: it is not UTF-8 text.</translation>
+    </message>
+    <message id="KeywordFileIndentedFirstLineError">
+        <source>Line %1, column %2: the first keyword must not be indented.</source>
+        <translation>Line %1, column %2: the first keyword must not be indented.</translation>
+    </message>
+    <message id="KeywordFileIndentSkipError">
+        <source>Line %1, column %2: the keyword is indented more than one level below the keyword above it.</source>
+        <translation>Line %1, column %2: the keyword is indented more than one level below the keyword above it.</translation>
+    </message>
+    <message id="KeywordFileSpaceIndentError">
+        <source>Line %1, column %2: keywords are indented with tabs, not spaces.</source>
+        <translation>Line %1, column %2: keywords are indented with tabs, not spaces.</translation>
+    </message>
+    <message id="KeywordFileTooDeepError">
+        <source>Line %1, column %2: keywords cannot be nested deeper than %3 levels.</source>
+        <translation>Line %1, column %2: keywords cannot be nested deeper than %3 levels.</translation>
+    </message>
+    <message id="KeywordFileMissingCharacterError">
+        <source>Line %1, column %2: “%3” is missing.</source>
+        <translation>Line %1, column %2: “%3” is missing.</translation>
+    </message>
+    <message id="KeywordFileUnescapedCharacterError">
+        <source>Line %1, column %2: write \%3 for a “%3” that is part of a keyword.</source>
+        <translation>Line %1, column %2: write \%3 for a “%3” that is part of a keyword.</translation>
+    </message>
+    <message id="KeywordFileUnexpectedCharacterError">
+        <source>Line %1, column %2: unexpected “%3”. Synonyms are written in {braces} after the keyword.</source>
+        <translation>Line %1, column %2: unexpected “%3”. Synonyms are written in {braces} after the keyword.</translation>
+    </message>
+    <message id="KeywordFileOpenQuoteError">
+        <source>Line %1, column %2: the quote is not closed.</source>
+        <translation>Line %1, column %2: the quote is not closed.</translation>
+    </message>
+    <message id="KeywordFileUnknownEscapeError">
+        <source>Line %1, column %2: “\%3” is not a known escape. Write \\ for a backslash.</source>
+        <translation>Line %1, column %2: “\%3” is not a known escape. Write \\ for a backslash.</translation>
+    </message>
+    <message id="KeywordFileTrailingBackslashError">
+        <source>Line %1, column %2: a backslash ends the line. Write \\ for a backslash.</source>
+        <translation>Line %1, column %2: a backslash ends the line. Write \\ for a backslash.</translation>
+    </message>
 </context>
 </TS>
