@@ -60,12 +60,8 @@ void MessageOverlay::setDisplayDuration(std::chrono::milliseconds duration)
 
 void MessageOverlay::show(QWidget* window)
 {
-    if (!window)
-        return;
-    panelOver(window);
-    updateContent();
-    panel()->present();
-    displayTimer_.start();
+    if (presentOver(window))
+        displayTimer_.start();
 }
 
 void MessageOverlay::fillPanel(OverlayPanel& panel)

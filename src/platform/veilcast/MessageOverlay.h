@@ -39,9 +39,9 @@ public:
 
 protected:
     void fillPanel(OverlayPanel& panel) override;
+    void updateContent() override;
 
 private:
-    void updateContent();
 
     QIcon image_;
     QString text_;

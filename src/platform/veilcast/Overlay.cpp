@@ -27,6 +27,16 @@ OverlayPanel* Overlay::panelOver(QWidget* window)
     return panel_;
 }
 
+bool Overlay::presentOver(QWidget* window)
+{
+    if (!window)
+        return false;
+    panelOver(window);
+    updateContent();
+    panel_->present();
+    return true;
+}
+
 OverlayPanel* Overlay::panel() const
 {
     return panel_;

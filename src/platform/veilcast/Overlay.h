@@ -19,16 +19,21 @@ public:
 protected:
     Overlay(int preferredWidth, QObject* parent);
 
-    // The panel over `window`, made and filled on first use there; a panel over another
-    // window is removed first.
-    OverlayPanel* panelOver(QWidget* window);
+    // Shows the panel over `window` with the current content; false without a window.
+    bool presentOver(QWidget* window);
     // The current panel, or null when none was made or its window is gone.
     OverlayPanel* panel() const;
 
-    // Builds the content widgets of a newly made panel and fills them with the current state.
+    // Builds the content widgets of a newly made panel.
     virtual void fillPanel(OverlayPanel& panel) = 0;
+    // Puts the current state into the panel's widgets, when there is a panel.
+    virtual void updateContent() = 0;
 
 private:
+    // The panel over `window`, made and filled on first use there; a panel over another
+    // window is removed first.
+    OverlayPanel* panelOver(QWidget* window);
+
     int preferredWidth_;
     QPointer<OverlayPanel> panel_;
 };

@@ -70,11 +70,7 @@ void ProgressOverlay::setProgress(std::optional<double> fraction)
 
 void ProgressOverlay::show(QWidget* window)
 {
-    if (!window)
-        return;
-    panelOver(window);
-    updateContent();
-    panel()->present();
+    presentOver(window);
 }
 
 void ProgressOverlay::hide()

@@ -1,6 +1,8 @@
 #include "platform/veilcast/MessageOverlay.h"
 #include "platform/veilcast/OverlayPanel.h"
 
+#include "PanelLookup.h"
+
 #include <QApplication>
 #include <QLabel>
 #include <QMainWindow>
@@ -10,6 +12,7 @@
 #include <memory>
 
 using namespace std::chrono_literals;
+using corvelle::test::panelOf;
 using veilcast::MessageOverlay;
 using veilcast::OverlayPanel;
 
@@ -22,12 +25,6 @@ std::unique_ptr<QMainWindow> makeWindow()
     window->resize(640, 480);
     window->show();
     return window;
-}
-
-OverlayPanel* panelOf(const QWidget& window)
-{
-    const auto panels = window.findChildren<OverlayPanel*>(Qt::FindDirectChildrenOnly);
-    return panels.size() == 1 ? panels.first() : nullptr;
 }
 
 QLabel* labelShowing(const OverlayPanel& panel, const QString& text)

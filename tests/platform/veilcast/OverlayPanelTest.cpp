@@ -1,27 +1,39 @@
 #include "platform/veilcast/OverlayPanel.h"
 
 #include <QApplication>
-#include <QLabel>
+#include <QPointer>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
 #include <QVBoxLayout>
 
+#include <memory>
+
 using veilcast::OverlayPanel;
 
 namespace {
 
-// A panel holding one fixed-size block, as an overlay's content would.
-OverlayPanel* makePanel(QWidget* window, QSize content, int preferredWidth = 240)
+constexpr int panelWidth = 240;
+constexpr int contentHeight = 100;
+
+// A panel holding one block of fixed height, as an overlay's content would.
+OverlayPanel* makePanel(QWidget* window)
 {
-    auto* panel = new OverlayPanel(window, preferredWidth);
+    auto* panel = new OverlayPanel(window, panelWidth);
     auto* layout = new QVBoxLayout(panel);
     layout->setContentsMargins(0, 0, 0, 0);
     auto* block = new QWidget(panel);
-    block->setMinimumSize(0, content.height());
-    block->setFixedHeight(content.height());
+    block->setFixedHeight(contentHeight);
     layout->addWidget(block);
     return panel;
+}
+
+std::unique_ptr<QWidget> shownWindow()
+{
+    auto window = std::make_unique<QWidget>();
+    window->resize(400, 300);
+    window->show();
+    return window;
 }
 
 } // namespace
@@ -38,10 +50,10 @@ private Q_SLOTS:
         QTest::addColumn<QSize>("secondSize");
         QTest::addColumn<QSize>("expectedPanel");
 
-        QTest::newRow("roomy, grows") << QSize(500, 400) << QSize(900, 700) << QSize(240, 100);
+        QTest::newRow("roomy, grows") << QSize(500, 400) << QSize(900, 700) << QSize(panelWidth, contentHeight);
         QTest::newRow("shrinks below the panel")
                 << QSize(600, 400) << QSize(200, 120) << QSize(200 - 2 * OverlayPanel::margin, 120 - 2 * OverlayPanel::margin);
-        QTest::newRow("grows back from tiny") << QSize(60, 30) << QSize(640, 480) << QSize(240, 100);
+        QTest::newRow("grows back from tiny") << QSize(60, 30) << QSize(640, 480) << QSize(panelWidth, contentHeight);
     }
 
     void followsTheWindowSize()
@@ -54,7 +66,7 @@ private Q_SLOTS:
         window.resize(firstSize);
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
-        OverlayPanel* panel = makePanel(&window, QSize(240, 100));
+        OverlayPanel* panel = makePanel(&window);
         panel->present();
         QVERIFY(window.rect().contains(panel->geometry()));
 
@@ -68,7 +80,7 @@ private Q_SLOTS:
     {
         QWidget window;
         window.resize(400, 300);
-        OverlayPanel* panel = makePanel(&window, QSize(240, 100));
+        OverlayPanel* panel = makePanel(&window);
         // Content made after the panel would cover it unless the panel is raised.
         auto* button = new QPushButton(QStringLiteral("Under"), &window);
         button->setGeometry(window.rect());
@@ -96,10 +108,8 @@ private Q_SLOTS:
         QApplication::setEffectEnabled(Qt::UI_General, animated);
         QCOMPARE(OverlayPanel::animationsEnabled(), animated);
 
-        QWidget window;
-        window.resize(400, 300);
-        window.show();
-        OverlayPanel* panel = makePanel(&window, QSize(240, 100));
+        auto window = shownWindow();
+        OverlayPanel* panel = makePanel(window.get());
         panel->present();
         panel->dismiss();
         QCOMPARE(panel->isFading(), animated);
@@ -110,10 +120,8 @@ private Q_SLOTS:
     void presentDuringAFadeKeepsThePanel()
     {
         QApplication::setEffectEnabled(Qt::UI_General, true);
-        QWidget window;
-        window.resize(400, 300);
-        window.show();
-        OverlayPanel* panel = makePanel(&window, QSize(240, 100));
+        auto window = shownWindow();
+        OverlayPanel* panel = makePanel(window.get());
         panel->present();
         panel->dismiss();
         QVERIFY(panel->isFading());
@@ -129,13 +137,11 @@ private Q_SLOTS:
     void windowDestroyedDuringAFade()
     {
         QApplication::setEffectEnabled(Qt::UI_General, true);
-        auto* window = new QWidget;
-        window->resize(400, 300);
-        window->show();
-        QPointer<OverlayPanel> panel = makePanel(window, QSize(240, 100));
+        auto window = shownWindow();
+        QPointer<OverlayPanel> panel = makePanel(window.get());
         panel->present();
         panel->dismiss();
-        delete window;
+        window.reset();
         QVERIFY(panel.isNull());
         QTest::qWait(int(OverlayPanel::fadeDuration.count()) * 2);
     }

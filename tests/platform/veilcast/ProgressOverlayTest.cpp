@@ -1,6 +1,8 @@
 #include "platform/veilcast/OverlayPanel.h"
 #include "platform/veilcast/ProgressOverlay.h"
 
+#include "PanelLookup.h"
+
 #include <QLabel>
 #include <QProgressBar>
 #include <QTest>
@@ -10,6 +12,7 @@
 #include <memory>
 #include <optional>
 
+using corvelle::test::panelOf;
 using veilcast::OverlayPanel;
 using veilcast::ProgressOverlay;
 
@@ -21,12 +24,6 @@ std::unique_ptr<QWidget> makeWindow()
     window->resize(640, 480);
     window->show();
     return window;
-}
-
-OverlayPanel* panelOf(const QWidget& window)
-{
-    const auto panels = window.findChildren<OverlayPanel*>(Qt::FindDirectChildrenOnly);
-    return panels.size() == 1 ? panels.first() : nullptr;
 }
 
 QStringList visibleTexts(const OverlayPanel& panel)
