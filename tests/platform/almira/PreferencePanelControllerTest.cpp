@@ -19,14 +19,14 @@ using almira::PreferencePanelController;
 
 namespace {
 
-struct PaneSpec {
+struct PaneInfo {
     QString identifier;
     QSize size;
 };
 
-const PaneSpec first{QStringLiteral("FirstPanelID"), QSize(300, 120)};
-const PaneSpec second{QStringLiteral("SecondPanelID"), QSize(560, 360)};
-const PaneSpec third{QStringLiteral("ThirdPanelID"), QSize(220, 80)};
+const PaneInfo first{QStringLiteral("FirstPanelID"), QSize(300, 120)};
+const PaneInfo second{QStringLiteral("SecondPanelID"), QSize(560, 360)};
+const PaneInfo third{QStringLiteral("ThirdPanelID"), QSize(220, 80)};
 
 QIcon paneIcon()
 {
@@ -38,43 +38,43 @@ QIcon paneIcon()
 // A pane that makes its view on first request, as loading a form would.
 class ViewPane : public PreferencePanel {
 public:
-    explicit ViewPane(PaneSpec spec) : spec_(std::move(spec)) {}
+    explicit ViewPane(PaneInfo info) : info_(std::move(info)) {}
     ~ViewPane() override { delete view_; }
 
     QWidget* view() override
     {
         if (!view_) {
             view_ = new QWidget;
-            view_->setFixedSize(spec_.size);
+            view_->setFixedSize(info_.size);
         }
         return view_;
     }
-    QString identifier() const override { return spec_.identifier; }
-    QString title() const override { return spec_.identifier + QStringLiteral(" title"); }
+    QString identifier() const override { return info_.identifier; }
+    QString title() const override { return info_.identifier + QStringLiteral(" title"); }
     QIcon image() const override { return paneIcon(); }
-    QString toolTip() const override { return spec_.identifier + QStringLiteral(" tip"); }
+    QString toolTip() const override { return info_.identifier + QStringLiteral(" tip"); }
 
     bool isLoaded() const { return !view_.isNull(); }
     QWidget* loadedView() const { return view_; }
 
 private:
-    PaneSpec spec_;
+    PaneInfo info_;
     QPointer<QWidget> view_;
 };
 
 // A pane that is its own view and has no image.
 class WidgetPane : public QWidget, public PreferencePanel {
 public:
-    explicit WidgetPane(PaneSpec spec) : spec_(std::move(spec)) { setFixedSize(spec_.size); }
+    explicit WidgetPane(PaneInfo info) : info_(std::move(info)) { setFixedSize(info_.size); }
 
     QWidget* view() override { return this; }
-    QString identifier() const override { return spec_.identifier; }
-    QString title() const override { return spec_.identifier + QStringLiteral(" title"); }
+    QString identifier() const override { return info_.identifier; }
+    QString title() const override { return info_.identifier + QStringLiteral(" title"); }
     QIcon image() const override { return {}; }
-    QString toolTip() const override { return spec_.identifier + QStringLiteral(" tip"); }
+    QString toolTip() const override { return info_.identifier + QStringLiteral(" tip"); }
 
 private:
-    PaneSpec spec_;
+    PaneInfo info_;
 };
 
 class TestPreferencesController : public PreferencePanelController {
@@ -142,12 +142,12 @@ private Q_SLOTS:
 
         const QList<QAction*> entries = paneEntries(window);
         QCOMPARE(entries.size(), 3);
-        const PaneSpec specs[] = {first, second, third};
+        const PaneInfo infos[] = {first, second, third};
         for (int index = 0; index < 3; ++index) {
             QAction* entry = entries.at(index);
-            QCOMPARE(entry->data().toString(), specs[index].identifier);
-            QCOMPARE(entry->text(), specs[index].identifier + QStringLiteral(" title"));
-            QCOMPARE(entry->toolTip(), specs[index].identifier + QStringLiteral(" tip"));
+            QCOMPARE(entry->data().toString(), infos[index].identifier);
+            QCOMPARE(entry->text(), infos[index].identifier + QStringLiteral(" title"));
+            QCOMPARE(entry->toolTip(), infos[index].identifier + QStringLiteral(" tip"));
             QCOMPARE(entry->icon().isNull(), index == 2);
             QCOMPARE(entry->isChecked(), index == 0);
         }
