@@ -373,7 +373,8 @@ private Q_SLOTS:
             done = true;
         });
         QVERIFY(!done);
-        QTRY_VERIFY(done);
+        QCoreApplication::processEvents();
+        QVERIFY(done);
         QCOMPARE(thread, QCoreApplication::instance()->thread());
         QCOMPARE(result, std::optional<QVariantMap>(QVariantMap{{QStringLiteral("errorKey"), reason.key}}));
     }
