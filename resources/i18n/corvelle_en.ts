@@ -363,5 +363,17 @@
         <source>Line %1, column %2: a backslash ends the line. Write \\ for a backslash.</source>
         <translation>Line %1, column %2: a backslash ends the line. Write \\ for a backslash.</translation>
     </message>
+    <message id="FileMissingError">
+        <source>The file “%1” does not exist.</source>
+        <translation>The file “%1” does not exist.</translation>
+    </message>
+    <message id="RemoteProfileFileError">
+        <source>The remote profile file “%1” cannot be imported.</source>
+        <translation>The remote profile file “%1” cannot be imported.</translation>
+    </message>
+    <message id="PhotosAppUnavailableError">
+        <source>There is no Photos library on this computer, so remote profiles cannot be applied. They can still be kept, imported and exported.</source>
+        <translation>There is no Photos library on this computer, so remote profiles cannot be applied. They can still be kept, imported and exported.</translation>
+    </message>
 </context>
 </TS>

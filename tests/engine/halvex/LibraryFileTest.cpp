@@ -4,45 +4,12 @@
 
 #include <QtTest>
 
-#include <csignal>
-#include <sys/resource.h>
-
 using namespace halvex;
 using librarytest::contents;
 using librarytest::errorOf;
+using librarytest::FileSizeLimit;
+using librarytest::folderEntries;
 using librarytest::put;
-
-namespace {
-
-// What a library file holds, next to the library itself.
-QStringList folderEntries(const QString& folder)
-{
-    return QDir(folder).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden, QDir::Name);
-}
-
-// Writes beyond `bytes` fail (EFBIG) for this process, even as root.
-class FileSizeLimit {
-public:
-    explicit FileSizeLimit(rlim_t bytes)
-    {
-        getrlimit(RLIMIT_FSIZE, &saved_);
-        oldHandler_ = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit limit = saved_;
-        limit.rlim_cur = bytes;
-        setrlimit(RLIMIT_FSIZE, &limit);
-    }
-    ~FileSizeLimit()
-    {
-        setrlimit(RLIMIT_FSIZE, &saved_);
-        std::signal(SIGXFSZ, oldHandler_);
-    }
-
-private:
-    rlimit saved_{};
-    void (*oldHandler_)(int) = nullptr;
-};
-
-} // namespace
 
 class LibraryFileTest : public QObject {
     Q_OBJECT

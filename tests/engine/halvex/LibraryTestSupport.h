@@ -2,6 +2,8 @@
 
 #include "engine/halvex/KeywordItem.h"
 #include "engine/halvex/LibraryError.h"
+#include "engine/halvex/LibraryListEdition.h"
+#include "platform/brisa/core/NoteSubscriber.h"
 
 #include "support/TestEnvironment.h"
 
@@ -12,6 +14,9 @@
 #include <QRegularExpression>
 #include <QXmlStreamReader>
 #include <QtTest>
+
+#include <csignal>
+#include <sys/resource.h>
 
 // Files and keyword trees shared by the library tests.
 namespace librarytest {
@@ -28,6 +33,133 @@ inline QByteArray contents(const QString& path)
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
+
+// What a library file holds, next to the library itself.
+inline QStringList folderEntries(const QString& folder)
+{
+    return QDir(folder).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden, QDir::Name);
+}
+
+// Whether `error` (as errorOf() gives it) is a failure to write the file at `path`: where the
+// disk fills up decides whether the write fails or ends short.
+inline bool isWriteError(const QString& error, const QString& path)
+{
+    return error.startsWith(QStringLiteral("FileShortWriteError(%1, ").arg(path))
+           || error.startsWith(QStringLiteral("FileWriteError(%1, ").arg(path));
+}
+
+// The files that the library stored at `path` was kept aside as, with their folder.
+inline QStringList keptAside(const QString& path)
+{
+    const QFileInfo info(path);
+    QStringList paths;
+    for (const QString& name : info.dir().entryList(
+             {info.completeBaseName() + QStringLiteral(".unreadable-*.") + info.suffix()}, QDir::Files))
+        paths.append(info.dir().filePath(name));
+    return paths;
+}
+
+// Writes beyond `bytes` fail (EFBIG) for this process, even as root.
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(rlim_t bytes)
+    {
+        getrlimit(RLIMIT_FSIZE, &saved_);
+        oldHandler_ = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit limit = saved_;
+        limit.rlim_cur = bytes;
+        setrlimit(RLIMIT_FSIZE, &limit);
+    }
+    ~FileSizeLimit()
+    {
+        setrlimit(RLIMIT_FSIZE, &saved_);
+        std::signal(SIGXFSZ, oldHandler_);
+    }
+
+private:
+    rlimit saved_{};
+    void (*oldHandler_)(int) = nullptr;
+};
+
+// A library whose stored file holds `bytes`: its manager's load throws `error` (as errorOf()
+// gives it) and leaves the items in place; reset (no items, then save) keeps the file aside with
+// its bytes, and a fresh load finds no items.
+template<class Manager, class Item>
+void verifyUnreadableLibraryIsKeptAside(const QString& path, const QByteArray& bytes, const QString& error,
+                                        const QList<Item>& items, void (Manager::*setItems)(const QList<Item>&),
+                                        const QList<Item>& (Manager::*getItems)() const)
+{
+    Manager manager(path);
+    (manager.*setItems)(items);
+    put(path, bytes);
+
+    QCOMPARE(errorOf([&manager] { manager.load(); }), error);
+    QCOMPARE((manager.*getItems)(), items);
+    QCOMPARE(contents(path), bytes);
+
+    (manager.*setItems)({});
+    manager.save();
+    Manager reloaded(path);
+    reloaded.load();
+    QVERIFY((reloaded.*getItems)().isEmpty());
+    const QStringList aside = keptAside(path);
+    QCOMPARE(aside.size(), 1);
+    QCOMPARE(contents(aside.at(0)), bytes);
+}
+
+// A save that fails, once `grow` has made the library larger than the disk allows, is reported
+// and leaves the file saved before as it was, with nothing beside it.
+template<class Manager, class Grow>
+void verifyFailedSaveKeepsTheOldFile(Manager& manager, const QString& path, Grow grow)
+{
+    manager.save();
+    const QByteArray old = contents(path);
+    grow();
+    QString error;
+    {
+        const FileSizeLimit limit(old.size());
+        error = errorOf([&manager] { manager.save(); });
+    }
+    QVERIFY2(isWriteError(error, path), qPrintable(error));
+    QCOMPARE(contents(path), old);
+    QCOMPARE(folderEntries(QFileInfo(path).absolutePath()), QStringList{QFileInfo(path).fileName()});
+}
+
+// The notes of the given names posted, in order, with the list edition each carried.
+class ListRecorder {
+public:
+    struct Note {
+        QString name;
+        const void* object;
+        std::optional<halvex::LibraryListEdition> edition;
+    };
+
+    explicit ListRecorder(const QStringList& names)
+    {
+        for (const QString& name : names) {
+            subscribers_.push_back(std::make_unique<brisa::NoteSubscriber>());
+            subscribers_.back()->subscribe(name, nullptr, [this](const brisa::Notification& note) {
+                notes_.append({note.name, note.object, halvex::LibraryListEdition::from(note)});
+            });
+        }
+    }
+
+    QList<Note> take() { return std::exchange(notes_, {}); }
+
+    // The notes since the last take are exactly one, of that name, object and edition.
+    void expectOne(const QString& name, const void* object, const std::optional<halvex::LibraryListEdition>& edition)
+    {
+        const QList<Note> notes = take();
+        QCOMPARE(notes.size(), 1);
+        QCOMPARE(notes.at(0).name, name);
+        QCOMPARE(notes.at(0).object, object);
+        QCOMPARE(notes.at(0).edition, edition);
+    }
+
+private:
+    std::vector<std::unique_ptr<brisa::NoteSubscriber>> subscribers_;
+    QList<Note> notes_;
+};
 
 // The English texts of the translation table by key.
 inline const QHash<QString, QString>& englishTexts()
