@@ -25,6 +25,7 @@ private Q_SLOTS:
         const QStringList cover = EmbeddedPictureReader::coverArtTagNames();
         // The 80x60 EXIF thumbnail, as stored (the photo's orientation 6 is not applied).
         QTest::newRow("jpeg thumbnail") << "photo.jpg" << thumbnail << 256 << QSize(80, 60);
+        QTest::newRow("odd file name") << "odd name -é.jpg" << thumbnail << 256 << QSize(80, 60);
         QTest::newRow("jpeg thumbnail, bounded") << "photo.jpg" << preview << 40 << QSize(40, 30);
         QTest::newRow("m4a cover art") << "audio.m4a" << cover << 256 << QSize(64, 64);
         QTest::newRow("dng preview") << "raw.dng" << thumbnail << 256 << QSize(64, 48);

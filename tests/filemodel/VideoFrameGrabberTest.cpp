@@ -78,6 +78,19 @@ private Q_SLOTS:
         QVERIFY(VideoFrameGrabber::frame(path, 256).isNull());
     }
 
+    // Relative, with a colon that a demuxer could take for a protocol, a leading dash and a
+    // letter outside ASCII.
+    void oddNamesAreRead()
+    {
+        QTemporaryDir dir;
+        QVERIFY(QFile::copy(fixturePath("movie.mp4"), QDir(dir.path()).filePath("-clip:é 1.mp4")));
+        const QString current = QDir::currentPath();
+        QVERIFY(QDir::setCurrent(dir.path()));
+        const QImage frame = VideoFrameGrabber::frame(QStringLiteral("-clip:é 1.mp4"), 64);
+        QDir::setCurrent(current);
+        QCOMPARE(frame.size(), QSize(64, 36));
+    }
+
     void pipesAreNotOpened()
     {
         QTemporaryDir dir;
