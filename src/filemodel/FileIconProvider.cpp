@@ -35,7 +35,10 @@ QImage draw(const QStringList& names, int pixelSize)
 QImage drawOnMainThread(const QStringList& names, int pixelSize)
 {
     QCoreApplication* app = QCoreApplication::instance();
-    if (!app || QThread::currentThread() == app->thread())
+    // Icons need the GUI application; a thread that outlives it gets none.
+    if (!app)
+        return {};
+    if (QThread::currentThread() == app->thread())
         return draw(names, pixelSize);
     std::optional<QImage> image;
     QMetaObject::invokeMethod(app, [&] { image = draw(names, pixelSize); }, Qt::BlockingQueuedConnection);

@@ -1,7 +1,6 @@
 #include "platform/brisa/ui/ImageThumbailer.h"
 
 #include <QBuffer>
-#include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
 
@@ -17,10 +16,9 @@ QImage ImageThumbailer::thumbnail(const QString& path) const
     // A pipe or a device would block the reader, or never end.
     if (!QFileInfo(path).isFile())
         return {};
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    return read(&file);
+    // By name first: a few formats (TGA, for one) cannot be told by their content.
+    QImageReader reader(path);
+    return read(reader);
 }
 
 QImage ImageThumbailer::thumbnail(const QByteArray& data) const
@@ -29,12 +27,12 @@ QImage ImageThumbailer::thumbnail(const QByteArray& data) const
     buffer.setData(data);
     if (!buffer.open(QIODevice::ReadOnly))
         return {};
-    return read(&buffer);
+    QImageReader reader(&buffer);
+    return read(reader);
 }
 
-QImage ImageThumbailer::read(QIODevice* device) const
+QImage ImageThumbailer::read(QImageReader& reader) const
 {
-    QImageReader reader(device);
     reader.setAutoTransform(appliesOrientation_);
     reader.setQuality(smoothScaling_ ? 100 : 0);
     const Qt::TransformationMode mode = smoothScaling_ ? Qt::SmoothTransformation : Qt::FastTransformation;

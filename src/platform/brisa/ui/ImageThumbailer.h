@@ -4,7 +4,7 @@
 #include <QImage>
 #include <QString>
 
-class QIODevice;
+class QImageReader;
 
 namespace brisa {
 
@@ -29,7 +29,7 @@ public:
     QImage thumbnail(const QByteArray& data) const;
 
 private:
-    QImage read(QIODevice* device) const;
+    QImage read(QImageReader& reader) const;
 
     int maximumPixelSize_;
     bool appliesOrientation_;
