@@ -9,6 +9,7 @@
 #include <condition_variable>
 #include <deque>
 #include <mutex>
+#include <optional>
 #include <thread>
 #include <vector>
 
@@ -23,6 +24,7 @@ struct Job {
     QPointer<QObject> context;
     std::function<std::function<void()>()> work;
     std::function<void()> fallback;
+    Clock::time_point added;
     Clock::time_point deadline;
     std::atomic<bool> cancelled = false;
 };
@@ -46,6 +48,8 @@ struct ThumbnailQueue::State : std::enable_shared_from_this<State> {
     Ticket lastTicket = 0;
     int threads = 0;
     int idleThreads = 0;
+    // Started and not yet looking for a job.
+    int startingThreads = 0;
     // Threads inside a job's work, those past their time limit included.
     int busyThreads = 0;
     bool watchdogRunning = false;
@@ -64,7 +68,11 @@ struct ThumbnailQueue::State : std::enable_shared_from_this<State> {
             jobsAvailable.notify_one();
         } else if (threads < maximumThreads()) {
             ++threads;
+            ++startingThreads;
             std::thread([self = shared_from_this()] { self->runWorker(); }).detach();
+        } else {
+            // Jammed: the watchdog now also times the waiting jobs.
+            watchdogWake.notify_one();
         }
         if (!watchdogRunning) {
             watchdogRunning = true;
@@ -97,6 +105,7 @@ struct ThumbnailQueue::State : std::enable_shared_from_this<State> {
     void runWorker()
     {
         std::unique_lock lock(mutex);
+        --startingThreads;
         for (;;) {
             while (!stopping && (pending.empty() || int(running.size()) >= maximumRunning)) {
                 // Threads beyond the limit were started while others were stuck; let them go.
@@ -141,24 +150,44 @@ struct ThumbnailQueue::State : std::enable_shared_from_this<State> {
         }
     }
 
+    // Every thread is stuck in work past its time limit while places to run are free: waiting
+    // jobs cannot start until one of them returns, which may be never.
+    bool isJammed() const
+    {
+        return !pending.empty() && int(running.size()) < maximumRunning && idleThreads == 0
+               && startingThreads == 0 && threads >= maximumThreads();
+    }
+
     void runWatchdog()
     {
         std::unique_lock lock(mutex);
         while (!stopping) {
-            if (running.empty()) {
+            const auto earliest = std::min_element(running.begin(), running.end(),
+                [](const JobPointer& a, const JobPointer& b) { return a->deadline < b->deadline; });
+            const bool jammed = isJammed();
+            std::optional<Clock::time_point> wake;
+            if (earliest != running.end())
+                wake = (*earliest)->deadline;
+            if (jammed)
+                wake = std::min(wake.value_or(Clock::time_point::max()), pending.front()->added + timeLimit);
+            if (!wake) {
                 watchdogWake.wait(lock);
                 continue;
             }
-            const auto earliest = std::min_element(running.begin(), running.end(),
-                [](const JobPointer& a, const JobPointer& b) { return a->deadline < b->deadline; });
-            if (Clock::now() < (*earliest)->deadline) {
-                watchdogWake.wait_until(lock, (*earliest)->deadline);
+            if (Clock::now() < *wake) {
+                watchdogWake.wait_until(lock, *wake);
                 continue;
             }
-            JobPointer late = *earliest;
-            running.erase(earliest);
-            deliver(late, late->fallback);
-            startJobsIfPossible();
+            if (earliest != running.end() && (*earliest)->deadline <= *wake) {
+                JobPointer late = *earliest;
+                running.erase(earliest);
+                deliver(late, late->fallback);
+                startJobsIfPossible();
+            } else {
+                JobPointer waiting = pending.front();
+                pending.pop_front();
+                deliver(waiting, waiting->fallback);
+            }
         }
         watchdogRunning = false;
     }
@@ -220,6 +249,7 @@ ThumbnailQueue::Ticket ThumbnailQueue::addJob(QObject* context, std::function<De
     job->context = context;
     job->work = std::move(work);
     job->fallback = std::move(fallback);
+    job->added = Clock::now();
     std::lock_guard lock(state_->mutex);
     job->ticket = ++state_->lastTicket;
     state_->jobs.insert(job->ticket, job);

@@ -18,7 +18,9 @@ namespace corvelle {
 // No caller waits for ever: a job still running after the time limit gives its fallback (the
 // file's icon) instead, its late result is dropped, and it no longer counts against the limit
 // of running jobs, so one file that hangs (a pipe, a dead network share) does not hold up the
-// others. Results and fallbacks reach `done` on the main thread, and only while `context` lives.
+// others. The queue starts at most twice maximumRunning() threads; while stuck work holds every
+// thread it may start, waiting jobs get their fallback once they have waited the time limit.
+// Results and fallbacks reach `done` on the main thread, and only while `context` lives.
 //
 // Cancelling removes jobs that have not started and drops the result of running ones; a
 // cancelled job never calls `done`. Add and cancel on the main thread.

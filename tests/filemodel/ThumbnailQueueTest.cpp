@@ -191,6 +191,47 @@ private Q_SLOTS:
         QCOMPARE(images.size(), 1);
     }
 
+    // With one place to run, the queue starts two threads at most. Both get stuck; the third job
+    // cannot start and gets its fallback too.
+    void whenEveryThreadIsStuckWaitingJobsGetTheirFallback()
+    {
+        QTemporaryDir dir;
+        const QByteArray fifo = QFile::encodeName(QDir(dir.path()).filePath(QStringLiteral("hangs.mov")));
+        QCOMPARE(::mkfifo(fifo.constData(), 0600), 0);
+
+        ThumbnailQueue queue(1, 100ms);
+        std::atomic<int> started = 0;
+        std::atomic<int> returned = 0;
+        QList<int> results;
+        QObject context;
+        for (int i = 0; i < 3; ++i) {
+            queue.add(
+                &context,
+                [&] {
+                    ++started;
+                    QFile file(QFile::decodeName(fifo));
+                    file.open(QIODevice::ReadOnly);
+                    ++returned;
+                    return 1;
+                },
+                [] { return -1; }, [&](int value) { results.append(value); });
+        }
+        QTRY_COMPARE(results.size(), 3);
+        QCOMPARE(results, QList<int>({-1, -1, -1}));
+        QCOMPARE(started.load(), 2);
+        QCOMPARE(queue.pendingCount(), 0);
+
+        const int writer = ::open(fifo.constData(), O_WRONLY | O_NONBLOCK);
+        QVERIFY(writer >= 0);
+        ::close(writer);
+        QTRY_COMPARE(returned.load(), 2);
+        // Threads are free again: new work runs.
+        queue.add(&context, [] { return 5; }, [] { return -1; }, [&](int value) { results.append(value); });
+        QTRY_COMPARE(results.size(), 4);
+        QCOMPARE(results.last(), 5);
+        QCOMPARE(started.load(), 2);
+    }
+
     void aJobThatThrowsGivesTheFallback()
     {
         ThumbnailQueue queue;
