@@ -91,13 +91,14 @@ struct ThumbnailQueue::State : std::enable_shared_from_this<State> {
         QMetaObject::invokeMethod(
             app,
             [weakSelf, job, delivery = std::move(delivery)] {
-                if (job->cancelled || !job->context)
+                if (job->cancelled)
                     return;
                 if (const std::shared_ptr<State> self = weakSelf.lock()) {
                     std::lock_guard lock(self->mutex);
                     self->jobs.remove(job->ticket);
                 }
-                delivery();
+                if (job->context)
+                    delivery();
             },
             Qt::QueuedConnection);
     }
