@@ -12,7 +12,7 @@ PACKAGES=(
   libqt6svg6 libqt6opengl6-dev libgl-dev libvulkan-dev
   qtkeychain-qt6-dev
   # tag database and media
-  libimage-exiftool-perl libraw-dev libffmpegthumbnailer-dev
+  libimage-exiftool-perl libraw-dev libffmpegthumbnailer-dev libavutil-dev
   # icon theme the symbol map points into
   adwaita-icon-theme hicolor-icon-theme
   # desktop integration used at run time
