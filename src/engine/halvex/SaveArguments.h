@@ -1,0 +1,67 @@
+#pragma once
+
+#include "engine/halvex/EngineOption.h"
+#include "engine/halvex/IPTCDigestUpdate.h"
+#include "engine/halvex/TagEdit.h"
+#include "engine/ostrak/TagName.h"
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+namespace ostrak {
+class ETSettings;
+class TagDatabase;
+} // namespace ostrak
+
+namespace halvex {
+
+// The ExifTool arguments that write the staged edits of one file, and nothing else: tags that
+// are not edited are left as the file holds them when it is written.
+//
+// A value goes in ExifTool's numeric form ("-TAG#=3") when the tag has choices and the value is
+// one of their stored values, in printed form otherwise. A list tag gets one assignment per item,
+// so an item holding ", " stays one item; empty values and items are left out, and an edit left
+// with none deletes the tag. A QuickTime tag named without its block ("QuickTime"
+// group, no such movie-header tag) goes to the blocks ETSettings prefers; deleting it deletes it
+// from every block.
+//
+// The file is written to a temporary file that replaces it (-overwrite_original): an interrupted
+// write never leaves it half written.
+class SaveArguments {
+public:
+    struct Options {
+        bool fixInvalidOffsets = true;
+        bool iptcAsUTF8 = true;
+        IPTCDigestUpdate iptcDigestUpdate = IPTCDigestUpdate::updateIfExists;
+        bool updateFileModifyDate = false;
+        EngineOption engineOptions = EngineOption::all;
+        // Written as XMP-x:XMPToolkit when XMP is written; empty leaves ExifTool's own.
+        QString xmpToolkit;
+    };
+
+    // What the file holds when it is written, as far as the options depend on it.
+    struct FileState {
+        bool hasIPTC = false;
+        bool hasIPTCDigest = false;
+        // IPTC:CodedCharacterSet as read ("UTF8"); empty when absent.
+        QString iptcCharacterSet;
+    };
+
+    SaveArguments(const QList<TagEdit>& edits, const Options& options, const FileState& file,
+                  const ostrak::ETSettings& settings, const ostrak::TagDatabase& database);
+
+    const QStringList& arguments() const { return arguments_; }
+    // Per edit, in edit order: the tags that hold it once written. Empty for an edit that no
+    // tag can hold (a QuickTime tag no block has).
+    const QList<QList<ostrak::TagName>>& targets() const { return targets_; }
+    // Some edit sets an IPTC value or deletes an IPTC tag.
+    bool writesIPTC() const { return writesIPTC_; }
+
+private:
+    QStringList arguments_;
+    QList<QList<ostrak::TagName>> targets_;
+    bool writesIPTC_ = false;
+};
+
+} // namespace halvex
