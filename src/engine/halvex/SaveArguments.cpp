@@ -85,7 +85,7 @@ SaveArguments::SaveArguments(const QList<TagEdit>& edits, const Options& options
         values.removeAll(QString());
         const bool deletes = values.isEmpty();
         const QList<ostrak::TagName> targets = targetsOf(edit, deletes, settings, database);
-        targets_.append(targets);
+        destinations_.append({targets, deletes});
         for (const ostrak::TagName& target : targets) {
             const QString group = family0Group(target, database);
             const QString tag = QLatin1Char('-') + target.rawValue();

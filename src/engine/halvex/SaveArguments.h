@@ -51,16 +51,25 @@ public:
     SaveArguments(const QList<TagEdit>& edits, const Options& options, const FileState& file,
                   const ostrak::ETSettings& settings, const ostrak::TagDatabase& database);
 
+    // Where one edit goes.
+    struct Destination {
+        // The tags that hold the edit once written; none when no tag can hold it (a QuickTime
+        // tag that no block has).
+        QList<ostrak::TagName> tags;
+        bool deletes = false;
+
+        friend bool operator==(const Destination&, const Destination&) = default;
+    };
+
     const QStringList& arguments() const { return arguments_; }
-    // Per edit, in edit order: the tags that hold it once written. Empty for an edit that no
-    // tag can hold (a QuickTime tag no block has).
-    const QList<QList<ostrak::TagName>>& targets() const { return targets_; }
+    // One per edit, in edit order.
+    const QList<Destination>& destinations() const { return destinations_; }
     // Some edit sets an IPTC value or deletes an IPTC tag.
     bool writesIPTC() const { return writesIPTC_; }
 
 private:
     QStringList arguments_;
-    QList<QList<ostrak::TagName>> targets_;
+    QList<Destination> destinations_;
     bool writesIPTC_ = false;
 };
 

@@ -179,19 +179,22 @@ private Q_SLOTS:
 
     // The tags that must hold each edit after the write; a QuickTime tag that no block can hold
     // has none, so the save can report it.
-    void targets()
+    void destinations()
     {
         ostrak::ETSettings settings;
         const SaveArguments built(parseEdits({QStringLiteral("IPTC:City=Zürich"), QStringLiteral("QuickTime:Title=T"),
-                                              QStringLiteral("QuickTime:NoSuchTag=x")}),
+                                              QStringLiteral("QuickTime:NoSuchTag=x"), QStringLiteral("QuickTime:Title=")}),
                                   {}, {}, settings, ostrak::TagDatabase::shared());
         using ostrak::TagName;
-        const QList<QList<TagName>> expected{
-            {TagName(QStringLiteral("IPTC"), QStringLiteral("City"))},
-            {TagName(QStringLiteral("Keys"), QStringLiteral("Title")),
-             TagName(QStringLiteral("UserData"), QStringLiteral("Title"))},
-            {}};
-        QCOMPARE(built.targets(), expected);
+        const QList<SaveArguments::Destination> expected{
+            {{TagName(QStringLiteral("IPTC"), QStringLiteral("City"))}, false},
+            {{TagName(QStringLiteral("Keys"), QStringLiteral("Title")),
+              TagName(QStringLiteral("UserData"), QStringLiteral("Title"))}, false},
+            {{}, false},
+            {{TagName(QStringLiteral("ItemList"), QStringLiteral("Title")),
+              TagName(QStringLiteral("UserData"), QStringLiteral("Title")),
+              TagName(QStringLiteral("Keys"), QStringLiteral("Title"))}, true}};
+        QCOMPARE(built.destinations(), expected);
         QVERIFY(built.writesIPTC());
     }
 };
