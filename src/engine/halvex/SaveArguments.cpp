@@ -4,6 +4,8 @@
 #include "engine/ostrak/TagDatabase.h"
 #include "engine/ostrak/TagItem.h"
 
+#include <QRegularExpression>
+
 #include <algorithm>
 
 namespace halvex {
@@ -49,13 +51,14 @@ QList<ostrak::TagName> blocksHolding(const QString& tagName, const ostrak::TagDa
 QList<ostrak::TagName> targetsOf(const TagEdit& edit, bool deletes, const ostrak::ETSettings& settings,
                                  const ostrak::TagDatabase& database)
 {
-    if (!isBlockless(edit.tagName, database))
-        return {edit.tagName};
+    const ostrak::TagName name = SaveArguments::withoutCopyNumber(edit.tagName);
+    if (!isBlockless(name, database))
+        return {name};
     if (deletes)
-        return blocksHolding(edit.tagName.name(), database);
+        return blocksHolding(name.name(), database);
     QList<ostrak::TagName> names;
-    for (const QString& block : settings.quickTimeGroupsToWrite(edit.tagName.name(), database))
-        names.append(ostrak::TagName(block, edit.tagName.name()));
+    for (const QString& block : settings.quickTimeGroupsToWrite(name.name(), database))
+        names.append(ostrak::TagName(block, name.name()));
     return names;
 }
 
@@ -69,6 +72,14 @@ bool isNumeric(const ostrak::TagItem& item, const QStringList& values)
 }
 
 } // namespace
+
+ostrak::TagName SaveArguments::withoutCopyNumber(const ostrak::TagName& name)
+{
+    static const QRegularExpression copyPart(QStringLiteral("^Copy\\d+$"));
+    QStringList parts = name.group().split(QLatin1Char(':'));
+    parts.removeIf([](const QString& part) { return copyPart.match(part).hasMatch(); });
+    return ostrak::TagName(parts.join(QLatin1Char(':')), name.name());
+}
 
 SaveArguments::SaveArguments(const QList<TagEdit>& edits, const Options& options, const FileState& file,
                              const ostrak::ETSettings& settings, const ostrak::TagDatabase& database)
@@ -85,7 +96,7 @@ SaveArguments::SaveArguments(const QList<TagEdit>& edits, const Options& options
         values.removeAll(QString());
         const bool deletes = values.isEmpty();
         const QList<ostrak::TagName> targets = targetsOf(edit, deletes, settings, database);
-        destinations_.append({targets, deletes});
+        destinations_.append({targets, values});
         for (const ostrak::TagName& target : targets) {
             const QString group = family0Group(target, database);
             const QString tag = QLatin1Char('-') + target.rawValue();

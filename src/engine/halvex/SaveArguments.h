@@ -20,7 +20,7 @@ namespace halvex {
 // are not edited are left as the file holds them when it is written.
 //
 // A value goes in ExifTool's numeric form ("-TAG#=3") when the tag has choices and the value is
-// one of their stored values, in printed form otherwise. A list tag gets one assignment per item,
+// one of their stored values, in printed form otherwise. A repeated tag is written to its group. A list tag gets one assignment per item,
 // so an item holding ", " stays one item; empty values and items are left out, and an edit left
 // with none deletes the tag. A QuickTime tag named without its block ("QuickTime"
 // group, no such movie-header tag) goes to the blocks ETSettings prefers; deleting it deletes it
@@ -56,10 +56,17 @@ public:
         // The tags that hold the edit once written; none when no tag can hold it (a QuickTime
         // tag that no block has).
         QList<ostrak::TagName> tags;
-        bool deletes = false;
+        // The values written, empty ones left out; none deletes the tag.
+        QStringList values;
+
+        bool deletes() const { return values.isEmpty(); }
 
         friend bool operator==(const Destination&, const Destination&) = default;
     };
+
+    // ExifTool numbers repeated tag names ("ItemList:Copy1:Title" when Keys has a Title too) but
+    // writes by group only: the name without its copy numbers.
+    static ostrak::TagName withoutCopyNumber(const ostrak::TagName& name);
 
     const QStringList& arguments() const { return arguments_; }
     // One per edit, in edit order.

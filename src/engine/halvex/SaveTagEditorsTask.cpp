@@ -21,6 +21,7 @@
 
 #include <algorithm>
 #include <atomic>
+#include <optional>
 
 namespace halvex {
 
@@ -99,24 +100,49 @@ bool namesTag(const QStringList& warnings, const ostrak::TagName& tag)
                        [&](const QString& warning) { return pattern.match(warning).hasMatch(); });
 }
 
-// Whether the values read hold the tag: by its group, or by the family-0 group it was written
-// with ("EXIF" for "IFD0"), or (with `fields`) as a field of an XMP structure read whole.
-bool holds(const TagStorage& storage, const ostrak::TagName& tag, bool fields)
+// The stored name the values read give the tag: the same group, whatever copy number ExifTool
+// gave it, or the family-0 group it was written with ("EXIF" for "IFD0"); with `fields`, an XMP
+// structure read whole that holds the tag as a field.
+std::optional<ostrak::TagName> storedName(const TagStorage& storage, const ostrak::TagName& tag, bool fields)
 {
     if (storage.contains(tag))
-        return true;
+        return tag;
     const ostrak::TagDatabase& database = ostrak::TagDatabase::shared();
     for (const ostrak::TagName& stored : storage.tagNames()) {
-        if (stored.name() == tag.name()) {
-            const auto item = database.item(stored);
-            if (item && item->family0Group() == tag.group())
-                return true;
-        } else if (fields && stored.group() == tag.group() && tag.name().startsWith(stored.name())) {
+        const ostrak::TagName written = SaveArguments::withoutCopyNumber(stored);
+        if (written.name() == tag.name()) {
+            if (written.group() == tag.group())
+                return stored;
+            if (const auto item = database.item(written); item && item->family0Group() == tag.group())
+                return stored;
+        } else if (fields && written.group() == tag.group() && tag.name().startsWith(written.name())) {
             if (const auto value = storage.value(stored); value && value->isStructure())
-                return true;
+                return stored;
         }
     }
-    return false;
+    return std::nullopt;
+}
+
+// IPTC text is where a value can be held only in part: cut to the record's length, or with the
+// characters that Latin lacks replaced.
+bool keepsText(const TagStorage& storage, const ostrak::TagName& tag, const ostrak::TagName& stored,
+               const QStringList& values)
+{
+    if (tag.group() != iptcGroup)
+        return true;
+    const ostrak::TagItem item = ostrak::TagDatabase::shared().itemOrFallback(tag);
+    if (!(item.type() == ostrak::TagType::String || item.type() == ostrak::TagType::LongString) || !item.choices().isEmpty())
+        return true;
+    const auto value = storage.value(stored);
+    return value && value->values() == values;
+}
+
+bool lands(const TagStorage& storage, const ostrak::TagName& tag, const SaveArguments::Destination& destination)
+{
+    if (destination.deletes())
+        return !storedName(storage, tag, false);
+    const auto stored = storedName(storage, tag, true);
+    return stored && keepsText(storage, tag, *stored, destination.values);
 }
 
 QString errorLines(const ostrak::ExifToolResult& result)
@@ -129,8 +155,8 @@ QString errorLines(const ostrak::ExifToolResult& result)
 
 } // namespace
 
-SaveTagEditorsTask::SaveTagEditorsTask(Settings settings, ostrak::ExifToolPool* pool)
-    : settings_(std::move(settings)), pool_(pool ? pool : &ostrak::ExifToolPool::shared())
+SaveTagEditorsTask::SaveTagEditorsTask(Settings settings)
+    : settings_(std::move(settings)), pool_(settings_.pool ? settings_.pool : &ostrak::ExifToolPool::shared())
 {
     setTitle({QStringLiteral("SaveTagEditorsTaskTitle"), {}});
 }
@@ -268,8 +294,7 @@ bool SaveTagEditorsTask::saveChecked(const Target& target, const QString& file, 
         const SaveArguments::Destination& destination = arguments.destinations().at(i);
         const bool landed = !destination.tags.isEmpty()
                             && std::all_of(destination.tags.begin(), destination.tags.end(), [&](const ostrak::TagName& tag) {
-                                   const bool held = holds(storage, tag, !destination.deletes);
-                                   return held != destination.deletes && !namesTag(warnings, tag);
+                                   return !namesTag(warnings, tag) && lands(storage, tag, destination);
                                });
         if (landed)
             written.append(target.edits.at(i));

@@ -45,10 +45,11 @@ public:
         bool ignoreErrors = true;
         // Off: the file keeps its modification date (-P).
         bool updateFileModifyDate = false;
+        // Runs ExifTool; null: ExifToolPool::shared().
+        ostrak::ExifToolPool* pool = nullptr;
     };
 
-    // `pool` runs ExifTool; null: ExifToolPool::shared().
-    explicit SaveTagEditorsTask(Settings settings, ostrak::ExifToolPool* pool = nullptr);
+    explicit SaveTagEditorsTask(Settings settings);
     ~SaveTagEditorsTask() override;
 
     const Settings& settings() const { return settings_; }

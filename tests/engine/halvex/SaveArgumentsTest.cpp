@@ -187,13 +187,13 @@ private Q_SLOTS:
                                   {}, {}, settings, ostrak::TagDatabase::shared());
         using ostrak::TagName;
         const QList<SaveArguments::Destination> expected{
-            {{TagName(QStringLiteral("IPTC"), QStringLiteral("City"))}, false},
+            {{TagName(QStringLiteral("IPTC"), QStringLiteral("City"))}, {QStringLiteral("Zürich")}},
             {{TagName(QStringLiteral("Keys"), QStringLiteral("Title")),
-              TagName(QStringLiteral("UserData"), QStringLiteral("Title"))}, false},
-            {{}, false},
+              TagName(QStringLiteral("UserData"), QStringLiteral("Title"))}, {QStringLiteral("T")}},
+            {{}, {QStringLiteral("x")}},
             {{TagName(QStringLiteral("ItemList"), QStringLiteral("Title")),
               TagName(QStringLiteral("UserData"), QStringLiteral("Title")),
-              TagName(QStringLiteral("Keys"), QStringLiteral("Title"))}, true}};
+              TagName(QStringLiteral("Keys"), QStringLiteral("Title"))}, {}}};
         QCOMPARE(built.destinations(), expected);
         QVERIFY(built.writesIPTC());
     }
