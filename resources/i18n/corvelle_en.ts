@@ -263,5 +263,37 @@
         <source>“%1” was not saved: saving stopped at an earlier error.</source>
         <translation>“%1” was not saved: saving stopped at an earlier error.</translation>
     </message>
+    <message id="ImportTagEditorsTaskTitle">
+        <source>Opening files</source>
+        <translation>Opening files</translation>
+    </message>
+    <message id="ImportTagEditorsTaskDescription">
+        <source>Reading the tags of %1 item(s)</source>
+        <translation>Reading the tags of %1 item(s)</translation>
+    </message>
+    <message id="ImportNotLocalFileError">
+        <source>“%1” is not a file on this computer.</source>
+        <translation>“%1” is not a file on this computer.</translation>
+    </message>
+    <message id="ImportFileNotFoundError">
+        <source>“%1” could not be found.</source>
+        <translation>“%1” could not be found.</translation>
+    </message>
+    <message id="ImportUnsupportedFileTypeError">
+        <source>“%1” is not of a file type Corvelle opens.</source>
+        <translation>“%1” is not of a file type Corvelle opens.</translation>
+    </message>
+    <message id="ImportTruncatedFileError">
+        <source>“%1” is damaged: %2</source>
+        <translation>“%1” is damaged: %2</translation>
+    </message>
+    <message id="ImportFileTypeMismatchError">
+        <source>“%1” holds a file of type %2, not %3 as its name says.</source>
+        <translation>“%1” holds a file of type %2, not %3 as its name says.</translation>
+    </message>
+    <message id="ImportStoppedAfterErrorMessage">
+        <source>Opening stopped after a file that could not be read.</source>
+        <translation>Opening stopped after a file that could not be read.</translation>
+    </message>
 </context>
 </TS>

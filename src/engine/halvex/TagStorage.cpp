@@ -10,10 +10,18 @@ TagStorage::TagStorage(TagStorageSource source, const ostrak::TagRecordSet& reco
 {
     names_.reserve(records.records.size());
     values_.reserve(records.records.size());
+    QHash<ostrak::TagName, int> firstCopy;
     for (const ostrak::TagRecord& record : records.records) {
-        const QString group = record.copy > 0 ? record.group + QStringLiteral(":Copy") + QString::number(record.copy)
-                                              : record.group;
-        setValue(ostrak::TagName(group, record.name), TagValue::fromRecord(record));
+        const ostrak::TagName name(record.group, record.name);
+        const auto found = firstCopy.constFind(name);
+        if (found == firstCopy.constEnd() || record.copy < *found)
+            firstCopy.insert(name, record.copy);
+    }
+    for (const ostrak::TagRecord& record : records.records) {
+        ostrak::TagName name(record.group, record.name);
+        if (record.copy != firstCopy.value(name))
+            name = ostrak::TagName(record.group + QStringLiteral(":Copy") + QString::number(record.copy), record.name);
+        setValue(name, TagValue::fromRecord(record));
     }
 }
 

@@ -17,9 +17,11 @@ namespace halvex {
 
 // The tag values read from one source, in ExifTool's order. A value: copies are independent.
 //
-// Repeated tags (a movie's tracks, two HandlerType tags in one track) are kept as distinct
-// TagNames: ExifTool's family-4 copy number joins the group, so the second HandlerType of
-// Track1 is TagName("Track1:Copy1", "HandlerType"), as ExifTool itself names it.
+// Repeated tags (two HandlerType tags in one movie track) are kept as distinct TagNames. Of the
+// tags that share a group and a name, the one ExifTool counts first (lowest family-4 copy number)
+// keeps the plain name, so that "ItemList:Title" is found whatever other groups hold a Title;
+// each other one takes its copy number into its group, as ExifTool names it:
+// TagName("Track1:Copy2", "HandlerType").
 class TagStorage {
 public:
     explicit TagStorage(TagStorageSource source = TagStorageSource(QUrl()));
