@@ -2,15 +2,13 @@
 #include "engine/halvex/SaveArguments.h"
 #include "engine/halvex/SaveTagEditorsTask.h"
 #include "engine/halvex/TagEditor.h"
-#include "engine/halvex/TaskManager.h"
 #include "engine/ostrak/ETSettings.h"
 #include "engine/ostrak/ETTagStorageReader.h"
 #include "engine/ostrak/ExifToolPool.h"
 #include "support/TestEnvironment.h"
+#include "TagEditorTestSupport.h"
 
-#include <QCoreApplication>
 #include <QDateTime>
-#include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
 #include <QJsonArray>
@@ -19,7 +17,6 @@
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QThread>
 
 #include <memory>
 #include <optional>
@@ -65,13 +62,7 @@ QString exifToolValue(const QString& path, const QString& tagName, const QString
 // system dates and size, where the media data starts, the digest ExifTool computes of the IPTC.
 QJsonObject allTags(const QString& path)
 {
-    QJsonObject tags = QJsonDocument::fromJson(runExifTool({QStringLiteral("-j"), QStringLiteral("-G1:4"), QStringLiteral("-a"),
-                                                            QStringLiteral("-struct"), QStringLiteral("-api"),
-                                                            QStringLiteral("QuickTimeUTC"), path})
-                                                   .toUtf8())
-                           .array()
-                           .first()
-                           .toObject();
+    QJsonObject tags = test::exifToolReading(path).json;
     for (const char* key : {"System:FileAccessDate", "System:FileInodeChangeDate", "System:FileSize",
                             "QuickTime:MediaDataOffset", "File:CurrentIPTCDigest"})
         tags.remove(QLatin1String(key));
@@ -699,11 +690,7 @@ private Q_SLOTS:
 private:
     QString copy(const QString& fixture, const QString& name = {})
     {
-        const QString path = dir_->filePath(name.isEmpty() ? fixture : name);
-        if (!QFile::copy(corvelle::test::fixturePath(fixture), path))
-            qFatal("could not copy %s", qPrintable(fixture));
-        QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::ReadOther);
-        return path;
+        return test::copyFixture(QDir(dir_->path()), fixture, name);
     }
 
     EditorPtr open(const QString& path)
@@ -717,15 +704,7 @@ private:
         settings.editors = editors;
         settings.pool = pool_.get();
         auto task = std::make_shared<SaveTagEditorsTask>(settings);
-        TaskManager manager;
-        manager.add(task);
-        QDeadlineTimer deadline(std::chrono::minutes(5));
-        while (!task->isDone() && !deadline.hasExpired()) {
-            QCoreApplication::processEvents();
-            QThread::msleep(5);
-        }
-        if (!task->isDone())
-            qFatal("the save task did not end");
+        test::runTask(task);
         return task;
     }
 
