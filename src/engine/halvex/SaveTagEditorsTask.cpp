@@ -174,6 +174,11 @@ void SaveTagEditorsTask::run()
         if (edits.isEmpty())
             continue;
         if (const auto* folder = dynamic_cast<const ETTagEditor*>(editor.get())) {
+            // A folder that is gone holds no file to write: its edits stay.
+            if (const QString root = folder->source().url().toLocalFile(); !QFileInfo(root).isDir()) {
+                addMessage(TaskMessage::error(root, QStringLiteral("SaveFileMissingError"), {root}));
+                continue;
+            }
             folderEdits.insert(editor.get(), edits);
             for (const QString& file : folderFiles(*folder, backupFolder))
                 targets.append({editor, file, edits, true});

@@ -685,6 +685,16 @@ private Q_SLOTS:
             QCOMPARE(exifToolValue(root + QLatin1Char('/') + QLatin1String(name), QStringLiteral("Keys:Title")),
                      QStringLiteral("Keys title"));
         QVERIFY(!folder->hasEdits());
+
+        // A folder that is gone: reported, its edits kept.
+        QVERIFY(folder->setValue(QStringLiteral("Later"), tag(QStringLiteral("Keys:Title"))));
+        QVERIFY(QDir(root).removeRecursively());
+        const auto gone = save({folder});
+        const QList<TaskMessage> errors = errorsOf(*gone);
+        QCOMPARE(errors.size(), 1);
+        QCOMPARE(errors.front().reason.key, QStringLiteral("SaveFileMissingError"));
+        QCOMPARE(errors.front().filePath, root);
+        QVERIFY(folder->hasEdits());
     }
 
 private:
