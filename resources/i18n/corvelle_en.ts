@@ -375,5 +375,85 @@
         <source>There is no Photos library on this computer, so remote profiles cannot be applied. They can still be kept, imported and exported.</source>
         <translation>There is no Photos library on this computer, so remote profiles cannot be applied. They can still be kept, imported and exported.</translation>
     </message>
+    <message id="SaveTagEditorsTaskTitle">
+        <source>Saving edited files</source>
+        <translation>Saving edited files</translation>
+    </message>
+    <message id="SaveTagEditorsTaskDescription">
+        <source>Writing the edits into %1 files</source>
+        <translation>Writing the edits into %1 files</translation>
+    </message>
+    <message id="SaveFileMissingError">
+        <source>“%1” was not saved: the file no longer exists.</source>
+        <translation>“%1” was not saved: the file no longer exists.</translation>
+    </message>
+    <message id="SaveNotAFileError">
+        <source>“%1” was not saved: it is not a file.</source>
+        <translation>“%1” was not saved: it is not a file.</translation>
+    </message>
+    <message id="SaveFileReadOnlyError">
+        <source>“%1” was not saved: the file is read-only.</source>
+        <translation>“%1” was not saved: the file is read-only.</translation>
+    </message>
+    <message id="SaveFolderReadOnlyError">
+        <source>“%1” was not saved: its folder “%2” is read-only.</source>
+        <translation>“%1” was not saved: its folder “%2” is read-only.</translation>
+    </message>
+    <message id="SaveBackupError">
+        <source>“%1” was not saved: no backup copy could be made in “%2” (%3).</source>
+        <translation>“%1” was not saved: no backup copy could be made in “%2” (%3).</translation>
+    </message>
+    <message id="SaveFileError">
+        <source>“%1” was not saved: %2</source>
+        <translation>“%1” was not saved: %2</translation>
+    </message>
+    <message id="SaveExifToolWarning">
+        <source>“%1”: ExifTool warns: %2</source>
+        <translation>“%1”: ExifTool warns: %2</translation>
+    </message>
+    <message id="SaveTagsNotWrittenError">
+        <source>“%1” was saved, but these edits are not in it (the file format cannot hold them, or ExifTool refused the value): %2. They stay unsaved.</source>
+        <translation>“%1” was saved, but these edits are not in it (the file format cannot hold them, or ExifTool refused the value): %2. They stay unsaved.</translation>
+    </message>
+    <message id="SaveRereadError">
+        <source>“%1” was saved, but could not be read again: %2</source>
+        <translation>“%1” was saved, but could not be read again: %2</translation>
+    </message>
+    <message id="SaveStoppedError">
+        <source>“%1” was not saved: saving stopped at an earlier error.</source>
+        <translation>“%1” was not saved: saving stopped at an earlier error.</translation>
+    </message>
+    <message id="ImportTagEditorsTaskTitle">
+        <source>Opening files</source>
+        <translation>Opening files</translation>
+    </message>
+    <message id="ImportTagEditorsTaskDescription">
+        <source>Reading the tags of %1 item(s)</source>
+        <translation>Reading the tags of %1 item(s)</translation>
+    </message>
+    <message id="ImportNotLocalFileError">
+        <source>“%1” is not a file on this computer.</source>
+        <translation>“%1” is not a file on this computer.</translation>
+    </message>
+    <message id="ImportFileNotFoundError">
+        <source>“%1” could not be found.</source>
+        <translation>“%1” could not be found.</translation>
+    </message>
+    <message id="ImportUnsupportedFileTypeError">
+        <source>“%1” is not of a file type Corvelle opens.</source>
+        <translation>“%1” is not of a file type Corvelle opens.</translation>
+    </message>
+    <message id="ImportTruncatedFileError">
+        <source>“%1” is damaged: %2</source>
+        <translation>“%1” is damaged: %2</translation>
+    </message>
+    <message id="ImportFileTypeMismatchError">
+        <source>“%1” holds a file of type %2, not %3 as its name says.</source>
+        <translation>“%1” holds a file of type %2, not %3 as its name says.</translation>
+    </message>
+    <message id="ImportStoppedAfterErrorMessage">
+        <source>Opening stopped after a file that could not be read.</source>
+        <translation>Opening stopped after a file that could not be read.</translation>
+    </message>
 </context>
 </TS>

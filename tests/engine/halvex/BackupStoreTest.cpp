@@ -1,0 +1,135 @@
+#include "engine/halvex/BackupStore.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace halvex;
+
+namespace {
+
+QByteArray contents(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void write(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    QCOMPARE(file.write(bytes), bytes.size());
+}
+
+const QDate day(2024, 5, 1);
+
+} // namespace
+
+class BackupStoreTest : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init()
+    {
+        dir_.emplace();
+        QVERIFY(dir_->isValid());
+        backups_ = dir_->filePath(QStringLiteral("Backup"));
+    }
+
+    // The first rewrite of a run copies the original byte for byte; later ones copy nothing, so
+    // the backup stays the original and not an intermediate state.
+    void copiesOncePerRun()
+    {
+        const QString file = dir_->filePath(QStringLiteral("movie.mp4"));
+        write(file, "original");
+        BackupStore store;
+        const BackupStore::Outcome first = store.backUp(file, backups_, day);
+        QVERIFY2(first.succeeded(), qPrintable(first.error));
+        QCOMPARE(first.backupPath, backups_ + QStringLiteral("/2024-05-01/movie.mp4"));
+        QCOMPARE(contents(first.backupPath), QByteArray("original"));
+
+        write(file, "saved once");
+        const BackupStore::Outcome second = store.backUp(file, backups_, day);
+        QVERIFY(second.succeeded());
+        QVERIFY(second.backupPath.isEmpty());
+        QCOMPARE(QDir(backups_ + QStringLiteral("/2024-05-01")).entryList(QDir::Files).size(), 1);
+        QCOMPARE(contents(first.backupPath), QByteArray("original"));
+    }
+
+    // A backup left by an earlier run on the same day is kept; the new one takes a numbered name.
+    void neverReplacesABackup_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("secondName");
+        QTest::addColumn<QString>("thirdName");
+        QTest::newRow("with suffix") << QStringLiteral("photo.jpg") << QStringLiteral("photo 2.jpg")
+                                     << QStringLiteral("photo 3.jpg");
+        QTest::newRow("two suffixes") << QStringLiteral("clip.tar.gz") << QStringLiteral("clip.tar 2.gz")
+                                      << QStringLiteral("clip.tar 3.gz");
+        QTest::newRow("no suffix") << QStringLiteral("README") << QStringLiteral("README 2")
+                                   << QStringLiteral("README 3");
+        QTest::newRow("leading dot") << QStringLiteral(".hidden") << QStringLiteral(".hidden 2")
+                                     << QStringLiteral(".hidden 3");
+    }
+
+    void neverReplacesABackup()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, secondName);
+        QFETCH(QString, thirdName);
+        const QString file = dir_->filePath(name);
+        const QString dayFolder = backups_ + QStringLiteral("/2024-05-01/");
+        QVERIFY(QDir().mkpath(dayFolder));
+        write(dayFolder + name, "earlier run");
+
+        write(file, "second");
+        const BackupStore::Outcome second = BackupStore().backUp(file, backups_, day);
+        QVERIFY2(second.succeeded(), qPrintable(second.error));
+        QCOMPARE(second.backupPath, dayFolder + secondName);
+
+        write(file, "third");
+        const BackupStore::Outcome third = BackupStore().backUp(file, backups_, day);
+        QCOMPARE(third.backupPath, dayFolder + thirdName);
+
+        QCOMPARE(contents(dayFolder + name), QByteArray("earlier run"));
+        QCOMPARE(contents(dayFolder + secondName), QByteArray("second"));
+        QCOMPARE(contents(dayFolder + thirdName), QByteArray("third"));
+    }
+
+    void noFolderNoBackup()
+    {
+        const QString file = dir_->filePath(QStringLiteral("a.jpg"));
+        write(file, "x");
+        const BackupStore::Outcome outcome = BackupStore().backUp(file, QString(), day);
+        QVERIFY(outcome.succeeded());
+        QVERIFY(outcome.backupPath.isEmpty());
+    }
+
+    // A backup that cannot be made says why, and a later attempt tries again.
+    void failureIsReported()
+    {
+        const QString file = dir_->filePath(QStringLiteral("a.jpg"));
+        write(file, "x");
+        write(backups_, "a file where the backup folder should be");
+        BackupStore store;
+        const BackupStore::Outcome blocked = store.backUp(file, backups_, day);
+        QVERIFY(!blocked.succeeded());
+        QVERIFY(blocked.backupPath.isEmpty());
+
+        QVERIFY(QFile::remove(backups_));
+        const BackupStore::Outcome retried = store.backUp(file, backups_, day);
+        QVERIFY2(retried.succeeded(), qPrintable(retried.error));
+        QCOMPARE(contents(retried.backupPath), QByteArray("x"));
+
+        const BackupStore::Outcome missing = store.backUp(dir_->filePath(QStringLiteral("gone.jpg")), backups_, day);
+        QVERIFY(!missing.succeeded());
+    }
+
+private:
+    std::optional<QTemporaryDir> dir_;
+    QString backups_;
+};
+
+QTEST_GUILESS_MAIN(BackupStoreTest)
+#include "BackupStoreTest.moc"
