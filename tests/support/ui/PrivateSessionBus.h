@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QString>
+
+namespace corvelle::test {
+
+// Test programs that register D-Bus services or fill a keyring run inside a D-Bus session of
+// their own, so that nothing they do reaches the user's session.
+class PrivateSessionBus {
+public:
+    // Call first in main(): runs this program again under dbus-run-session and never returns,
+    // unless it already runs there or dbus-run-session cannot be started.
+    static void enter(int argc, char** argv);
+    // Whether this program runs in the session that enter() made.
+    static bool isActive();
+
+    // Starts gnome-keyring with only its secret service in this session, its keyring made and
+    // unlocked under `home`. Returns why when it cannot; empty on success.
+    static QString startKeyring(const QString& home);
+};
+
+} // namespace corvelle::test
