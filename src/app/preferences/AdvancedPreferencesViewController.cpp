@@ -68,7 +68,13 @@ void AdvancedPreferencesViewController::viewDidLoad()
     showAsNote(ui_->backupFolderNote);
 
     using Pane = AdvancedPreferencesViewController;
-    connect(ui_->passwordField, &QLineEdit::editingFinished, this, &Pane::changePasswordValue);
+    // Return applies the field as it stands, an empty one too; leaving the field applies it only
+    // when it was typed in, so that passing through the field never stores an empty password.
+    connect(ui_->passwordField, &QLineEdit::returnPressed, this, &Pane::changePasswordValue);
+    connect(ui_->passwordField, &QLineEdit::editingFinished, this, [this] {
+        if (ui_->passwordField->isModified())
+            changePasswordValue();
+    });
     connect(ui_->restorePasswordValueButton, &QPushButton::clicked, this, &Pane::restorePasswordValue);
     connect(ui_->debuggingModePopButton, &QComboBox::activated, this, &Pane::changeDebuggingMode);
     connect(ui_->restoreDebuggingModeButton, &QPushButton::clicked, this, &Pane::restoreDebuggingMode);

@@ -14,13 +14,16 @@ namespace corvelle {
 
 namespace {
 
+// The panes share one width, so that the window keeps its width from pane to pane.
+constexpr int paneMinimumWidth = 580;
+
 // The theme icons that stand for the panes' named images.
 QString themeIconForImage(const QString& imageName)
 {
     static const QHash<QString, QString> icons = {
         {QStringLiteral("GeneralPrefIcon"), QStringLiteral("preferences-system")},
         {QStringLiteral("EditionPrefIcon"), QStringLiteral("accessories-text-editor")},
-        {QStringLiteral("AdvancedPrefIcon"), QStringLiteral("applications-engineering")},
+        {QStringLiteral("AdvancedPrefIcon"), QStringLiteral("system-run")},
     };
     return icons.value(imageName);
 }
@@ -43,6 +46,7 @@ QWidget* PreferencesPane::view()
 {
     if (!view_) {
         view_ = loadView();
+        view_->setMinimumWidth(paneMinimumWidth);
         FormTexts::localize(view_);
         viewDidLoad();
     }

@@ -18,6 +18,12 @@ namespace {
 
 const char* const privateBusVariable = "CORVELLE_TEST_PRIVATE_BUS";
 
+// Without a session of our own, none at all: the user's keyring and file manager stay untouched.
+void leaveTheUsersSession()
+{
+    qunsetenv("DBUS_SESSION_BUS_ADDRESS");
+}
+
 } // namespace
 
 void PrivateSessionBus::enter(int argc, char** argv)
@@ -29,8 +35,10 @@ void PrivateSessionBus::enter(int argc, char** argv)
     if (!runtime.isEmpty() && QDir().mkpath(runtime))
         QFile::setPermissions(runtime, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
     const QString tool = QStandardPaths::findExecutable(QStringLiteral("dbus-run-session"));
-    if (tool.isEmpty())
+    if (tool.isEmpty()) {
+        leaveTheUsersSession();
         return;
+    }
     qputenv(privateBusVariable, "1");
     const QByteArray toolPath = QFile::encodeName(tool);
     std::vector<char*> arguments {const_cast<char*>(toolPath.constData()), const_cast<char*>("--")};
@@ -38,7 +46,8 @@ void PrivateSessionBus::enter(int argc, char** argv)
         arguments.push_back(argv[index]);
     arguments.push_back(nullptr);
     ::execv(toolPath.constData(), arguments.data());
-    qunsetenv(privateBusVariable); // could not start it: run without
+    qunsetenv(privateBusVariable); // could not start it: run without a bus
+    leaveTheUsersSession();
 }
 
 bool PrivateSessionBus::isActive()

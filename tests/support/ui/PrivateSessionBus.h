@@ -9,7 +9,8 @@ namespace corvelle::test {
 class PrivateSessionBus {
 public:
     // Call first in main(): runs this program again under dbus-run-session and never returns,
-    // unless it already runs there or dbus-run-session cannot be started.
+    // unless it already runs there or dbus-run-session cannot be started; then the program
+    // goes on without any session bus.
     static void enter(int argc, char** argv);
     // Whether this program runs in the session that enter() made.
     static bool isActive();
