@@ -25,11 +25,6 @@ namespace {
 constexpr int debuggingOffTag = 0;
 constexpr int debuggingOnTag = 1;
 
-brisa::UserDefaults& defaults()
-{
-    return brisa::UserDefaults::standard();
-}
-
 brisa::UserKeychain& keychain()
 {
     return brisa::UserKeychain::standard();
@@ -46,10 +41,7 @@ AdvancedPreferencesViewController::~AdvancedPreferencesViewController() = defaul
 
 QWidget* AdvancedPreferencesViewController::loadView()
 {
-    auto* view = new QWidget;
-    ui_ = std::make_unique<Ui::AdvancedPreferencesView>();
-    ui_->setupUi(view);
-    return view;
+    return makeView(ui_);
 }
 
 void AdvancedPreferencesViewController::viewDidLoad()

@@ -7,15 +7,6 @@
 
 namespace corvelle {
 
-namespace {
-
-brisa::UserDefaults& defaults()
-{
-    return brisa::UserDefaults::standard();
-}
-
-} // namespace
-
 EditionPreferencesViewController::EditionPreferencesViewController()
     : PreferencesPane(QStringLiteral("Edition"))
 {
@@ -25,10 +16,7 @@ EditionPreferencesViewController::~EditionPreferencesViewController() = default;
 
 QWidget* EditionPreferencesViewController::loadView()
 {
-    auto* view = new QWidget;
-    ui_ = std::make_unique<Ui::EditionPreferencesView>();
-    ui_->setupUi(view);
-    return view;
+    return makeView(ui_);
 }
 
 void EditionPreferencesViewController::viewDidLoad()

@@ -4,15 +4,6 @@
 
 namespace corvelle {
 
-namespace {
-
-brisa::UserDefaults& defaults()
-{
-    return brisa::UserDefaults::standard();
-}
-
-} // namespace
-
 GeneralPreferencesViewController::GeneralPreferencesViewController()
     : PreferencesPane(QStringLiteral("General"))
 {
@@ -22,10 +13,7 @@ GeneralPreferencesViewController::~GeneralPreferencesViewController() = default;
 
 QWidget* GeneralPreferencesViewController::loadView()
 {
-    auto* view = new QWidget;
-    ui_ = std::make_unique<Ui::GeneralPreferencesView>();
-    ui_->setupUi(view);
-    return view;
+    return makeView(ui_);
 }
 
 void GeneralPreferencesViewController::viewDidLoad()

@@ -59,6 +59,18 @@ protected:
     void buildTouchBar();
     void subscribeToSettings();
 
+    static brisa::UserDefaults& defaults() { return brisa::UserDefaults::standard(); }
+
+    // A new view set up by the form (a uic class), which `form` then holds.
+    template<class Form>
+    static QWidget* makeView(std::unique_ptr<Form>& form)
+    {
+        auto* view = new QWidget;
+        form = std::make_unique<Form>();
+        form->setupUi(view);
+        return view;
+    }
+
     template<class E>
     static void setCaseList(QComboBox* box)
     {

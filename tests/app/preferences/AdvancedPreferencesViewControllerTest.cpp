@@ -362,10 +362,7 @@ private:
     template<class Widget>
     Widget* childNamed(const QString& name) const
     {
-        auto* widget = pane_->view()->findChild<Widget*>(name);
-        if (!widget)
-            qFatal("no control %s", qPrintable(name));
-        return widget;
+        return WidgetDriver::child<Widget>(pane_->view(), name);
     }
 
     QLineEdit* passwordField() const { return childNamed<QLineEdit>(QStringLiteral("passwordField")); }
@@ -382,14 +379,7 @@ private:
     std::unique_ptr<AdvancedPreferencesViewController> pane_;
 };
 
-int main(int argc, char** argv)
-{
-    // The keyring filled here and the file manager stood in here stay in a session of their own.
-    PrivateSessionBus::enter(argc, argv);
-    QApplication app(argc, argv);
-    AdvancedPreferencesViewControllerTest test;
-    QTEST_SET_MAIN_SOURCE_PATH
-    return QTest::qExec(&test, argc, argv);
-}
+// The keyring filled here and the file manager stood in here stay in a session of their own.
+CORVELLE_TEST_MAIN_WITH_PRIVATE_BUS(AdvancedPreferencesViewControllerTest)
 
 #include "AdvancedPreferencesViewControllerTest.moc"

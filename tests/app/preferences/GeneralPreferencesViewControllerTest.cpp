@@ -217,20 +217,10 @@ private Q_SLOTS:
     }
 
 private:
-    QComboBox* popUpNamed(const QString& name) const
-    {
-        auto* box = pane_->view()->findChild<QComboBox*>(name);
-        if (!box)
-            qFatal("no pop-up %s", qPrintable(name));
-        return box;
-    }
-
+    QComboBox* popUpNamed(const QString& name) const { return WidgetDriver::child<QComboBox>(pane_->view(), name); }
     QPushButton* buttonNamed(const QString& name) const
     {
-        auto* button = pane_->view()->findChild<QPushButton*>(name);
-        if (!button)
-            qFatal("no button %s", qPrintable(name));
-        return button;
+        return WidgetDriver::child<QPushButton>(pane_->view(), name);
     }
 
     QStringList shownRawValues() const

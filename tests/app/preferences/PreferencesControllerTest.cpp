@@ -19,7 +19,6 @@
 
 using corvelle::PreferencesController;
 using corvelle::PreferencesPane;
-using corvelle::test::PrivateSessionBus;
 
 namespace {
 
@@ -172,14 +171,7 @@ private Q_SLOTS:
     }
 };
 
-int main(int argc, char** argv)
-{
-    // The Advanced pane reads the keychain: never the user's.
-    PrivateSessionBus::enter(argc, argv);
-    QApplication app(argc, argv);
-    PreferencesControllerTest test;
-    QTEST_SET_MAIN_SOURCE_PATH
-    return QTest::qExec(&test, argc, argv);
-}
+// The Advanced pane reads the keychain: never the user's.
+CORVELLE_TEST_MAIN_WITH_PRIVATE_BUS(PreferencesControllerTest)
 
 #include "PreferencesControllerTest.moc"

@@ -21,3 +21,14 @@ public:
 };
 
 } // namespace corvelle::test
+
+// QTEST_MAIN for a widget test that runs in a session bus of its own.
+#define CORVELLE_TEST_MAIN_WITH_PRIVATE_BUS(TestObject)                                                              \
+    int main(int argc, char** argv)                                                                                    \
+    {                                                                                                                  \
+        corvelle::test::PrivateSessionBus::enter(argc, argv);                                                          \
+        QApplication app(argc, argv);                                                                                  \
+        TestObject test;                                                                                               \
+        QTEST_SET_MAIN_SOURCE_PATH                                                                                     \
+        return QTest::qExec(&test, argc, argv);                                                                        \
+    }
