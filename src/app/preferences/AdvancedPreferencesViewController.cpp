@@ -110,6 +110,9 @@ void AdvancedPreferencesViewController::reloadPassword()
 
 void AdvancedPreferencesViewController::showPassword(const brisa::KeychainResult& result)
 {
+    // A read made before a write still running is stale; the read after that write follows.
+    if (pendingWrites_ > 0)
+        return;
     lastSavedPassword_ = result.password;
     // A password being typed is the user's: it is kept until they apply or remove it.
     if (!ui_->passwordField->isModified())
@@ -126,7 +129,9 @@ void AdvancedPreferencesViewController::changePasswordValue()
     lastSavedPassword_ = password;
     // The keychain runs its calls one at a time in order, so the last password applied is the
     // one it keeps, and the read after it shows that one.
+    ++pendingWrites_;
     keychain().saveAsync(password, decodingPasswordKeychainName, this, [this](const brisa::KeychainResult& result) {
+        --pendingWrites_;
         if (result.isError())
             showKeychainOutcome(result);
         reloadPassword();
@@ -138,7 +143,9 @@ void AdvancedPreferencesViewController::restorePasswordValue()
     if (!lastSavedPassword_)
         return;
     ui_->passwordField->setModified(false);
+    ++pendingWrites_;
     keychain().removeAsync(decodingPasswordKeychainName, this, [this](const brisa::KeychainResult& result) {
+        --pendingWrites_;
         if (result.isError())
             showKeychainOutcome(result);
         reloadPassword();

@@ -59,6 +59,8 @@ private:
     std::unique_ptr<Ui::AdvancedPreferencesView> ui_;
     // What the keychain holds, as far as this pane knows: the last password read or kept.
     std::optional<QString> lastSavedPassword_;
+    // Saves and removals asked of the keychain and not answered yet.
+    int pendingWrites_ = 0;
     // The log file asked for by the last start from this pane.
     QString requestedLogFile_;
 };
