@@ -132,8 +132,7 @@ void AdvancedPreferencesViewController::changePasswordValue()
     ++pendingWrites_;
     keychain().saveAsync(password, decodingPasswordKeychainName, this, [this](const brisa::KeychainResult& result) {
         --pendingWrites_;
-        if (result.isError())
-            showKeychainOutcome(result);
+        lastWriteError_ = result.isError() ? result.errorText : QString();
         reloadPassword();
     });
 }
@@ -146,19 +145,18 @@ void AdvancedPreferencesViewController::restorePasswordValue()
     ++pendingWrites_;
     keychain().removeAsync(decodingPasswordKeychainName, this, [this](const brisa::KeychainResult& result) {
         --pendingWrites_;
-        if (result.isError())
-            showKeychainOutcome(result);
+        lastWriteError_ = result.isError() ? result.errorText : QString();
         reloadPassword();
     });
 }
 
-void AdvancedPreferencesViewController::showKeychainOutcome(const brisa::KeychainResult& result)
+void AdvancedPreferencesViewController::showKeychainOutcome(const brisa::KeychainResult& read)
 {
-    if (result.isError())
-        ui_->passwordNote->setText(
-                localizedString(QStringLiteral("AdvancedPreferencesKeychainErrorNote"), {result.errorText}));
-    else
+    const QString problem = !lastWriteError_.isEmpty() ? lastWriteError_ : read.isError() ? read.errorText : QString();
+    if (problem.isEmpty())
         ui_->passwordNote->setText(localizedString(QStringLiteral("AdvancedPreferencesPasswordNote")));
+    else
+        ui_->passwordNote->setText(localizedString(QStringLiteral("AdvancedPreferencesKeychainErrorNote"), {problem}));
 }
 
 // Debugging

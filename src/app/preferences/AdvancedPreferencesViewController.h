@@ -46,8 +46,9 @@ protected:
 private:
     void reloadPassword();
     void showPassword(const brisa::KeychainResult& result);
-    // A keychain call that failed is said under the field; success brings back the usual note.
-    void showKeychainOutcome(const brisa::KeychainResult& result);
+    // Under the field: why the last save or removal failed, else why the read failed, else the
+    // usual note.
+    void showKeychainOutcome(const brisa::KeychainResult& read);
     void reloadDebuggingMode();
     void reloadBackupFolder();
 
@@ -61,6 +62,8 @@ private:
     std::optional<QString> lastSavedPassword_;
     // Saves and removals asked of the keychain and not answered yet.
     int pendingWrites_ = 0;
+    // Why the last save or removal failed; empty when it succeeded.
+    QString lastWriteError_;
     // The log file asked for by the last start from this pane.
     QString requestedLogFile_;
 };

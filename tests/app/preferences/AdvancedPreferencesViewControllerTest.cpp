@@ -15,6 +15,7 @@
 #include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
+#include <QProcess>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
@@ -30,6 +31,8 @@ namespace {
 
 const QString debuggingKey = QStringLiteral("EnableDebuggingMode");
 const QString passwordName = QStringLiteral("Corvelle decoding password");
+// Set in the copy of this program that runs without a reachable keychain.
+const char* const unreachableKeychainVariable = "CORVELLE_TEST_UNREACHABLE_KEYCHAIN";
 
 brisa::UserDefaults& defaults()
 {
@@ -198,6 +201,34 @@ private Q_SLOTS:
         QTest::mouseClick(buttonNamed(QStringLiteral("restorePasswordValueButton")), Qt::LeftButton);
         QTest::qWait(300);
         QCOMPARE(storedPassword(), std::optional<QString>(QStringLiteral("unknown to the pane")));
+    }
+
+    // Without a keychain to reach, the pane says why under the field, for reading and saving.
+    void anUnreachableKeychainIsSaid()
+    {
+        if (qEnvironmentVariableIsSet(unreachableKeychainVariable)) {
+            loadPane();
+            QLabel* note = childNamed<QLabel>(QStringLiteral("passwordNote"));
+            QTRY_VERIFY_WITH_TIMEOUT(note->text().contains(QStringLiteral("could not be read")), 30000);
+            QVERIFY2(note->text().startsWith(QStringLiteral("Keychain problem")), qPrintable(note->text()));
+            QVERIFY2(note->text().contains(passwordName), qPrintable(note->text()));
+            apply(QStringLiteral("nowhere to go"));
+            QTRY_VERIFY_WITH_TIMEOUT(note->text().contains(QStringLiteral("could not be saved")), 30000);
+            return;
+        }
+        QProcess child;
+        QProcessEnvironment environment = PrivateSessionBus::unreachableBusEnvironment(home_.path());
+        environment.insert(QString::fromLatin1(unreachableKeychainVariable), QStringLiteral("1"));
+        child.setProcessEnvironment(environment);
+        child.setProcessChannelMode(QProcess::MergedChannels);
+        child.start(QCoreApplication::applicationFilePath(), {QStringLiteral("anUnreachableKeychainIsSaid")});
+        QVERIFY(child.waitForStarted());
+        const bool ended = child.waitForFinished(120000);
+        if (!ended)
+            child.kill();
+        const QByteArray output = child.readAll();
+        QVERIFY2(ended, output.constData());
+        QVERIFY2(child.exitStatus() == QProcess::NormalExit && child.exitCode() == 0, output.constData());
     }
 
     // Debugging

@@ -55,11 +55,21 @@ bool PrivateSessionBus::isActive()
     return qEnvironmentVariableIsSet(privateBusVariable);
 }
 
+QProcessEnvironment PrivateSessionBus::unreachableBusEnvironment(const QString& folder)
+{
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"), QStringLiteral("unix:path=") + folder + QStringLiteral("/no-bus"));
+    environment.insert(QString::fromLatin1(privateBusVariable), QStringLiteral("1"));
+    return environment;
+}
+
 QString PrivateSessionBus::startKeyring(const QString& home)
 {
     if (!isActive())
         return QStringLiteral("dbus-run-session is missing, so no private D-Bus session could be made; the real "
                               "keychain is left alone (scripts/install-deps.sh installs dbus)");
+    if (!QDBusConnection::sessionBus().isConnected())
+        return QStringLiteral("the session bus cannot be reached");
     const QString daemon = QStandardPaths::findExecutable(QStringLiteral("gnome-keyring-daemon"));
     if (daemon.isEmpty())
         return QStringLiteral("gnome-keyring-daemon is not installed (scripts/install-deps.sh installs gnome-keyring)");
@@ -85,8 +95,6 @@ QString PrivateSessionBus::startKeyring(const QString& home)
 
     const QString secretService = QStringLiteral("org.freedesktop.secrets");
     QDBusConnectionInterface* bus = QDBusConnection::sessionBus().interface();
-    if (!bus)
-        return QStringLiteral("the private session bus cannot be reached");
     QDeadlineTimer deadline(15000);
     while (!bus->isServiceRegistered(secretService) && !deadline.hasExpired())
         QThread::msleep(50);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QProcessEnvironment>
 #include <QString>
 
 namespace corvelle::test {
@@ -14,6 +15,10 @@ public:
     static void enter(int argc, char** argv);
     // Whether this program runs in the session that enter() made.
     static bool isActive();
+
+    // The environment for running this program again as a child whose session bus cannot be
+    // reached (its address points into `folder`), and which does not look for one of its own.
+    static QProcessEnvironment unreachableBusEnvironment(const QString& folder);
 
     // Starts gnome-keyring with only its secret service in this session, its keyring made and
     // unlocked under `home`. Returns why when it cannot; empty on success.
