@@ -32,10 +32,12 @@ TagSet::FlatEntry tag(const char* group, const char* name)
     return TagName(QString::fromLatin1(group), QString::fromLatin1(name));
 }
 
-// Groups may be compound ("Track1:Copy1"); names carry a language after a hyphen ("Title-fr").
+// Groups may be compound ("Track1:Copy1") or stand for numbered groups ("Track#"); names carry a
+// language after a hyphen ("Title-fr"). Nothing may start with a hyphen, as an option does.
 bool isExifToolTagName(const TagName& tagName)
 {
-    static const QRegularExpression group(QStringLiteral("^[A-Za-z0-9_-]+(:[A-Za-z0-9_-]+)*$"));
+    static const QRegularExpression group(
+        QStringLiteral("^[A-Za-z0-9_#*][A-Za-z0-9_#*-]*(:[A-Za-z0-9_#*][A-Za-z0-9_#*-]*)*$"));
     static const QRegularExpression name(QStringLiteral("^[A-Za-z0-9_][A-Za-z0-9_-]*$"));
     return group.match(tagName.group()).hasMatch() && name.match(tagName.name()).hasMatch();
 }
@@ -68,7 +70,6 @@ TagSet TagSet::forVideos()
         tag(TagItem::itemQuickTimeContentCreateDate()),
         tag(TagItem::itemQuickTimeDescription()),
         tag(TagItem::itemQuickTimeLongDescription()),
-        tag(TagItem::itemQuickTimeContentRating()),
         tag(TagItem::itemQuickTimeRating()),
         tag(TagItem::itemQuickTimeCopyright()),
         tag(TagItem::itemQuickTimeCoverArt()),
