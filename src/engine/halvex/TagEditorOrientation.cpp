@@ -84,12 +84,18 @@ ExifOrientation quicktimeOrientation(const TagEditor& editor)
 OrientationEditResult setQuicktimeOrientation(TagEditor& editor, ExifOrientation orientation)
 {
     const bool mirrored = orientation.isMirrored();
-    const ExifOrientation turn = orientation.withoutMirror();
     const ostrak::TagName& name = rotationName();
     // Without a video track there is no matrix to turn, and the write would fail at saving.
     if (!editor.isFolder() && !editor.originalValue(name))
         return applied(false, mirrored);
-    if (quicktimeOrientation(editor) == turn && !editor.isEdited(name))
+    const ExifOrientation current = quicktimeOrientation(editor);
+    ExifOrientation turn = orientation.withoutMirror();
+    // A mirrored orientation is a horizontal mirror and a turn, or a vertical mirror and the
+    // opposite turn: when the current turn is one of the two, a flip leaves it as it is rather
+    // than turning the picture upside down.
+    if (mirrored && turn.rotateRight().rotateRight() == current)
+        turn = current;
+    if (current == turn && !editor.isEdited(name))
         return applied(false, mirrored);
     return applied(StagedValues::stage(editor, name, QString::number(*turn.quicktimeRotation())), mirrored);
 }

@@ -21,7 +21,9 @@ OrientationEditResult setExifOrientation(TagEditor& editor, ExifOrientation orie
 
 // The turn of the movie's video track (Composite:Rotation, which ExifTool writes into the track
 // matrix) as an EXIF orientation: 0, 90, 180, 270 degrees are normal, rotate90, rotate180,
-// rotate270. Normal when the file has none.
+// rotate270. Normal when the file has none. A mirrored orientation is written as the nearest
+// turn: the current one when the mirroring is all that differs (a flip changes nothing), else
+// ExifOrientation::withoutMirror(). A file without a video track is left alone.
 ExifOrientation quicktimeOrientation(const TagEditor& editor);
 OrientationEditResult setQuicktimeOrientation(TagEditor& editor, ExifOrientation orientation);
 
