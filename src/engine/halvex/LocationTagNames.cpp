@@ -12,14 +12,6 @@ QList<ostrak::TagName> names(const char* group, std::initializer_list<const char
     return list;
 }
 
-const QList<ostrak::TagName>& xmpGPSTagNames()
-{
-    static const QList<ostrak::TagName> list
-        = names("XMP-exif", {"GPSLatitude", "GPSLongitude", "GPSAltitude", "GPSAltitudeRef", "GPSImgDirection",
-                             "GPSImgDirectionRef", "GPSDateTime"});
-    return list;
-}
-
 } // namespace
 
 const QList<ostrak::TagName>& LocationTagNames::locationTagNames()
@@ -48,6 +40,14 @@ const QList<ostrak::TagName>& LocationTagNames::iptcLocationTagNames()
     static const QList<ostrak::TagName> list
         = names("IPTC", {"Sub-location", "City", "Province-State", "Country-PrimaryLocationName",
                          "Country-PrimaryLocationCode"});
+    return list;
+}
+
+const QList<ostrak::TagName>& LocationTagNames::xmpGPSTagNames()
+{
+    static const QList<ostrak::TagName> list
+        = names("XMP-exif", {"GPSLatitude", "GPSLongitude", "GPSAltitude", "GPSAltitudeRef", "GPSImgDirection",
+                             "GPSImgDirectionRef", "GPSDateTime"});
     return list;
 }
 

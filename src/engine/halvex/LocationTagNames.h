@@ -23,6 +23,9 @@ public:
     // GPSCoordinates in each QuickTime block.
     static const QList<ostrak::TagName>& quicktimeLocationTagNames();
 
+    // The XMP GPS tags alone: the start of xmpLocationTagNames().
+    static const QList<ostrak::TagName>& xmpGPSTagNames();
+
     // The tags that hold a GPS fix of any family (no address): what the file filter asks about.
     static const QList<ostrak::TagName>& gpsTagNames();
 };

@@ -99,19 +99,26 @@ bool hasAnyValue(const TagEditor& editor, const QList<TagName>& names)
     });
 }
 
+// The family holds a GPS position (or altitude, direction, stamp) or, for IPTC, an address.
 bool holds(const TagEditor& editor, Family family)
 {
     switch (family) {
     case Family::exif:
         return hasAnyValue(editor, LocationTagNames::exifLocationTagNames());
     case Family::xmp:
-        return hasAnyValue(editor, LocationTagNames::xmpLocationTagNames());
+        return hasAnyValue(editor, LocationTagNames::xmpGPSTagNames());
     case Family::quicktime:
         return hasAnyValue(editor, LocationTagNames::quicktimeLocationTagNames());
     case Family::iptc:
         return hasAnyValue(editor, LocationTagNames::iptcLocationTagNames());
     }
     return false;
+}
+
+bool holdsAddress(const TagEditor& editor, Family family)
+{
+    const AddressTags& tags = family == Family::iptc ? iptcAddress() : xmpAddress();
+    return hasAnyValue(editor, {tags.place, tags.city, tags.state, tags.countryName, tags.countryCode});
 }
 
 bool canHold(const TagEditor& editor, Family family)
@@ -164,7 +171,8 @@ QList<Family> families(const TagEditor& editor, bool address)
     const QList<Family> others = address ? QList<Family>{Family::iptc, Family::xmp}
                                          : QList<Family>{Family::exif, Family::xmp, Family::quicktime};
     for (Family family : others) {
-        if (!list.contains(family) && holds(editor, family) && canHold(editor, family))
+        const bool held = address ? holdsAddress(editor, family) : holds(editor, family);
+        if (!list.contains(family) && held && canHold(editor, family))
             list << family;
     }
     return list;
