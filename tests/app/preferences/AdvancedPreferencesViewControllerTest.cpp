@@ -15,7 +15,6 @@
 #include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
-#include <QProcess>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
@@ -216,19 +215,9 @@ private Q_SLOTS:
             QTRY_VERIFY_WITH_TIMEOUT(note->text().contains(QStringLiteral("could not be saved")), 30000);
             return;
         }
-        QProcess child;
-        QProcessEnvironment environment = PrivateSessionBus::unreachableBusEnvironment(home_.path());
-        environment.insert(QString::fromLatin1(unreachableKeychainVariable), QStringLiteral("1"));
-        child.setProcessEnvironment(environment);
-        child.setProcessChannelMode(QProcess::MergedChannels);
-        child.start(QCoreApplication::applicationFilePath(), {QStringLiteral("anUnreachableKeychainIsSaid")});
-        QVERIFY(child.waitForStarted());
-        const bool ended = child.waitForFinished(120000);
-        if (!ended)
-            child.kill();
-        const QByteArray output = child.readAll();
-        QVERIFY2(ended, output.constData());
-        QVERIFY2(child.exitStatus() == QProcess::NormalExit && child.exitCode() == 0, output.constData());
+        const QString failure = PrivateSessionBus::runTestWithoutBus(QTest::currentTestFunction(),
+                                                                     unreachableKeychainVariable);
+        QVERIFY2(failure.isEmpty(), qPrintable(failure));
     }
 
     // Debugging

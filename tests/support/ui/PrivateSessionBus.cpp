@@ -1,5 +1,6 @@
 #include "support/ui/PrivateSessionBus.h"
 
+#include <QCoreApplication>
 #include <QDBusConnection>
 #include <QDBusConnectionInterface>
 #include <QDeadlineTimer>
@@ -7,6 +8,7 @@
 #include <QFile>
 #include <QProcess>
 #include <QStandardPaths>
+#include <QTemporaryDir>
 #include <QThread>
 
 #include <unistd.h>
@@ -60,22 +62,58 @@ QProcessEnvironment PrivateSessionBus::unreachableBusEnvironment(const QString& 
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"), QStringLiteral("unix:path=") + folder + QStringLiteral("/no-bus"));
     environment.insert(QString::fromLatin1(privateBusVariable), QStringLiteral("1"));
+    // Nor a bus launched through the X server; widgets then need no display either.
+    environment.remove(QStringLiteral("DISPLAY"));
+    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
     return environment;
 }
 
-QString PrivateSessionBus::startKeyring(const QString& home)
+QString PrivateSessionBus::runTestWithoutBus(const QString& testFunction, const char* variable)
 {
+    QTemporaryDir nowhere;
+    if (!nowhere.isValid())
+        return QStringLiteral("no folder for the child's missing bus: ") + nowhere.errorString();
+    QProcessEnvironment environment = unreachableBusEnvironment(nowhere.path());
+    environment.insert(QString::fromLatin1(variable), QStringLiteral("1"));
+    QProcess child;
+    child.setProcessEnvironment(environment);
+    child.setProcessChannelMode(QProcess::MergedChannels);
+    child.start(QCoreApplication::applicationFilePath(), {testFunction});
+    if (!child.waitForStarted())
+        return QStringLiteral("the child could not be started: ") + child.errorString();
+    const bool ended = child.waitForFinished(120000);
+    if (!ended) {
+        child.kill();
+        child.waitForFinished();
+    }
+    const QString output = QString::fromLocal8Bit(child.readAll());
+    if (!ended)
+        return testFunction + QStringLiteral(" hung without a session bus:\n") + output;
+    if (child.exitStatus() != QProcess::NormalExit || child.exitCode() != 0)
+        return testFunction + QStringLiteral(" failed without a session bus:\n") + output;
+    return {};
+}
+
+QString PrivateSessionBus::startKeyring(const QString& home, bool* broken)
+{
+    if (broken)
+        *broken = false;
+    const auto fault = [broken](const QString& reason) {
+        if (broken)
+            *broken = true;
+        return reason;
+    };
     if (!isActive())
         return QStringLiteral("dbus-run-session is missing, so no private D-Bus session could be made; the real "
                               "keychain is left alone (scripts/install-deps.sh installs dbus)");
     if (!QDBusConnection::sessionBus().isConnected())
-        return QStringLiteral("the session bus cannot be reached");
+        return fault(QStringLiteral("the session bus cannot be reached"));
     const QString daemon = QStandardPaths::findExecutable(QStringLiteral("gnome-keyring-daemon"));
     if (daemon.isEmpty())
         return QStringLiteral("gnome-keyring-daemon is not installed (scripts/install-deps.sh installs gnome-keyring)");
     const QString runtime = home + QStringLiteral("/run");
     if (!QDir().mkpath(runtime))
-        return QStringLiteral("the folder %1 could not be made").arg(runtime);
+        return fault(QStringLiteral("the folder %1 could not be made").arg(runtime));
     QFile::setPermissions(runtime, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert(QStringLiteral("HOME"), home);
@@ -87,11 +125,11 @@ QString PrivateSessionBus::startKeyring(const QString& home)
     start.setProcessEnvironment(environment);
     start.start(daemon, {QStringLiteral("--unlock"), QStringLiteral("--components=secrets")});
     if (!start.waitForStarted())
-        return QStringLiteral("gnome-keyring-daemon could not be started: ") + start.errorString();
+        return fault(QStringLiteral("gnome-keyring-daemon could not be started: ") + start.errorString());
     start.write("corvelle-test");
     start.closeWriteChannel();
     if (!start.waitForFinished(30000))
-        return QStringLiteral("gnome-keyring-daemon did not start within 30 s");
+        return fault(QStringLiteral("gnome-keyring-daemon did not start within 30 s"));
 
     const QString secretService = QStringLiteral("org.freedesktop.secrets");
     QDBusConnectionInterface* bus = QDBusConnection::sessionBus().interface();

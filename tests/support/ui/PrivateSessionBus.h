@@ -19,10 +19,15 @@ public:
     // The environment for running this program again as a child whose session bus cannot be
     // reached (its address points into `folder`), and which does not look for one of its own.
     static QProcessEnvironment unreachableBusEnvironment(const QString& folder);
+    // Runs the test function `testFunction` of this program again in such a child, with the
+    // environment variable `variable` set so that the child knows it is the one. Returns why the
+    // child did not pass (with its output); empty when it passed.
+    static QString runTestWithoutBus(const QString& testFunction, const char* variable);
 
     // Starts gnome-keyring with only its secret service in this session, its keyring made and
-    // unlocked under `home`. Returns why when it cannot; empty on success.
-    static QString startKeyring(const QString& home);
+    // unlocked under `home`. Returns why when it cannot; empty on success. `broken`, when given,
+    // tells a failure of what is there (the bus, the daemon) from something missing on this machine.
+    static QString startKeyring(const QString& home, bool* broken = nullptr);
 };
 
 } // namespace corvelle::test
