@@ -1,15 +1,7 @@
 #include "filemodel/MetadataFileListFilter.h"
 
 #include "app/TextLocalizer.h"
-#if __has_include("engine/halvex/TagEditorLocation.h")
 #include "engine/halvex/TagEditorLocation.h"
-#else
-// INTERIM: until the location queries of the engine are merged.
-namespace halvex::TagEditorLocation {
-inline bool oneOrMoreExifLocationTagsAreEdited(const TagEditor&) { return false; }
-inline bool hasOneOrMoreExifLocationValues(const TagEditor&) { return false; }
-}
-#endif
 #include "platform/brisa/core/KeyedJson.h"
 #include "platform/brisa/core/StringHelpers.h"
 
@@ -50,11 +42,11 @@ public:
     }
     bool oneOrMoreExifLocationTagsAreEdited() const override
     {
-        return halvex::TagEditorLocation::oneOrMoreExifLocationTagsAreEdited(editor_);
+        return halvex::oneOrMoreExifLocationTagsAreEdited(editor_);
     }
     bool hasOneOrMoreExifLocationValues() const override
     {
-        return halvex::TagEditorLocation::hasOneOrMoreExifLocationValues(editor_);
+        return halvex::hasOneOrMoreExifLocationValues(editor_);
     }
 
 private:

@@ -318,6 +318,24 @@ private Q_SLOTS:
         QCOMPARE(selectedNames(), QStringList{"sidecar.xmp"});
         list.selectFiles(Filter());
         QCOMPARE(selectedNames(), (QStringList{"movie.mp4", "photo.jpg", "sidecar.xmp", "audio.m4a"}));
+
+        // GPS in QuickTime, EXIF and XMP tags; none in the audio file.
+        Filter withGps;
+        withGps.gpsValueConstraint = Filter::GpsValueConstraint::with;
+        list.selectFiles(withGps);
+        QCOMPARE(selectedNames(), (QStringList{"movie.mp4", "photo.jpg", "sidecar.xmp"}));
+        Filter withoutGps;
+        withoutGps.gpsValueConstraint = Filter::GpsValueConstraint::without;
+        list.selectFiles(withoutGps);
+        QCOMPARE(selectedNames(), QStringList{"audio.m4a"});
+        list.files().at(3)->editor()->setValue(QStringLiteral("45.5"), ostrak::TagName("GPS", "GPSLatitude"));
+        Filter gpsEdited;
+        gpsEdited.gpsEditionConstraint = Filter::GpsEditionConstraint::edited;
+        list.selectFiles(gpsEdited);
+        QCOMPARE(selectedNames(), QStringList{"audio.m4a"});
+        gpsEdited.gpsEditionConstraint = Filter::GpsEditionConstraint::unedited;
+        list.selectFiles(gpsEdited);
+        QCOMPARE(selectedNames(), (QStringList{"movie.mp4", "photo.jpg", "sidecar.xmp"}));
     }
 
     void neutralFilter()
