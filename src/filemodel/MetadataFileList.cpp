@@ -228,20 +228,21 @@ void MetadataFileList::sort(const MetadataFileListSort& sort)
     if (privateFileEntries_.isEmpty())
         return;
     // Each file's value is read and converted once rather than at every comparison.
-    if (const auto key = sort.sortKey()) {
+    if (std::optional<QList<MetadataFileListSort::Key>> keys = sort.sortKeys(privateFiles_)) {
         struct Keyed {
-            QVariant value;
-            Entry entry;
+            MetadataFileListSort::Key key;
+            int position;
         };
         QList<Keyed> keyed;
-        keyed.reserve(privateFileEntries_.size());
-        for (const Entry& entry : std::as_const(privateFileEntries_))
-            keyed.append(Keyed{(*key)(*entry.file), entry});
+        keyed.reserve(keys->size());
+        for (int i = 0; i < keys->size(); ++i)
+            keyed.append(Keyed{keys->at(i), i});
         std::stable_sort(keyed.begin(), keyed.end(), [&sort](const Keyed& first, const Keyed& second) {
-            return sort.comesBefore(first.value, second.value);
+            return sort.comesBefore(first.key, second.key);
         });
+        const QList<Entry> unsorted = privateFileEntries_;
         for (int i = 0; i < keyed.size(); ++i)
-            privateFileEntries_[i] = keyed.at(i).entry;
+            privateFileEntries_[i] = unsorted.at(keyed.at(i).position);
     }
     rebuildFilesAndSelection();
     postDidChangeFiles(SelectableArrayEdition::reload(privateSelection_));

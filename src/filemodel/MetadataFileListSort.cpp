@@ -5,7 +5,19 @@
 #include "engine/ostrak/ValueConverter.h"
 #include "platform/brisa/core/KeyedJson.h"
 
+#include <algorithm>
+
 namespace corvelle {
+
+namespace {
+
+MetadataFileListSort::Key keyOf(const ostrak::ValueConverter& converter, const ostrak::TagName& tagName,
+                                const MetadataFile& file)
+{
+    return MetadataFileListSort::Key(converter.objectValueFromStringValue(file.editor()->currentValue(tagName)));
+}
+
+} // namespace
 
 QString MetadataFileListSort::title(SortOrder order)
 {
@@ -25,18 +37,46 @@ MetadataFileListSort::MetadataFileListSort(ostrak::TagName tagName, SortOrder or
 {
 }
 
-std::optional<std::function<QVariant(const MetadataFile&)>> MetadataFileListSort::sortKey() const
+MetadataFileListSort::Key::Key(const QVariant& value)
+{
+    if (value.typeId() == QMetaType::QString) {
+        const QString& text = *static_cast<const QString*>(value.constData());
+        if (text.size() <= textCapacity) {
+            textLength_ = qint8(text.size());
+            std::copy_n(reinterpret_cast<const char16_t*>(text.utf16()), text.size(), text_);
+        } else {
+            // A copy made now lies next to the other keys' rather than in its editor.
+            value_ = QString(text.constData(), text.size());
+        }
+        return;
+    }
+    value_ = value;
+}
+
+QVariant MetadataFileListSort::Key::value() const
+{
+    if (textLength_ < 0)
+        return value_;
+    return QString::fromRawData(reinterpret_cast<const QChar*>(text_), textLength_);
+}
+
+std::optional<QList<MetadataFileListSort::Key>> MetadataFileListSort::sortKeys(const QList<MetadataFilePointer>& files) const
 {
     const std::optional<ostrak::TagItem> item = tagName.item();
     if (!item)
         return std::nullopt;
-    return [converter = item->converter(), name = tagName](const MetadataFile& file) {
-        return converter.objectValueFromStringValue(file.editor()->currentValue(name));
-    };
+    const ostrak::ValueConverter converter = item->converter();
+    QList<Key> keys;
+    keys.reserve(files.size());
+    for (const MetadataFilePointer& file : files)
+        keys.append(keyOf(converter, tagName, *file));
+    return keys;
 }
 
-bool MetadataFileListSort::comesBefore(const QVariant& first, const QVariant& second) const
+bool MetadataFileListSort::comesBefore(const Key& firstKey, const Key& secondKey) const
 {
+    const QVariant first = firstKey.value();
+    const QVariant second = secondKey.value();
     if (!first.isValid())
         return second.isValid();
     if (!second.isValid())
@@ -48,8 +88,11 @@ bool MetadataFileListSort::comesBefore(const QVariant& first, const QVariant& se
 
 bool MetadataFileListSort::compareTagValues(const MetadataFile& first, const MetadataFile& second) const
 {
-    const auto key = sortKey();
-    return key && comesBefore((*key)(first), (*key)(second));
+    const std::optional<ostrak::TagItem> item = tagName.item();
+    if (!item)
+        return false;
+    const ostrak::ValueConverter converter = item->converter();
+    return comesBefore(keyOf(converter, tagName, first), keyOf(converter, tagName, second));
 }
 
 } // namespace corvelle

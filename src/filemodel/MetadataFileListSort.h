@@ -10,7 +10,6 @@
 #include <QString>
 #include <QVariant>
 
-#include <functional>
 #include <optional>
 
 namespace corvelle {
@@ -36,11 +35,28 @@ public:
     // every pair when the tag database has no item for the tag.
     bool compareTagValues(const MetadataFile& first, const MetadataFile& second) const;
 
-    // The value each file is ordered by, read and converted once per file: an invalid QVariant
-    // for no value. None when the database has no item for the tag: then nothing is ordered.
-    std::optional<std::function<QVariant(const MetadataFile&)>> sortKey() const;
-    // compareTagValues() on values that sortKey() gave.
-    bool comesBefore(const QVariant& first, const QVariant& second) const;
+    // The value a file is ordered by, read and converted once. A short text is kept inside the
+    // key, so that comparing the keys of a large list stays within the processor's caches.
+    class Key {
+    public:
+        explicit Key(const QVariant& value = QVariant());
+        // Invalid for a file without a value, or whose value does not convert. A kept text is
+        // handed out without a copy: use it only while the key lives.
+        QVariant value() const;
+
+    private:
+        static constexpr int textCapacity = 23;
+
+        QVariant value_;
+        qint8 textLength_ = -1;
+        char16_t text_[textCapacity] = {};
+    };
+
+    // The key of each file, in the files' order. None when the tag database has no item for the
+    // tag: then nothing is ordered.
+    std::optional<QList<Key>> sortKeys(const QList<MetadataFilePointer>& files) const;
+    // compareTagValues() on the keys of the two files.
+    bool comesBefore(const Key& first, const Key& second) const;
 
     friend bool operator==(const MetadataFileListSort&, const MetadataFileListSort&) = default;
 };

@@ -87,6 +87,10 @@ private Q_SLOTS:
         QTest::newRow("texts ignore case") << make << Order::ascending << QStringList{"banana", "Apple", "cherry"} << "102";
         QTest::newRow("texts ignore case, descending") << make << Order::descending << QStringList{"banana", "Apple", "cherry"} << "201";
         QTest::newRow("accented letters after plain ones") << make << Order::ascending << QStringList{"éclair", "eclair", "Eclair"} << "210";
+        QTest::newRow("long and short texts") << make << Order::ascending
+                                              << QStringList{"zebra crossing, a long name indeed", "apple",
+                                                             "Apple, with a name longer than most"}
+                                              << "120";
         QTest::newRow("dates by moment") << dateTimeOriginal << Order::ascending
                                          << QStringList{"2022:07:14 18:45:12", "2021:01:01 00:00:00", "2022:07:14 18:45:13"} << "102";
         QTest::newRow("file names") << fileName << Order::ascending << QStringList{"b.mov", "A.mov", "c.mov"} << "102";
