@@ -78,6 +78,11 @@ QImage FileContentRoads::icon(const MetadataFile& file, const Sizes& sizes)
     return FileIconProvider::icon(path, sizes.iconPixels, type && type->isFolder());
 }
 
+QImage FileContentRoads::oriented(const QImage& picture, int orientation)
+{
+    return brisa::ImageOrientation::oriented(picture, orientation).value_or(picture);
+}
+
 QImage FileContentRoads::iconByName(const MetadataFile& file, const Sizes& sizes)
 {
     return FileIconProvider::icon(pathOf(file), sizes.iconPixels, file.editor()->isFolder());

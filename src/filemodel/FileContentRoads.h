@@ -40,6 +40,9 @@ public:
     // The file's icon: an audio file's cover art, else the icon of its type. Null when the theme
     // has no icon at all.
     static QImage icon(const MetadataFile& file, const Sizes& sizes);
+    // The picture turned by an EXIF orientation value; unchanged when the value is not one.
+    static QImage oriented(const QImage& picture, int orientation);
+
     // The icon of the type judged by the name alone, without touching the file: the answer for a
     // file whose roads do not return in time.
     static QImage iconByName(const MetadataFile& file, const Sizes& sizes);

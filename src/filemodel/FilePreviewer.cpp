@@ -2,7 +2,6 @@
 
 #include "filemodel/FileContentRoads.h"
 #include "platform/brisa/core/SafeSyncInMain.h"
-#include "platform/brisa/ui/ImageOrientation.h"
 
 #include <QAudioOutput>
 #include <QMediaPlayer>
@@ -40,11 +39,7 @@ std::optional<FilePreviewer::Content> FilePreviewer::Content::icon(const QImage&
 
 FilePreviewer::Content FilePreviewer::Content::oriented(int orientation) const
 {
-    if (kind_ != Kind::image)
-        return *this;
-    if (const std::optional<QImage> turned = brisa::ImageOrientation::oriented(picture_, orientation))
-        return Content(kind_, *turned, nullptr);
-    return *this;
+    return kind_ == Kind::image ? Content(kind_, FileContentRoads::oriented(picture_, orientation), nullptr) : *this;
 }
 
 FilePreviewer::FilePreviewer(MetadataFilePointer file) : file_(std::move(file)) {}

@@ -1,7 +1,6 @@
 #include "filemodel/FileThumbnailer.h"
 
 #include "filemodel/FileContentRoads.h"
-#include "platform/brisa/ui/ImageOrientation.h"
 
 namespace corvelle {
 
@@ -28,11 +27,7 @@ std::optional<FileThumbnailer::Content> FileThumbnailer::Content::icon(const QIm
 
 FileThumbnailer::Content FileThumbnailer::Content::oriented(int orientation) const
 {
-    if (kind_ != Kind::image)
-        return *this;
-    if (const std::optional<QImage> turned = brisa::ImageOrientation::oriented(picture_, orientation))
-        return Content(kind_, *turned);
-    return *this;
+    return kind_ == Kind::image ? Content(kind_, FileContentRoads::oriented(picture_, orientation)) : *this;
 }
 
 FileThumbnailer::FileThumbnailer(MetadataFilePointer file) : file_(std::move(file)) {}

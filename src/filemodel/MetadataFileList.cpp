@@ -347,12 +347,10 @@ IndexSet MetadataFileList::allPositions() const
 
 IndexSet MetadataFileList::positionsInside(const IndexSet& indexes) const
 {
-    IndexSet inside;
-    for (int index : indexes) {
-        if (index < privateFileEntries_.size())
-            inside.insert(index);
-    }
-    return inside;
+    const int count = int(privateFileEntries_.size());
+    return brisa::mapIndexSet(indexes, [count](int index) {
+        return index < count ? std::optional<int>(index) : std::nullopt;
+    });
 }
 
 } // namespace corvelle

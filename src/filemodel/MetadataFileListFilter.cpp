@@ -54,56 +54,20 @@ private:
     const halvex::TagEditor& editor_;
 };
 
-bool passes(Filter::FileEditionConstraint constraint, bool edited)
+// The first case of a three-case constraint passes every file, the second passes when the
+// answer is yes, the third when it is no. The file is asked only when the answer counts.
+template<class Constraint, class Question>
+bool passes(Constraint constraint, Question question)
 {
-    switch (constraint) {
-    case Filter::FileEditionConstraint::ignore:
+    static_assert(int(Filter::FileMediaConstraint::files) == 1 && int(Filter::GpsValueConstraint::without) == 2);
+    switch (int(constraint)) {
+    case 1:
+        return question();
+    case 2:
+        return !question();
+    default:
         return true;
-    case Filter::FileEditionConstraint::edited:
-        return edited;
-    case Filter::FileEditionConstraint::unedited:
-        return !edited;
     }
-    return true;
-}
-
-bool passes(Filter::GpsEditionConstraint constraint, bool edited)
-{
-    switch (constraint) {
-    case Filter::GpsEditionConstraint::ignore:
-        return true;
-    case Filter::GpsEditionConstraint::edited:
-        return edited;
-    case Filter::GpsEditionConstraint::unedited:
-        return !edited;
-    }
-    return true;
-}
-
-bool passes(Filter::FileMediaConstraint constraint, bool folder)
-{
-    switch (constraint) {
-    case Filter::FileMediaConstraint::ignore:
-        return true;
-    case Filter::FileMediaConstraint::files:
-        return !folder;
-    case Filter::FileMediaConstraint::folders:
-        return folder;
-    }
-    return true;
-}
-
-bool passes(Filter::GpsValueConstraint constraint, bool hasValues)
-{
-    switch (constraint) {
-    case Filter::GpsValueConstraint::ignore:
-        return true;
-    case Filter::GpsValueConstraint::with:
-        return hasValues;
-    case Filter::GpsValueConstraint::without:
-        return !hasValues;
-    }
-    return true;
 }
 
 bool tagValuesPass(const Filter::StringConstraint& constraint, const Filter::Candidate& candidate)
@@ -221,14 +185,11 @@ bool MetadataFileListFilter::matches(const MetadataFile& file) const
 bool MetadataFileListFilter::matches(const Candidate& candidate) const
 {
     return (filenameConstraint.kind() == StringConstraint::Case::none || filenameConstraint.test(candidate.filename()))
-           && (fileEditionConstraint == FileEditionConstraint::ignore
-               || passes(fileEditionConstraint, candidate.hasEdits()))
-           && (fileMediaConstraint == FileMediaConstraint::ignore || passes(fileMediaConstraint, candidate.isFolder()))
+           && passes(fileEditionConstraint, [&] { return candidate.hasEdits(); })
+           && passes(fileMediaConstraint, [&] { return !candidate.isFolder(); })
            && tagValuesPass(tagValueConstraint, candidate)
-           && (gpsEditionConstraint == GpsEditionConstraint::ignore
-               || passes(gpsEditionConstraint, candidate.oneOrMoreExifLocationTagsAreEdited()))
-           && (gpsValueConstraint == GpsValueConstraint::ignore
-               || passes(gpsValueConstraint, candidate.hasOneOrMoreExifLocationValues()));
+           && passes(gpsEditionConstraint, [&] { return candidate.oneOrMoreExifLocationTagsAreEdited(); })
+           && passes(gpsValueConstraint, [&] { return candidate.hasOneOrMoreExifLocationValues(); });
 }
 
 bool MetadataFileListFilter::isEmpty() const

@@ -221,6 +221,29 @@ private Q_SLOTS:
         }
     }
 
+    // Posts arrive in the order of the changes, also when an observer changes the list while it
+    // is told of a change: its change is told at once, inside the first post.
+    void postsFollowTheChanges()
+    {
+        MetadataFileList list;
+        list.setFiles(filesNamed("abc"));
+        Recorder recorder(list);
+        auto& center = brisa::NotificationCenter::defaultCenter();
+        // As the window selects the files it has just added.
+        const auto token = center.addObserver(MetadataFileList::didChangeFilesNotification, &list,
+                                              [&list](const brisa::Notification& note) {
+                                                  const auto edition = MetadataFileList::fileListEdition(note);
+                                                  if (edition->kind() == SelectableArrayEdition::Kind::Insertion)
+                                                      list.setSelection(IndexSet::range(edition->index(), edition->count()));
+                                              });
+        list.appendFiles(filesNamed("de"));
+        list.moveSelectedFiles(0);
+        list.removeFiles(IndexSet{2});
+        center.removeObserver(token);
+        QCOMPARE(recorder.posts, (QStringList{"insertion 2 at 3", "selection {3,4}", "move {3,4} to 0", "removal {2}"}));
+        QCOMPARE(recorder.seen, (QStringList{"abcde", "abcDE", "DEabc", "DEbc"}));
+    }
+
     void readers_data()
     {
         QTest::addColumn<QString>("start");
