@@ -727,5 +727,61 @@
         <source>“%1” was not completed: no place was found for its location.</source>
         <translation>“%1” was not completed: no place was found for its location.</translation>
     </message>
+    <message id="EditionFileSortAscendingTitle">
+        <source>Ascending</source>
+        <translation>Ascending</translation>
+    </message>
+    <message id="EditionFileSortDescendingTitle">
+        <source>Descending</source>
+        <translation>Descending</translation>
+    </message>
+    <message id="EditionFileFilterIgnoreFileEditionTitle">
+        <source>Edited or not</source>
+        <translation>Edited or not</translation>
+    </message>
+    <message id="EditionFileFilterEditedFileEditionTitle">
+        <source>With unsaved changes</source>
+        <translation>With unsaved changes</translation>
+    </message>
+    <message id="EditionFileFilterUneditedFileEditionTitle">
+        <source>Without unsaved changes</source>
+        <translation>Without unsaved changes</translation>
+    </message>
+    <message id="EditionFileFilterIgnoreFileMediaTitle">
+        <source>Files and folders</source>
+        <translation>Files and folders</translation>
+    </message>
+    <message id="EditionFileFilterFilesMediaTitle">
+        <source>Files only</source>
+        <translation>Files only</translation>
+    </message>
+    <message id="EditionFileFilterFoldersMediaTitle">
+        <source>Folders only</source>
+        <translation>Folders only</translation>
+    </message>
+    <message id="EditionFileFilterIgnoreGpsEditionTitle">
+        <source>Location edited or not</source>
+        <translation>Location edited or not</translation>
+    </message>
+    <message id="EditionFileFilterEditedGpsEditionTitle">
+        <source>With an edited location</source>
+        <translation>With an edited location</translation>
+    </message>
+    <message id="EditionFileFilterUneditedGpsEditionTitle">
+        <source>Without an edited location</source>
+        <translation>Without an edited location</translation>
+    </message>
+    <message id="EditionFileFilterIgnoreGpsValueTitle">
+        <source>With or without a location</source>
+        <translation>With or without a location</translation>
+    </message>
+    <message id="EditionFileFilterWithGpsValueTitle">
+        <source>With a location</source>
+        <translation>With a location</translation>
+    </message>
+    <message id="EditionFileFilterWithoutGpsValueTitle">
+        <source>Without a location</source>
+        <translation>Without a location</translation>
+    </message>
 </context>
 </TS>

@@ -318,6 +318,18 @@ const Settings::JSONKey<ostrak::TagName>& Settings::syncDateTimeChosenName()
     return key;
 }
 
+const Settings::JSONKey<MetadataFileListFilter>& Settings::lastFileSelection()
+{
+    static const JSONKey<MetadataFileListFilter> key(QStringLiteral("LastFileSelection"), [] { return MetadataFileListFilter(); });
+    return key;
+}
+
+const Settings::JSONKey<MetadataFileListSort>& Settings::lastFileSort()
+{
+    static const JSONKey<MetadataFileListSort> key(QStringLiteral("LastFileSort"), [] { return MetadataFileListSort(); });
+    return key;
+}
+
 const Settings::EnumKey<FileViewModeUserChoice>* Settings::fileViewModeKey(
     EditorContentSection section)
 {

@@ -21,6 +21,8 @@
 #include "engine/halvex/IPTCDigestUpdate.h"
 #include "engine/ostrak/TagName.h"
 #include "engine/ostrak/TagStream.h"
+#include "filemodel/MetadataFileListFilter.h"
+#include "filemodel/MetadataFileListSort.h"
 #include "mediainfo/StoreSearchTarget.h"
 #include "platform/brisa/core/BoolUDC.h"
 #include "platform/brisa/core/CGFloatUDC.h"
@@ -115,6 +117,10 @@ public:
     static const TagNamesKey& tagsImportChosenNames();
     static const TagNamesKey& tagsImportCSVTableNames();
     static const JSONKey<ostrak::TagName>& syncDateTimeChosenName();
+
+    // The last file filter and file sort used
+    static const JSONKey<MetadataFileListFilter>& lastFileSelection();
+    static const JSONKey<MetadataFileListSort>& lastFileSort();
 
     // Photos library, Quick Look and media information
     static const CGFloatKey& photoCollectionZoom();

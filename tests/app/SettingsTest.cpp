@@ -24,6 +24,8 @@ QVariant comparable(const typename Coder::Value& value)
         return static_cast<int>(value);
     else if constexpr (std::is_enum_v<Value>)
         return brisa::rawValue(value);
+    else if constexpr (std::is_same_v<Value, MetadataFileListFilter> || std::is_same_v<Value, MetadataFileListSort>)
+        return brisa::JsonCoding<Value>::encode(value).toVariant();
     else if constexpr (std::is_same_v<Value, ostrak::TagName>)
         return value.rawValue();
     else if constexpr (std::is_same_v<Value, QList<ostrak::TagName>>
@@ -161,6 +163,16 @@ private Q_SLOTS:
         addDefaultRow("TagsImportCSVTableNames", S::tagsImportCSVTableNames(), QStringList());
         addDefaultRow("SyncDateTimeChosenName", S::syncDateTimeChosenName(),
                       ostrak::TagItem::itemEXIFDateTimeOriginal().tagName().rawValue());
+        const QVariantMap empty;
+        const QVariantMap ignore{{"ignore", empty}};
+        const QVariantMap none{{"none", empty}};
+        addDefaultRow("LastFileSelection", S::lastFileSelection(),
+                      QVariantMap{{"filenameConstraint", none}, {"fileEditionConstraint", ignore},
+                                  {"fileMediaConstraint", ignore}, {"tagValueConstraint", none},
+                                  {"gpsEditionConstraint", ignore}, {"gpsValueConstraint", ignore}});
+        addDefaultRow("LastFileSort", S::lastFileSort(),
+                      QVariantMap{{"tagName", QVariantMap{{"group", "System"}, {"name", "FileName"}}},
+                                  {"order", QVariantMap{{"ascending", empty}}}});
     }
 
     void defaultsOnFreshDomain()
@@ -209,6 +221,13 @@ private Q_SLOTS:
             ostrak::TagItem::itemEXIFDateTimeOriginal().tagName().rawValue());
         row("tag name list with a number in it", S::tagsImportChosenNames(),
             QVariantList{QVariantMap{{"group", "XMP-dc"}, {"name", "Title"}}, 3}, QStringList());
+        const QVariant neutralFilter = brisa::JsonCoding<MetadataFileListFilter>::encode({}).toVariant();
+        QVariantMap twoCases = neutralFilter.toMap();
+        twoCases.insert("fileMediaConstraint", QVariantMap{{"files", QVariantMap()}, {"folders", QVariantMap()}});
+        row("file filter with two cases in one constraint", S::lastFileSelection(), twoCases, neutralFilter);
+        row("file sort without its order", S::lastFileSort(),
+            QVariantMap{{"tagName", QVariantMap{{"group", "IFD0"}, {"name", "Make"}}}},
+            brisa::JsonCoding<MetadataFileListSort>::encode({}).toVariant());
     }
 
     // Unusable values read as the default; nothing is reported and nothing is rewritten.
@@ -262,6 +281,14 @@ private Q_SLOTS:
             QVariant());
         row("chosen date tag", S::syncDateTimeChosenName(), ostrak::TagName("Keys", "CreationDate"),
             "Keys:CreationDate", QVariant());
+        MetadataFileListFilter filter;
+        filter.filenameConstraint = MetadataFileListFilter::StringConstraint::contains("beach sunset");
+        filter.gpsValueConstraint = MetadataFileListFilter::GpsValueConstraint::with;
+        row("last file filter", S::lastFileSelection(), filter,
+            brisa::JsonCoding<MetadataFileListFilter>::encode(filter).toVariant(), QVariant());
+        const MetadataFileListSort sort(ostrak::TagName("Keys", "CreationDate"), MetadataFileListSort::SortOrder::descending);
+        row("last file sort", S::lastFileSort(), sort,
+            brisa::JsonCoding<MetadataFileListSort>::encode(sort).toVariant(), QVariant());
         row("unknown map style stores 0", S::mapViewTypeValue(), static_cast<MapType>(9), 0, 0);
     }
 
