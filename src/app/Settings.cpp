@@ -330,6 +330,12 @@ const Settings::JSONKey<MetadataFileListSort>& Settings::lastFileSort()
     return key;
 }
 
+const Settings::JSONKey<QList<halvex::TagSyncPair>>& Settings::lastTagCopies()
+{
+    static const JSONKey<QList<halvex::TagSyncPair>> key(QStringLiteral("LastTagCopies"), [] { return QList<halvex::TagSyncPair>(); });
+    return key;
+}
+
 const Settings::EnumKey<FileViewModeUserChoice>* Settings::fileViewModeKey(
     EditorContentSection section)
 {

@@ -19,6 +19,7 @@
 #include "app/settings/TimeStyleGeneralUserChoice.h"
 #include "editor/EditorContentSection.h"
 #include "engine/halvex/IPTCDigestUpdate.h"
+#include "engine/halvex/TagSyncPair.h"
 #include "engine/ostrak/TagName.h"
 #include "engine/ostrak/TagStream.h"
 #include "filemodel/MetadataFileListFilter.h"
@@ -121,6 +122,9 @@ public:
     // The last file filter and file sort used
     static const JSONKey<MetadataFileListFilter>& lastFileSelection();
     static const JSONKey<MetadataFileListSort>& lastFileSort();
+
+    // The tag copies last chosen for a folder's tag synchronisation
+    static const JSONKey<QList<halvex::TagSyncPair>>& lastTagCopies();
 
     // Photos library, Quick Look and media information
     static const CGFloatKey& photoCollectionZoom();

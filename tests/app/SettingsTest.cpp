@@ -24,7 +24,8 @@ QVariant comparable(const typename Coder::Value& value)
         return static_cast<int>(value);
     else if constexpr (std::is_enum_v<Value>)
         return brisa::rawValue(value);
-    else if constexpr (std::is_same_v<Value, MetadataFileListFilter> || std::is_same_v<Value, MetadataFileListSort>)
+    else if constexpr (std::is_same_v<Value, MetadataFileListFilter> || std::is_same_v<Value, MetadataFileListSort>
+                       || std::is_same_v<Value, QList<halvex::TagSyncPair>>)
         return brisa::JsonCoding<Value>::encode(value).toVariant();
     else if constexpr (std::is_same_v<Value, ostrak::TagName>)
         return value.rawValue();
@@ -173,6 +174,7 @@ private Q_SLOTS:
         addDefaultRow("LastFileSort", S::lastFileSort(),
                       QVariantMap{{"tagName", QVariantMap{{"group", "System"}, {"name", "FileName"}}},
                                   {"order", QVariantMap{{"ascending", empty}}}});
+        addDefaultRow("LastTagCopies", S::lastTagCopies(), QVariantList());
     }
 
     void defaultsOnFreshDomain()
@@ -228,6 +230,9 @@ private Q_SLOTS:
         row("file sort without its order", S::lastFileSort(),
             QVariantMap{{"tagName", QVariantMap{{"group", "IFD0"}, {"name", "Make"}}}},
             brisa::JsonCoding<MetadataFileListSort>::encode({}).toVariant());
+        row("tag copy without its destination", S::lastTagCopies(),
+            QVariantList{QVariantMap{{"source", QVariantMap{{"group", "IFD0"}, {"name", "Make"}}}}},
+            QVariantList());
     }
 
     // Unusable values read as the default; nothing is reported and nothing is rewritten.
@@ -289,6 +294,12 @@ private Q_SLOTS:
         const MetadataFileListSort sort(ostrak::TagName("Keys", "CreationDate"), MetadataFileListSort::SortOrder::descending);
         row("last file sort", S::lastFileSort(), sort,
             brisa::JsonCoding<MetadataFileListSort>::encode(sort).toVariant(), QVariant());
+        // Duplicates are kept and the order holds.
+        const halvex::TagSyncPair copy{ostrak::TagName("ExifIFD", "DateTimeOriginal"),
+                                       ostrak::TagName("Keys", "CreationDate")};
+        const QList<halvex::TagSyncPair> copies{copy, copy, {copy.destination, copy.source}};
+        row("last tag copies", S::lastTagCopies(), copies,
+            brisa::JsonCoding<QList<halvex::TagSyncPair>>::encode(copies).toVariant(), QVariant());
         row("unknown map style stores 0", S::mapViewTypeValue(), static_cast<MapType>(9), 0, 0);
     }
 
