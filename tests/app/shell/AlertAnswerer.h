@@ -4,12 +4,14 @@
 #include <QApplication>
 #include <QMessageBox>
 #include <QPointer>
+#include <QPushButton>
+#include <QTest>
 #include <QTimer>
 
 // Answers the application-modal alerts as they open, from inside the event loop each alert runs:
 // the n-th alert gets the button whose object name (its localisation key) is the n-th answer.
-// An alert beyond the answers, or without the answered button, is recorded and dismissed with
-// its first button so that a failing test ends.
+// The answer "Return" presses the Return key instead. An alert beyond the answers, or without the
+// answered button, is recorded and dismissed with its first button so that a failing test ends.
 class AlertAnswerer : public QObject {
 public:
     struct Alert {
@@ -42,6 +44,12 @@ private:
             return;
         answered_ = box;
         const QString wanted = answers_.value(alerts_.size());
+        if (wanted == QLatin1String("Return")) {
+            QPushButton* chosen = box->defaultButton();
+            alerts_ << Alert{box->objectName(), box->text(), box->informativeText(), chosen ? chosen->objectName() : QString()};
+            QTest::keyClick(box, Qt::Key_Return);
+            return;
+        }
         auto* button = box->findChild<QAbstractButton*>(wanted);
         alerts_ << Alert{box->objectName(), box->text(), box->informativeText(), button ? wanted : QString()};
         if (!button)
