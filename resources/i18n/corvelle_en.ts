@@ -455,5 +455,17 @@
         <source>Opening stopped after a file that could not be read.</source>
         <translation>Opening stopped after a file that could not be read.</translation>
     </message>
+    <message id="PresetFileError">
+        <source>The preset file “%1” cannot be imported.</source>
+        <translation>The preset file “%1” cannot be imported.</translation>
+    </message>
+    <message id="PresetFileSinglePresetError">
+        <source>“%1” is a file for one preset, but %2 presets were to be exported into it. Export them to a “cvpresets” file instead.</source>
+        <translation>“%1” is a file for one preset, but %2 presets were to be exported into it. Export them to a “cvpresets” file instead.</translation>
+    </message>
+    <message id="PresetSearchPatternError">
+        <source>The search pattern “%1” of a preset is not a valid regular expression: %2. Its entry changed nothing.</source>
+        <translation>The search pattern “%1” of a preset is not a valid regular expression: %2. Its entry changed nothing.</translation>
+    </message>
 </context>
 </TS>
