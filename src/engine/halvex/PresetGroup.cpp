@@ -12,32 +12,16 @@ const QString PresetGroup::didChangeInfoNotification = QStringLiteral("HalvexPre
 const QString PresetGroup::didChangePresetsNotification = QStringLiteral("HalvexPresetGroupDidChangePresets");
 
 PresetGroup::PresetGroup(const QString& name, const QString& detail, const QList<PresetItemPtr>& presets)
-    : name_(name), detail_(detail), presets_(presets)
+    : PresetLibraryObject(name, detail, didChangeInfoNotification), presets_(presets)
 {
 }
 
 PresetGroup::PresetGroup(const PresetGroup& presetGroup)
-    : EquatableObject(), name_(presetGroup.name_), detail_(presetGroup.detail_)
+    : PresetLibraryObject(presetGroup.name(), presetGroup.detail(), didChangeInfoNotification)
 {
     // A preset belongs to one group: the copy gets presets of its own.
     for (const PresetItemPtr& preset : presetGroup.presets_)
         presets_.append(std::make_shared<PresetItem>(*preset));
-}
-
-void PresetGroup::setName(const QString& name)
-{
-    if (name == name_)
-        return;
-    name_ = name;
-    brisa::NotificationCenter::defaultCenter().post(didChangeInfoNotification, this);
-}
-
-void PresetGroup::setDetail(const QString& detail)
-{
-    if (detail == detail_)
-        return;
-    detail_ = detail;
-    brisa::NotificationCenter::defaultCenter().post(didChangeInfoNotification, this);
 }
 
 bool PresetGroup::contains(const PresetItem* preset) const

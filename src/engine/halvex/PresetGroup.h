@@ -14,7 +14,7 @@ using PresetGroupPtr = std::shared_ptr<PresetGroup>;
 //
 // Edited on the main thread; each change posts its notification (object = the group) inside the
 // changing call, and only when something changed.
-class PresetGroup : public EquatableObject {
+class PresetGroup : public PresetLibraryObject {
 public:
     // Carried by didChangePresetsNotification: insertion and removal with their positions, or a
     // reload.
@@ -29,12 +29,6 @@ public:
     // A new group with the same name and description, holding copies of the presets.
     explicit PresetGroup(const PresetGroup& presetGroup);
 
-    QString name() const { return name_; }
-    void setName(const QString& name);
-    // The description.
-    QString detail() const { return detail_; }
-    void setDetail(const QString& detail);
-
     const QList<PresetItemPtr>& presets() const { return presets_; }
     bool contains(const PresetItem* preset) const;
     // The presets must not be in the group yet. The index is clamped to the presets.
@@ -48,8 +42,6 @@ public:
 private:
     void postPresetsChange(const PresetGroupEdition& edition);
 
-    QString name_;
-    QString detail_;
     QList<PresetItemPtr> presets_;
 };
 

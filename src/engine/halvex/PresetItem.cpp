@@ -12,29 +12,13 @@ const QString PresetItem::didChangeInfoNotification = QStringLiteral("HalvexPres
 const QString PresetItem::didChangeEntriesNotification = QStringLiteral("HalvexPresetItemDidChangeEntries");
 
 PresetItem::PresetItem(const QString& name, const QString& detail, const QList<Entry>& entries)
-    : name_(name), detail_(detail), entries_(entries)
+    : PresetLibraryObject(name, detail, didChangeInfoNotification), entries_(entries)
 {
 }
 
 PresetItem::PresetItem(const PresetItem& presetItem)
-    : EquatableObject(), name_(presetItem.name_), detail_(presetItem.detail_), entries_(presetItem.entries_)
+    : PresetLibraryObject(presetItem.name(), presetItem.detail(), didChangeInfoNotification), entries_(presetItem.entries_)
 {
-}
-
-void PresetItem::setName(const QString& name)
-{
-    if (name == name_)
-        return;
-    name_ = name;
-    brisa::NotificationCenter::defaultCenter().post(didChangeInfoNotification, this);
-}
-
-void PresetItem::setDetail(const QString& detail)
-{
-    if (detail == detail_)
-        return;
-    detail_ = detail;
-    brisa::NotificationCenter::defaultCenter().post(didChangeInfoNotification, this);
 }
 
 void PresetItem::insertEntries(const QList<Entry>& entries, int index)

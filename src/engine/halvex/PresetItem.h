@@ -1,6 +1,6 @@
 #pragma once
 
-#include "engine/halvex/EquatableObject.h"
+#include "engine/halvex/PresetLibraryObject.h"
 #include "engine/halvex/PresetEdition.h"
 #include "engine/ostrak/TagName.h"
 #include "platform/brisa/core/IndexSet.h"
@@ -21,7 +21,7 @@ using PresetItemPtr = std::shared_ptr<PresetItem>;
 //
 // Edited on the main thread; each change posts its notification (object = the preset) inside
 // the changing call, and only when something changed.
-class PresetItem : public EquatableObject {
+class PresetItem : public PresetLibraryObject {
 public:
     // One tag edit of a preset; equal when the tag names and the editions are equal.
     struct Entry {
@@ -42,12 +42,6 @@ public:
     // A new preset with the same name, description and entries.
     explicit PresetItem(const PresetItem& presetItem);
 
-    QString name() const { return name_; }
-    void setName(const QString& name);
-    // The description.
-    QString detail() const { return detail_; }
-    void setDetail(const QString& detail);
-
     const QList<Entry>& entries() const { return entries_; }
     // The index is clamped to the entries.
     void insertEntries(const QList<Entry>& entries, int index);
@@ -59,8 +53,6 @@ public:
 private:
     void postEntriesChange();
 
-    QString name_;
-    QString detail_;
     QList<Entry> entries_;
 };
 

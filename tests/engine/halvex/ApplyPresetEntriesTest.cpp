@@ -5,7 +5,6 @@
 #include "engine/ostrak/ExifToolPool.h"
 #include "TagEditorTestSupport.h"
 
-#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -48,18 +47,6 @@ Entry search(const QString& tagName, const QString& searched, const QString& rep
     return Entry(tag(tagName), PresetEdition::searchAndReplace({searched, replacement, options.contains(u'c'),
                                                                 options.contains(u'd'), options.contains(u'w'),
                                                                 options.contains(u'r')}));
-}
-
-// ExifTool's own reading of one tag, printed unless the options say otherwise, list items joined
-// by "|"; empty when absent.
-QString exifToolValue(const QString& path, const QString& tagName, const QStringList& options = {})
-{
-    QProcess exiftool;
-    exiftool.start(QStringLiteral("exiftool"), QStringList{QStringLiteral("-s3"), QStringLiteral("-sep"), QStringLiteral("|")}
-                                                   << options << QLatin1Char('-') + tagName << path);
-    if (!exiftool.waitForFinished(60000))
-        qFatal("exiftool did not finish");
-    return QString::fromUtf8(exiftool.readAllStandardOutput()).trimmed();
 }
 
 QString messagesOf(const AbstractTask& task)
@@ -228,7 +215,7 @@ private Q_SLOTS:
         const auto task = std::make_shared<SaveTagEditorsTask>(saveSettings({editor}));
         test::runTask(task);
         QVERIFY2(task->messages().isEmpty(), qPrintable(messagesOf(*task)));
-        QCOMPARE(exifToolValue(path, row.read, row.readOptions), row.expected);
+        QCOMPARE(test::exifToolValue(path, row.read, row.readOptions), row.expected);
     }
 
     // One call edits every editor, each from its own values.
