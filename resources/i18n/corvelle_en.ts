@@ -1911,5 +1911,17 @@ Reads, shows and edits the metadata of movies, audio files and sidecar files.</t
         <source>The presets of “%1” cannot be imported: this version keeps no presets.</source>
         <translation>The presets of “%1” cannot be imported: this version keeps no presets.</translation>
     </message>
+    <message id="PresetFileError">
+        <source>The preset file “%1” cannot be imported.</source>
+        <translation>The preset file “%1” cannot be imported.</translation>
+    </message>
+    <message id="PresetFileSinglePresetError">
+        <source>“%1” is a file for one preset, but %2 presets were to be exported into it. Export them to a “cvpresets” file instead.</source>
+        <translation>“%1” is a file for one preset, but %2 presets were to be exported into it. Export them to a “cvpresets” file instead.</translation>
+    </message>
+    <message id="PresetSearchPatternError">
+        <source>The search pattern “%1” of a preset is not a valid regular expression: %2. Its entry changed nothing.</source>
+        <translation>The search pattern “%1” of a preset is not a valid regular expression: %2. Its entry changed nothing.</translation>
+    </message>
 </context>
 </TS>
