@@ -735,22 +735,6 @@ Reads, shows and edits the metadata of movies, audio files and sidecar files.</s
 
 Reads, shows and edits the metadata of movies, audio files and sidecar files.</translation>
     </message>
-    <message id="MainMenuOrderFrontStandardAboutPanel">
-        <source>About</source>
-        <translation>About</translation>
-    </message>
-    <message id="MainMenuHide">
-        <source>Hide</source>
-        <translation>Hide</translation>
-    </message>
-    <message id="MainMenuTerminate">
-        <source>Quit</source>
-        <translation>Quit</translation>
-    </message>
-    <message id="MainMenuShowHelp">
-        <source>Help</source>
-        <translation>Help</translation>
-    </message>
     <message id="MainMenuOpenPreferences">
         <source>Preferences…</source>
         <translation>Preferences…</translation>
@@ -1906,10 +1890,6 @@ Reads, shows and edits the metadata of movies, audio files and sidecar files.</t
     <message id="QuitAppWhileHaveUnsavedChangesAlertQuitButton">
         <source>Quit</source>
         <translation>Quit</translation>
-    </message>
-    <message id="PresetLibraryUnavailableError">
-        <source>The presets of “%1” cannot be imported: this version keeps no presets.</source>
-        <translation>The presets of “%1” cannot be imported: this version keeps no presets.</translation>
     </message>
     <message id="PresetFileError">
         <source>The preset file “%1” cannot be imported.</source>

@@ -3,9 +3,10 @@
 #include "app/ApplicationAlert.h"
 #include "app/EditorWindowInterface.h"
 #include "app/LibraryErrorText.h"
-#include "app/PresetLibrary.h"
 #include "app/settings/DocumentExtensions.h"
 #include "engine/halvex/LibraryError.h"
+#include "engine/halvex/PresetFile.h"
+#include "engine/halvex/PresetManager.h"
 #include "engine/halvex/TagSetFile.h"
 #include "engine/halvex/TagSetManager.h"
 
@@ -81,9 +82,13 @@ void DocumentOpener::importPresetFiles(const QList<QUrl>& urls)
 {
     if (!confirmed(QStringLiteral("ImportingPresetFilesAlert")))
         return;
+    halvex::PresetManager& manager = halvex::PresetManager::shared();
     for (const QUrl& url : urls) {
         try {
-            PresetLibrary::importFile(url.toLocalFile());
+            const halvex::PresetFile file = halvex::PresetFile::from(url.toLocalFile());
+            manager.insertGroups(file.groups(), int(manager.groups().size()));
+            // The presets stay in the library when storing them fails, and the user is told.
+            manager.save();
         } catch (const halvex::LibraryError& error) {
             showFailure(QStringLiteral("PresetManagerImportDidFail"), error);
         }

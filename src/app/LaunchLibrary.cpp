@@ -1,9 +1,9 @@
 #include "app/LaunchLibrary.h"
 
-#include "app/PresetLibrary.h"
 #include "engine/halvex/KeywordManager.h"
 #include "engine/halvex/LocationManager.h"
 #include "engine/halvex/PhotosRemoteManager.h"
+#include "engine/halvex/PresetManager.h"
 #include "engine/halvex/TagSetManager.h"
 
 namespace corvelle {
@@ -34,11 +34,23 @@ LaunchLibrary tagSets()
 
 LaunchLibrary presets()
 {
+    using halvex::PresetManager;
     return {
         QStringLiteral("Presets"),
         QStringLiteral("PresetLoadingFailedAlert"),
-        &PresetLibrary::load,
-        &PresetLibrary::reset,
+        [] {
+            PresetManager& manager = PresetManager::shared();
+            manager.load();
+            QList<halvex::EquatableObjectPtr> selection;
+            if (!manager.groups().isEmpty())
+                selection << manager.groups().first();
+            manager.setSelectedObjects(selection);
+        },
+        [] {
+            PresetManager& manager = PresetManager::shared();
+            manager.setGroups({});
+            manager.save();
+        },
     };
 }
 

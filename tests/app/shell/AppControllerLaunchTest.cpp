@@ -211,9 +211,7 @@ private Q_SLOTS:
         };
         add("TagSets", "TagSet-chosen.json", "TagSetLoadingFailedAlert");
         add("TagSets", "TagSet-popular.json", "TagSetLoadingFailedAlert");
-#if __has_include("engine/halvex/PresetManager.h")
         add("Presets", "Presets.json", "PresetLoadingFailedAlert");
-#endif
         // The keywords have their own texts, not the presets'.
         add("Keywords", "Keywords.json", "KeywordLoadingFailedAlert");
         add("RemoteProfiles", "RemoteProfiles.json", "RemoteProfileLoadingFailedAlert");
