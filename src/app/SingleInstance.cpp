@@ -68,16 +68,15 @@ bool SingleInstance::handOverToRunningInstance(const QStringList& absolutePaths,
 
 bool SingleInstance::listen()
 {
-    if (server_.listen(serverName_))
-        return true;
-    if (server_.serverError() != QAbstractSocket::AddressInUseError)
-        return false;
-    // A socket left by an instance that ended without closing it: take it over, unless an
-    // instance still answers there.
+    // The server's socket is put in place by renaming it over the name: never over the socket of
+    // an instance that still answers. A socket that no one answers is left from an instance that
+    // ended without closing it.
     QLocalSocket probe;
     probe.connectToServer(serverName_);
-    if (probe.waitForConnected(1000))
+    if (probe.waitForConnected(1000)) {
+        probe.abort();
         return false;
+    }
     QLocalServer::removeServer(serverName_);
     return server_.listen(serverName_);
 }

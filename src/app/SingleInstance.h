@@ -24,7 +24,8 @@ public:
     // per step; false when no instance answers.
     bool handOverToRunningInstance(const QStringList& absolutePaths, int timeoutMs = 5000) const;
 
-    // Server side: starts listening, taking over a socket that no instance answers any more.
+    // Server side: starts listening, unless an instance answers already; a socket that no
+    // instance answers any more is taken over.
     bool listen();
     bool isListening() const { return server_.isListening(); }
     QString errorString() const { return server_.errorString(); }
