@@ -63,13 +63,7 @@ private:
 private Q_SLOTS:
     void init()
     {
-        AppController::Environment environment;
-        environment.keyboardModifiers = [] { return Qt::KeyboardModifiers(); };
-        environment.makeEditorWindow = [this] {
-            auto made = std::make_unique<FakeEditorWindow>();
-            editor_ = made.get();
-            return made;
-        };
+        const auto environment = fakeEditorEnvironment(editor_);
         controller_ = std::make_unique<AppController>(environment);
         QVERIFY(controller_->launch());
         editor_->window()->hide();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/AppController.h"
 #include "app/EditorWindowInterface.h"
 
 #include <QMainWindow>
@@ -31,3 +32,17 @@ public:
 private:
     QMainWindow window_;
 };
+
+// A launch without modifier keys whose editor window is a FakeEditorWindow, put in `editor` when
+// it is made.
+inline corvelle::AppController::Environment fakeEditorEnvironment(FakeEditorWindow*& editor)
+{
+    corvelle::AppController::Environment environment;
+    environment.keyboardModifiers = [] { return Qt::KeyboardModifiers(); };
+    environment.makeEditorWindow = [&editor] {
+        auto made = std::make_unique<FakeEditorWindow>();
+        editor = made.get();
+        return made;
+    };
+    return environment;
+}

@@ -93,18 +93,6 @@ void validateAllMenus(MainMenu& menu)
     }
 }
 
-AppController::Environment withEditor(FakeEditorWindow** editor)
-{
-    AppController::Environment environment;
-    environment.keyboardModifiers = [] { return Qt::KeyboardModifiers(); };
-    environment.makeEditorWindow = [editor] {
-        auto made = std::make_unique<FakeEditorWindow>();
-        *editor = made.get();
-        return made;
-    };
-    return environment;
-}
-
 AppController::Environment withoutModifiers()
 {
     AppController::Environment environment;
@@ -170,7 +158,7 @@ private Q_SLOTS:
     void editorWindowValidatesAndPerformsItsCommands()
     {
         FakeEditorWindow* editor = nullptr;
-        AppController controller(withEditor(&editor));
+        AppController controller(fakeEditorEnvironment(editor));
         QVERIFY(controller.launch());
         QVERIFY(editor);
         editor->enabledCommands = {"copyEXIFTags:", "openFilesFromFinder:", "switchToMapSection:"};
@@ -201,7 +189,7 @@ private Q_SLOTS:
     void shortcutFollowsTheCurrentRule()
     {
         FakeEditorWindow* editor = nullptr;
-        AppController controller(withEditor(&editor));
+        AppController controller(fakeEditorEnvironment(editor));
         QVERIFY(controller.launch());
         QMainWindow* window = editor->window();
         QVERIFY(QTest::qWaitForWindowActive(window));
@@ -222,7 +210,7 @@ private Q_SLOTS:
     void focusedTextFieldTakesTheEditCommands()
     {
         FakeEditorWindow* editor = nullptr;
-        AppController controller(withEditor(&editor));
+        AppController controller(fakeEditorEnvironment(editor));
         QVERIFY(controller.launch());
         // Without a text field the editor window answers them.
         editor->enabledCommands = {"copy:", "selectAll:"};

@@ -77,13 +77,7 @@ private Q_SLOTS:
         QFETCH(bool, terminates);
 
         FakeEditorWindow* editor = nullptr;
-        AppController::Environment environment;
-        environment.keyboardModifiers = [] { return Qt::KeyboardModifiers(); };
-        environment.makeEditorWindow = [&editor] {
-            auto made = std::make_unique<FakeEditorWindow>();
-            editor = made.get();
-            return made;
-        };
+        const auto environment = fakeEditorEnvironment(editor);
         AppController controller(environment);
         QVERIFY(controller.launch());
         editor->unsavedChanges = unsavedChanges;

@@ -22,13 +22,7 @@ private:
 
     void makeController()
     {
-        AppController::Environment environment;
-        environment.keyboardModifiers = [] { return Qt::KeyboardModifiers(); };
-        environment.makeEditorWindow = [this] {
-            auto made = std::make_unique<FakeEditorWindow>();
-            editor_ = made.get();
-            return made;
-        };
+        const auto environment = fakeEditorEnvironment(editor_);
         controller_ = std::make_unique<AppController>(environment);
     }
 

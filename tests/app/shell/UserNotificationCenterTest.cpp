@@ -80,14 +80,8 @@ private Q_SLOTS:
 
     void choosingANotificationBringsTheEditorWindowBack()
     {
-        corvelle::AppController::Environment environment;
-        environment.keyboardModifiers = [] { return Qt::KeyboardModifiers(); };
         FakeEditorWindow* editor = nullptr;
-        environment.makeEditorWindow = [&editor] {
-            auto made = std::make_unique<FakeEditorWindow>();
-            editor = made.get();
-            return made;
-        };
+        const auto environment = fakeEditorEnvironment(editor);
         corvelle::AppController controller(environment);
         QVERIFY(controller.launch());
         editor->window()->close();
