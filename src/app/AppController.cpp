@@ -54,6 +54,12 @@ void bringForward(QWidget* window)
     window->activateWindow();
 }
 
+void toggle(QWidget* window)
+{
+    if (window)
+        brisa::WindowControl::toggleWindow(window);
+}
+
 void setChecked(QAction* item, bool checked)
 {
     if (item && item->isCheckable())
@@ -98,8 +104,6 @@ AppController::~AppController()
         UserNotificationCenter::current().setDelegate(nullptr);
     if (currentController == this)
         currentController = nullptr;
-    // The editor window may carry the menu bar: it goes before the menus it shows.
-    editorWindow_.reset();
 }
 
 AppController* AppController::current()
@@ -340,7 +344,7 @@ void AppController::showMetadataEditor()
 
 void AppController::toggleMetadataEditor()
 {
-    brisa::WindowControl::toggleWindow(editorWindowController()->window());
+    toggle(editorWindowController()->window());
 }
 
 void AppController::showPhotosRemoteControl()
@@ -350,8 +354,7 @@ void AppController::showPhotosRemoteControl()
 
 void AppController::togglePhotosRemoteControl()
 {
-    if (QWidget* window = remoteControlWindow_.window())
-        brisa::WindowControl::toggleWindow(window);
+    toggle(remoteControlWindow_.window());
 }
 
 void AppController::showPresetManager()
@@ -361,8 +364,7 @@ void AppController::showPresetManager()
 
 void AppController::togglePresetManager()
 {
-    if (QWidget* window = presetManagerWindow_.window())
-        brisa::WindowControl::toggleWindow(window);
+    toggle(presetManagerWindow_.window());
 }
 
 void AppController::showKeywordManager()
@@ -372,8 +374,7 @@ void AppController::showKeywordManager()
 
 void AppController::toggleKeywordManager()
 {
-    if (QWidget* window = keywordManagerWindow_.window())
-        brisa::WindowControl::toggleWindow(window);
+    toggle(keywordManagerWindow_.window());
 }
 
 void AppController::openPreferences()
@@ -466,11 +467,12 @@ bool AppController::performApplicationCommand(const QString& command)
 
 MenuValidation AppController::validateOwnCommand(const QString& command, QAction* item)
 {
-    // The open commands go on to the editor window, made here when it does not exist yet.
+    // The open commands go on to the editor window. It exists from the end of launching on; a
+    // shortcut pressed before that does not make it ahead of the libraries.
     if (command == QLatin1String("openFilesInFinder:") || command == QLatin1String("openFilesInPhotos:")) {
         const QString forwarded = command == QLatin1String("openFilesInFinder:") ? QStringLiteral("openFilesFromFinder:")
                                                                                  : QStringLiteral("openFilesFromPhotos:");
-        return editorWindowController()->validateMenuCommand(forwarded, nullptr) == MenuValidation::enabled
+        return editorWindow_ && editorWindow_->validateMenuCommand(forwarded, nullptr) == MenuValidation::enabled
                    ? MenuValidation::enabled
                    : MenuValidation::disabled;
     }
