@@ -71,14 +71,20 @@ bool SingleInstance::listen()
     // The server's socket is put in place by renaming it over the name: never over the socket of
     // an instance that still answers. A socket that no one answers is left from an instance that
     // ended without closing it.
-    QLocalSocket probe;
-    probe.connectToServer(serverName_);
-    if (probe.waitForConnected(1000)) {
-        probe.abort();
+    if (anotherInstanceAnswers())
         return false;
-    }
     QLocalServer::removeServer(serverName_);
     return server_.listen(serverName_);
+}
+
+bool SingleInstance::anotherInstanceAnswers() const
+{
+    QLocalSocket probe;
+    probe.connectToServer(serverName_);
+    if (!probe.waitForConnected(1000))
+        return false;
+    probe.abort();
+    return true;
 }
 
 void SingleInstance::acceptConnection()

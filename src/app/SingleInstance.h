@@ -27,6 +27,8 @@ public:
     // Server side: starts listening, unless an instance answers already; a socket that no
     // instance answers any more is taken over.
     bool listen();
+    // Whether an instance listens under this name and answers.
+    bool anotherInstanceAnswers() const;
     bool isListening() const { return server_.isListening(); }
     QString errorString() const { return server_.errorString(); }
 

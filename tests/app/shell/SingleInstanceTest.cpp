@@ -35,7 +35,7 @@ private:
         QSignalSpy finished(&process, &QProcess::finished);
         process.start(QStringLiteral(CORVELLE_EXECUTABLE), arguments);
         // The event loop runs meanwhile: the running instance answers from it.
-        if (!finished.wait(30000)) {
+        if (!finished.wait(90000)) {
             process.kill();
             process.waitForFinished();
             return -1;
