@@ -511,5 +511,13 @@
         <source>The tag-set file “%1” cannot be read: it does not hold a tag set (%2).</source>
         <translation>The tag-set file “%1” cannot be read: it does not hold a tag set (%2).</translation>
     </message>
+    <message id="EditionTaskTitle">
+        <source>Editing tags</source>
+        <translation>Editing tags</translation>
+    </message>
+    <message id="EditionTaskLabel">
+        <source>%1</source>
+        <translation>%1</translation>
+    </message>
 </context>
 </TS>
