@@ -467,5 +467,69 @@
         <source>The search pattern “%1” of a preset is not a valid regular expression: %2. Its entry changed nothing.</source>
         <translation>The search pattern “%1” of a preset is not a valid regular expression: %2. Its entry changed nothing.</translation>
     </message>
+    <message id="TagSectionUserTitle">
+        <source>%1</source>
+        <translation>%1</translation>
+    </message>
+    <message id="TagSetSectionMovie">
+        <source>Movie</source>
+        <translation>Movie</translation>
+    </message>
+    <message id="TagSetSectionCredits">
+        <source>Credits</source>
+        <translation>Credits</translation>
+    </message>
+    <message id="TagSetSectionTVShow">
+        <source>TV Show</source>
+        <translation>TV Show</translation>
+    </message>
+    <message id="TagSetSectionStore">
+        <source>Store</source>
+        <translation>Store</translation>
+    </message>
+    <message id="TagSetSectionXMP">
+        <source>XMP</source>
+        <translation>XMP</translation>
+    </message>
+    <message id="TagSetSectionDescription">
+        <source>Description</source>
+        <translation>Description</translation>
+    </message>
+    <message id="TagSetSectionDates">
+        <source>Dates</source>
+        <translation>Dates</translation>
+    </message>
+    <message id="TagSetSectionCamera">
+        <source>Camera</source>
+        <translation>Camera</translation>
+    </message>
+    <message id="TagSetSectionLocation">
+        <source>Location</source>
+        <translation>Location</translation>
+    </message>
+    <message id="TagSetSectionRights">
+        <source>Rights</source>
+        <translation>Rights</translation>
+    </message>
+    <message id="TagSetFileJSONError">
+        <source>The tag-set file “%1” cannot be read: it is not valid JSON (%2).</source>
+        <translation>The tag-set file “%1” cannot be read: it is not valid JSON (%2).</translation>
+    </message>
+    <message id="TagSetFileContentError">
+        <source>The tag-set file “%1” cannot be read: the value at “%2” is not what was expected (%3).</source>
+        <translation>The tag-set file “%1” cannot be read: the value at “%2” is not what was expected (%3).</translation>
+    </message>
+    <message id="TagSetFileTopContentError">
+        <source>The tag-set file “%1” cannot be read: it does not hold a tag set (%2).</source>
+        <translation>The tag-set file “%1” cannot be read: it does not hold a tag set (%2).</translation>
+    </message>
+    <message id="EditionTaskTitle">
+        <source>Editing tags</source>
+        <translation>Editing tags</translation>
+    </message>
+    <message id="EditionTaskLabel">
+        <source>%1</source>
+        <translation>%1</translation>
+    </message>
 </context>
 </TS>
