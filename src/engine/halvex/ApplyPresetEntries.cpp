@@ -1,6 +1,7 @@
 #include "engine/halvex/ApplyPresetEntries.h"
 
 #include "engine/halvex/DateEdition.h"
+#include "engine/halvex/EditionManager.h"
 #include "engine/halvex/TagEditor.h"
 #include "engine/halvex/TagValueMarker.h"
 #include "engine/halvex/TextReplacement.h"
@@ -258,6 +259,8 @@ void apply(TagEditor& editor, const PreparedEntry& prepared)
 QList<LocalizedText> applyPresetEntries(const QList<std::shared_ptr<TagEditor>>& editors,
                                         const QList<PresetItem::Entry>& entries)
 {
+    // One edition: a direct call flushes its history once, a call inside an edition task joins it.
+    const EditionManager::Scope edition;
     QList<LocalizedText> problems;
     QList<PreparedEntry> prepared;
     for (const PresetItem::Entry& entry : entries) {
