@@ -531,5 +531,209 @@
         <source>%1</source>
         <translation>%1</translation>
     </message>
+    <message id="GeneralPreferencesTitle">
+        <source>General</source>
+        <translation>General</translation>
+    </message>
+    <message id="GeneralPreferencesToolTip">
+        <source>General preferences</source>
+        <translation>General preferences</translation>
+    </message>
+    <message id="EditionPreferencesTitle">
+        <source>Editing</source>
+        <translation>Editing</translation>
+    </message>
+    <message id="EditionPreferencesToolTip">
+        <source>How tags are written into files</source>
+        <translation>How tags are written into files</translation>
+    </message>
+    <message id="AdvancedPreferencesTitle">
+        <source>Advanced</source>
+        <translation>Advanced</translation>
+    </message>
+    <message id="AdvancedPreferencesToolTip">
+        <source>Decoding password, debugging and backups</source>
+        <translation>Decoding password, debugging and backups</translation>
+    </message>
+    <message id="GeneralPreferencesCloseTouchBar">
+        <source>Close</source>
+        <translation>Close</translation>
+    </message>
+    <message id="PreferencesRestoreDefaultButton">
+        <source>Restore Default</source>
+        <translation>Restore Default</translation>
+    </message>
+    <message id="PreferencesRestoreDefaultsButton">
+        <source>Restore Defaults</source>
+        <translation>Restore Defaults</translation>
+    </message>
+    <message id="GeneralPreferencesNotificationLabel">
+        <source>Finished tasks:</source>
+        <translation>Finished tasks:</translation>
+    </message>
+    <message id="GeneralPreferencesDateStyleLabel">
+        <source>Date style:</source>
+        <translation>Date style:</translation>
+    </message>
+    <message id="GeneralPreferencesTimeStyleLabel">
+        <source>Time style:</source>
+        <translation>Time style:</translation>
+    </message>
+    <message id="GeneralPreferencesGPSFormatLabel">
+        <source>Coordinates:</source>
+        <translation>Coordinates:</translation>
+    </message>
+    <message id="GeneralPreferencesPresetGroupsLabel">
+        <source>Preset menu:</source>
+        <translation>Preset menu:</translation>
+    </message>
+    <message id="GeneralPreferencesMapLabel">
+        <source>Map:</source>
+        <translation>Map:</translation>
+    </message>
+    <message id="GeneralPreferencesRestoreMapDisplayFilenameButton">
+        <source>Hide File Names</source>
+        <translation>Hide File Names</translation>
+    </message>
+    <message id="GeneralPreferencesRestoreMapDisplayFilenameToolTip">
+        <source>Restores the default: the map shows no file names beside its pins.</source>
+        <translation>Restores the default: the map shows no file names beside its pins.</translation>
+    </message>
+    <message id="GeneralPreferencesRestoreMapDisplayOtherItemsButton">
+        <source>Hide Unselected Files</source>
+        <translation>Hide Unselected Files</translation>
+    </message>
+    <message id="GeneralPreferencesRestoreMapDisplayOtherItemsToolTip">
+        <source>Restores the default: the map shows the selected files only.</source>
+        <translation>Restores the default: the map shows the selected files only.</translation>
+    </message>
+    <message id="EditionPreferencesErrorAlertLabel">
+        <source>Failed tasks:</source>
+        <translation>Failed tasks:</translation>
+    </message>
+    <message id="EditionPreferencesErrorSupportLabel">
+        <source>On errors:</source>
+        <translation>On errors:</translation>
+    </message>
+    <message id="EditionPreferencesCorrectionLabel">
+        <source>Corrections:</source>
+        <translation>Corrections:</translation>
+    </message>
+    <message id="EditionPreferencesFileModifyDateLabel">
+        <source>File modification date:</source>
+        <translation>File modification date:</translation>
+    </message>
+    <message id="EditionPreferencesIPTCDigestLabel">
+        <source>IPTC digest:</source>
+        <translation>IPTC digest:</translation>
+    </message>
+    <message id="EditionPreferencesIPTCCharSetLabel">
+        <source>IPTC character set:</source>
+        <translation>IPTC character set:</translation>
+    </message>
+    <message id="EditionPreferencesXMPToolkitLabel">
+        <source>XMP toolkit:</source>
+        <translation>XMP toolkit:</translation>
+    </message>
+    <message id="EditionPreferencesXMPToolkitPlaceholder">
+        <source>As written by ExifTool</source>
+        <translation>As written by ExifTool</translation>
+    </message>
+    <message id="EditionPreferencesQuickTimeKeysLabel">
+        <source>QuickTime Keys:</source>
+        <translation>QuickTime Keys:</translation>
+    </message>
+    <message id="EditionPreferencesQuickTimeItemListLabel">
+        <source>QuickTime ItemList:</source>
+        <translation>QuickTime ItemList:</translation>
+    </message>
+    <message id="EditionPreferencesQuickTimeUserDataLabel">
+        <source>QuickTime UserData:</source>
+        <translation>QuickTime UserData:</translation>
+    </message>
+    <message id="EditionPreferencesQuickTimeLevelPreferred">
+        <source>Write here first</source>
+        <translation>Write here first</translation>
+    </message>
+    <message id="EditionPreferencesQuickTimeLevelAlso">
+        <source>Write here too</source>
+        <translation>Write here too</translation>
+    </message>
+    <message id="EditionPreferencesQuickTimeLevelIfNeeded">
+        <source>Only when no other block can</source>
+        <translation>Only when no other block can</translation>
+    </message>
+    <message id="EditionPreferencesQuickTimeNote">
+        <source>Where a QuickTime tag is written when its name gives no block.</source>
+        <translation>Where a QuickTime tag is written when its name gives no block.</translation>
+    </message>
+    <message id="AdvancedPreferencesPasswordLabel">
+        <source>Decoding password:</source>
+        <translation>Decoding password:</translation>
+    </message>
+    <message id="AdvancedPreferencesPasswordPlaceholder">
+        <source>None</source>
+        <translation>None</translation>
+    </message>
+    <message id="AdvancedPreferencesRemovePasswordButton">
+        <source>Remove</source>
+        <translation>Remove</translation>
+    </message>
+    <message id="AdvancedPreferencesPasswordNote">
+        <source>Opens password-protected files. Press Return to keep it in the keychain.</source>
+        <translation>Opens password-protected files. Press Return to keep it in the keychain.</translation>
+    </message>
+    <message id="AdvancedPreferencesKeychainErrorNote">
+        <source>Keychain problem: %1</source>
+        <translation>Keychain problem: %1</translation>
+    </message>
+    <message id="AdvancedPreferencesDebuggingModeLabel">
+        <source>Debugging mode:</source>
+        <translation>Debugging mode:</translation>
+    </message>
+    <message id="AdvancedPreferencesDebuggingOff">
+        <source>Off</source>
+        <translation>Off</translation>
+    </message>
+    <message id="AdvancedPreferencesDebuggingOn">
+        <source>On</source>
+        <translation>On</translation>
+    </message>
+    <message id="AdvancedPreferencesDebuggingOffNote">
+        <source>Hold Alt while choosing On to write the log to a file.</source>
+        <translation>Hold Alt while choosing On to write the log to a file.</translation>
+    </message>
+    <message id="AdvancedPreferencesDebuggingLogFileNote">
+        <source>Debugging messages are written to “%1”.</source>
+        <translation>Debugging messages are written to “%1”.</translation>
+    </message>
+    <message id="AdvancedPreferencesDebuggingStandardErrorNote">
+        <source>Debugging messages go to the standard error output.</source>
+        <translation>Debugging messages go to the standard error output.</translation>
+    </message>
+    <message id="AdvancedPreferencesDebuggingLogFileErrorNote">
+        <source>The log file “%1” could not be opened: %2. Debugging messages go to the standard error output instead.</source>
+        <translation>The log file “%1” could not be opened: %2. Debugging messages go to the standard error output instead.</translation>
+    </message>
+    <message id="AdvancedPreferencesDebuggingLogPanelTitle">
+        <source>Save Debugging Log</source>
+        <translation>Save Debugging Log</translation>
+    </message>
+    <message id="AdvancedPreferencesDebuggingLogFileType">
+        <source>Text files (*.txt)</source>
+        <translation>Text files (*.txt)</translation>
+    </message>
+    <message id="AdvancedPreferencesBackupFolderLabel">
+        <source>Backup folder:</source>
+        <translation>Backup folder:</translation>
+    </message>
+    <message id="AdvancedPreferencesShowBackupFolderButton">
+        <source>Show in File Manager</source>
+        <translation>Show in File Manager</translation>
+    </message>
+    <message id="AdvancedPreferencesBackupFolderNote">
+        <source>Originals are copied here before their tags are first saved.</source>
+        <translation>Originals are copied here before their tags are first saved.</translation>
+    </message>
 </context>
 </TS>

@@ -14,31 +14,12 @@ using librarytest::put;
 namespace {
 
 // The keyword notifications posted, in order, with what they carried.
-struct Recorder {
-    struct Note {
-        QString name;
-        const void* object;
-        std::optional<KeywordEdition> edition;
-    };
-
+struct Recorder : librarytest::NoteRecorder<KeywordEdition> {
     Recorder()
+        : NoteRecorder({KeywordManager::didChangeItemsNotification, KeywordItem::didChangeChildrenNotification,
+                        KeywordItem::didChangeInfoNotification})
     {
-        for (auto* subscriber : {&items, &children, &info}) {
-            const QString name = subscriber == &items      ? KeywordManager::didChangeItemsNotification
-                                 : subscriber == &children ? KeywordItem::didChangeChildrenNotification
-                                                           : KeywordItem::didChangeInfoNotification;
-            subscriber->subscribe(name, nullptr, [this](const brisa::Notification& note) {
-                notes.append({note.name, note.object, KeywordEdition::from(note)});
-            });
-        }
     }
-
-    QList<Note> take() { return std::exchange(notes, {}); }
-
-    QList<Note> notes;
-    brisa::NoteSubscriber items;
-    brisa::NoteSubscriber children;
-    brisa::NoteSubscriber info;
 };
 
 } // namespace
@@ -142,12 +123,7 @@ private Q_SLOTS:
         for (const auto& [current, posts] : steps) {
             manager.setCurrentItem(current);
             QCOMPARE(manager.currentItem(), current);
-            const QList<Recorder::Note> notes = recorder.take();
-            QCOMPARE(notes.size(), posts);
-            for (const Recorder::Note& note : notes) {
-                QCOMPARE(note.object, &manager);
-                QCOMPARE(note.edition, KeywordEdition::selection());
-            }
+            recorder.expectSelections(posts, &manager);
         }
     }
 
@@ -160,57 +136,50 @@ private Q_SLOTS:
         const KeywordItemPtr places = manager.items().at(1);
         Recorder recorder;
         using Edition = KeywordEdition;
-        const auto expect = [&recorder](const QString& name, const void* object, const std::optional<Edition>& edition) {
-            const QList<Recorder::Note> notes = recorder.take();
-            QCOMPARE(notes.size(), 1);
-            QCOMPARE(notes.at(0).name, name);
-            QCOMPARE(notes.at(0).object, object);
-            QCOMPARE(notes.at(0).edition, edition);
-        };
         const QString itemsChanged = KeywordManager::didChangeItemsNotification;
         const QString childrenChanged = KeywordItem::didChangeChildrenNotification;
 
         manager.insertItems({item(QStringLiteral("A")), item(QStringLiteral("B"))}, 1);
-        expect(itemsChanged, &manager, Edition::insertion({1, 2}));
+        recorder.expectOne(itemsChanged, &manager, Edition::insertion({1, 2}));
         QCOMPARE(manager.items().at(2)->name(), QStringLiteral("B"));
         manager.insertItems({item(QStringLiteral("Last"))}, 99);
-        expect(itemsChanged, &manager, Edition::insertion({6}));
+        recorder.expectOne(itemsChanged, &manager, Edition::insertion({6}));
 
         manager.removeItems({1, 2, 40});
-        expect(itemsChanged, &manager, Edition::removal({1, 2}));
+        recorder.expectOne(itemsChanged, &manager, Edition::removal({1, 2}));
         QCOMPARE(manager.items().at(1), places);
 
         cat->insertChildren({item(QStringLiteral("Lion")), item(QStringLiteral("Tiger"))}, 0);
-        expect(childrenChanged, cat.get(), Edition::insertion({0, 1}));
+        recorder.expectOne(childrenChanged, cat.get(), Edition::insertion({0, 1}));
         QCOMPARE(cat->children().at(1)->parent(), cat.get());
 
         const KeywordItemPtr tiger = cat->children().at(1);
         cat->removeChildren({1});
-        expect(childrenChanged, cat.get(), Edition::removal({1}));
+        recorder.expectOne(childrenChanged, cat.get(), Edition::removal({1}));
         QCOMPARE(tiger->parent(), nullptr);
 
         // Anywhere in the tree, by its parent; at the top level, by the manager.
         manager.removeItem(cat.get());
-        expect(childrenChanged, animals.get(), Edition::removal({0}));
+        recorder.expectOne(childrenChanged, animals.get(), Edition::removal({0}));
         QVERIFY(!animals->contains(cat.get()));
         manager.removeItem(places.get());
-        expect(itemsChanged, &manager, Edition::removal({1}));
+        recorder.expectOne(itemsChanged, &manager, Edition::removal({1}));
         manager.removeItem(cat.get()); // no longer in the library
         manager.removeItem(item(QStringLiteral("Stranger")).get());
         QVERIFY(recorder.take().isEmpty());
 
         animals->setName(QStringLiteral("Beasts"));
-        expect(KeywordItem::didChangeInfoNotification, animals.get(), std::nullopt);
+        recorder.expectOne(KeywordItem::didChangeInfoNotification, animals.get(), std::nullopt);
         animals->setIsHeader(true);
-        expect(KeywordItem::didChangeInfoNotification, animals.get(), std::nullopt);
+        recorder.expectOne(KeywordItem::didChangeInfoNotification, animals.get(), std::nullopt);
         animals->setIsPerson(true);
-        expect(KeywordItem::didChangeInfoNotification, animals.get(), std::nullopt);
+        recorder.expectOne(KeywordItem::didChangeInfoNotification, animals.get(), std::nullopt);
         animals->setSynonyms({QStringLiteral("Creatures, all")});
-        expect(KeywordItem::didChangeInfoNotification, animals.get(), std::nullopt);
+        recorder.expectOne(KeywordItem::didChangeInfoNotification, animals.get(), std::nullopt);
         QCOMPARE(animals->synonyms(), QStringList{QStringLiteral("Creatures, all")});
 
         manager.setItems({});
-        expect(itemsChanged, &manager, Edition::reload());
+        recorder.expectOne(itemsChanged, &manager, Edition::reload());
     }
 
     void observersSeeTheNewStateAndMayCallBack()

@@ -125,29 +125,51 @@ void verifyFailedSaveKeepsTheOldFile(Manager& manager, const QString& path, Grow
     QCOMPARE(folderEntries(QFileInfo(path).absolutePath()), QStringList{QFileInfo(path).fileName()});
 }
 
-// The notes of the given names posted, in order, with the list edition each carried.
-class ListRecorder {
+// Both lists hold equal items in the same order; an item that differs is shown as its JSON.
+template<class ItemPtr>
+void verifySameItems(const QList<ItemPtr>& actual, const QList<ItemPtr>& expected)
+{
+    QCOMPARE(actual.size(), expected.size());
+    for (int i = 0; i < expected.size(); ++i)
+        QVERIFY2(*actual.at(i) == *expected.at(i), brisa::encodeJson(actual.at(i)).constData());
+}
+
+// The notes of the given names posted, in order, with the edition (a LibraryListEdition or a
+// KeywordEdition) each carried.
+template<class Edition>
+class NoteRecorder {
 public:
     struct Note {
         QString name;
         const void* object;
-        std::optional<halvex::LibraryListEdition> edition;
+        std::optional<Edition> edition;
     };
 
-    explicit ListRecorder(const QStringList& names)
+    explicit NoteRecorder(const QStringList& names)
     {
         for (const QString& name : names) {
             subscribers_.push_back(std::make_unique<brisa::NoteSubscriber>());
             subscribers_.back()->subscribe(name, nullptr, [this](const brisa::Notification& note) {
-                notes_.append({note.name, note.object, halvex::LibraryListEdition::from(note)});
+                notes_.append({note.name, note.object, Edition::from(note)});
             });
         }
     }
 
     QList<Note> take() { return std::exchange(notes_, {}); }
 
+    // The notes since the last take are `count` selection changes, each of `object`.
+    void expectSelections(int count, const void* object)
+    {
+        const QList<Note> notes = take();
+        QCOMPARE(notes.size(), count);
+        for (const Note& note : notes) {
+            QCOMPARE(note.object, object);
+            QCOMPARE(note.edition, Edition::selection());
+        }
+    }
+
     // The notes since the last take are exactly one, of that name, object and edition.
-    void expectOne(const QString& name, const void* object, const std::optional<halvex::LibraryListEdition>& edition)
+    void expectOne(const QString& name, const void* object, const std::optional<Edition>& edition)
     {
         const QList<Note> notes = take();
         QCOMPARE(notes.size(), 1);
@@ -160,6 +182,8 @@ private:
     std::vector<std::unique_ptr<brisa::NoteSubscriber>> subscribers_;
     QList<Note> notes_;
 };
+
+using ListRecorder = NoteRecorder<halvex::LibraryListEdition>;
 
 // The English texts of the translation table by key.
 inline const QHash<QString, QString>& englishTexts()

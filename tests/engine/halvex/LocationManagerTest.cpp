@@ -13,6 +13,7 @@ using librarytest::contents;
 using librarytest::errorOf;
 using librarytest::ListRecorder;
 using librarytest::put;
+using librarytest::verifySameItems;
 
 namespace {
 
@@ -48,11 +49,6 @@ QList<LocationItemPtr> sample()
     };
 }
 
-QString itemText(const LocationItemPtr& item)
-{
-    return QString::fromUtf8(brisa::jsonText(brisa::JsonCoding<LocationItemPtr>::encode(item)));
-}
-
 } // namespace
 
 class LocationManagerTest : public QObject {
@@ -84,10 +80,9 @@ private Q_SLOTS:
 
         LocationManager loaded(path_);
         loaded.load();
-        const QList<LocationItemPtr> expected = sample();
-        QCOMPARE(loaded.items().size(), expected.size());
-        for (int i = 0; i < expected.size(); ++i)
-            QVERIFY2(*loaded.items().at(i) == *expected.at(i), qPrintable(itemText(loaded.items().at(i))));
+        verifySameItems(loaded.items(), sample());
+        if (QTest::currentTestFailed())
+            return;
 
         // Absent parts stay absent and empty texts stay empty; dates keep their offset.
         const Location digits = loaded.items().at(5)->location();
@@ -189,12 +184,7 @@ private Q_SLOTS:
         for (const auto& [selected, expected, posts] : steps) {
             manager.setSelectedItem(selected);
             QCOMPARE(manager.selectedItem(), expected);
-            const QList<ListRecorder::Note> notes = recorder.take();
-            QCOMPARE(notes.size(), posts);
-            for (const ListRecorder::Note& note : notes) {
-                QCOMPARE(note.object, &manager);
-                QCOMPARE(note.edition, Edition::selection());
-            }
+            recorder.expectSelections(posts, &manager);
         }
 
         // Removing the selected item clears the selection before the removal is told.

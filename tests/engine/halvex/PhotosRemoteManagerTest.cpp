@@ -14,6 +14,7 @@ using librarytest::contents;
 using librarytest::errorOf;
 using librarytest::ListRecorder;
 using librarytest::put;
+using librarytest::verifySameItems;
 
 namespace {
 
@@ -48,15 +49,6 @@ QList<PhotosRemoteProfilePtr> sample()
     };
 }
 
-void verifySameProfiles(const QList<PhotosRemoteProfilePtr>& actual, const QList<PhotosRemoteProfilePtr>& expected)
-{
-    QCOMPARE(actual.size(), expected.size());
-    for (int i = 0; i < expected.size(); ++i) {
-        QVERIFY2(*actual.at(i) == *expected.at(i),
-                 brisa::jsonText(brisa::JsonCoding<PhotosRemoteProfilePtr>::encode(actual.at(i))).constData());
-    }
-}
-
 } // namespace
 
 class PhotosRemoteManagerTest : public QObject {
@@ -88,7 +80,9 @@ private Q_SLOTS:
 
         PhotosRemoteManager loaded(path_);
         loaded.load();
-        verifySameProfiles(loaded.profiles(), sample());
+        verifySameItems(loaded.profiles(), sample());
+        if (QTest::currentTestFailed())
+            return;
         const PhotosRemoteProfile& first = *loaded.profiles().at(0);
         QCOMPARE(first.dateTimeEdition()->date()->offsetFromUtc(), 7200);
         QCOMPARE(first.dateTimeEdition()->date()->time(), QTime(21, 12, 7, 125));
@@ -154,7 +148,9 @@ private Q_SLOTS:
         PhotosRemoteProfileFile(profiles).exportTo(exported);
 
         const PhotosRemoteProfileFile imported = PhotosRemoteProfileFile::from(exported);
-        verifySameProfiles(imported.profiles(), profiles);
+        verifySameItems(imported.profiles(), profiles);
+        if (QTest::currentTestFailed())
+            return;
         for (int i = 0; i < profiles.size(); ++i)
             QVERIFY(imported.profiles().at(i) != profiles.at(i)); // new profiles, not the exported ones
         const QByteArray text = contents(exported);
@@ -163,7 +159,7 @@ private Q_SLOTS:
 
         // Exporting over a file replaces it.
         PhotosRemoteProfileFile({profiles.at(3)}).exportTo(exported);
-        verifySameProfiles(PhotosRemoteProfileFile::from(exported).profiles(), {profiles.at(3)});
+        verifySameItems(PhotosRemoteProfileFile::from(exported).profiles(), {profiles.at(3)});
     }
 
     void malformedImportThrowsAndChangesNothing_data()
@@ -268,12 +264,7 @@ private Q_SLOTS:
         for (const auto& [selected, expected, posts] : steps) {
             manager.setSelectedProfiles(selected);
             QCOMPARE(manager.selectedProfiles(), expected);
-            const QList<ListRecorder::Note> notes = recorder.take();
-            QCOMPARE(notes.size(), posts);
-            for (const ListRecorder::Note& note : notes) {
-                QCOMPARE(note.object, &manager);
-                QCOMPARE(note.edition, Edition::selection());
-            }
+            recorder.expectSelections(posts, &manager);
         }
 
         // Removed profiles leave the selection before the removal is told.

@@ -1,30 +1,26 @@
 #include "platform/brisa/ui/UserKeychain.h"
 
-#include <QCoreApplication>
+#include "support/ui/PrivateSessionBus.h"
+
+#include <QApplication>
 #include <QDBusConnection>
 #include <QDBusConnectionInterface>
-#include <QDeadlineTimer>
-#include <QFile>
-#include <QProcess>
-#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QThread>
 #include <QtConcurrent>
 #include <QtTest>
 
 #include <csignal>
-#include <cstdio>
-#include <unistd.h>
 
 using brisa::KeychainResult;
 using brisa::UserKeychain;
+using corvelle::test::PrivateSessionBus;
 using namespace std::chrono_literals;
 
 namespace {
 
-// Set in the copy of this program that runs inside its own D-Bus session.
-const char* const privateBusVariable = "CORVELLE_KEYCHAIN_TEST_PRIVATE_BUS";
-const char* const unreachableProbe = "--unreachable-probe";
+// Set in the copy of this program that runs without a reachable session bus.
+const char* const unreachableKeychainVariable = "CORVELLE_TEST_UNREACHABLE_KEYCHAIN";
 const QString secretService = QStringLiteral("org.freedesktop.secrets");
 
 QString statusName(KeychainResult::Status status)
@@ -42,26 +38,6 @@ QString statusName(KeychainResult::Status status)
     return {};
 }
 
-// The child run by anUnreachableKeychainFailsClearly(): every call against a bus that is not
-// there, one line per result.
-int runUnreachableProbe(int argc, char** argv)
-{
-    QCoreApplication app(argc, argv);
-    UserKeychain keychain(QStringLiteral("CorvelleTestUnreachable"), 20s);
-    const auto print = [](const char* call, const KeychainResult& result) {
-        std::printf("%s|%s|%s\n", call, qPrintable(statusName(result.status)), qPrintable(result.errorText));
-        std::fflush(stdout);
-    };
-    print("read", keychain.read(QStringLiteral("probe item")));
-    print("save", keychain.save(QStringLiteral("secret"), QStringLiteral("probe item")));
-    print("remove", keychain.remove(QStringLiteral("probe item")));
-    keychain.saveAsync(QStringLiteral("secret"), QStringLiteral("probe item"), &app, [&](const KeychainResult& result) {
-        print("saveAsync", result);
-        app.quit();
-    });
-    return app.exec();
-}
-
 } // namespace
 
 #define REQUIRE_KEYCHAIN()                                                                                             \
@@ -75,45 +51,20 @@ class UserKeychainTest : public QObject {
 private Q_SLOTS:
     void initTestCase()
     {
-        if (!qEnvironmentVariableIsSet(privateBusVariable)) {
-            skipReason_ = "dbus-run-session is missing, so no private D-Bus session could be made; the real "
-                          "keychain is left alone (scripts/install-deps.sh installs dbus)";
-            return;
-        }
-        const QString daemon = QStandardPaths::findExecutable(QStringLiteral("gnome-keyring-daemon"));
-        if (daemon.isEmpty()) {
-            skipReason_ = "gnome-keyring-daemon is not installed (scripts/install-deps.sh installs gnome-keyring)";
+        // The copy without a bus runs only anUnreachableKeychainFailsClearly().
+        if (qEnvironmentVariableIsSet(unreachableKeychainVariable)) {
+            skipReason_ = "this copy of the tests has no session bus";
             return;
         }
         QVERIFY(home_.isValid());
-        QVERIFY(QDir(home_.path()).mkpath(QStringLiteral("run")));
-        QFile::setPermissions(home_.filePath(QStringLiteral("run")),
-                              QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert(QStringLiteral("HOME"), home_.path());
-        environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), home_.filePath(QStringLiteral("run")));
-        environment.insert(QStringLiteral("XDG_DATA_HOME"), home_.filePath(QStringLiteral("data")));
-
-        // Unlocks (and so makes) a login keyring with this password, then goes to the background.
-        QProcess start;
-        start.setProcessEnvironment(environment);
-        start.start(daemon, {QStringLiteral("--unlock"), QStringLiteral("--components=secrets")});
-        QVERIFY(start.waitForStarted());
-        start.write("corvelle-test");
-        start.closeWriteChannel();
-        QVERIFY(start.waitForFinished(30000));
-
-        QDBusConnectionInterface* bus = QDBusConnection::sessionBus().interface();
-        QVERIFY(bus);
-        QDeadlineTimer deadline(15000);
-        while (!bus->isServiceRegistered(secretService) && !deadline.hasExpired())
-            QThread::msleep(50);
-        if (!bus->isServiceRegistered(secretService)) {
-            skipReason_ = "gnome-keyring-daemon did not offer the secret service: "
-                + start.readAllStandardError().trimmed();
+        bool broken = false;
+        const QString problem = PrivateSessionBus::startKeyring(home_.path(), &broken);
+        QVERIFY2(!broken, qPrintable(problem));
+        if (!problem.isEmpty()) {
+            skipReason_ = problem.toUtf8();
             return;
         }
-        daemonPid_ = bus->servicePid(secretService);
+        daemonPid_ = QDBusConnection::sessionBus().interface()->servicePid(secretService);
         available_ = true;
     }
 
@@ -268,37 +219,34 @@ private Q_SLOTS:
         QVERIFY(keychain.remove(name).succeeded());
     }
 
+    // Without a session bus every call fails at once, naming the item and the service; checked in
+    // a copy of this program that cannot reach one.
     void anUnreachableKeychainFailsClearly()
     {
-        QTemporaryDir nowhere;
-        QVERIFY(nowhere.isValid());
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"),
-                           QStringLiteral("unix:path=") + nowhere.filePath(QStringLiteral("no-bus")));
-        environment.remove(QStringLiteral("DISPLAY"));
-        environment.remove(QString::fromLatin1(privateBusVariable));
-        QProcess probe;
-        probe.setProcessEnvironment(environment);
-        probe.start(QCoreApplication::applicationFilePath(), {QString::fromLatin1(unreachableProbe)});
-        QVERIFY(probe.waitForStarted());
-        const bool ended = probe.waitForFinished(120000);
-        if (!ended)
-            probe.kill();
-        QVERIFY2(ended, "the keychain calls hung without a session bus");
-        QCOMPARE(probe.exitStatus(), QProcess::NormalExit);
-        QCOMPARE(probe.exitCode(), 0);
-
-        const QStringList lines = QString::fromUtf8(probe.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts);
-        QCOMPARE(lines.size(), 4);
-        const QStringList calls = {"read", "save", "remove", "saveAsync"};
-        for (int index = 0; index < lines.size(); ++index) {
-            const QStringList fields = lines.at(index).split('|');
-            QCOMPARE(fields.size(), 3);
-            QCOMPARE(fields.at(0), calls.at(index));
-            QCOMPARE(fields.at(1), QStringLiteral("Failed"));
-            QVERIFY2(fields.at(2).contains(QStringLiteral("\"probe item\"")), qPrintable(fields.at(2)));
-            QVERIFY2(fields.at(2).contains(QStringLiteral("CorvelleTestUnreachable")), qPrintable(fields.at(2)));
+        if (qEnvironmentVariableIsSet(unreachableKeychainVariable)) {
+            UserKeychain keychain(QStringLiteral("CorvelleTestUnreachable"), 20s);
+            const auto verifyFailed = [](const QString& call, const KeychainResult& result) {
+                const QString said = call + QStringLiteral(": ") + statusName(result.status) + QStringLiteral(", ")
+                                     + result.errorText;
+                QVERIFY2(result.status == KeychainResult::Status::Failed, qPrintable(said));
+                QVERIFY2(result.errorText.contains(QStringLiteral("\"probe item\"")), qPrintable(said));
+                QVERIFY2(result.errorText.contains(QStringLiteral("CorvelleTestUnreachable")), qPrintable(said));
+            };
+            verifyFailed(QStringLiteral("read"), keychain.read(QStringLiteral("probe item")));
+            verifyFailed(QStringLiteral("save"), keychain.save(QStringLiteral("secret"), QStringLiteral("probe item")));
+            verifyFailed(QStringLiteral("remove"), keychain.remove(QStringLiteral("probe item")));
+            int completions = 0;
+            keychain.saveAsync(QStringLiteral("secret"), QStringLiteral("probe item"), this,
+                               [&](const KeychainResult& result) {
+                                   ++completions;
+                                   verifyFailed(QStringLiteral("saveAsync"), result);
+                               });
+            QTRY_COMPARE_WITH_TIMEOUT(completions, 1, 60000);
+            return;
         }
+        const QString failure = PrivateSessionBus::runTestWithoutBus(QTest::currentTestFunction(),
+                                                                     unreachableKeychainVariable);
+        QVERIFY2(failure.isEmpty(), qPrintable(failure));
     }
 
 private:
@@ -308,33 +256,7 @@ private:
     uint daemonPid_ = 0;
 };
 
-// Runs the tests inside a D-Bus session of their own, so that the keyring they start and fill
-// is never the user's.
-int main(int argc, char** argv)
-{
-    if (argc > 1 && qstrcmp(argv[1], unreachableProbe) == 0)
-        return runUnreachableProbe(argc, argv);
-    if (!qEnvironmentVariableIsSet(privateBusVariable)) {
-        // The session bus keeps its sockets there.
-        const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
-        if (!runtime.isEmpty() && QDir().mkpath(runtime))
-            QFile::setPermissions(runtime, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
-        const QString tool = QStandardPaths::findExecutable(QStringLiteral("dbus-run-session"));
-        if (!tool.isEmpty()) {
-            qputenv(privateBusVariable, "1");
-            const QByteArray toolPath = QFile::encodeName(tool);
-            std::vector<char*> arguments {const_cast<char*>(toolPath.constData()), const_cast<char*>("--")};
-            for (int index = 0; index < argc; ++index)
-                arguments.push_back(argv[index]);
-            arguments.push_back(nullptr);
-            ::execv(toolPath.constData(), arguments.data());
-            qunsetenv(privateBusVariable); // could not start it: run without
-        }
-    }
-    QCoreApplication app(argc, argv);
-    UserKeychainTest test;
-    QTEST_SET_MAIN_SOURCE_PATH
-    return QTest::qExec(&test, argc, argv);
-}
+// The keyring started and filled here stays in a D-Bus session of its own, never the user's.
+CORVELLE_TEST_MAIN_WITH_PRIVATE_BUS(UserKeychainTest)
 
 #include "UserKeychainTest.moc"

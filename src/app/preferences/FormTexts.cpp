@@ -1,0 +1,46 @@
+#include "app/preferences/FormTexts.h"
+
+#include "app/TextLocalizer.h"
+
+#include <QAbstractButton>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QWidget>
+
+namespace corvelle {
+
+namespace {
+
+QString localized(const QString& key)
+{
+    return key.isEmpty() ? key : localizedString(key);
+}
+
+void localizeWidget(QWidget* widget)
+{
+    if (auto* label = qobject_cast<QLabel*>(widget); label && label->textFormat() != Qt::RichText)
+        label->setText(localized(label->text()));
+    else if (auto* button = qobject_cast<QAbstractButton*>(widget))
+        button->setText(localized(button->text()));
+    else if (auto* group = qobject_cast<QGroupBox*>(widget))
+        group->setTitle(localized(group->title()));
+    else if (auto* field = qobject_cast<QLineEdit*>(widget))
+        field->setPlaceholderText(localized(field->placeholderText()));
+    widget->setToolTip(localized(widget->toolTip()));
+    if (widget->isWindow())
+        widget->setWindowTitle(localized(widget->windowTitle()));
+}
+
+} // namespace
+
+void FormTexts::localize(QWidget* root)
+{
+    if (!root)
+        return;
+    localizeWidget(root);
+    for (QWidget* child : root->findChildren<QWidget*>())
+        localizeWidget(child);
+}
+
+} // namespace corvelle
