@@ -1971,5 +1971,13 @@ Reads, shows and edits the metadata of movies, audio files and sidecar files.</t
         <source>The search pattern “%1” of a preset is not a valid regular expression: %2. Its entry changed nothing.</source>
         <translation>The search pattern “%1” of a preset is not a valid regular expression: %2. Its entry changed nothing.</translation>
     </message>
+    <message id="EditionTaskTitle">
+        <source>Editing tags</source>
+        <translation>Editing tags</translation>
+    </message>
+    <message id="EditionTaskLabel">
+        <source>%1</source>
+        <translation>%1</translation>
+    </message>
 </context>
 </TS>

@@ -1,8 +1,8 @@
 #include "engine/halvex/ApplyPresetEntries.h"
 
 #include "engine/halvex/DateEdition.h"
+#include "engine/halvex/EditionManager.h"
 #include "engine/halvex/TagEditor.h"
-#include "engine/halvex/TagValueMarker.h"
 #include "engine/halvex/TextReplacement.h"
 #include "engine/ostrak/ValueConverter.h"
 
@@ -186,26 +186,16 @@ void insert(TagEditor& editor, const PreparedEntry& prepared, const QStringList&
 
 void applyDateEdition(TagEditor& editor, const TagName& tagName, const DateEdition& edition)
 {
-    // None: no real date comes out, the tag is left as it is.
-    const std::optional<QString> edited = edition.editedValue(editor.currentValue(tagName));
-    if (!edited)
-        return;
-    if (const std::optional<TagValueMarker> marker = tagValueMarker(edited)) {
-        if (*marker == TagValueMarker::clear)
-            editor.clearValue(tagName);
-        else
-            editor.restoreValue(tagName);
-        return;
-    }
-    editor.setValue(edited, tagName);
+    // A text, or the restore and clear markers, which the editor acts on; none when no real date
+    // comes out, and the tag is then left as it is.
+    if (const std::optional<QString> edited = edition.editedValue(editor.currentValue(tagName)))
+        editor.setValue(edited, tagName);
 }
 
 void apply(TagEditor& editor, const PreparedEntry& prepared)
 {
     const TagName& tagName = prepared.entry.tagName;
     const PresetEdition& edition = prepared.entry.edition;
-    if (edition.kind() == PresetEdition::Kind::keepCurrentValue)
-        return;
     const std::optional<UseCustomActionSettings> action = edition.customActionSettings();
     if (!prepared.tagItem.isWritable() && !(action && action->action == Action::restoreOriginal))
         return;
@@ -258,6 +248,8 @@ void apply(TagEditor& editor, const PreparedEntry& prepared)
 QList<LocalizedText> applyPresetEntries(const QList<std::shared_ptr<TagEditor>>& editors,
                                         const QList<PresetItem::Entry>& entries)
 {
+    // One edition: a direct call flushes its history once, a call inside an edition task joins it.
+    const EditionManager::Scope edition;
     QList<LocalizedText> problems;
     QList<PreparedEntry> prepared;
     for (const PresetItem::Entry& entry : entries) {

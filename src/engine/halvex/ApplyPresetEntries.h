@@ -14,6 +14,8 @@ class TagEditor;
 // Stages the entries of a preset, in order, in each tag editor: an entry sees what the entries
 // before it did. Nothing is written to the files until they are saved. Safe on any thread, as
 // long as no other edit of the same editors runs meanwhile (edition tasks run one at a time).
+// The whole call is one edition (EditionManager): called directly it flushes its history once,
+// inside an edition task (ApplyPresetTask) it joins the task's.
 //
 // What each edition does with the entry's tag:
 // - keep: nothing.

@@ -1,8 +1,10 @@
 #include "engine/halvex/ApplyPresetEntries.h"
+#include "engine/halvex/ApplyPresetTask.h"
 #include "engine/halvex/SaveTagEditorsTask.h"
 #include "engine/halvex/TagEditor.h"
 #include "engine/ostrak/ETSettings.h"
 #include "engine/ostrak/ExifToolPool.h"
+#include "EditionTestSupport.h"
 #include "TagEditorTestSupport.h"
 
 #include <QTemporaryDir>
@@ -284,6 +286,58 @@ private Q_SLOTS:
             QCOMPARE(editor->editedTags(), QList<TagName>{tag(QStringLiteral("IPTC:City"))});
             QCOMPARE(editor->currentValue(tag(QStringLiteral("IPTC:City"))), QStringLiteral("ZÜRICH"));
         }
+    }
+
+    // The task edits what it was given when it was made, as one edition, and reports a broken
+    // pattern.
+    void presetTaskIsOneEditionOverWhatItWasGiven()
+    {
+        const EditorPtr photo = open(test::copyFixture(QDir(dir_->path()), QStringLiteral("photo.jpg")));
+        const EditorPtr sidecar = open(test::copyFixture(QDir(dir_->path()), QStringLiteral("sidecar.xmp")));
+        const TagName subject = tag(QStringLiteral("XMP-dc:Subject"));
+        const auto preset = std::make_shared<PresetItem>(
+            QStringLiteral("P"), QString(),
+            QList<Entry>{action(QStringLiteral("XMP-dc:Subject"), Action::uppercase),
+                         search(QStringLiteral("XMP-dc:Title"), QStringLiteral("(x"), QString(), QStringLiteral("r"))});
+        QList<EditorPtr> selection{photo, sidecar};
+        const auto task = std::make_shared<ApplyPresetTask>(selection, preset->entries());
+        preset->modifyEntries([](QList<Entry>& entries) { entries.clear(); });
+        selection.clear();
+
+        test::FlushRecorder flushes;
+        TaskManager::shared().add(task);
+        test::waitForSharedTasks();
+        QVERIFY(task->isEdition());
+        QCOMPARE(task->status(), AbstractTask::Status::finished);
+        QCOMPARE(task->messages().size(), 1);
+        QCOMPARE(task->messages().at(0).severity, TaskMessage::Severity::error);
+        QCOMPARE(task->messages().at(0).reason.key, QStringLiteral("PresetSearchPatternError"));
+        QCOMPARE(photo->currentValues(subject),
+                 QStringList({QStringLiteral("CAFÉ"), QStringLiteral("ZÜRICH"), QStringLiteral("LAKE, EVENING")}));
+        QCOMPARE(sidecar->currentValues(subject),
+                 QStringList({QStringLiteral("HARBOUR"), QStringLiteral("BOATS"), QStringLiteral("DAWN, MIST")}));
+
+        QVERIFY(flushes.allWell());
+        QCOMPARE(flushes.editions().size(), 1);
+        const HistoryEdition& history = flushes.editions().at(0);
+        QCOMPARE(history.entries().size(), 2);
+        QCOMPARE(history.entries().at(0).identity, photo.get());
+        QCOMPARE(history.entries().at(1).identity, sidecar.get());
+        QCOMPARE(history.tagNames({photo, sidecar}), QList<TagName>{subject});
+    }
+
+    void directCallFlushesOnce()
+    {
+        const EditorPtr photo = open(test::copyFixture(QDir(dir_->path()), QStringLiteral("photo.jpg")));
+        test::FlushRecorder flushes;
+        applyPresetEntries({photo}, {custom(QStringLiteral("XMP-dc:Title"), QStringLiteral("A")),
+                                     action(QStringLiteral("IPTC:City"), Action::uppercase),
+                                     action(QStringLiteral("IFD0:Make"), Action::restoreOriginal)});
+        QCoreApplication::processEvents();
+        QVERIFY(flushes.allWell());
+        QCOMPARE(flushes.editions().size(), 1);
+        QCOMPARE(flushes.editions().at(0).tagNames({photo}),
+                 QList<TagName>({tag(QStringLiteral("XMP-dc:Title")), tag(QStringLiteral("IPTC:City"))}));
     }
 
 private:

@@ -372,15 +372,7 @@ private Q_SLOTS:
         for (const auto& [selected, expected, posts] : steps) {
             manager.setSelectedObjects(selected);
             QCOMPARE(manager.selectedObjects(), expected);
-            const QList<ListRecorder::Note> notes = recorder.take();
-            QCOMPARE(notes.size(), posts);
-            for (const ListRecorder::Note& note : notes) {
-                QCOMPARE(note.object, &manager);
-                QCOMPARE(PresetManager::groupEdition({PresetManager::didChangeGroupsNotification, note.object,
-                                                       Edition::selection().userInfo()}),
-                         note.edition);
-                QCOMPARE(note.edition, Edition::selection());
-            }
+            recorder.expectSelections(posts, &manager);
         }
 
         // A removed group leaves the selection with its presets before the removal is told.
@@ -439,7 +431,10 @@ private Q_SLOTS:
                  std::optional<Edition>(Edition::removal({4})));
         QCOMPARE(PresetGroup::presetGroupEdition({groupsChanged, g.get(), Edition::removal({4}).userInfo()}),
                  std::nullopt);
+        QCOMPARE(PresetManager::groupEdition({groupsChanged, &manager, Edition::selection().userInfo()}),
+                 std::optional<Edition>(Edition::selection()));
         QCOMPARE(PresetManager::groupEdition({groupsChanged, &manager, {}}), std::nullopt);
+        QCOMPARE(PresetManager::groupEdition({presetsChanged, &manager, Edition::reload().userInfo()}), std::nullopt);
 
         const Entry entry(TagName(QStringLiteral("IPTC"), QStringLiteral("City")), PresetEdition::useCustomValue({}));
         const QList<std::tuple<std::function<void()>, QString, const void*>> writes{
