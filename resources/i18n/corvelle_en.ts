@@ -519,5 +519,17 @@
         <source>%1</source>
         <translation>%1</translation>
     </message>
+    <message id="OrientationMirrorDroppedWarning">
+        <source>“%1” is a movie: its picture can be turned but not mirrored, so it was only turned.</source>
+        <translation>“%1” is a movie: its picture can be turned but not mirrored, so it was only turned.</translation>
+    </message>
+    <message id="AutocompleteNoGeocoderWarning">
+        <source>“%1” was not completed: no place search service is set up.</source>
+        <translation>“%1” was not completed: no place search service is set up.</translation>
+    </message>
+    <message id="AutocompleteNotFoundWarning">
+        <source>“%1” was not completed: no place was found for its location.</source>
+        <translation>“%1” was not completed: no place was found for its location.</translation>
+    </message>
 </context>
 </TS>

@@ -74,7 +74,7 @@ bool HistoryEdition::hasEditions(const QList<std::shared_ptr<TagEditor>>& editor
 
 bool HistoryEdition::hasLocationEditions(const QList<std::shared_ptr<TagEditor>>& editors) const
 {
-    return hasEditions(editors, LocationTagNames::all());
+    return hasEditions(editors, LocationTagNames::locationTagNames());
 }
 
 } // namespace halvex

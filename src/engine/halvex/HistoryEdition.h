@@ -34,7 +34,7 @@ public:
     bool hasEditions(const QList<std::shared_ptr<TagEditor>>& editors) const;
     // One of the names changed in one of the editors.
     bool hasEditions(const QList<std::shared_ptr<TagEditor>>& editors, const QList<ostrak::TagName>& tagNames) const;
-    // One of the location tags (LocationTagNames::all()) changed in one of the editors.
+    // One of the location tags (LocationTagNames::locationTagNames()) changed in one of the editors.
     bool hasLocationEditions(const QList<std::shared_ptr<TagEditor>>& editors) const;
 
 private:

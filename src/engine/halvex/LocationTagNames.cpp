@@ -4,54 +4,62 @@ namespace halvex {
 
 namespace {
 
-QList<ostrak::TagName> names(const QString& group, const QStringList& tags)
+QList<ostrak::TagName> names(const char* group, std::initializer_list<const char*> tags)
 {
     QList<ostrak::TagName> list;
-    for (const QString& tag : tags)
-        list.append(ostrak::TagName(group, tag));
+    for (const char* tag : tags)
+        list.append(ostrak::TagName(QString::fromLatin1(group), QString::fromLatin1(tag)));
     return list;
 }
-
-const QStringList gpsTags = {
-    QStringLiteral("GPSLatitude"),  QStringLiteral("GPSLatitudeRef"),  QStringLiteral("GPSLongitude"),
-    QStringLiteral("GPSLongitudeRef"), QStringLiteral("GPSAltitude"), QStringLiteral("GPSAltitudeRef"),
-    QStringLiteral("GPSImgDirection"), QStringLiteral("GPSImgDirectionRef"),
-};
 
 } // namespace
 
-const QList<ostrak::TagName>& LocationTagNames::exif()
+const QList<ostrak::TagName>& LocationTagNames::locationTagNames()
 {
-    static const QList<ostrak::TagName> list = names(QStringLiteral("GPS"), gpsTags);
+    static const QList<ostrak::TagName> list = exifLocationTagNames() + exifGPSDateStampTagNames()
+        + iptcLocationTagNames() + xmpLocationTagNames() + quicktimeLocationTagNames();
     return list;
 }
 
-const QList<ostrak::TagName>& LocationTagNames::exifGPSDateStamp()
+const QList<ostrak::TagName>& LocationTagNames::exifLocationTagNames()
 {
-    static const QList<ostrak::TagName> list =
-        names(QStringLiteral("GPS"), {QStringLiteral("GPSDateStamp"), QStringLiteral("GPSTimeStamp")});
+    static const QList<ostrak::TagName> list
+        = names("GPS", {"GPSLatitude", "GPSLatitudeRef", "GPSLongitude", "GPSLongitudeRef", "GPSAltitude",
+                        "GPSAltitudeRef", "GPSImgDirection", "GPSImgDirectionRef"});
     return list;
 }
 
-const QList<ostrak::TagName>& LocationTagNames::iptc()
+const QList<ostrak::TagName>& LocationTagNames::exifGPSDateStampTagNames()
 {
-    static const QList<ostrak::TagName> list =
-        names(QStringLiteral("IPTC"), {QStringLiteral("City"), QStringLiteral("Province-State"),
-                                       QStringLiteral("Country-PrimaryLocationName"),
-                                       QStringLiteral("Country-PrimaryLocationCode"), QStringLiteral("Sub-location")});
+    static const QList<ostrak::TagName> list = names("GPS", {"GPSDateStamp", "GPSTimeStamp"});
     return list;
 }
 
-const QList<ostrak::TagName>& LocationTagNames::xmp()
+const QList<ostrak::TagName>& LocationTagNames::iptcLocationTagNames()
 {
-    static const QList<ostrak::TagName> list =
-        names(QStringLiteral("XMP-exif"), gpsTags)
-        + names(QStringLiteral("XMP-photoshop"), {QStringLiteral("City"), QStringLiteral("State"), QStringLiteral("Country")})
-        + names(QStringLiteral("XMP-iptcCore"), {QStringLiteral("Location"), QStringLiteral("CountryCode")});
+    static const QList<ostrak::TagName> list
+        = names("IPTC", {"Sub-location", "City", "Province-State", "Country-PrimaryLocationName",
+                         "Country-PrimaryLocationCode"});
     return list;
 }
 
-const QList<ostrak::TagName>& LocationTagNames::quicktime()
+const QList<ostrak::TagName>& LocationTagNames::xmpGPSTagNames()
+{
+    static const QList<ostrak::TagName> list
+        = names("XMP-exif", {"GPSLatitude", "GPSLongitude", "GPSAltitude", "GPSAltitudeRef", "GPSImgDirection",
+                             "GPSImgDirectionRef", "GPSDateTime"});
+    return list;
+}
+
+const QList<ostrak::TagName>& LocationTagNames::xmpLocationTagNames()
+{
+    static const QList<ostrak::TagName> list
+        = xmpGPSTagNames() + names("XMP-iptcCore", {"Location"}) + names("XMP-photoshop", {"City", "State", "Country"})
+        + names("XMP-iptcCore", {"CountryCode"});
+    return list;
+}
+
+const QList<ostrak::TagName>& LocationTagNames::quicktimeLocationTagNames()
 {
     static const QList<ostrak::TagName> list = {
         ostrak::TagName(QStringLiteral("Keys"), QStringLiteral("GPSCoordinates")),
@@ -61,9 +69,10 @@ const QList<ostrak::TagName>& LocationTagNames::quicktime()
     return list;
 }
 
-const QList<ostrak::TagName>& LocationTagNames::all()
+const QList<ostrak::TagName>& LocationTagNames::gpsTagNames()
 {
-    static const QList<ostrak::TagName> list = exif() + exifGPSDateStamp() + iptc() + xmp() + quicktime();
+    static const QList<ostrak::TagName> list = exifLocationTagNames() + exifGPSDateStampTagNames()
+        + xmpGPSTagNames() + quicktimeLocationTagNames();
     return list;
 }
 

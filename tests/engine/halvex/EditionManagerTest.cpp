@@ -146,12 +146,12 @@ private Q_SLOTS:
         const Editors editors = threeEditors();
         HistoryEdition history;
         history.add(*editors[0], {tag(u"IFD0:Make"_qs), tag(u"IFD0:Model"_qs)});
-        history.add(*editors[1], {LocationTagNames::xmp().first(), tag(u"IFD0:Make"_qs)});
+        history.add(*editors[1], {LocationTagNames::xmpLocationTagNames().first(), tag(u"IFD0:Make"_qs)});
         history.add(*editors[0], {tag(u"IFD0:Make"_qs), tag(u"XMP-dc:Title"_qs)});
 
         QCOMPARE(rawNames(history.tagNames({editors[0]})), QStringList({u"IFD0:Make"_qs, u"IFD0:Model"_qs, u"XMP-dc:Title"_qs}));
         QCOMPARE(rawNames(history.tagNames({editors[1], editors[0]})),
-                 QStringList({u"IFD0:Make"_qs, u"IFD0:Model"_qs, u"XMP-dc:Title"_qs, LocationTagNames::xmp().first().rawValue()}));
+                 QStringList({u"IFD0:Make"_qs, u"IFD0:Model"_qs, u"XMP-dc:Title"_qs, LocationTagNames::xmpLocationTagNames().first().rawValue()}));
         QVERIFY(history.tagNames({editors[2]}).isEmpty());
 
         QVERIFY(history.hasEditions({editors[2], editors[1]}));

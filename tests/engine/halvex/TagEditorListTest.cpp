@@ -369,10 +369,10 @@ private Q_SLOTS:
         const TagEditorList target{editors[1]};
 
         test::FlushRecorder flushes;
-        test::runEdition([source = TagEditorList{editors[0]}] { source.copyTags(LocationTagNames::all()); });
+        test::runEdition([source = TagEditorList{editors[0]}] { source.copyTags(LocationTagNames::locationTagNames()); });
         QVERIFY(flushes.editions().isEmpty()); // copying changes no editor
 
-        target.pasteTags(LocationTagNames::iptc());
+        target.pasteTags(LocationTagNames::iptcLocationTagNames());
         QCOMPARE(editors[1]->currentValue(tag(u"IPTC:City"_qs)), u"Zürich"_qs);
         QCOMPARE(editors[1]->currentValue(tag(u"IPTC:Country-PrimaryLocationName"_qs)), u"Switzerland"_qs);
         QCOMPARE(editors[1]->currentValue(tag(u"XMP-photoshop:City"_qs)), u"Genève"_qs);
@@ -384,7 +384,7 @@ private Q_SLOTS:
         // With nothing copied the paste changes nothing.
         TagPasteboard::shared().setCopiedTags({});
         const QList<TagEdit> before = editors[1]->edits();
-        target.pasteTags(LocationTagNames::all());
+        target.pasteTags(LocationTagNames::locationTagNames());
         QCOMPARE(editors[1]->edits(), before);
         QCOMPARE(flushes.editions().size(), 1);
 
@@ -415,9 +415,9 @@ private Q_SLOTS:
         TaskManager::shared().add(std::make_shared<EditionTask>([target = TagEditorList{editors[1]}] { target.pasteTags(false); }));
         TagEditorList{editors[2]}.pasteTags(QList<TagName>{make});
         QCOMPARE(editors[2]->currentValue(make), u"Corvelle"_qs);
-        TaskManager::shared().add(std::make_shared<EditionTask>([source] { source.copyTags(LocationTagNames::all()); }));
+        TaskManager::shared().add(std::make_shared<EditionTask>([source] { source.copyTags(LocationTagNames::locationTagNames()); }));
         TaskManager::shared().add(std::make_shared<EditionTask>([source] {
-            source.setValue(TagValueClear, LocationTagNames::all());
+            source.setValue(TagValueClear, LocationTagNames::locationTagNames());
         }));
         gate->open();
         test::waitForSharedTasks();
