@@ -3,6 +3,7 @@
 #include "engine/halvex/AbstractTask.h"
 #include "engine/halvex/EditionManager.h"
 #include "engine/halvex/EditionTask.h"
+#include "engine/halvex/TagEditor.h"
 #include "engine/halvex/TaskManager.h"
 #include "platform/brisa/core/NotificationCenter.h"
 
@@ -15,6 +16,15 @@
 #include <memory>
 
 namespace halvex::test {
+
+// An editor over values held in memory ("Group:Name" to text), for a file that is never read.
+inline std::shared_ptr<TagEditor> memoryEditor(const QString& fileName, const QList<std::pair<QString, QString>>& values = {})
+{
+    TagStorage storage(TagStorageSource(QUrl::fromLocalFile(QStringLiteral("/nowhere/") + fileName)));
+    for (const auto& [name, value] : values)
+        storage.setValue(ostrak::TagName::fromRawValue(name), TagValue(value));
+    return std::make_shared<TagEditor>(std::move(storage));
+}
 
 // Processes events until the shared task manager is idle and its notes have been delivered.
 inline void waitForSharedTasks()

@@ -14,6 +14,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -408,6 +409,8 @@ private Q_SLOTS:
         auto gate = std::make_shared<test::GateTask>();
         TaskManager::shared().add(gate);
         gate->waitUntilHeld();
+        // A failed check must not leave the task thread held.
+        const auto release = qScopeGuard([gate] { gate->open(); });
         TaskManager::shared().add(std::make_shared<EditionTask>([source, make] { source.copyTags(QList<TagName>{make}); }));
         TaskManager::shared().add(std::make_shared<EditionTask>([target = TagEditorList{editors[1]}] { target.pasteTags(false); }));
         TagEditorList{editors[2]}.pasteTags(QList<TagName>{make});
