@@ -19,6 +19,7 @@
 #include "app/settings/TimeStyleGeneralUserChoice.h"
 #include "editor/EditorContentSection.h"
 #include "engine/halvex/IPTCDigestUpdate.h"
+#include "engine/halvex/TagValueTableFilter.h"
 #include "engine/ostrak/TagName.h"
 #include "engine/ostrak/TagStream.h"
 #include "mediainfo/StoreSearchTarget.h"
@@ -115,6 +116,11 @@ public:
     static const TagNamesKey& tagsImportChosenNames();
     static const TagNamesKey& tagsImportCSVTableNames();
     static const JSONKey<ostrak::TagName>& syncDateTimeChosenName();
+
+    // The filters last given to the tag selection and tag filter panels; by default the filter
+    // that constrains nothing
+    static const JSONKey<halvex::TagValueTableFilter>& lastTagSelection();
+    static const JSONKey<halvex::TagValueTableFilter>& lastTagFilter();
 
     // Photos library, Quick Look and media information
     static const CGFloatKey& photoCollectionZoom();

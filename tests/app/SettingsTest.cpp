@@ -26,6 +26,8 @@ QVariant comparable(const typename Coder::Value& value)
         return brisa::rawValue(value);
     else if constexpr (std::is_same_v<Value, ostrak::TagName>)
         return value.rawValue();
+    else if constexpr (std::is_same_v<Value, halvex::TagValueTableFilter>)
+        return QString::fromUtf8(brisa::encodeJson(value));
     else if constexpr (std::is_same_v<Value, QList<ostrak::TagName>>
                        || std::is_same_v<Value, QList<ostrak::TagStream>>) {
         QStringList raw;
@@ -103,6 +105,8 @@ private Q_SLOTS:
         QTest::addColumn<QVariant>("expected");
 
         using S = Settings;
+        const QString constrainsNothing = QStringLiteral(
+            R"({"nameConstraint":{"none":{}},"valueConstraint":{"none":{}},"valueEdition":"ignore","valueState":"ignore"})");
         addDefaultRow("GeneralUserChoiceNotification", S::generalUserChoiceNotification(),
                       "all_notifications");
         addDefaultRow("GeneralUserChoiceDateStyle", S::generalUserChoiceDateStyle(), "medium");
@@ -161,6 +165,8 @@ private Q_SLOTS:
         addDefaultRow("TagsImportCSVTableNames", S::tagsImportCSVTableNames(), QStringList());
         addDefaultRow("SyncDateTimeChosenName", S::syncDateTimeChosenName(),
                       ostrak::TagItem::itemEXIFDateTimeOriginal().tagName().rawValue());
+        addDefaultRow("LastTagSelection", S::lastTagSelection(), constrainsNothing);
+        addDefaultRow("LastTagFilter", S::lastTagFilter(), constrainsNothing);
     }
 
     void defaultsOnFreshDomain()
@@ -209,6 +215,17 @@ private Q_SLOTS:
             ostrak::TagItem::itemEXIFDateTimeOriginal().tagName().rawValue());
         row("tag name list with a number in it", S::tagsImportChosenNames(),
             QVariantList{QVariantMap{{"group", "XMP-dc"}, {"name", "Title"}}, 3}, QStringList());
+        const QString constrainsNothing = QString::fromUtf8(brisa::encodeJson(halvex::TagValueTableFilter()));
+        const QVariantMap none{{"none", QVariantMap()}};
+        const QVariantMap edited{{"nameConstraint", none}, {"valueConstraint", none}, {"valueEdition", "edited"},
+                                 {"valueState", "ignore"}};
+        row("tag filter as plain text", S::lastTagFilter(), "edited", constrainsNothing);
+        row("tag filter without its value state", S::lastTagFilter(),
+            QVariantMap{{"nameConstraint", none}, {"valueConstraint", none}, {"valueEdition", "edited"}},
+            constrainsNothing);
+        QVariantMap constraintAsText = edited;
+        constraintAsText.insert("nameConstraint", "Title");
+        row("tag filter with a constraint as a text", S::lastTagSelection(), constraintAsText, constrainsNothing);
     }
 
     // Unusable values read as the default; nothing is reported and nothing is rewritten.
@@ -262,6 +279,13 @@ private Q_SLOTS:
             QVariant());
         row("chosen date tag", S::syncDateTimeChosenName(), ostrak::TagName("Keys", "CreationDate"),
             "Keys:CreationDate", QVariant());
+        const halvex::TagValueTableFilter filter{
+            halvex::TagValueTableFilter::StringConstraint::regularExpression(QStringLiteral("^ItemList:")),
+            halvex::TagValueTableFilter::StringConstraint::plainText(QStringLiteral("Z\u00FCrich")),
+            halvex::TagValueTableFilter::ValueEditionConstraint::edited,
+            halvex::TagValueTableFilter::ValueStateConstraint::withValue};
+        row("tag selection filter", S::lastTagSelection(), filter, QString::fromUtf8(brisa::encodeJson(filter)), QVariant());
+        row("tag filter", S::lastTagFilter(), filter, QString::fromUtf8(brisa::encodeJson(filter)), QVariant());
         row("unknown map style stores 0", S::mapViewTypeValue(), static_cast<MapType>(9), 0, 0);
     }
 
