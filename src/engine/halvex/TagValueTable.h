@@ -34,7 +34,8 @@ class TagEditor;
 // didReloadNotification (object: the table) on brisa::NotificationCenter::defaultCenter(), so the
 // content is new when the note arrives; called from another thread, reload() is carried out on
 // the main thread later. Building reads each editor once per row under the editor's read lock
-// and never asks ExifTool; the row provider is asked only for rows whose value changed.
+// (a large selection on several cores while the main thread waits) and never asks ExifTool; the
+// row provider is asked, on the main thread, only for rows whose value changed.
 //
 // The table also reloads by itself, with its latest request: after an edit of its domain's tag
 // set, and when told that an applied edition changed its editors (reloadAfterEdition()).
