@@ -336,6 +336,18 @@ const Settings::JSONKey<QList<halvex::TagSyncPair>>& Settings::lastTagCopies()
     return key;
 }
 
+const Settings::JSONKey<halvex::TagValueTableFilter>& Settings::lastTagSelection()
+{
+    static const JSONKey<halvex::TagValueTableFilter> key(QStringLiteral("LastTagSelection"), [] { return halvex::TagValueTableFilter(); });
+    return key;
+}
+
+const Settings::JSONKey<halvex::TagValueTableFilter>& Settings::lastTagFilter()
+{
+    static const JSONKey<halvex::TagValueTableFilter> key(QStringLiteral("LastTagFilter"), [] { return halvex::TagValueTableFilter(); });
+    return key;
+}
+
 const Settings::EnumKey<FileViewModeUserChoice>* Settings::fileViewModeKey(
     EditorContentSection section)
 {

@@ -20,6 +20,7 @@
 #include "editor/EditorContentSection.h"
 #include "engine/halvex/IPTCDigestUpdate.h"
 #include "engine/halvex/TagSyncPair.h"
+#include "engine/halvex/TagValueTableFilter.h"
 #include "engine/ostrak/TagName.h"
 #include "engine/ostrak/TagStream.h"
 #include "filemodel/MetadataFileListFilter.h"
@@ -125,6 +126,10 @@ public:
 
     // The tag copies last chosen for a folder's tag synchronisation
     static const JSONKey<QList<halvex::TagSyncPair>>& lastTagCopies();
+    // The filters last given to the tag selection and tag filter panels; by default the filter
+    // that constrains nothing
+    static const JSONKey<halvex::TagValueTableFilter>& lastTagSelection();
+    static const JSONKey<halvex::TagValueTableFilter>& lastTagFilter();
 
     // Photos library, Quick Look and media information
     static const CGFloatKey& photoCollectionZoom();

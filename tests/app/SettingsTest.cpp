@@ -29,6 +29,8 @@ QVariant comparable(const typename Coder::Value& value)
         return brisa::JsonCoding<Value>::encode(value).toVariant();
     else if constexpr (std::is_same_v<Value, ostrak::TagName>)
         return value.rawValue();
+    else if constexpr (std::is_same_v<Value, halvex::TagValueTableFilter>)
+        return QString::fromUtf8(brisa::encodeJson(value));
     else if constexpr (std::is_same_v<Value, QList<ostrak::TagName>>
                        || std::is_same_v<Value, QList<ostrak::TagStream>>) {
         QStringList raw;
@@ -106,6 +108,8 @@ private Q_SLOTS:
         QTest::addColumn<QVariant>("expected");
 
         using S = Settings;
+        const QString constrainsNothing = QStringLiteral(
+            R"({"nameConstraint":{"none":{}},"valueConstraint":{"none":{}},"valueEdition":"ignore","valueState":"ignore"})");
         addDefaultRow("GeneralUserChoiceNotification", S::generalUserChoiceNotification(),
                       "all_notifications");
         addDefaultRow("GeneralUserChoiceDateStyle", S::generalUserChoiceDateStyle(), "medium");
@@ -175,6 +179,8 @@ private Q_SLOTS:
                       QVariantMap{{"tagName", QVariantMap{{"group", "System"}, {"name", "FileName"}}},
                                   {"order", QVariantMap{{"ascending", empty}}}});
         addDefaultRow("LastTagCopies", S::lastTagCopies(), QVariantList());
+        addDefaultRow("LastTagSelection", S::lastTagSelection(), constrainsNothing);
+        addDefaultRow("LastTagFilter", S::lastTagFilter(), constrainsNothing);
     }
 
     void defaultsOnFreshDomain()
@@ -233,6 +239,17 @@ private Q_SLOTS:
         row("tag copy without its destination", S::lastTagCopies(),
             QVariantList{QVariantMap{{"source", QVariantMap{{"group", "IFD0"}, {"name", "Make"}}}}},
             QVariantList());
+        const QString constrainsNothing = QString::fromUtf8(brisa::encodeJson(halvex::TagValueTableFilter()));
+        const QVariantMap noConstraint{{"none", QVariantMap()}};
+        const QVariantMap edited{{"nameConstraint", noConstraint}, {"valueConstraint", noConstraint}, {"valueEdition", "edited"},
+                                 {"valueState", "ignore"}};
+        row("tag filter as plain text", S::lastTagFilter(), "edited", constrainsNothing);
+        row("tag filter without its value state", S::lastTagFilter(),
+            QVariantMap{{"nameConstraint", noConstraint}, {"valueConstraint", noConstraint}, {"valueEdition", "edited"}},
+            constrainsNothing);
+        QVariantMap constraintAsText = edited;
+        constraintAsText.insert("nameConstraint", "Title");
+        row("tag filter with a constraint as a text", S::lastTagSelection(), constraintAsText, constrainsNothing);
     }
 
     // Unusable values read as the default; nothing is reported and nothing is rewritten.
@@ -300,6 +317,13 @@ private Q_SLOTS:
         const QList<halvex::TagSyncPair> copies{copy, copy, {copy.destination, copy.source}};
         row("last tag copies", S::lastTagCopies(), copies,
             brisa::JsonCoding<QList<halvex::TagSyncPair>>::encode(copies).toVariant(), QVariant());
+        const halvex::TagValueTableFilter tagFilter{
+            halvex::TagValueTableFilter::StringConstraint::regularExpression(QStringLiteral("^ItemList:")),
+            halvex::TagValueTableFilter::StringConstraint::plainText(QStringLiteral("Z\u00FCrich")),
+            halvex::TagValueTableFilter::ValueEditionConstraint::edited,
+            halvex::TagValueTableFilter::ValueStateConstraint::withValue};
+        row("tag selection filter", S::lastTagSelection(), tagFilter, QString::fromUtf8(brisa::encodeJson(tagFilter)), QVariant());
+        row("tag filter", S::lastTagFilter(), tagFilter, QString::fromUtf8(brisa::encodeJson(tagFilter)), QVariant());
         row("unknown map style stores 0", S::mapViewTypeValue(), static_cast<MapType>(9), 0, 0);
     }
 
