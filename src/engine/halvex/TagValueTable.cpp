@@ -1,5 +1,6 @@
 #include "engine/halvex/TagValueTable.h"
 
+#include "engine/halvex/EditionManager.h"
 #include "engine/halvex/TagEditor.h"
 #include "platform/brisa/core/NotificationCenter.h"
 
@@ -73,6 +74,16 @@ TagValueTable::TagValueTable(Request request, TagSetManager& tagSets, TaskManage
                                      if (TagSetManager::editedDomain(note) == content_.request().domain)
                                          reload(content_.request());
                                  });
+    editionsSubscriber_.subscribe(EditionManager::didFlushHistoryNotification, nullptr,
+                                  [this](const brisa::Notification& note) {
+                                      const auto history = EditionManager::history(note);
+                                      if (!history)
+                                          return;
+                                      QList<const TagEditor*> edited;
+                                      for (const auto& entry : history->entries())
+                                          edited << entry.identity;
+                                      reloadAfterEdition(edited);
+                                  });
 }
 
 TagValueTable::~TagValueTable() = default;

@@ -38,7 +38,8 @@ class TagEditor;
 // row provider is asked, on the main thread, only for rows whose value changed.
 //
 // The table also reloads by itself, with its latest request: after an edit of its domain's tag
-// set, and when told that an applied edition changed its editors (reloadAfterEdition()).
+// set, and after every applied edition that changed one of its editors (the edition history's
+// flush).
 class TagValueTable : public GenericTable<TagValueTableRequest, TagValueTableContent> {
 public:
     using Entry = TagValueTableEntry;
@@ -86,6 +87,7 @@ private:
     TaskManager& tasks_;
     Content content_;
     brisa::NoteSubscriber tagSetsSubscriber_;
+    brisa::NoteSubscriber editionsSubscriber_;
     std::unique_ptr<QObject> mainThreadContext_;
 };
 
