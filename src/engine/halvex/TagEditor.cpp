@@ -137,6 +137,9 @@ QByteArray TagEditor::binaryValue(const ostrak::TagName& tagName, ostrak::ExifTo
 {
     if (error)
         *error = {};
+    // ExifTool would read every file in a folder.
+    if (isFolder())
+        return {};
     {
         QMutexLocker binaryLocker(&binaryMutex_);
         const auto cached = binaryValues_.constFind(tagName);

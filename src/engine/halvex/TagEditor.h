@@ -78,7 +78,8 @@ public:
     std::optional<QStringList> currentValues(const ostrak::TagName& tagName) const;
 
     // The bytes of a binary tag (cover art, preview, thumbnail), read from the file on first use
-    // and kept. Empty when the tag holds none; `error` tells why the file could not be read.
+    // and kept. Empty when the tag holds none, and for a folder; `error` tells why the file could
+    // not be read.
     QByteArray binaryValue(const ostrak::TagName& tagName, ostrak::ExifToolMessage* error = nullptr) const;
 
     // --- Orientation (values read from the file, edits aside)
