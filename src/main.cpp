@@ -1,5 +1,6 @@
 #include "app/AppController.h"
 #include "app/SingleInstance.h"
+#include "engine/ostrak/ExifToolPool.h"
 
 #include <QApplication>
 #include <QDir>
@@ -40,6 +41,8 @@ int main(int argc, char* argv[])
                      Qt::QueuedConnection);
     if (!controller.launch())
         return 0;
+    // The first files opened should not wait for ExifTool to start.
+    ostrak::ExifToolPool::shared().prestart();
     if (!paths.isEmpty())
         controller.takeHandOver(paths);
     return app.exec();
