@@ -1,0 +1,1 @@
+// Hosts the precompiled headers that the test programs share.
