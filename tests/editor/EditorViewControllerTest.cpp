@@ -7,16 +7,15 @@
 
 #include "EditorHostStandIn.h"
 #include "GateTask.h"
+#include "TestForms.h"
 
 #include <QApplication>
 #include <QButtonGroup>
 #include <QComboBox>
-#include <QDir>
 #include <QFrame>
 #include <QProcess>
 #include <QPushButton>
 #include <QTabBar>
-#include <QTemporaryDir>
 #include <QtTest>
 
 using corvelle::EditorBarController;
@@ -26,17 +25,6 @@ using corvelle::test::EditorHostStandIn;
 namespace {
 
 const char* const childVariable = "CORVELLE_TO_OVERRIDE_CHILD";
-
-// A form of one empty widget, under the forms search prefix.
-void writeForm(const QString& folder, const QString& name)
-{
-    QFile file(QDir(folder).filePath(name + QStringLiteral(".ui")));
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(QStringLiteral("<?xml version=\"1.0\" encoding=\"UTF-8\"?><ui version=\"4.0\"><class>%1</class>"
-                              "<widget class=\"QWidget\" name=\"%1\"/><resources/><connections/></ui>")
-                   .arg(name)
-                   .toUtf8());
-}
 
 class RecordingView : public EditorViewController {
 public:
@@ -111,10 +99,8 @@ class EditorViewControllerTest : public QObject {
 private Q_SLOTS:
     void initTestCase()
     {
-        QVERIFY(forms_.isValid());
-        writeForm(forms_.path(), QStringLiteral("EditorRecordingView"));
-        writeForm(forms_.path(), QStringLiteral("EditorRecordingBar"));
-        QDir::addSearchPath(corvelle::FormLoader::searchPrefix, forms_.path());
+        QVERIFY(forms_.add(QStringLiteral("EditorRecordingView")));
+        QVERIFY(forms_.add(QStringLiteral("EditorRecordingBar")));
     }
 
     void viewLoadRunsTheSetUpHooksInOrder()
@@ -346,7 +332,7 @@ private Q_SLOTS:
     }
 
 private:
-    QTemporaryDir forms_;
+    corvelle::test::TestForms forms_;
 };
 
 QTEST_MAIN(EditorViewControllerTest)
