@@ -7,6 +7,7 @@
 #include "platform/brisa/ui/SymbolIcons.h"
 #include "platform/veilcast/MessageOverlay.h"
 #include "platform/veilcast/OverlayPanel.h"
+#include "platform/veilcast/PanelLookup.h"
 #include "support/TestEnvironment.h"
 #include "support/ui/PrivateSessionBus.h"
 
@@ -63,8 +64,7 @@ public Q_SLOTS:
 
 veilcast::OverlayPanel* panelOver(const QWidget* window)
 {
-    const auto panels = window->findChildren<veilcast::OverlayPanel*>(Qt::FindDirectChildrenOnly);
-    return panels.size() == 1 ? panels.first() : nullptr;
+    return corvelle::test::panelOf(*window);
 }
 
 QList<QMessageBox*> alertsOver(const QWidget* window)
