@@ -767,5 +767,1257 @@
         <source>Stop this task. A file being written is finished first.</source>
         <translation>Stop this task. A file being written is finished first.</translation>
     </message>
+    <message id="EditionFileSortAscendingTitle">
+        <source>Ascending</source>
+        <translation>Ascending</translation>
+    </message>
+    <message id="EditionFileSortDescendingTitle">
+        <source>Descending</source>
+        <translation>Descending</translation>
+    </message>
+    <message id="EditionFileFilterIgnoreFileEditionTitle">
+        <source>Edited or not</source>
+        <translation>Edited or not</translation>
+    </message>
+    <message id="EditionFileFilterEditedFileEditionTitle">
+        <source>With unsaved changes</source>
+        <translation>With unsaved changes</translation>
+    </message>
+    <message id="EditionFileFilterUneditedFileEditionTitle">
+        <source>Without unsaved changes</source>
+        <translation>Without unsaved changes</translation>
+    </message>
+    <message id="EditionFileFilterIgnoreFileMediaTitle">
+        <source>Files and folders</source>
+        <translation>Files and folders</translation>
+    </message>
+    <message id="EditionFileFilterFilesMediaTitle">
+        <source>Files only</source>
+        <translation>Files only</translation>
+    </message>
+    <message id="EditionFileFilterFoldersMediaTitle">
+        <source>Folders only</source>
+        <translation>Folders only</translation>
+    </message>
+    <message id="EditionFileFilterIgnoreGpsEditionTitle">
+        <source>Location edited or not</source>
+        <translation>Location edited or not</translation>
+    </message>
+    <message id="EditionFileFilterEditedGpsEditionTitle">
+        <source>With an edited location</source>
+        <translation>With an edited location</translation>
+    </message>
+    <message id="EditionFileFilterUneditedGpsEditionTitle">
+        <source>Without an edited location</source>
+        <translation>Without an edited location</translation>
+    </message>
+    <message id="EditionFileFilterIgnoreGpsValueTitle">
+        <source>With or without a location</source>
+        <translation>With or without a location</translation>
+    </message>
+    <message id="EditionFileFilterWithGpsValueTitle">
+        <source>With a location</source>
+        <translation>With a location</translation>
+    </message>
+    <message id="EditionFileFilterWithoutGpsValueTitle">
+        <source>Without a location</source>
+        <translation>Without a location</translation>
+    </message>
+    <message id="HideGenericMainMenuItem">
+        <source>Hide %1</source>
+        <translation>Hide %1</translation>
+    </message>
+    <message id="QuitGenericMainMenuItem">
+        <source>Quit %1</source>
+        <translation>Quit %1</translation>
+    </message>
+    <message id="HelpGenericMainMenuItem">
+        <source>%1 Help</source>
+        <translation>%1 Help</translation>
+    </message>
+    <message id="AboutAppInformativeText">
+        <source>%1 %2
+
+Reads, shows and edits the metadata of movies, audio files and sidecar files.</source>
+        <translation>%1 %2
+
+Reads, shows and edits the metadata of movies, audio files and sidecar files.</translation>
+    </message>
+    <message id="MainMenuOpenPreferences">
+        <source>Preferences…</source>
+        <translation>Preferences…</translation>
+    </message>
+    <message id="MainMenuFileMenu">
+        <source>File</source>
+        <translation>File</translation>
+    </message>
+    <message id="MainMenuEditMenu">
+        <source>Edit</source>
+        <translation>Edit</translation>
+    </message>
+    <message id="MainMenuTagsMenu">
+        <source>Tags</source>
+        <translation>Tags</translation>
+    </message>
+    <message id="MainMenuImageMenu">
+        <source>Image</source>
+        <translation>Image</translation>
+    </message>
+    <message id="MainMenuDateMenu">
+        <source>Date</source>
+        <translation>Date</translation>
+    </message>
+    <message id="MainMenuLocationMenu">
+        <source>Location</source>
+        <translation>Location</translation>
+    </message>
+    <message id="MainMenuPresetsMenu">
+        <source>Presets</source>
+        <translation>Presets</translation>
+    </message>
+    <message id="MainMenuViewMenu">
+        <source>View</source>
+        <translation>View</translation>
+    </message>
+    <message id="MainMenuWindowMenu">
+        <source>Window</source>
+        <translation>Window</translation>
+    </message>
+    <message id="MainMenuHelpMenu">
+        <source>Help</source>
+        <translation>Help</translation>
+    </message>
+    <message id="MainMenuSelectFilesMenu">
+        <source>Select Files</source>
+        <translation>Select Files</translation>
+    </message>
+    <message id="MainMenuSortFilesMenu">
+        <source>Sort Files</source>
+        <translation>Sort Files</translation>
+    </message>
+    <message id="MainMenuImportMenu">
+        <source>Import</source>
+        <translation>Import</translation>
+    </message>
+    <message id="MainMenuExportMenu">
+        <source>Export</source>
+        <translation>Export</translation>
+    </message>
+    <message id="MainMenuExportTagsToFolderMenu">
+        <source>Tags to Sidecars in a Folder</source>
+        <translation>Tags to Sidecars in a Folder</translation>
+    </message>
+    <message id="MainMenuExportSidecarsMenu">
+        <source>Sidecars Beside the Files</source>
+        <translation>Sidecars Beside the Files</translation>
+    </message>
+    <message id="MainMenuExportCSVTableWithSectionMenu">
+        <source>CSV Table of a Section</source>
+        <translation>CSV Table of a Section</translation>
+    </message>
+    <message id="MainMenuSelectedValueMenu">
+        <source>Selected Value</source>
+        <translation>Selected Value</translation>
+    </message>
+    <message id="MainMenuRestoreTagsMenu">
+        <source>Restore Tags</source>
+        <translation>Restore Tags</translation>
+    </message>
+    <message id="MainMenuClearTagsMenu">
+        <source>Clear Tags</source>
+        <translation>Clear Tags</translation>
+    </message>
+    <message id="MainMenuCopyTagsMenu">
+        <source>Copy Tags</source>
+        <translation>Copy Tags</translation>
+    </message>
+    <message id="MainMenuRestoreChosenSectionMenu">
+        <source>Section</source>
+        <translation>Section</translation>
+    </message>
+    <message id="MainMenuClearChosenSectionMenu">
+        <source>Section</source>
+        <translation>Section</translation>
+    </message>
+    <message id="MainMenuCopyChosenSectionMenu">
+        <source>Section</source>
+        <translation>Section</translation>
+    </message>
+    <message id="MainMenuPasteTagsMenu">
+        <source>Paste Tags</source>
+        <translation>Paste Tags</translation>
+    </message>
+    <message id="MainMenuDeleteStreamBlocksMenu">
+        <source>Delete Metadata Blocks</source>
+        <translation>Delete Metadata Blocks</translation>
+    </message>
+    <message id="MainMenuTagSelectionMenu">
+        <source>Select Tags</source>
+        <translation>Select Tags</translation>
+    </message>
+    <message id="MainMenuEXIFOrientationMenu">
+        <source>EXIF Orientation</source>
+        <translation>EXIF Orientation</translation>
+    </message>
+    <message id="MainMenuQuickTimeOrientationMenu">
+        <source>QuickTime Orientation</source>
+        <translation>QuickTime Orientation</translation>
+    </message>
+    <message id="MainMenuCoordinatesMenu">
+        <source>Coordinates</source>
+        <translation>Coordinates</translation>
+    </message>
+    <message id="MainMenuEXIFLocationMenu">
+        <source>EXIF GPS</source>
+        <translation>EXIF GPS</translation>
+    </message>
+    <message id="MainMenuIPTCLocationMenu">
+        <source>IPTC Location</source>
+        <translation>IPTC Location</translation>
+    </message>
+    <message id="MainMenuXMPLocationMenu">
+        <source>XMP Location</source>
+        <translation>XMP Location</translation>
+    </message>
+    <message id="MainMenuQuickTimeLocationMenu">
+        <source>QuickTime Location</source>
+        <translation>QuickTime Location</translation>
+    </message>
+    <message id="MainMenuAutocompleteLocationMenu">
+        <source>Complete Location</source>
+        <translation>Complete Location</translation>
+    </message>
+    <message id="MainMenuOpenFilesInFinder">
+        <source>Open…</source>
+        <translation>Open…</translation>
+    </message>
+    <message id="MainMenuOpenFilesInPhotos">
+        <source>Open from Photo Library…</source>
+        <translation>Open from Photo Library…</translation>
+    </message>
+    <message id="MainMenuSaveSelectedFiles">
+        <source>Save Selected Files</source>
+        <translation>Save Selected Files</translation>
+    </message>
+    <message id="MainMenuSaveAllEditedFiles">
+        <source>Save All Edited Files</source>
+        <translation>Save All Edited Files</translation>
+    </message>
+    <message id="MainMenuReloadSelectedFiles">
+        <source>Reload Selected Files</source>
+        <translation>Reload Selected Files</translation>
+    </message>
+    <message id="MainMenuRestoreSelectedFiles">
+        <source>Revert Selected Files</source>
+        <translation>Revert Selected Files</translation>
+    </message>
+    <message id="MainMenuRemoveSelectedFiles">
+        <source>Remove Selected Files from the List</source>
+        <translation>Remove Selected Files from the List</translation>
+    </message>
+    <message id="MainMenuRemoveAllFiles">
+        <source>Remove All Files from the List</source>
+        <translation>Remove All Files from the List</translation>
+    </message>
+    <message id="MainMenuSelectPreviousFile">
+        <source>Previous File</source>
+        <translation>Previous File</translation>
+    </message>
+    <message id="MainMenuSelectNextFile">
+        <source>Next File</source>
+        <translation>Next File</translation>
+    </message>
+    <message id="MainMenuSelectAllFiles">
+        <source>All Files</source>
+        <translation>All Files</translation>
+    </message>
+    <message id="MainMenuDeselectAllFiles">
+        <source>No File</source>
+        <translation>No File</translation>
+    </message>
+    <message id="MainMenuInvertFileSelection">
+        <source>Invert Selection</source>
+        <translation>Invert Selection</translation>
+    </message>
+    <message id="MainMenuShowFileSelectPanel">
+        <source>Files Matching…</source>
+        <translation>Files Matching…</translation>
+    </message>
+    <message id="MainMenuSortFilesUsingAscendingFilename">
+        <source>By Name, A to Z</source>
+        <translation>By Name, A to Z</translation>
+    </message>
+    <message id="MainMenuSortFilesUsingDescendingFilename">
+        <source>By Name, Z to A</source>
+        <translation>By Name, Z to A</translation>
+    </message>
+    <message id="MainMenuSortFilesUsingAscendingPath">
+        <source>By Path, A to Z</source>
+        <translation>By Path, A to Z</translation>
+    </message>
+    <message id="MainMenuSortFilesUsingDescendingPath">
+        <source>By Path, Z to A</source>
+        <translation>By Path, Z to A</translation>
+    </message>
+    <message id="MainMenuShowFileSortPanel">
+        <source>By Tag…</source>
+        <translation>By Tag…</translation>
+    </message>
+    <message id="MainMenuShowFolderSettingsPanel">
+        <source>Folder Settings…</source>
+        <translation>Folder Settings…</translation>
+    </message>
+    <message id="MainMenuInspectSelectedFiles">
+        <source>Inspect Selected Files</source>
+        <translation>Inspect Selected Files</translation>
+    </message>
+    <message id="MainMenuUninspectSelectedFiles">
+        <source>Stop Inspecting</source>
+        <translation>Stop Inspecting</translation>
+    </message>
+    <message id="MainMenuRevealSelectedFilesInFinder">
+        <source>Show in File Manager</source>
+        <translation>Show in File Manager</translation>
+    </message>
+    <message id="MainMenuImportTagsWithFastOptions">
+        <source>Tags from Another File…</source>
+        <translation>Tags from Another File…</translation>
+    </message>
+    <message id="MainMenuImportTagsWithTagOptions">
+        <source>Chosen Tags from Another File…</source>
+        <translation>Chosen Tags from Another File…</translation>
+    </message>
+    <message id="MainMenuImportTagsWithStreamOptions">
+        <source>Chosen Blocks from Another File…</source>
+        <translation>Chosen Blocks from Another File…</translation>
+    </message>
+    <message id="MainMenuImportEXIFSidecar">
+        <source>EXIF Sidecars</source>
+        <translation>EXIF Sidecars</translation>
+    </message>
+    <message id="MainMenuImportMIESidecar">
+        <source>MIE Sidecars</source>
+        <translation>MIE Sidecars</translation>
+    </message>
+    <message id="MainMenuImportEXVSidecar">
+        <source>EXV Sidecars</source>
+        <translation>EXV Sidecars</translation>
+    </message>
+    <message id="MainMenuImportICCSidecar">
+        <source>ICC Sidecars</source>
+        <translation>ICC Sidecars</translation>
+    </message>
+    <message id="MainMenuImportVRDSidecar">
+        <source>VRD Sidecars</source>
+        <translation>VRD Sidecars</translation>
+    </message>
+    <message id="MainMenuImportXMPSidecar">
+        <source>XMP Sidecars</source>
+        <translation>XMP Sidecars</translation>
+    </message>
+    <message id="MainMenuImportCopiesSidecar">
+        <source>Copies in a Folder…</source>
+        <translation>Copies in a Folder…</translation>
+    </message>
+    <message id="MainMenuImportCSVTable">
+        <source>CSV Table…</source>
+        <translation>CSV Table…</translation>
+    </message>
+    <message id="MainMenuExportTagsToEXIFSidecar">
+        <source>EXIF…</source>
+        <translation>EXIF…</translation>
+    </message>
+    <message id="MainMenuExportTagsToMIESidecar">
+        <source>MIE…</source>
+        <translation>MIE…</translation>
+    </message>
+    <message id="MainMenuExportTagsToEXVSidecar">
+        <source>EXV…</source>
+        <translation>EXV…</translation>
+    </message>
+    <message id="MainMenuExportTagsToICCSidecar">
+        <source>ICC…</source>
+        <translation>ICC…</translation>
+    </message>
+    <message id="MainMenuExportTagsToVRDSidecar">
+        <source>VRD…</source>
+        <translation>VRD…</translation>
+    </message>
+    <message id="MainMenuExportTagsToXMPSidecar">
+        <source>XMP…</source>
+        <translation>XMP…</translation>
+    </message>
+    <message id="MainMenuExportTagsToCSVSidecar">
+        <source>CSV…</source>
+        <translation>CSV…</translation>
+    </message>
+    <message id="MainMenuExportTagsToJSONSidecar">
+        <source>JSON…</source>
+        <translation>JSON…</translation>
+    </message>
+    <message id="MainMenuExportEXIFSidecar">
+        <source>EXIF</source>
+        <translation>EXIF</translation>
+    </message>
+    <message id="MainMenuExportMIESidecar">
+        <source>MIE</source>
+        <translation>MIE</translation>
+    </message>
+    <message id="MainMenuExportEXVSidecar">
+        <source>EXV</source>
+        <translation>EXV</translation>
+    </message>
+    <message id="MainMenuExportICCSidecar">
+        <source>ICC</source>
+        <translation>ICC</translation>
+    </message>
+    <message id="MainMenuExportVRDSidecar">
+        <source>VRD</source>
+        <translation>VRD</translation>
+    </message>
+    <message id="MainMenuExportXMPSidecar">
+        <source>XMP</source>
+        <translation>XMP</translation>
+    </message>
+    <message id="MainMenuExportCSVTableWithAllTags">
+        <source>CSV Table of All Displayed Tags…</source>
+        <translation>CSV Table of All Displayed Tags…</translation>
+    </message>
+    <message id="MainMenuExportCSVTableWithOptions">
+        <source>CSV Table of Chosen Tags…</source>
+        <translation>CSV Table of Chosen Tags…</translation>
+    </message>
+    <message id="MainMenuExportFilesToPhotosApp">
+        <source>Add to Photo Library</source>
+        <translation>Add to Photo Library</translation>
+    </message>
+    <message id="MainMenuTransferFilesToLindmere">
+        <source>Rename with Lindmere</source>
+        <translation>Rename with Lindmere</translation>
+    </message>
+    <message id="MainMenuPerformClose">
+        <source>Close Window</source>
+        <translation>Close Window</translation>
+    </message>
+    <message id="MainMenuUndo">
+        <source>Undo</source>
+        <translation>Undo</translation>
+    </message>
+    <message id="MainMenuRedo">
+        <source>Redo</source>
+        <translation>Redo</translation>
+    </message>
+    <message id="MainMenuCut">
+        <source>Cut</source>
+        <translation>Cut</translation>
+    </message>
+    <message id="MainMenuCopy">
+        <source>Copy</source>
+        <translation>Copy</translation>
+    </message>
+    <message id="MainMenuPaste">
+        <source>Paste</source>
+        <translation>Paste</translation>
+    </message>
+    <message id="MainMenuDelete">
+        <source>Delete</source>
+        <translation>Delete</translation>
+    </message>
+    <message id="MainMenuSelectAll">
+        <source>Select All</source>
+        <translation>Select All</translation>
+    </message>
+    <message id="MainMenuDeselectAll">
+        <source>Deselect All</source>
+        <translation>Deselect All</translation>
+    </message>
+    <message id="MainMenuEditSelectedTableValue">
+        <source>Edit…</source>
+        <translation>Edit…</translation>
+    </message>
+    <message id="MainMenuQuickActionSelectedTableValue">
+        <source>Quick Actions…</source>
+        <translation>Quick Actions…</translation>
+    </message>
+    <message id="MainMenuRawEditSelectedTableValue">
+        <source>Edit Raw Value…</source>
+        <translation>Edit Raw Value…</translation>
+    </message>
+    <message id="MainMenuRestoreSelectedTableValue">
+        <source>Restore</source>
+        <translation>Restore</translation>
+    </message>
+    <message id="MainMenuClearSelectedTableValue">
+        <source>Clear</source>
+        <translation>Clear</translation>
+    </message>
+    <message id="MainMenuForceSelectedTableValue">
+        <source>Write Again</source>
+        <translation>Write Again</translation>
+    </message>
+    <message id="MainMenuCopySelectedTableValue">
+        <source>Copy</source>
+        <translation>Copy</translation>
+    </message>
+    <message id="MainMenuCutSelectedTableValue">
+        <source>Cut</source>
+        <translation>Cut</translation>
+    </message>
+    <message id="MainMenuPasteSelectedTableValue">
+        <source>Paste</source>
+        <translation>Paste</translation>
+    </message>
+    <message id="MainMenuPasteAndMergeTags">
+        <source>Paste and Merge</source>
+        <translation>Paste and Merge</translation>
+    </message>
+    <message id="MainMenuClearAndPasteTags">
+        <source>Clear and Paste</source>
+        <translation>Clear and Paste</translation>
+    </message>
+    <message id="MainMenuDeleteEXIFStreamBlock">
+        <source>EXIF Block…</source>
+        <translation>EXIF Block…</translation>
+    </message>
+    <message id="MainMenuDeleteIPTCStreamBlock">
+        <source>IPTC Block…</source>
+        <translation>IPTC Block…</translation>
+    </message>
+    <message id="MainMenuDeleteXMPStreamBlock">
+        <source>XMP Block…</source>
+        <translation>XMP Block…</translation>
+    </message>
+    <message id="MainMenuDeleteQuicktimeStreamBlock">
+        <source>QuickTime Block…</source>
+        <translation>QuickTime Block…</translation>
+    </message>
+    <message id="MainMenuDeleteChosenStreamBlock">
+        <source>Chosen Blocks…</source>
+        <translation>Chosen Blocks…</translation>
+    </message>
+    <message id="MainMenuDeleteAllStreamBlocks">
+        <source>All Blocks…</source>
+        <translation>All Blocks…</translation>
+    </message>
+    <message id="MainMenuSyncSelectedDateTags">
+        <source>Synchronise Selected Dates…</source>
+        <translation>Synchronise Selected Dates…</translation>
+    </message>
+    <message id="MainMenuSyncDisplayedDateTags">
+        <source>Synchronise Displayed Dates…</source>
+        <translation>Synchronise Displayed Dates…</translation>
+    </message>
+    <message id="MainMenuSelectPreviousTags">
+        <source>Previous Tag</source>
+        <translation>Previous Tag</translation>
+    </message>
+    <message id="MainMenuSelectNextTags">
+        <source>Next Tag</source>
+        <translation>Next Tag</translation>
+    </message>
+    <message id="MainMenuSelectAllTags">
+        <source>All Tags</source>
+        <translation>All Tags</translation>
+    </message>
+    <message id="MainMenuDeselectAllTags">
+        <source>No Tag</source>
+        <translation>No Tag</translation>
+    </message>
+    <message id="MainMenuInvertTagSelection">
+        <source>Invert Selection</source>
+        <translation>Invert Selection</translation>
+    </message>
+    <message id="MainMenuSelectDateTags">
+        <source>Date Tags</source>
+        <translation>Date Tags</translation>
+    </message>
+    <message id="MainMenuShowTagSelectPanel">
+        <source>Select Tags Matching…</source>
+        <translation>Select Tags Matching…</translation>
+    </message>
+    <message id="MainMenuShowTagFilterPanel">
+        <source>Filter Tags…</source>
+        <translation>Filter Tags…</translation>
+    </message>
+    <message id="MainMenuShowTagManagePanel">
+        <source>Displayed Tags…</source>
+        <translation>Displayed Tags…</translation>
+    </message>
+    <message id="MainMenuShowSyncFolderTagsPanel">
+        <source>Synchronise Folder Tags…</source>
+        <translation>Synchronise Folder Tags…</translation>
+    </message>
+    <message id="MainMenuDownloadVideoInfo">
+        <source>Download Movie Information…</source>
+        <translation>Download Movie Information…</translation>
+    </message>
+    <message id="MainMenuDeleteItunMoviPlist">
+        <source>Delete Movie Property List</source>
+        <translation>Delete Movie Property List</translation>
+    </message>
+    <message id="MainMenuRotateLeft">
+        <source>Rotate Left</source>
+        <translation>Rotate Left</translation>
+    </message>
+    <message id="MainMenuRotateRight">
+        <source>Rotate Right</source>
+        <translation>Rotate Right</translation>
+    </message>
+    <message id="MainMenuHorizontalFlip">
+        <source>Flip Horizontally</source>
+        <translation>Flip Horizontally</translation>
+    </message>
+    <message id="MainMenuVerticalFlip">
+        <source>Flip Vertically</source>
+        <translation>Flip Vertically</translation>
+    </message>
+    <message id="MainMenuExifRotateLeft">
+        <source>Rotate Left</source>
+        <translation>Rotate Left</translation>
+    </message>
+    <message id="MainMenuExifRotateRight">
+        <source>Rotate Right</source>
+        <translation>Rotate Right</translation>
+    </message>
+    <message id="MainMenuExifHorizontalFlip">
+        <source>Flip Horizontally</source>
+        <translation>Flip Horizontally</translation>
+    </message>
+    <message id="MainMenuExifVerticalFlip">
+        <source>Flip Vertically</source>
+        <translation>Flip Vertically</translation>
+    </message>
+    <message id="MainMenuQuicktimeRotateLeft">
+        <source>Rotate Left</source>
+        <translation>Rotate Left</translation>
+    </message>
+    <message id="MainMenuQuicktimeRotateRight">
+        <source>Rotate Right</source>
+        <translation>Rotate Right</translation>
+    </message>
+    <message id="MainMenuQuicktimeHorizontalFlip">
+        <source>Flip Horizontally</source>
+        <translation>Flip Horizontally</translation>
+    </message>
+    <message id="MainMenuQuicktimeVerticalFlip">
+        <source>Flip Vertically</source>
+        <translation>Flip Vertically</translation>
+    </message>
+    <message id="MainMenuRestoreEXIFThumbnail">
+        <source>Restore EXIF Thumbnail</source>
+        <translation>Restore EXIF Thumbnail</translation>
+    </message>
+    <message id="MainMenuClearEXIFThumbnail">
+        <source>Clear EXIF Thumbnail</source>
+        <translation>Clear EXIF Thumbnail</translation>
+    </message>
+    <message id="MainMenuExportEXIFThumbnail">
+        <source>Export EXIF Thumbnails…</source>
+        <translation>Export EXIF Thumbnails…</translation>
+    </message>
+    <message id="MainMenuExportJPGFromRaw">
+        <source>Export Raw Previews…</source>
+        <translation>Export Raw Previews…</translation>
+    </message>
+    <message id="MainMenuEditQuicktimeCovertArt">
+        <source>Edit Cover Art…</source>
+        <translation>Edit Cover Art…</translation>
+    </message>
+    <message id="MainMenuUpdateAllDates">
+        <source>Change All Dates…</source>
+        <translation>Change All Dates…</translation>
+    </message>
+    <message id="MainMenuSyncAllDates">
+        <source>Synchronise All Dates…</source>
+        <translation>Synchronise All Dates…</translation>
+    </message>
+    <message id="MainMenuSearchLocation">
+        <source>Find Location…</source>
+        <translation>Find Location…</translation>
+    </message>
+    <message id="MainMenuImportLocation">
+        <source>Location from Another File…</source>
+        <translation>Location from Another File…</translation>
+    </message>
+    <message id="MainMenuRestoreLocation">
+        <source>Restore Location</source>
+        <translation>Restore Location</translation>
+    </message>
+    <message id="MainMenuClearLocation">
+        <source>Clear Location</source>
+        <translation>Clear Location</translation>
+    </message>
+    <message id="MainMenuCutLocationTags">
+        <source>Cut Location</source>
+        <translation>Cut Location</translation>
+    </message>
+    <message id="MainMenuCopyLocationTags">
+        <source>Copy Location</source>
+        <translation>Copy Location</translation>
+    </message>
+    <message id="MainMenuPasteLocationTags">
+        <source>Paste Location</source>
+        <translation>Paste Location</translation>
+    </message>
+    <message id="MainMenuCopyCoordinates">
+        <source>Copy as Set in Preferences</source>
+        <translation>Copy as Set in Preferences</translation>
+    </message>
+    <message id="MainMenuCopyCoordinatesDDddddd">
+        <source>Copy as Decimal Degrees</source>
+        <translation>Copy as Decimal Degrees</translation>
+    </message>
+    <message id="MainMenuCopyCoordinatesPreDDMMmmm">
+        <source>Copy as Degrees and Decimal Minutes</source>
+        <translation>Copy as Degrees and Decimal Minutes</translation>
+    </message>
+    <message id="MainMenuCopyCoordinatesPostDDMMSSs">
+        <source>Copy as Degrees, Minutes and Seconds</source>
+        <translation>Copy as Degrees, Minutes and Seconds</translation>
+    </message>
+    <message id="MainMenuCopyCoordinatesISO6709">
+        <source>Copy as ISO 6709</source>
+        <translation>Copy as ISO 6709</translation>
+    </message>
+    <message id="MainMenuPasteCoordinates">
+        <source>Paste Coordinates</source>
+        <translation>Paste Coordinates</translation>
+    </message>
+    <message id="MainMenuCopyEXIFGPSCoordinate">
+        <source>Copy Coordinates</source>
+        <translation>Copy Coordinates</translation>
+    </message>
+    <message id="MainMenuPasteEXIFGPSCoordinate">
+        <source>Paste Coordinates</source>
+        <translation>Paste Coordinates</translation>
+    </message>
+    <message id="MainMenuImportEXIFGPSCoordinate">
+        <source>Coordinates from Another File…</source>
+        <translation>Coordinates from Another File…</translation>
+    </message>
+    <message id="MainMenuCopyEXIFGPSLocationTags">
+        <source>Copy GPS Tags</source>
+        <translation>Copy GPS Tags</translation>
+    </message>
+    <message id="MainMenuPasteEXIFGPSLocationTags">
+        <source>Paste GPS Tags</source>
+        <translation>Paste GPS Tags</translation>
+    </message>
+    <message id="MainMenuRestoreEXIFGPSLocation">
+        <source>Restore GPS Tags</source>
+        <translation>Restore GPS Tags</translation>
+    </message>
+    <message id="MainMenuClearEXIFGPSLocation">
+        <source>Clear GPS Tags</source>
+        <translation>Clear GPS Tags</translation>
+    </message>
+    <message id="MainMenuCopyEXIFGPSStampTags">
+        <source>Copy GPS Time Stamp</source>
+        <translation>Copy GPS Time Stamp</translation>
+    </message>
+    <message id="MainMenuPasteEXIFGPSStampTags">
+        <source>Paste GPS Time Stamp</source>
+        <translation>Paste GPS Time Stamp</translation>
+    </message>
+    <message id="MainMenuRestoreEXIFGPSStamp">
+        <source>Restore GPS Time Stamp</source>
+        <translation>Restore GPS Time Stamp</translation>
+    </message>
+    <message id="MainMenuClearEXIFGPSStamp">
+        <source>Clear GPS Time Stamp</source>
+        <translation>Clear GPS Time Stamp</translation>
+    </message>
+    <message id="MainMenuSyncEXIFGPSStamp">
+        <source>GPS Time Stamp from a Date Tag…</source>
+        <translation>GPS Time Stamp from a Date Tag…</translation>
+    </message>
+    <message id="MainMenuCopyIPTCLocationAddress">
+        <source>Copy Address</source>
+        <translation>Copy Address</translation>
+    </message>
+    <message id="MainMenuCopyIPTCLocationTags">
+        <source>Copy Location Tags</source>
+        <translation>Copy Location Tags</translation>
+    </message>
+    <message id="MainMenuPasteIPTCLocationTags">
+        <source>Paste Location Tags</source>
+        <translation>Paste Location Tags</translation>
+    </message>
+    <message id="MainMenuRestoreIPTCLocation">
+        <source>Restore Location Tags</source>
+        <translation>Restore Location Tags</translation>
+    </message>
+    <message id="MainMenuClearIPTCLocation">
+        <source>Clear Location Tags</source>
+        <translation>Clear Location Tags</translation>
+    </message>
+    <message id="MainMenuCopyXMPCoordinate">
+        <source>Copy Coordinates</source>
+        <translation>Copy Coordinates</translation>
+    </message>
+    <message id="MainMenuPasteXMPCoordinate">
+        <source>Paste Coordinates</source>
+        <translation>Paste Coordinates</translation>
+    </message>
+    <message id="MainMenuImportXMPCoordinate">
+        <source>Coordinates from Another File…</source>
+        <translation>Coordinates from Another File…</translation>
+    </message>
+    <message id="MainMenuCopyXMPLocationTags">
+        <source>Copy Location Tags</source>
+        <translation>Copy Location Tags</translation>
+    </message>
+    <message id="MainMenuPasteXMPLocationTags">
+        <source>Paste Location Tags</source>
+        <translation>Paste Location Tags</translation>
+    </message>
+    <message id="MainMenuRestoreXMPLocation">
+        <source>Restore Location Tags</source>
+        <translation>Restore Location Tags</translation>
+    </message>
+    <message id="MainMenuClearXMPLocation">
+        <source>Clear Location Tags</source>
+        <translation>Clear Location Tags</translation>
+    </message>
+    <message id="MainMenuCopyQuicktimeCoordinate">
+        <source>Copy Coordinates</source>
+        <translation>Copy Coordinates</translation>
+    </message>
+    <message id="MainMenuPasteQuicktimeCoordinate">
+        <source>Paste Coordinates</source>
+        <translation>Paste Coordinates</translation>
+    </message>
+    <message id="MainMenuImportQuicktimeCoordinate">
+        <source>Coordinates from Another File…</source>
+        <translation>Coordinates from Another File…</translation>
+    </message>
+    <message id="MainMenuCopyQuicktimeLocationTags">
+        <source>Copy Location Tags</source>
+        <translation>Copy Location Tags</translation>
+    </message>
+    <message id="MainMenuPasteQuicktimeLocationTags">
+        <source>Paste Location Tags</source>
+        <translation>Paste Location Tags</translation>
+    </message>
+    <message id="MainMenuRestoreQuicktimeLocation">
+        <source>Restore Location Tags</source>
+        <translation>Restore Location Tags</translation>
+    </message>
+    <message id="MainMenuClearQuicktimeLocation">
+        <source>Clear Location Tags</source>
+        <translation>Clear Location Tags</translation>
+    </message>
+    <message id="MainMenuAutocompleteUsingEXIFCoordinate">
+        <source>From EXIF Coordinates</source>
+        <translation>From EXIF Coordinates</translation>
+    </message>
+    <message id="MainMenuAutocompleteUsingXMPCoordinate">
+        <source>From XMP Coordinates</source>
+        <translation>From XMP Coordinates</translation>
+    </message>
+    <message id="MainMenuAutocompleteUsingQuickTimeCoordinate">
+        <source>From QuickTime Coordinates</source>
+        <translation>From QuickTime Coordinates</translation>
+    </message>
+    <message id="MainMenuAutocompleteUsingIPTCAddress">
+        <source>From IPTC Address</source>
+        <translation>From IPTC Address</translation>
+    </message>
+    <message id="MainMenuAutocompleteUsingXMPAddress">
+        <source>From XMP Address</source>
+        <translation>From XMP Address</translation>
+    </message>
+    <message id="MainMenuImportGeotags">
+        <source>Geotag from Track Log…</source>
+        <translation>Geotag from Track Log…</translation>
+    </message>
+    <message id="MainMenuExportKMLGeotags">
+        <source>Export KML Track…</source>
+        <translation>Export KML Track…</translation>
+    </message>
+    <message id="MainMenuExportGPXGeotags">
+        <source>Export GPX Track…</source>
+        <translation>Export GPX Track…</translation>
+    </message>
+    <message id="MainMenuSwitchToPreviewSection">
+        <source>Preview</source>
+        <translation>Preview</translation>
+    </message>
+    <message id="MainMenuSwitchToTagsSection">
+        <source>Tags</source>
+        <translation>Tags</translation>
+    </message>
+    <message id="MainMenuSwitchToMapSection">
+        <source>Map</source>
+        <translation>Map</translation>
+    </message>
+    <message id="MainMenuSwitchToRawSection">
+        <source>Raw Tags</source>
+        <translation>Raw Tags</translation>
+    </message>
+    <message id="MainMenuToggleFileViewMode">
+        <source>Switch Between List and Grid</source>
+        <translation>Switch Between List and Grid</translation>
+    </message>
+    <message id="MainMenuToggleAllColumnsInFileList">
+        <source>Show or Hide Tag Columns</source>
+        <translation>Show or Hide Tag Columns</translation>
+    </message>
+    <message id="MainMenuToggleEditingSidebar">
+        <source>Editing Sidebar</source>
+        <translation>Editing Sidebar</translation>
+    </message>
+    <message id="MainMenuEnableEditingSidebar">
+        <source>Show Editing Sidebar</source>
+        <translation>Show Editing Sidebar</translation>
+    </message>
+    <message id="MainMenuDisableEditingSidebar">
+        <source>Hide Editing Sidebar</source>
+        <translation>Hide Editing Sidebar</translation>
+    </message>
+    <message id="MainMenuToggleQuickLook">
+        <source>Quick Look</source>
+        <translation>Quick Look</translation>
+    </message>
+    <message id="MainMenuShowQuicklook">
+        <source>Show Quick Look</source>
+        <translation>Show Quick Look</translation>
+    </message>
+    <message id="MainMenuHideQuicklook">
+        <source>Hide Quick Look</source>
+        <translation>Hide Quick Look</translation>
+    </message>
+    <message id="MainMenuShowTaskManager">
+        <source>Tasks</source>
+        <translation>Tasks</translation>
+    </message>
+    <message id="MainMenuPerformMiniaturize">
+        <source>Minimise</source>
+        <translation>Minimise</translation>
+    </message>
+    <message id="MainMenuShowMetadataEditor">
+        <source>Editor</source>
+        <translation>Editor</translation>
+    </message>
+    <message id="MainMenuToggleMetadataEditor">
+        <source>Show or Hide Editor</source>
+        <translation>Show or Hide Editor</translation>
+    </message>
+    <message id="MainMenuShowPresetManager">
+        <source>Preset Manager</source>
+        <translation>Preset Manager</translation>
+    </message>
+    <message id="MainMenuTogglePresetManager">
+        <source>Show or Hide Preset Manager</source>
+        <translation>Show or Hide Preset Manager</translation>
+    </message>
+    <message id="MainMenuShowKeywordManager">
+        <source>Keyword Manager</source>
+        <translation>Keyword Manager</translation>
+    </message>
+    <message id="MainMenuToggleKeywordManager">
+        <source>Show or Hide Keyword Manager</source>
+        <translation>Show or Hide Keyword Manager</translation>
+    </message>
+    <message id="MainMenuShowPhotosRemoteControl">
+        <source>Photo Library Profiles</source>
+        <translation>Photo Library Profiles</translation>
+    </message>
+    <message id="MainMenuTogglePhotosRemoteControl">
+        <source>Show or Hide Photo Library Profiles</source>
+        <translation>Show or Hide Photo Library Profiles</translation>
+    </message>
+    <message id="MainMenuRestoreEXIFTags">
+        <source>EXIF Tags</source>
+        <translation>EXIF Tags</translation>
+    </message>
+    <message id="MainMenuRestoreIPTCTags">
+        <source>IPTC Tags</source>
+        <translation>IPTC Tags</translation>
+    </message>
+    <message id="MainMenuRestoreXMPTags">
+        <source>XMP Tags</source>
+        <translation>XMP Tags</translation>
+    </message>
+    <message id="MainMenuRestoreQuicktimeTags">
+        <source>QuickTime Tags</source>
+        <translation>QuickTime Tags</translation>
+    </message>
+    <message id="MainMenuRestoreSelectedTags">
+        <source>Selected Tags</source>
+        <translation>Selected Tags</translation>
+    </message>
+    <message id="MainMenuRestoreDisplayedTags">
+        <source>Displayed Tags</source>
+        <translation>Displayed Tags</translation>
+    </message>
+    <message id="MainMenuRestoreChosenStreams">
+        <source>Chosen Blocks…</source>
+        <translation>Chosen Blocks…</translation>
+    </message>
+    <message id="MainMenuRestoreAllStreams">
+        <source>All Tags</source>
+        <translation>All Tags</translation>
+    </message>
+    <message id="MainMenuClearEXIFTags">
+        <source>EXIF Tags</source>
+        <translation>EXIF Tags</translation>
+    </message>
+    <message id="MainMenuClearIPTCTags">
+        <source>IPTC Tags</source>
+        <translation>IPTC Tags</translation>
+    </message>
+    <message id="MainMenuClearXMPTags">
+        <source>XMP Tags</source>
+        <translation>XMP Tags</translation>
+    </message>
+    <message id="MainMenuClearQuicktimeTags">
+        <source>QuickTime Tags</source>
+        <translation>QuickTime Tags</translation>
+    </message>
+    <message id="MainMenuClearSelectedTags">
+        <source>Selected Tags</source>
+        <translation>Selected Tags</translation>
+    </message>
+    <message id="MainMenuClearDisplayedTags">
+        <source>Displayed Tags</source>
+        <translation>Displayed Tags</translation>
+    </message>
+    <message id="MainMenuClearChosenStreams">
+        <source>Chosen Blocks…</source>
+        <translation>Chosen Blocks…</translation>
+    </message>
+    <message id="MainMenuClearAllStreams">
+        <source>All Tags</source>
+        <translation>All Tags</translation>
+    </message>
+    <message id="MainMenuCopyEXIFTags">
+        <source>EXIF Tags</source>
+        <translation>EXIF Tags</translation>
+    </message>
+    <message id="MainMenuCopyIPTCTags">
+        <source>IPTC Tags</source>
+        <translation>IPTC Tags</translation>
+    </message>
+    <message id="MainMenuCopyXMPTags">
+        <source>XMP Tags</source>
+        <translation>XMP Tags</translation>
+    </message>
+    <message id="MainMenuCopyQuicktimeTags">
+        <source>QuickTime Tags</source>
+        <translation>QuickTime Tags</translation>
+    </message>
+    <message id="MainMenuCopySelectedTags">
+        <source>Selected Tags</source>
+        <translation>Selected Tags</translation>
+    </message>
+    <message id="MainMenuCopyDisplayedTags">
+        <source>Displayed Tags</source>
+        <translation>Displayed Tags</translation>
+    </message>
+    <message id="MainMenuCopyChosenStreams">
+        <source>Chosen Blocks…</source>
+        <translation>Chosen Blocks…</translation>
+    </message>
+    <message id="MainMenuCopyAllStreams">
+        <source>All Tags</source>
+        <translation>All Tags</translation>
+    </message>
+    <message id="ShowPresetManagerTitle">
+        <source>Manage Presets…</source>
+        <translation>Manage Presets…</translation>
+    </message>
+    <message id="SaveTagsAsPresetTitle">
+        <source>Save Tags as Preset…</source>
+        <translation>Save Tags as Preset…</translation>
+    </message>
+    <message id="TagSetLoadingFailedAlertMessageText">
+        <source>The displayed tags cannot be loaded.</source>
+        <translation>The displayed tags cannot be loaded.</translation>
+    </message>
+    <message id="TagSetLoadingFailedAlertInformativeText">
+        <source>Quit now to look at the file yourself, or reset the displayed tags to their defaults. The unreadable file is kept beside the new one.</source>
+        <translation>Quit now to look at the file yourself, or reset the displayed tags to their defaults. The unreadable file is kept beside the new one.</translation>
+    </message>
+    <message id="TagSetLoadingFailedAlertQuitButton">
+        <source>Quit</source>
+        <translation>Quit</translation>
+    </message>
+    <message id="TagSetLoadingFailedAlertResetButton">
+        <source>Reset</source>
+        <translation>Reset</translation>
+    </message>
+    <message id="PresetLoadingFailedAlertMessageText">
+        <source>The presets cannot be loaded.</source>
+        <translation>The presets cannot be loaded.</translation>
+    </message>
+    <message id="PresetLoadingFailedAlertInformativeText">
+        <source>Quit now to look at the file yourself, or reset the presets: the library starts empty and the unreadable file is kept beside the new one.</source>
+        <translation>Quit now to look at the file yourself, or reset the presets: the library starts empty and the unreadable file is kept beside the new one.</translation>
+    </message>
+    <message id="PresetLoadingFailedAlertQuitButton">
+        <source>Quit</source>
+        <translation>Quit</translation>
+    </message>
+    <message id="PresetLoadingFailedAlertResetButton">
+        <source>Reset</source>
+        <translation>Reset</translation>
+    </message>
+    <message id="KeywordLoadingFailedAlertMessageText">
+        <source>The keywords cannot be loaded.</source>
+        <translation>The keywords cannot be loaded.</translation>
+    </message>
+    <message id="KeywordLoadingFailedAlertInformativeText">
+        <source>Quit now to look at the file yourself, or reset the keywords: the library starts empty and the unreadable file is kept beside the new one.</source>
+        <translation>Quit now to look at the file yourself, or reset the keywords: the library starts empty and the unreadable file is kept beside the new one.</translation>
+    </message>
+    <message id="KeywordLoadingFailedAlertQuitButton">
+        <source>Quit</source>
+        <translation>Quit</translation>
+    </message>
+    <message id="KeywordLoadingFailedAlertResetButton">
+        <source>Reset</source>
+        <translation>Reset</translation>
+    </message>
+    <message id="RemoteProfileLoadingFailedAlertMessageText">
+        <source>The photo library profiles cannot be loaded.</source>
+        <translation>The photo library profiles cannot be loaded.</translation>
+    </message>
+    <message id="RemoteProfileLoadingFailedAlertInformativeText">
+        <source>Quit now to look at the file yourself, or reset the profiles: the library starts empty and the unreadable file is kept beside the new one.</source>
+        <translation>Quit now to look at the file yourself, or reset the profiles: the library starts empty and the unreadable file is kept beside the new one.</translation>
+    </message>
+    <message id="RemoteProfileLoadingFailedAlertQuitButton">
+        <source>Quit</source>
+        <translation>Quit</translation>
+    </message>
+    <message id="RemoteProfileLoadingFailedAlertResetButton">
+        <source>Reset</source>
+        <translation>Reset</translation>
+    </message>
+    <message id="LocationLoadingFailedAlertMessageText">
+        <source>The favourite locations cannot be loaded.</source>
+        <translation>The favourite locations cannot be loaded.</translation>
+    </message>
+    <message id="LocationLoadingFailedAlertInformativeText">
+        <source>Quit now to look at the file yourself, or reset the locations: the library starts empty and the unreadable file is kept beside the new one.</source>
+        <translation>Quit now to look at the file yourself, or reset the locations: the library starts empty and the unreadable file is kept beside the new one.</translation>
+    </message>
+    <message id="LocationLoadingFailedAlertQuitButton">
+        <source>Quit</source>
+        <translation>Quit</translation>
+    </message>
+    <message id="LocationLoadingFailedAlertResetButton">
+        <source>Reset</source>
+        <translation>Reset</translation>
+    </message>
+    <message id="ImportingPresetFilesAlertMessageText">
+        <source>Import the presets?</source>
+        <translation>Import the presets?</translation>
+    </message>
+    <message id="ImportingPresetFilesAlertInformativeText">
+        <source>The presets of the opened files are added to your presets.</source>
+        <translation>The presets of the opened files are added to your presets.</translation>
+    </message>
+    <message id="ImportingPresetFilesAlertContinueButton">
+        <source>Import</source>
+        <translation>Import</translation>
+    </message>
+    <message id="ImportingPresetFilesAlertCancelButton">
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+    <message id="PresetManagerImportDidFailMessageText">
+        <source>The presets could not be imported.</source>
+        <translation>The presets could not be imported.</translation>
+    </message>
+    <message id="PresetManagerImportDidFailInformativeText">
+        <source>%1</source>
+        <translation>%1</translation>
+    </message>
+    <message id="PresetManagerImportDidFailOKButton">
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message id="ImportingTagsetFilesAlertMessageText">
+        <source>Replace the displayed tags?</source>
+        <translation>Replace the displayed tags?</translation>
+    </message>
+    <message id="ImportingTagsetFilesAlertInformativeText">
+        <source>The tags of the opened tag-set file take the place of the tags the Tags section displays now.</source>
+        <translation>The tags of the opened tag-set file take the place of the tags the Tags section displays now.</translation>
+    </message>
+    <message id="ImportingTagsetFilesAlertContinueButton">
+        <source>Replace</source>
+        <translation>Replace</translation>
+    </message>
+    <message id="ImportingTagsetFilesAlertCancelButton">
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+    <message id="TagSetImportDidFailMessageText">
+        <source>The tag set could not be imported.</source>
+        <translation>The tag set could not be imported.</translation>
+    </message>
+    <message id="TagSetImportDidFailInformativeText">
+        <source>%1</source>
+        <translation>%1</translation>
+    </message>
+    <message id="TagSetImportDidFailOKButton">
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message id="QuitAppWhileProcessingAlertMessageText">
+        <source>Tasks are still running.</source>
+        <translation>Tasks are still running.</translation>
+    </message>
+    <message id="QuitAppWhileProcessingAlertInformativeText">
+        <source>Quitting now stops them: files not written yet keep their old tags.</source>
+        <translation>Quitting now stops them: files not written yet keep their old tags.</translation>
+    </message>
+    <message id="QuitAppWhileProcessingAlertCancelButton">
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+    <message id="QuitAppWhileProcessingAlertQuitButton">
+        <source>Quit</source>
+        <translation>Quit</translation>
+    </message>
+    <message id="QuitAppWhileHaveUnsavedChangesAlertMessageText">
+        <source>Some files have unsaved changes.</source>
+        <translation>Some files have unsaved changes.</translation>
+    </message>
+    <message id="QuitAppWhileHaveUnsavedChangesAlertInformativeText">
+        <source>Quitting now loses the changes that are not saved.</source>
+        <translation>Quitting now loses the changes that are not saved.</translation>
+    </message>
+    <message id="QuitAppWhileHaveUnsavedChangesAlertCancelButton">
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+    <message id="QuitAppWhileHaveUnsavedChangesAlertQuitButton">
+        <source>Quit</source>
+        <translation>Quit</translation>
+    </message>
+    <message id="PresetFileError">
+        <source>The preset file “%1” cannot be imported.</source>
+        <translation>The preset file “%1” cannot be imported.</translation>
+    </message>
+    <message id="PresetFileSinglePresetError">
+        <source>“%1” is a file for one preset, but %2 presets were to be exported into it. Export them to a “cvpresets” file instead.</source>
+        <translation>“%1” is a file for one preset, but %2 presets were to be exported into it. Export them to a “cvpresets” file instead.</translation>
+    </message>
+    <message id="PresetSearchPatternError">
+        <source>The search pattern “%1” of a preset is not a valid regular expression: %2. Its entry changed nothing.</source>
+        <translation>The search pattern “%1” of a preset is not a valid regular expression: %2. Its entry changed nothing.</translation>
+    </message>
+    <message id="EditionTaskTitle">
+        <source>Editing tags</source>
+        <translation>Editing tags</translation>
+    </message>
+    <message id="EditionTaskLabel">
+        <source>%1</source>
+        <translation>%1</translation>
+    </message>
 </context>
 </TS>

@@ -318,6 +318,36 @@ const Settings::JSONKey<ostrak::TagName>& Settings::syncDateTimeChosenName()
     return key;
 }
 
+const Settings::JSONKey<MetadataFileListFilter>& Settings::lastFileSelection()
+{
+    static const JSONKey<MetadataFileListFilter> key(QStringLiteral("LastFileSelection"), [] { return MetadataFileListFilter(); });
+    return key;
+}
+
+const Settings::JSONKey<MetadataFileListSort>& Settings::lastFileSort()
+{
+    static const JSONKey<MetadataFileListSort> key(QStringLiteral("LastFileSort"), [] { return MetadataFileListSort(); });
+    return key;
+}
+
+const Settings::JSONKey<QList<halvex::TagSyncPair>>& Settings::lastTagCopies()
+{
+    static const JSONKey<QList<halvex::TagSyncPair>> key(QStringLiteral("LastTagCopies"), [] { return QList<halvex::TagSyncPair>(); });
+    return key;
+}
+
+const Settings::JSONKey<halvex::TagValueTableFilter>& Settings::lastTagSelection()
+{
+    static const JSONKey<halvex::TagValueTableFilter> key(QStringLiteral("LastTagSelection"), [] { return halvex::TagValueTableFilter(); });
+    return key;
+}
+
+const Settings::JSONKey<halvex::TagValueTableFilter>& Settings::lastTagFilter()
+{
+    static const JSONKey<halvex::TagValueTableFilter> key(QStringLiteral("LastTagFilter"), [] { return halvex::TagValueTableFilter(); });
+    return key;
+}
+
 const Settings::EnumKey<FileViewModeUserChoice>* Settings::fileViewModeKey(
     EditorContentSection section)
 {

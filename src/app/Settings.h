@@ -19,8 +19,12 @@
 #include "app/settings/TimeStyleGeneralUserChoice.h"
 #include "editor/EditorContentSection.h"
 #include "engine/halvex/IPTCDigestUpdate.h"
+#include "engine/halvex/TagSyncPair.h"
+#include "engine/halvex/TagValueTableFilter.h"
 #include "engine/ostrak/TagName.h"
 #include "engine/ostrak/TagStream.h"
+#include "filemodel/MetadataFileListFilter.h"
+#include "filemodel/MetadataFileListSort.h"
 #include "mediainfo/StoreSearchTarget.h"
 #include "platform/brisa/core/BoolUDC.h"
 #include "platform/brisa/core/CGFloatUDC.h"
@@ -115,6 +119,17 @@ public:
     static const TagNamesKey& tagsImportChosenNames();
     static const TagNamesKey& tagsImportCSVTableNames();
     static const JSONKey<ostrak::TagName>& syncDateTimeChosenName();
+
+    // The last file filter and file sort used
+    static const JSONKey<MetadataFileListFilter>& lastFileSelection();
+    static const JSONKey<MetadataFileListSort>& lastFileSort();
+
+    // The tag copies last chosen for a folder's tag synchronisation
+    static const JSONKey<QList<halvex::TagSyncPair>>& lastTagCopies();
+    // The filters last given to the tag selection and tag filter panels; by default the filter
+    // that constrains nothing
+    static const JSONKey<halvex::TagValueTableFilter>& lastTagSelection();
+    static const JSONKey<halvex::TagValueTableFilter>& lastTagFilter();
 
     // Photos library, Quick Look and media information
     static const CGFloatKey& photoCollectionZoom();

@@ -24,8 +24,13 @@ QVariant comparable(const typename Coder::Value& value)
         return static_cast<int>(value);
     else if constexpr (std::is_enum_v<Value>)
         return brisa::rawValue(value);
+    else if constexpr (std::is_same_v<Value, MetadataFileListFilter> || std::is_same_v<Value, MetadataFileListSort>
+                       || std::is_same_v<Value, QList<halvex::TagSyncPair>>)
+        return brisa::JsonCoding<Value>::encode(value).toVariant();
     else if constexpr (std::is_same_v<Value, ostrak::TagName>)
         return value.rawValue();
+    else if constexpr (std::is_same_v<Value, halvex::TagValueTableFilter>)
+        return QString::fromUtf8(brisa::encodeJson(value));
     else if constexpr (std::is_same_v<Value, QList<ostrak::TagName>>
                        || std::is_same_v<Value, QList<ostrak::TagStream>>) {
         QStringList raw;
@@ -103,6 +108,8 @@ private Q_SLOTS:
         QTest::addColumn<QVariant>("expected");
 
         using S = Settings;
+        const QString constrainsNothing = QStringLiteral(
+            R"({"nameConstraint":{"none":{}},"valueConstraint":{"none":{}},"valueEdition":"ignore","valueState":"ignore"})");
         addDefaultRow("GeneralUserChoiceNotification", S::generalUserChoiceNotification(),
                       "all_notifications");
         addDefaultRow("GeneralUserChoiceDateStyle", S::generalUserChoiceDateStyle(), "medium");
@@ -161,6 +168,19 @@ private Q_SLOTS:
         addDefaultRow("TagsImportCSVTableNames", S::tagsImportCSVTableNames(), QStringList());
         addDefaultRow("SyncDateTimeChosenName", S::syncDateTimeChosenName(),
                       ostrak::TagItem::itemEXIFDateTimeOriginal().tagName().rawValue());
+        const QVariantMap empty;
+        const QVariantMap ignore{{"ignore", empty}};
+        const QVariantMap none{{"none", empty}};
+        addDefaultRow("LastFileSelection", S::lastFileSelection(),
+                      QVariantMap{{"filenameConstraint", none}, {"fileEditionConstraint", ignore},
+                                  {"fileMediaConstraint", ignore}, {"tagValueConstraint", none},
+                                  {"gpsEditionConstraint", ignore}, {"gpsValueConstraint", ignore}});
+        addDefaultRow("LastFileSort", S::lastFileSort(),
+                      QVariantMap{{"tagName", QVariantMap{{"group", "System"}, {"name", "FileName"}}},
+                                  {"order", QVariantMap{{"ascending", empty}}}});
+        addDefaultRow("LastTagCopies", S::lastTagCopies(), QVariantList());
+        addDefaultRow("LastTagSelection", S::lastTagSelection(), constrainsNothing);
+        addDefaultRow("LastTagFilter", S::lastTagFilter(), constrainsNothing);
     }
 
     void defaultsOnFreshDomain()
@@ -209,6 +229,27 @@ private Q_SLOTS:
             ostrak::TagItem::itemEXIFDateTimeOriginal().tagName().rawValue());
         row("tag name list with a number in it", S::tagsImportChosenNames(),
             QVariantList{QVariantMap{{"group", "XMP-dc"}, {"name", "Title"}}, 3}, QStringList());
+        const QVariant neutralFilter = brisa::JsonCoding<MetadataFileListFilter>::encode({}).toVariant();
+        QVariantMap twoCases = neutralFilter.toMap();
+        twoCases.insert("fileMediaConstraint", QVariantMap{{"files", QVariantMap()}, {"folders", QVariantMap()}});
+        row("file filter with two cases in one constraint", S::lastFileSelection(), twoCases, neutralFilter);
+        row("file sort without its order", S::lastFileSort(),
+            QVariantMap{{"tagName", QVariantMap{{"group", "IFD0"}, {"name", "Make"}}}},
+            brisa::JsonCoding<MetadataFileListSort>::encode({}).toVariant());
+        row("tag copy without its destination", S::lastTagCopies(),
+            QVariantList{QVariantMap{{"source", QVariantMap{{"group", "IFD0"}, {"name", "Make"}}}}},
+            QVariantList());
+        const QString constrainsNothing = QString::fromUtf8(brisa::encodeJson(halvex::TagValueTableFilter()));
+        const QVariantMap noConstraint{{"none", QVariantMap()}};
+        const QVariantMap edited{{"nameConstraint", noConstraint}, {"valueConstraint", noConstraint}, {"valueEdition", "edited"},
+                                 {"valueState", "ignore"}};
+        row("tag filter as plain text", S::lastTagFilter(), "edited", constrainsNothing);
+        row("tag filter without its value state", S::lastTagFilter(),
+            QVariantMap{{"nameConstraint", noConstraint}, {"valueConstraint", noConstraint}, {"valueEdition", "edited"}},
+            constrainsNothing);
+        QVariantMap constraintAsText = edited;
+        constraintAsText.insert("nameConstraint", "Title");
+        row("tag filter with a constraint as a text", S::lastTagSelection(), constraintAsText, constrainsNothing);
     }
 
     // Unusable values read as the default; nothing is reported and nothing is rewritten.
@@ -262,6 +303,27 @@ private Q_SLOTS:
             QVariant());
         row("chosen date tag", S::syncDateTimeChosenName(), ostrak::TagName("Keys", "CreationDate"),
             "Keys:CreationDate", QVariant());
+        MetadataFileListFilter filter;
+        filter.filenameConstraint = MetadataFileListFilter::StringConstraint::contains("beach sunset");
+        filter.gpsValueConstraint = MetadataFileListFilter::GpsValueConstraint::with;
+        row("last file filter", S::lastFileSelection(), filter,
+            brisa::JsonCoding<MetadataFileListFilter>::encode(filter).toVariant(), QVariant());
+        const MetadataFileListSort sort(ostrak::TagName("Keys", "CreationDate"), MetadataFileListSort::SortOrder::descending);
+        row("last file sort", S::lastFileSort(), sort,
+            brisa::JsonCoding<MetadataFileListSort>::encode(sort).toVariant(), QVariant());
+        // Duplicates are kept and the order holds.
+        const halvex::TagSyncPair copy{ostrak::TagName("ExifIFD", "DateTimeOriginal"),
+                                       ostrak::TagName("Keys", "CreationDate")};
+        const QList<halvex::TagSyncPair> copies{copy, copy, {copy.destination, copy.source}};
+        row("last tag copies", S::lastTagCopies(), copies,
+            brisa::JsonCoding<QList<halvex::TagSyncPair>>::encode(copies).toVariant(), QVariant());
+        const halvex::TagValueTableFilter tagFilter{
+            halvex::TagValueTableFilter::StringConstraint::regularExpression(QStringLiteral("^ItemList:")),
+            halvex::TagValueTableFilter::StringConstraint::plainText(QStringLiteral("Z\u00FCrich")),
+            halvex::TagValueTableFilter::ValueEditionConstraint::edited,
+            halvex::TagValueTableFilter::ValueStateConstraint::withValue};
+        row("tag selection filter", S::lastTagSelection(), tagFilter, QString::fromUtf8(brisa::encodeJson(tagFilter)), QVariant());
+        row("tag filter", S::lastTagFilter(), tagFilter, QString::fromUtf8(brisa::encodeJson(tagFilter)), QVariant());
         row("unknown map style stores 0", S::mapViewTypeValue(), static_cast<MapType>(9), 0, 0);
     }
 

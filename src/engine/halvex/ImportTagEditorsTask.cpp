@@ -169,7 +169,10 @@ QList<ImportTagEditorsTask::Item> ImportTagEditorsTask::collectItems(ostrak::Exi
         item.path = ostrak::ExifToolCommand::absolutePath(url.toLocalFile());
         const QFileInfo info(item.path);
 
-        if (info.isDir()) {
+        if (item.reloadInto && item.reloadInto->isFolder() != info.isDir()) {
+            // What the editor was opened from is gone, whatever now has its name.
+            item.message = TaskMessage::error(item.path, notFoundKey, {item.path});
+        } else if (info.isDir()) {
             if (item.reloadInto) {
                 item.reloadInto->reload(folderStorage(item.source, item.path));
                 item.editor = item.reloadInto;
@@ -179,9 +182,8 @@ QList<ImportTagEditorsTask::Item> ImportTagEditorsTask::collectItems(ostrak::Exi
             } else {
                 item.editor = std::make_shared<ETTagEditor>(folderStorage(item.source, item.path), &pool);
             }
-        } else if (item.reloadInto && item.reloadInto->isFolder()) {
-            item.message = TaskMessage::error(item.path, notFoundKey, {item.path});
-        } else if (!item.reloadInto && info.exists() && !openable.contains(MediaType::type(url).value_or(MediaType::typeFolder()))) {
+        } else if (!item.reloadInto && info.exists()
+                   && !openable.contains(MediaType::type(url).value_or(MediaType::typeFolder()))) {
             item.message = TaskMessage::error(item.path, unsupportedKey, {item.path});
         } else {
             // A missing file goes to ExifTool too, which says why it cannot be read.

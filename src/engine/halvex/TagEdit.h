@@ -16,6 +16,8 @@ struct TagEdit {
     // Increases with every change staged in any editor: a saved edit that was staged again since
     // the save began has another revision and is kept.
     quint64 revision = 0;
+    // Staged although it holds the stored value, so that a save writes the tag again.
+    bool forced = false;
 
     bool isDeletion() const { return !values.has_value(); }
     // List items joined with ", "; none for a deletion.

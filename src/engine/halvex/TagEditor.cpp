@@ -1,5 +1,8 @@
 #include "engine/halvex/TagEditor.h"
 
+#include "engine/halvex/EditionManager.h"
+#include "engine/halvex/TagValueMarker.h"
+
 #include "engine/ostrak/ETTagStorageReader.h"
 #include "engine/ostrak/ExifToolPool.h"
 #include "engine/ostrak/TagDatabase.h"
@@ -134,6 +137,9 @@ QByteArray TagEditor::binaryValue(const ostrak::TagName& tagName, ostrak::ExifTo
 {
     if (error)
         *error = {};
+    // ExifTool would read every file in a folder.
+    if (isFolder())
+        return {};
     {
         QMutexLocker binaryLocker(&binaryMutex_);
         const auto cached = binaryValues_.constFind(tagName);
@@ -191,36 +197,81 @@ int TagEditor::originalQuicktimeOrientationValue() const
 
 bool TagEditor::setValue(const std::optional<QString>& value, const ostrak::TagName& tagName)
 {
-    QWriteLocker locker(&lock_);
-    return stageLocked(tagName, value ? std::optional<QStringList>(QStringList{*value}) : std::nullopt);
+    if (const auto marker = tagValueMarker(value))
+        return *marker == TagValueMarker::restore ? restoreValue(tagName) : clearValue(tagName);
+    return stage(tagName, value ? std::optional<QStringList>(QStringList{withoutNoncharacters(*value)}) : std::nullopt);
 }
 
 bool TagEditor::setValues(const QStringList& values, const ostrak::TagName& tagName)
 {
-    QWriteLocker locker(&lock_);
-    return stageLocked(tagName, values);
+    if (values.size() == 1 && tagValueMarker(values.first()))
+        return setValue(values.first(), tagName);
+    QStringList items;
+    items.reserve(values.size());
+    for (const QString& value : values)
+        items.append(withoutNoncharacters(value));
+    return stage(tagName, items);
 }
 
 bool TagEditor::clearValue(const ostrak::TagName& tagName)
 {
-    QWriteLocker locker(&lock_);
-    return stageLocked(tagName, std::nullopt);
+    return stage(tagName, std::nullopt);
 }
 
 bool TagEditor::restoreValue(const ostrak::TagName& tagName)
 {
-    QWriteLocker locker(&lock_);
-    return dropEditLocked(tagName);
+    EditionManager::Scope edition;
+    bool changed = false;
+    {
+        QWriteLocker locker(&lock_);
+        changed = dropEditLocked(tagName);
+    }
+    if (changed)
+        EditionManager::record(*this, {tagName});
+    return changed;
 }
 
 bool TagEditor::restoreAllValues()
 {
-    QWriteLocker locker(&lock_);
-    if (edits_.isEmpty())
-        return false;
-    edits_.clear();
-    editOrder_.clear();
+    EditionManager::Scope edition;
+    QList<ostrak::TagName> restored;
+    {
+        QWriteLocker locker(&lock_);
+        restored = editOrder_;
+        edits_.clear();
+        editOrder_.clear();
+    }
+    EditionManager::record(*this, restored);
+    return !restored.isEmpty();
+}
+
+bool TagEditor::forceValue(const ostrak::TagName& tagName)
+{
+    EditionManager::Scope edition;
+    {
+        QWriteLocker locker(&lock_);
+        const auto stored = storage_.value(tagName);
+        if (edits_.contains(tagName) || !stored || stored->isBinary())
+            return false;
+        edits_.insert(tagName, TagEdit{tagName, stored->values(), nextRevision++, true});
+        editOrder_.append(tagName);
+    }
+    EditionManager::record(*this, {tagName});
     return true;
+}
+
+bool TagEditor::stage(const ostrak::TagName& tagName, const std::optional<QStringList>& values)
+{
+    // Opened before the lock is taken: a flush never runs under an editor's lock.
+    EditionManager::Scope edition;
+    bool changed = false;
+    {
+        QWriteLocker locker(&lock_);
+        changed = stageLocked(tagName, values);
+    }
+    if (changed)
+        EditionManager::record(*this, {tagName});
+    return changed;
 }
 
 bool TagEditor::hasEdits() const
@@ -268,7 +319,8 @@ void TagEditor::reload(TagStorage storage, const QList<TagEdit>& written)
         }
         const QList<ostrak::TagName> staged = editOrder_;
         for (const ostrak::TagName& name : staged) {
-            if (matchesStoredLocked(name, edits_.value(name).values))
+            const TagEdit edit = edits_.value(name);
+            if (!edit.forced && matchesStoredLocked(name, edit.values))
                 dropEditLocked(name);
         }
     }
@@ -282,14 +334,15 @@ void TagEditor::reload(TagStorage storage, const QList<TagEdit>& written)
 
 bool TagEditor::stageLocked(const ostrak::TagName& tagName, const std::optional<QStringList>& values)
 {
+    auto found = edits_.find(tagName);
+    if (found != edits_.end() && found->values == values)
+        return false;
     if (matchesStoredLocked(tagName, values))
         return dropEditLocked(tagName);
-    auto found = edits_.find(tagName);
     if (found != edits_.end()) {
-        if (found->values == values)
-            return false;
         found->values = values;
         found->revision = nextRevision++;
+        found->forced = false;
         return true;
     }
     edits_.insert(tagName, TagEdit{tagName, values, nextRevision++});

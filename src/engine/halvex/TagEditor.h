@@ -16,6 +16,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <memory>
 #include <optional>
 
 namespace ostrak {
@@ -33,10 +34,14 @@ namespace halvex {
 // Tag names: the storage's, in ExifTool's order, followed by the tags that only edits added, in
 // the order they were first staged. Repeated tags are distinct names (see TagStorage).
 //
+// Every edit records the names of the tags it changed into the edition open on its thread
+// (EditionManager), so that the edition's history flush reports them; an edit made outside any
+// edition is one by itself and flushes at once. Reloading and changing the source are not edits.
+//
 // didChangeSourceNotification is posted on brisa::NotificationCenter::defaultCenter() with the
 // editor (as const TagEditor*) for object when setSource() changes the source; it arrives on the
 // main thread.
-class TagEditor {
+class TagEditor : public std::enable_shared_from_this<TagEditor> {
 public:
     static const QString didChangeSourceNotification;
 
@@ -73,7 +78,8 @@ public:
     std::optional<QStringList> currentValues(const ostrak::TagName& tagName) const;
 
     // The bytes of a binary tag (cover art, preview, thumbnail), read from the file on first use
-    // and kept. Empty when the tag holds none; `error` tells why the file could not be read.
+    // and kept. Empty when the tag holds none, and for a folder; `error` tells why the file could
+    // not be read.
     QByteArray binaryValue(const ostrak::TagName& tagName, ostrak::ExifToolMessage* error = nullptr) const;
 
     // --- Orientation (values read from the file, edits aside)
@@ -88,16 +94,21 @@ public:
 
     // --- Edits. Each returns whether the editor changed.
 
-    // None deletes the tag. A value equal to the stored one (or deleting an absent tag) drops
-    // the staged edit instead, as there is nothing to write.
+    // None deletes the tag; TagValueRestore restores it and TagValueClear clears it. A value
+    // equal to the stored one (or deleting an absent tag) drops the staged edit instead, as there
+    // is nothing to write. Unicode noncharacters are taken out of values, so that no value is
+    // ever mistaken for a marker.
     bool setValue(const std::optional<QString>& value, const ostrak::TagName& tagName);
-    // A list value, one item per element.
+    // A list value, one item per element; a lone marker item acts as the marker.
     bool setValues(const QStringList& values, const ostrak::TagName& tagName);
     // Stages the deletion of the tag.
     bool clearValue(const ostrak::TagName& tagName);
     // Drops the staged edit: the stored value is current again.
     bool restoreValue(const ostrak::TagName& tagName);
     bool restoreAllValues();
+    // Stages the stored value as it is, so that a save writes the tag again. Nothing for a tag
+    // that is absent, binary or already edited.
+    bool forceValue(const ostrak::TagName& tagName);
 
     bool hasEdits() const;
     bool isEdited(const ostrak::TagName& tagName) const;
@@ -118,6 +129,7 @@ private:
     bool stageLocked(const ostrak::TagName& tagName, const std::optional<QStringList>& values);
     bool dropEditLocked(const ostrak::TagName& tagName);
     bool matchesStoredLocked(const ostrak::TagName& tagName, const std::optional<QStringList>& values) const;
+    bool stage(const ostrak::TagName& tagName, const std::optional<QStringList>& values);
 
     mutable QReadWriteLock lock_;
     ostrak::ExifToolPool* pool_;

@@ -1,5 +1,6 @@
 #include "engine/halvex/TagEditorDates.h"
 
+#include "engine/halvex/EditionManager.h"
 #include "engine/halvex/DateText.h"
 #include "engine/halvex/DateTextZone.h"
 #include "engine/halvex/TagEditor.h"
@@ -136,6 +137,8 @@ bool isEditableDateTag(const ostrak::TagItem& tagItem)
 
 bool editDate(TagEditor& editor, const DateEdition& edition, const ostrak::TagItem& tagItem)
 {
+    // Every tag this writes belongs to one edition: one history flush.
+    const EditionManager::Scope oneEdition;
     if (!isEditableDateTag(tagItem))
         return false;
     const ostrak::TagName& name = tagItem.tagName();
@@ -148,6 +151,8 @@ bool editDate(TagEditor& editor, const DateEdition& edition, const ostrak::TagIt
 
 bool editDate(TagEditor& editor, const DateEdition& edition, const QList<ostrak::TagName>& tagNames)
 {
+    // Every tag this writes belongs to one edition: one history flush.
+    const EditionManager::Scope oneEdition;
     bool changed = false;
     for (const ostrak::TagName& name : tagNames)
         changed = editDate(editor, edition, TagEditor::tagItem(name)) || changed;
@@ -157,6 +162,8 @@ bool editDate(TagEditor& editor, const DateEdition& edition, const QList<ostrak:
 bool editDate(const QList<std::shared_ptr<TagEditor>>& editors, const DateEdition& edition,
               const QList<ostrak::TagName>& tagNames)
 {
+    // Every tag this writes belongs to one edition: one history flush.
+    const EditionManager::Scope oneEdition;
     bool changed = false;
     for (const std::shared_ptr<TagEditor>& editor : editors)
         changed = editDate(*editor, edition, tagNames) || changed;
@@ -165,6 +172,8 @@ bool editDate(const QList<std::shared_ptr<TagEditor>>& editors, const DateEditio
 
 bool copyDate(TagEditor& editor, const ostrak::TagName& from, const ostrak::TagName& to)
 {
+    // Every tag this writes belongs to one edition: one history flush.
+    const EditionManager::Scope oneEdition;
     const ostrak::TagItem target = TagEditor::tagItem(to);
     if (from == to || !isEditableDateTag(target))
         return false;

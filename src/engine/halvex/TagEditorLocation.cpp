@@ -1,5 +1,6 @@
 #include "engine/halvex/TagEditorLocation.h"
 
+#include "engine/halvex/EditionManager.h"
 #include "engine/halvex/CoordinateParser.h"
 #include "engine/halvex/CoordinateWriter.h"
 #include "engine/halvex/Country.h"
@@ -708,6 +709,8 @@ std::optional<Location> location(const TagEditor& editor)
 
 bool setGPSCoordinate(TagEditor& editor, const TypedValue& value)
 {
+    // Every tag this writes belongs to one edition: one history flush.
+    const EditionManager::Scope oneEdition;
     const std::optional<Coordinate> coordinate = coordinateIn(value);
     if (!coordinate)
         return false;
@@ -719,24 +722,32 @@ bool setGPSCoordinate(TagEditor& editor, const TypedValue& value)
 
 bool setExifGPSCoordinate(TagEditor& editor, const TypedValue& value)
 {
+    // Every tag this writes belongs to one edition: one history flush.
+    const EditionManager::Scope oneEdition;
     const std::optional<Coordinate> coordinate = coordinateIn(value);
     return coordinate && canHold(editor, Family::exif) && writeExifCoordinate(editor, *coordinate);
 }
 
 bool setXmpGPSCoordinate(TagEditor& editor, const TypedValue& value)
 {
+    // Every tag this writes belongs to one edition: one history flush.
+    const EditionManager::Scope oneEdition;
     const std::optional<Coordinate> coordinate = coordinateIn(value);
     return coordinate && canHold(editor, Family::xmp) && writeXmpCoordinate(editor, *coordinate);
 }
 
 bool setQuicktimeGPSCoordinate(TagEditor& editor, const TypedValue& value)
 {
+    // Every tag this writes belongs to one edition: one history flush.
+    const EditionManager::Scope oneEdition;
     const std::optional<Coordinate> coordinate = coordinateIn(value);
     return coordinate && canHold(editor, Family::quicktime) && writeQuicktimeCoordinate(editor, *coordinate);
 }
 
 bool setLocation(TagEditor& editor, const TypedValue& value)
 {
+    // Every tag this writes belongs to one edition: one history flush.
+    const EditionManager::Scope oneEdition;
     const std::optional<Location> location = value.location();
     if (!location)
         return setGPSCoordinate(editor, value);
@@ -773,26 +784,36 @@ bool hasOneOrMoreExifLocationValues(const TagEditor& editor)
 
 AutocompleteResult autocompleteUsingEXIFCoordinate(TagEditor& editor, const std::shared_ptr<Geocoder>& geocoder)
 {
+    // Every tag this writes belongs to one edition: one history flush.
+    const EditionManager::Scope oneEdition;
     return addressFrom(editor, exifGPSCoordinate(editor), geocoder);
 }
 
 AutocompleteResult autocompleteUsingXMPCoordinate(TagEditor& editor, const std::shared_ptr<Geocoder>& geocoder)
 {
+    // Every tag this writes belongs to one edition: one history flush.
+    const EditionManager::Scope oneEdition;
     return addressFrom(editor, xmpGPSCoordinate(editor), geocoder);
 }
 
 AutocompleteResult autocompleteUsingQuickTimeCoordinate(TagEditor& editor, const std::shared_ptr<Geocoder>& geocoder)
 {
+    // Every tag this writes belongs to one edition: one history flush.
+    const EditionManager::Scope oneEdition;
     return addressFrom(editor, quicktimeGPSCoordinate(editor), geocoder);
 }
 
 AutocompleteResult autocompleteUsingIPTCAddress(TagEditor& editor, const std::shared_ptr<Geocoder>& geocoder)
 {
+    // Every tag this writes belongs to one edition: one history flush.
+    const EditionManager::Scope oneEdition;
     return coordinateFrom(editor, iptcTextLocation(editor), geocoder);
 }
 
 AutocompleteResult autocompleteUsingXMPAddress(TagEditor& editor, const std::shared_ptr<Geocoder>& geocoder)
 {
+    // Every tag this writes belongs to one edition: one history flush.
+    const EditionManager::Scope oneEdition;
     return coordinateFrom(editor, xmpTextLocation(editor), geocoder);
 }
 

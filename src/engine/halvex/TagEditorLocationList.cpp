@@ -1,5 +1,6 @@
 #include "engine/halvex/TagEditorLocationList.h"
 
+#include "engine/halvex/EditionManager.h"
 #include "engine/halvex/TagEditor.h"
 #include "engine/halvex/TagEditorLocation.h"
 
@@ -95,26 +96,36 @@ std::optional<Location> location(const Editors& editors)
 
 bool setGPSCoordinate(const Editors& editors, const TypedValue& value)
 {
+    // Every tag this writes belongs to one edition: one history flush.
+    const EditionManager::Scope oneEdition;
     return everyEditor(editors, value, &setGPSCoordinate);
 }
 
 bool setExifGPSCoordinate(const Editors& editors, const TypedValue& value)
 {
+    // Every tag this writes belongs to one edition: one history flush.
+    const EditionManager::Scope oneEdition;
     return everyEditor(editors, value, &setExifGPSCoordinate);
 }
 
 bool setXmpGPSCoordinate(const Editors& editors, const TypedValue& value)
 {
+    // Every tag this writes belongs to one edition: one history flush.
+    const EditionManager::Scope oneEdition;
     return everyEditor(editors, value, &setXmpGPSCoordinate);
 }
 
 bool setQuicktimeGPSCoordinate(const Editors& editors, const TypedValue& value)
 {
+    // Every tag this writes belongs to one edition: one history flush.
+    const EditionManager::Scope oneEdition;
     return everyEditor(editors, value, &setQuicktimeGPSCoordinate);
 }
 
 bool setLocation(const Editors& editors, const TypedValue& value)
 {
+    // Every tag this writes belongs to one edition: one history flush.
+    const EditionManager::Scope oneEdition;
     return everyEditor(editors, value, &setLocation);
 }
 

@@ -1,5 +1,6 @@
 #include "engine/halvex/TagEditorOrientation.h"
 
+#include "engine/halvex/EditionManager.h"
 #include "engine/halvex/StagedValues.h"
 #include "engine/halvex/TagEditor.h"
 #include "engine/ostrak/TagItem.h"
@@ -67,6 +68,8 @@ ExifOrientation exifOrientation(const TagEditor& editor)
 
 OrientationEditResult setExifOrientation(TagEditor& editor, ExifOrientation orientation)
 {
+    // Every tag this writes belongs to one edition: one history flush.
+    const EditionManager::Scope oneEdition;
     const ostrak::TagName& name = exifOrientationName();
     // A file without the tag shows its picture as normal already.
     if (exifOrientation(editor) == orientation && !editor.isEdited(name))
@@ -83,6 +86,8 @@ ExifOrientation quicktimeOrientation(const TagEditor& editor)
 
 OrientationEditResult setQuicktimeOrientation(TagEditor& editor, ExifOrientation orientation)
 {
+    // Every tag this writes belongs to one edition: one history flush.
+    const EditionManager::Scope oneEdition;
     const bool mirrored = orientation.isMirrored();
     const ostrak::TagName& name = rotationName();
     // Without a video track there is no matrix to turn, and the write would fail at saving.
@@ -102,21 +107,29 @@ OrientationEditResult setQuicktimeOrientation(TagEditor& editor, ExifOrientation
 
 OrientationEditResult horizontalFlipOrientation(TagEditor& editor)
 {
+    // Every tag this writes belongs to one edition: one history flush.
+    const EditionManager::Scope oneEdition;
     return transformed(editor, &ExifOrientation::horizontalFlip);
 }
 
 OrientationEditResult verticalFlipOrientation(TagEditor& editor)
 {
+    // Every tag this writes belongs to one edition: one history flush.
+    const EditionManager::Scope oneEdition;
     return transformed(editor, &ExifOrientation::verticalFlip);
 }
 
 OrientationEditResult rotateLeftOrientation(TagEditor& editor)
 {
+    // Every tag this writes belongs to one edition: one history flush.
+    const EditionManager::Scope oneEdition;
     return transformed(editor, &ExifOrientation::rotateLeft);
 }
 
 OrientationEditResult rotateRightOrientation(TagEditor& editor)
 {
+    // Every tag this writes belongs to one edition: one history flush.
+    const EditionManager::Scope oneEdition;
     return transformed(editor, &ExifOrientation::rotateRight);
 }
 
@@ -128,11 +141,15 @@ TaskMessage orientationMirrorDroppedMessage(const TagEditor& editor)
 
 bool clearExifThumbnail(TagEditor& editor)
 {
+    // Every tag this writes belongs to one edition: one history flush.
+    const EditionManager::Scope oneEdition;
     return editor.clearValue(thumbnailName());
 }
 
 bool restoreExifThumbnail(TagEditor& editor)
 {
+    // Every tag this writes belongs to one edition: one history flush.
+    const EditionManager::Scope oneEdition;
     return editor.restoreValue(thumbnailName());
 }
 

@@ -2,7 +2,28 @@
 
 #include "engine/ostrak/TagRecordSet.h"
 
+#include <QMutex>
+#include <QSet>
+
 namespace halvex {
+
+namespace {
+
+// Groups and tag names repeat across every file opened: one shared copy of each keeps thousands
+// of storages from each holding their own.
+QString shared(const QString& text)
+{
+    static QMutex mutex;
+    static QSet<QString> texts;
+    QMutexLocker locker(&mutex);
+    const auto found = texts.constFind(text);
+    if (found != texts.constEnd())
+        return *found;
+    texts.insert(text);
+    return text;
+}
+
+} // namespace
 
 TagStorage::TagStorage(TagStorageSource source) : source_(std::move(source)) {}
 
@@ -18,9 +39,10 @@ TagStorage::TagStorage(TagStorageSource source, const ostrak::TagRecordSet& reco
             firstCopy.insert(name, record.copy);
     }
     for (const ostrak::TagRecord& record : records.records) {
-        ostrak::TagName name(record.group, record.name);
+        ostrak::TagName name(shared(record.group), shared(record.name));
         if (record.copy != firstCopy.value(name))
-            name = ostrak::TagName(record.group + QStringLiteral(":Copy") + QString::number(record.copy), record.name);
+            name = ostrak::TagName(shared(record.group + QStringLiteral(":Copy") + QString::number(record.copy)),
+                                   name.name());
         setValue(name, TagValue::fromRecord(record));
     }
 }

@@ -14,10 +14,11 @@ TagValue::TagValue(const QStringList& items)
 TagValue TagValue::fromRecord(const ostrak::TagRecord& record)
 {
     TagValue value;
+    // Most values have no separate numeric form: share the text rather than hold it twice.
     value.text_ = record.value;
-    value.numericText_ = record.numericValue;
+    value.numericText_ = record.numericValue == record.value ? value.text_ : record.numericValue;
     value.items_ = record.values;
-    value.numericItems_ = record.numericValues;
+    value.numericItems_ = record.numericValues == record.values ? value.items_ : record.numericValues;
     value.isBinary_ = record.isBinary;
     value.binarySize_ = record.binarySize;
     value.isStructure_ = record.isStructure;

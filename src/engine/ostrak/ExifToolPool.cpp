@@ -107,6 +107,15 @@ QFuture<ExifToolResult> ExifToolPool::submit(ExifToolRequest request)
     return future;
 }
 
+void ExifToolPool::prestart()
+{
+    for (int index = 0; index < maximumProcessCount_; ++index) {
+        ExifToolRequest request;
+        request.arguments = {QStringLiteral("-ver")};
+        submit(std::move(request));
+    }
+}
+
 ExifToolResult ExifToolPool::execute(ExifToolRequest request)
 {
     return submit(std::move(request)).result();

@@ -48,6 +48,9 @@ public:
     QString executable() const;
 
     QFuture<ExifToolResult> submit(ExifToolRequest request);
+    // Starts every process now, without waiting, so that the first files opened do not wait for
+    // them (a process's first request also loads ExifTool's modules).
+    void prestart();
     // Blocks until the request ran. Never call it from inside a pool's own thread.
     ExifToolResult execute(ExifToolRequest request);
 

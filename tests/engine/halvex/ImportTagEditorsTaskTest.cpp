@@ -343,9 +343,11 @@ close $child;
 
     void reloadInPlace()
     {
-        const QDir dir(work_->path());
+        QDir dir(work_->path());
         const QString photo = test::copyFixture(dir, QStringLiteral("photo.jpg"));
-        const auto opened = test::importFiles({photo, dir.path()}, &pool_);
+        QVERIFY(dir.mkdir(QStringLiteral("album")));
+        const QString album = dir.filePath(QStringLiteral("album"));
+        const auto opened = test::importFiles({photo, album}, &pool_);
         QCOMPARE(opened->editors().size(), 2);
         const auto editor = opened->editors().at(0);
         const auto folder = opened->editors().at(1);
@@ -370,12 +372,18 @@ close $child;
         QCOMPARE(editor->currentValue(city), QStringLiteral("Bern"));
         QVERIFY(editor->hasEdits());
 
-        // A file gone since: a message, and the editor keeps what it held.
+        // Gone since, or a file in the folder's place: a message each, and the editors keep what
+        // they held.
         QVERIFY(QFile::remove(photo));
+        QVERIFY(dir.rmdir(QStringLiteral("album")));
+        test::copyFixture(dir, QStringLiteral("photo.jpg"), QStringLiteral("album"));
         const auto failed = reload();
-        QCOMPARE(failed->editors(), (QList<std::shared_ptr<TagEditor>>{folder}));
-        QCOMPARE(failed->messages().size(), 1);
-        QCOMPARE(failed->messages().front().filePath, photo);
+        QVERIFY(failed->editors().isEmpty());
+        QCOMPARE(failed->messages().size(), 2);
+        QCOMPARE(failed->messages().at(0).filePath, photo);
+        QCOMPARE(failed->messages().at(1).filePath, album);
+        QCOMPARE(failed->messages().at(1).reason.key, QStringLiteral("ImportFileNotFoundError"));
+        QVERIFY(folder->isFolder());
         QCOMPARE(editor->originalValue(title)->text(), QStringLiteral("Changed elsewhere"));
         QCOMPARE(editor->currentValue(city), QStringLiteral("Bern"));
     }

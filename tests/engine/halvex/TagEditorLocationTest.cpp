@@ -3,6 +3,7 @@
 #include "engine/halvex/TagEditorLocationList.h"
 #include "engine/ostrak/TagDatabase.h"
 
+#include "EditionTestSupport.h"
 #include "EndToEndTestSupport.h"
 
 #include <QSet>
@@ -374,7 +375,13 @@ private Q_SLOTS:
                             files_->open(files_->copy(QStringLiteral("sidecar.xmp")))};
         QVERIFY(!gpsCoordinate(mixed));
         const Coordinate london(51.50073, -0.12463);
+        // A direct call on several files is one edition: one history flush naming all three.
+        test::FlushRecorder flushes;
         QVERIFY(setGPSCoordinate(mixed, TypedValue(london)));
+        QCOMPARE(flushes.editions().size(), 1);
+        QVERIFY(flushes.allWell());
+        QCOMPARE(flushes.editions().first().entries().size(), 3);
+        QVERIFY(flushes.editions().first().hasLocationEditions(mixed));
         QVERIFY(near(gpsCoordinate(mixed), london));
         QVERIFY(!exifGPSCoordinate(mixed));
         QCOMPARE(files_->save(mixed), QString());

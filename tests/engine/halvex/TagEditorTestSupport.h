@@ -92,6 +92,19 @@ inline ExifToolReading exifToolReading(const QString& path)
     return reading;
 }
 
+// ExifTool's own reading of one tag, printed unless the options say otherwise, list items joined
+// by "|"; empty when absent.
+inline QString exifToolValue(const QString& path, const QString& tagName, const QStringList& options = {})
+{
+    QProcess exiftool;
+    exiftool.start(QStringLiteral("exiftool"),
+                   QStringList{QStringLiteral("-s3"), QStringLiteral("-sep"), QStringLiteral("|")} << options
+                                                                                       << QLatin1Char('-') + tagName << path);
+    if (!exiftool.waitForFinished(60000))
+        qFatal("exiftool did not finish");
+    return QString::fromUtf8(exiftool.readAllStandardOutput()).trimmed();
+}
+
 inline QByteArray exifToolBinary(const QString& path, const QString& tag)
 {
     QProcess exiftool;

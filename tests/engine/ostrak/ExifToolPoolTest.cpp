@@ -22,6 +22,16 @@ private Q_SLOTS:
         jpeg_ = test::makeJpeg(QDir(dir_.path()), QStringLiteral("image.jpg"));
     }
 
+    // Prestarting brings up every process at once, and they serve the requests that follow.
+    void prestartStartsEveryProcess()
+    {
+        ExifToolPool pool(3);
+        pool.prestart();
+        QCOMPARE(pool.processCount(), 3);
+        QCOMPARE(pool.execute({{QStringLiteral("-ver")}, {}}).exitStatus, 0);
+        QCOMPARE(pool.processCount(), 3);
+    }
+
     // Processes start only when requests need them, and callers on many threads each get
     // their own answer.
     void startsLazilyAndServesManyThreads()

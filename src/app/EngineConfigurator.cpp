@@ -1,0 +1,46 @@
+#include "app/EngineConfigurator.h"
+
+#include "app/Settings.h"
+#include "app/settings/SupportedFileKinds.h"
+#include "engine/halvex/KitSettings.h"
+#include "engine/halvex/LibraryFile.h"
+#include "engine/halvex/MediaType.h"
+#include "engine/ostrak/ETSettings.h"
+#include "platform/brisa/core/UserDefaults.h"
+
+#include <QDir>
+#include <QStandardPaths>
+
+namespace corvelle {
+
+QString EngineConfigurator::backupFolderPath()
+{
+    if (QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation).isEmpty())
+        return QDir::tempPath();
+    return halvex::LibraryFile::dataPath(QStringLiteral("Backup"));
+}
+
+void EngineConfigurator::configure(const brisa::UserDefaults& defaults)
+{
+    QSet<halvex::MediaType> types = halvex::MediaType::types(supportedFileKinds());
+    types.remove(halvex::MediaType::typeFolder());
+
+    // A folder that cannot be made is reported when a save needs it, not here.
+    const QString backupFolder = backupFolderPath();
+    QDir().mkpath(backupFolder);
+
+    ostrak::ETSettings& etSettings = ostrak::ETSettings::shared();
+    etSettings.setBackupFolder(backupFolder);
+    etSettings.setQuickTimeKeysLevel(defaults.value(Settings::userQuickTimeKeysLevel()));
+    etSettings.setQuickTimeItemListLevel(defaults.value(Settings::userQuickTimeItemListLevel()));
+    etSettings.setQuickTimeUserDataLevel(defaults.value(Settings::userQuickTimeUserDataLevel()));
+
+    halvex::KitSettings& kitSettings = halvex::KitSettings::shared();
+    const QString suitePath = brisa::UserDefaults::suite().filePath();
+    kitSettings.setUserDefaultsSuitePath(suitePath.isEmpty() ? brisa::UserDefaults::standard().filePath() : suitePath);
+    kitSettings.setEngineOptions(halvex::EngineOption::all);
+    kitSettings.setSupportedMediaTypes(types);
+    kitSettings.setXmpToolkit(defaults.value(Settings::editionUserChoiceXMPToolkit()));
+}
+
+} // namespace corvelle

@@ -1,0 +1,7 @@
+#include "engine/halvex/EquatableObject.h"
+
+namespace halvex {
+
+EquatableObject::~EquatableObject() = default;
+
+} // namespace halvex

@@ -1,0 +1,80 @@
+#pragma once
+
+#include "filemodel/KeyedEnumCoding.h"
+#include "filemodel/MetadataFile.h"
+#include "engine/ostrak/TagName.h"
+#include "platform/brisa/core/EnumStrings.h"
+#include "platform/brisa/core/JsonCoding.h"
+
+#include <QList>
+#include <QString>
+#include <QVariant>
+
+#include <optional>
+
+namespace corvelle {
+
+// How the open files are ordered: by the value of one tag, ascending or descending. Stored as
+// the last sort used ("LastFileSort").
+class MetadataFileListSort {
+public:
+    enum class SortOrder { ascending, descending };
+
+    // The localised title of an order, as the sort sheet lists it.
+    static QString title(SortOrder order);
+
+    // The file name, ascending.
+    MetadataFileListSort();
+    MetadataFileListSort(ostrak::TagName tagName, SortOrder order);
+
+    ostrak::TagName tagName;
+    SortOrder order = SortOrder::ascending;
+
+    // Whether `first` comes before `second`: files whose value does not convert (or that have
+    // none) come first in both orders, the others follow by value. A strict ordering; false for
+    // every pair when the tag database has no item for the tag.
+    bool compareTagValues(const MetadataFile& first, const MetadataFile& second) const;
+
+    // The value a file is ordered by, read and converted once. A short text is kept inside the
+    // key, so that comparing the keys of a large list stays within the processor's caches.
+    class Key {
+    public:
+        explicit Key(const QVariant& value = QVariant());
+        // Invalid for a file without a value, or whose value does not convert. A kept text is
+        // handed out without a copy: use it only while the key lives.
+        QVariant value() const;
+
+    private:
+        static constexpr int textCapacity = 23;
+
+        QVariant value_;
+        qint8 textLength_ = -1;
+        char16_t text_[textCapacity] = {};
+    };
+
+    // The key of each file, in the files' order. None when the tag database has no item for the
+    // tag: then nothing is ordered.
+    std::optional<QList<Key>> sortKeys(const QList<MetadataFilePointer>& files) const;
+    // compareTagValues() on the keys of the two files.
+    bool comesBefore(const Key& first, const Key& second) const;
+
+    friend bool operator==(const MetadataFileListSort&, const MetadataFileListSort&) = default;
+};
+
+} // namespace corvelle
+
+template<>
+struct brisa::EnumStrings<corvelle::MetadataFileListSort::SortOrder> {
+    static const QList<std::pair<corvelle::MetadataFileListSort::SortOrder, QString>>& table();
+};
+
+template<>
+struct brisa::JsonCoding<corvelle::MetadataFileListSort::SortOrder>
+    : corvelle::KeyedEnumCoding<corvelle::MetadataFileListSort::SortOrder> {};
+
+// {"tagName": {"group": ..., "name": ...}, "order": {"ascending": {}}}
+template<>
+struct brisa::JsonCoding<corvelle::MetadataFileListSort> {
+    static QJsonValue encode(const corvelle::MetadataFileListSort& value);
+    static corvelle::MetadataFileListSort decode(const QJsonValue& json, const QStringList& codingPath);
+};
