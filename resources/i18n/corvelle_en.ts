@@ -727,6 +727,46 @@
         <source>“%1” was not completed: no place was found for its location.</source>
         <translation>“%1” was not completed: no place was found for its location.</translation>
     </message>
+    <message id="MessageOverlayTagAdded">
+        <source>Tag added</source>
+        <translation>Tag added</translation>
+    </message>
+    <message id="MessageOverlayTasksAdded">
+        <source>Task started</source>
+        <translation>Task started</translation>
+    </message>
+    <message id="MessageOverlayTasksDone">
+        <source>Task done</source>
+        <translation>Task done</translation>
+    </message>
+    <message id="TaskErrorAlertMessageText">
+        <source>Some files could not be processed.</source>
+        <translation>Some files could not be processed.</translation>
+    </message>
+    <message id="TaskErrorAlertInformativeText">
+        <source>The task reported: %1</source>
+        <translation>The task reported: %1</translation>
+    </message>
+    <message id="TaskErrorAlertOKButton">
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message id="CompletedTaskUserNoteTitle">
+        <source>Task completed</source>
+        <translation>Task completed</translation>
+    </message>
+    <message id="CompletedTaskUserNoteInformativeText">
+        <source>Corvelle has finished working on your files.</source>
+        <translation>Corvelle has finished working on your files.</translation>
+    </message>
+    <message id="TaskItemCancelButton">
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+    <message id="TaskItemCancelButtonToolTip">
+        <source>Stop this task. A file being written is finished first.</source>
+        <translation>Stop this task. A file being written is finished first.</translation>
+    </message>
     <message id="EditionFileSortAscendingTitle">
         <source>Ascending</source>
         <translation>Ascending</translation>
