@@ -2019,5 +2019,105 @@ Reads, shows and edits the metadata of movies, audio files and sidecar files.</t
         <source>%1</source>
         <translation>%1</translation>
     </message>
+    <message id="EditorWelcomeCorvelleWindowTitle">
+        <source>Corvelle</source>
+        <translation>Corvelle</translation>
+    </message>
+    <message id="EditorWelcomeWindowSubtitle">
+        <source>No file open</source>
+        <translation>No file open</translation>
+    </message>
+    <message id="EditorWelcomeCorvelleViewTitle">
+        <source>Welcome to Corvelle</source>
+        <translation>Welcome to Corvelle</translation>
+    </message>
+    <message id="EditorWelcomeCorvelleViewSubtitle">
+        <source>Drop movies, audio files, pictures or folders here to read and edit their metadata.</source>
+        <translation>Drop movies, audio files, pictures or folders here to read and edit their metadata.</translation>
+    </message>
+    <message id="EditorWelcomeOpenTitle">
+        <source>Open files from:</source>
+        <translation>Open files from:</translation>
+    </message>
+    <message id="EditorWelcomeOpenFromFinderButton">
+        <source>Files and Folders…</source>
+        <translation>Files and Folders…</translation>
+    </message>
+    <message id="PreviewMetadataCorvelleWindowTitle">
+        <source>Corvelle</source>
+        <translation>Corvelle</translation>
+    </message>
+    <message id="EditorMetadataWindowSubtitle">
+        <source>%1 file(s)</source>
+        <translation>%1 file(s)</translation>
+    </message>
+    <message id="EditorWindowToolbarOpenFiles">
+        <source>Open Files</source>
+        <translation>Open Files</translation>
+    </message>
+    <message id="EditorWindowToolbarSaveAllFiles">
+        <source>Save All</source>
+        <translation>Save All</translation>
+    </message>
+    <message id="OpenPanelMediaFilesFilter">
+        <source>Media files</source>
+        <translation>Media files</translation>
+    </message>
+    <message id="TableColumnTitleFilename">
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message id="TableColumnTitleCoordinates">
+        <source>Coordinates</source>
+        <translation>Coordinates</translation>
+    </message>
+    <message id="TableColumnTitleOriginalTags">
+        <source>Original</source>
+        <translation>Original</translation>
+    </message>
+    <message id="TableColumnTitleEditedTags">
+        <source>Edited</source>
+        <translation>Edited</translation>
+    </message>
+    <message id="TableCellTitleTagsCount">
+        <source>%1 tags</source>
+        <translation>%1 tags</translation>
+    </message>
+    <message id="FileStoredInPhotos">
+        <source>In the photo library</source>
+        <translation>In the photo library</translation>
+    </message>
+    <message id="FileSaveButtonToolTip">
+        <source>Save the edited tags into the file</source>
+        <translation>Save the edited tags into the file</translation>
+    </message>
+    <message id="CannotSaveWhileEditingMessageText">
+        <source>Files cannot be saved while tags are being edited.</source>
+        <translation>Files cannot be saved while tags are being edited.</translation>
+    </message>
+    <message id="CannotSaveWhileEditingInformativeText">
+        <source>Wait until the edits running now are done, then save again.</source>
+        <translation>Wait until the edits running now are done, then save again.</translation>
+    </message>
+    <message id="CannotSaveWhileEditingOKButton">
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message id="ReplacePhotosWarningMessageText">
+        <source>Replace files of the photo library?</source>
+        <translation>Replace files of the photo library?</translation>
+    </message>
+    <message id="ReplacePhotosWarningInformativeText">
+        <source>Some of the files to save belong to the photo library. Saving writes the edited tags into the library's files.</source>
+        <translation>Some of the files to save belong to the photo library. Saving writes the edited tags into the library's files.</translation>
+    </message>
+    <message id="ReplacePhotosWarningContinueButton">
+        <source>Save</source>
+        <translation>Save</translation>
+    </message>
+    <message id="ReplacePhotosWarningCancelButton">
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
 </context>
 </TS>
