@@ -727,6 +727,46 @@
         <source>“%1” was not completed: no place was found for its location.</source>
         <translation>“%1” was not completed: no place was found for its location.</translation>
     </message>
+    <message id="MessageOverlayTagAdded">
+        <source>Tag added</source>
+        <translation>Tag added</translation>
+    </message>
+    <message id="MessageOverlayTasksAdded">
+        <source>Task started</source>
+        <translation>Task started</translation>
+    </message>
+    <message id="MessageOverlayTasksDone">
+        <source>Task done</source>
+        <translation>Task done</translation>
+    </message>
+    <message id="TaskErrorAlertMessageText">
+        <source>Some files could not be processed.</source>
+        <translation>Some files could not be processed.</translation>
+    </message>
+    <message id="TaskErrorAlertInformativeText">
+        <source>The task reported: %1</source>
+        <translation>The task reported: %1</translation>
+    </message>
+    <message id="TaskErrorAlertOKButton">
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message id="CompletedTaskUserNoteTitle">
+        <source>Task completed</source>
+        <translation>Task completed</translation>
+    </message>
+    <message id="CompletedTaskUserNoteInformativeText">
+        <source>Corvelle has finished working on your files.</source>
+        <translation>Corvelle has finished working on your files.</translation>
+    </message>
+    <message id="TaskItemCancelButton">
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+    <message id="TaskItemCancelButtonToolTip">
+        <source>Stop this task. A file being written is finished first.</source>
+        <translation>Stop this task. A file being written is finished first.</translation>
+    </message>
     <message id="EditionFileSortAscendingTitle">
         <source>Ascending</source>
         <translation>Ascending</translation>
@@ -1978,6 +2018,106 @@ Reads, shows and edits the metadata of movies, audio files and sidecar files.</t
     <message id="EditionTaskLabel">
         <source>%1</source>
         <translation>%1</translation>
+    </message>
+    <message id="EditorWelcomeCorvelleWindowTitle">
+        <source>Corvelle</source>
+        <translation>Corvelle</translation>
+    </message>
+    <message id="EditorWelcomeWindowSubtitle">
+        <source>No file open</source>
+        <translation>No file open</translation>
+    </message>
+    <message id="EditorWelcomeCorvelleViewTitle">
+        <source>Welcome to Corvelle</source>
+        <translation>Welcome to Corvelle</translation>
+    </message>
+    <message id="EditorWelcomeCorvelleViewSubtitle">
+        <source>Drop movies, audio files, pictures or folders here to read and edit their metadata.</source>
+        <translation>Drop movies, audio files, pictures or folders here to read and edit their metadata.</translation>
+    </message>
+    <message id="EditorWelcomeOpenTitle">
+        <source>Open files from:</source>
+        <translation>Open files from:</translation>
+    </message>
+    <message id="EditorWelcomeOpenFromFinderButton">
+        <source>Files and Folders…</source>
+        <translation>Files and Folders…</translation>
+    </message>
+    <message id="PreviewMetadataCorvelleWindowTitle">
+        <source>Corvelle</source>
+        <translation>Corvelle</translation>
+    </message>
+    <message id="EditorMetadataWindowSubtitle">
+        <source>%1 file(s)</source>
+        <translation>%1 file(s)</translation>
+    </message>
+    <message id="EditorWindowToolbarOpenFiles">
+        <source>Open Files</source>
+        <translation>Open Files</translation>
+    </message>
+    <message id="EditorWindowToolbarSaveAllFiles">
+        <source>Save All</source>
+        <translation>Save All</translation>
+    </message>
+    <message id="OpenPanelMediaFilesFilter">
+        <source>Media files</source>
+        <translation>Media files</translation>
+    </message>
+    <message id="TableColumnTitleFilename">
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message id="TableColumnTitleCoordinates">
+        <source>Coordinates</source>
+        <translation>Coordinates</translation>
+    </message>
+    <message id="TableColumnTitleOriginalTags">
+        <source>Original</source>
+        <translation>Original</translation>
+    </message>
+    <message id="TableColumnTitleEditedTags">
+        <source>Edited</source>
+        <translation>Edited</translation>
+    </message>
+    <message id="TableCellTitleTagsCount">
+        <source>%1 tags</source>
+        <translation>%1 tags</translation>
+    </message>
+    <message id="FileStoredInPhotos">
+        <source>In the photo library</source>
+        <translation>In the photo library</translation>
+    </message>
+    <message id="FileSaveButtonToolTip">
+        <source>Save the edited tags into the file</source>
+        <translation>Save the edited tags into the file</translation>
+    </message>
+    <message id="CannotSaveWhileEditingMessageText">
+        <source>Files cannot be saved while tags are being edited.</source>
+        <translation>Files cannot be saved while tags are being edited.</translation>
+    </message>
+    <message id="CannotSaveWhileEditingInformativeText">
+        <source>Wait until the edits running now are done, then save again.</source>
+        <translation>Wait until the edits running now are done, then save again.</translation>
+    </message>
+    <message id="CannotSaveWhileEditingOKButton">
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message id="ReplacePhotosWarningMessageText">
+        <source>Replace files of the photo library?</source>
+        <translation>Replace files of the photo library?</translation>
+    </message>
+    <message id="ReplacePhotosWarningInformativeText">
+        <source>Some of the files to save belong to the photo library. Saving writes the edited tags into the library's files.</source>
+        <translation>Some of the files to save belong to the photo library. Saving writes the edited tags into the library's files.</translation>
+    </message>
+    <message id="ReplacePhotosWarningContinueButton">
+        <source>Save</source>
+        <translation>Save</translation>
+    </message>
+    <message id="ReplacePhotosWarningCancelButton">
+        <source>Cancel</source>
+        <translation>Cancel</translation>
     </message>
 </context>
 </TS>

@@ -1,7 +1,7 @@
 #include "app/AppController.h"
 
 #include "app/ApplicationAlert.h"
-#include "app/EditorWindowPlaceholder.h"
+#include "editor/EditorWindowController.h"
 #include "app/EngineConfigurator.h"
 #include "app/LaunchLibrary.h"
 #include "app/LibraryErrorText.h"
@@ -87,7 +87,7 @@ AppController::AppController(Environment environment, QObject* parent)
     if (!environment_.keyboardModifiers)
         environment_.keyboardModifiers = &QGuiApplication::queryKeyboardModifiers;
     if (!environment_.makeEditorWindow)
-        environment_.makeEditorWindow = [] { return std::make_unique<EditorWindowPlaceholder>(); };
+        environment_.makeEditorWindow = [] { return std::make_unique<EditorWindowController>(); };
 
     mainMenu_ = std::make_unique<MainMenu>([this](QAction* item) { return validateMenuItem(item); },
                                            [this](QAction* item) { performMenuItem(item); });

@@ -32,7 +32,7 @@ public:
     struct Environment {
         // The keyboard modifiers held now; empty reads the keyboard.
         std::function<Qt::KeyboardModifiers()> keyboardModifiers;
-        // Makes the editor window; empty makes the shell's placeholder window.
+        // Makes the editor window; empty makes the EditorWindowController.
         std::function<std::unique_ptr<EditorWindowInterface>()> makeEditorWindow;
     };
 

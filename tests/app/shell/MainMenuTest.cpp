@@ -144,13 +144,14 @@ private Q_SLOTS:
 
         for (const QString& command : editorCommands)
             QVERIFY2(!menu.item(command)->isEnabled(), qPrintable(command));
-        // The open commands go on to the editor window, and the windows not there yet cannot be shown.
-        for (const char* command : {"openFilesInFinder:", "openFilesInPhotos:", "showPresetManager:",
+        // The open commands go on to the editor window, which opens files but has no photo library
+        // yet, and the windows not there yet cannot be shown.
+        for (const char* command : {"openFilesInPhotos:", "showPresetManager:",
                                     "togglePresetManager:", "showKeywordManager:", "toggleKeywordManager:",
                                     "showPhotosRemoteControl:", "togglePhotosRemoteControl:", "showHelp:"})
             QVERIFY2(!menu.item(QString::fromLatin1(command))->isEnabled(), command);
         for (const char* command : {"orderFrontStandardAboutPanel:", "openPreferences:", "hide:", "terminate:",
-                                    "showMetadataEditor:", "toggleMetadataEditor:"})
+                                    "showMetadataEditor:", "toggleMetadataEditor:", "openFilesInFinder:"})
             QVERIFY2(menu.item(QString::fromLatin1(command))->isEnabled(), command);
         QVERIFY(!menu.menu(MainMenu::copyTagsSectionMenuIdentifier)->menuAction()->isEnabled());
     }

@@ -1,0 +1,225 @@
+#include "editor/EditorFileListBarController.h"
+
+#include "app/Settings.h"
+#include "editor/EditorWindowController.h"
+#include "editor/FileItemTableCellView.h"
+#include "editor/FormLoader.h"
+#include "engine/halvex/TaskManager.h"
+#include "filemodel/MetadataFileList.h"
+#include "platform/brisa/core/UserDefaults.h"
+
+#include <QDropEvent>
+#include <QHeaderView>
+#include <QMimeData>
+#include <QScrollBar>
+#include <QTableWidget>
+
+namespace corvelle {
+
+namespace {
+
+constexpr int rowHeight = 58;
+
+QList<QUrl> localFileUrls(const QMimeData* data)
+{
+    QList<QUrl> urls;
+    if (data && data->hasUrls()) {
+        for (const QUrl& url : data->urls()) {
+            if (url.isLocalFile())
+                urls << url;
+        }
+    }
+    return urls;
+}
+
+} // namespace
+
+EditorFileListBarController::EditorFileListBarController(EditorViewController* editorViewController)
+    : EditorBarController(editorViewController)
+{
+}
+
+EditorFileListBarController::~EditorFileListBarController() = default;
+
+void EditorFileListBarController::setupViews()
+{
+    fileTableView_ = FormLoader::outlet<QTableWidget>(view(), "fileTableView");
+    fileTableView_->setSelectionBehavior(QAbstractItemView::SelectRows);
+    fileTableView_->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    fileTableView_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    fileTableView_->verticalHeader()->hide();
+    fileTableView_->verticalHeader()->setDefaultSectionSize(rowHeight);
+    fileTableView_->setAcceptDrops(true);
+    fileTableView_->viewport()->setAcceptDrops(true);
+    fileTableView_->viewport()->installEventFilter(this);
+    connect(fileTableView_->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            &EditorFileListBarController::tableSelectionDidChange);
+}
+
+void EditorFileListBarController::setTableCellTypes(const QList<FileTableCellType>& types)
+{
+    view();
+    tableCellTypes_ = types;
+    fileTableView_->setColumnCount(int(types.size()));
+    QHeaderView* header = fileTableView_->horizontalHeader();
+    for (int column = 0; column < types.size(); ++column) {
+        const FileTableColumn description = types[column].makeTableColumn();
+        auto* item = new QTableWidgetItem(description.title);
+        item->setData(Qt::UserRole, description.identifier);
+        fileTableView_->setHorizontalHeaderItem(column, item);
+        if (description.isFixed()) {
+            header->setSectionResizeMode(column, QHeaderView::Fixed);
+            header->resizeSection(column, description.width);
+        } else {
+            header->setSectionResizeMode(column, QHeaderView::Stretch);
+        }
+    }
+    reloadRows();
+}
+
+FileItemTableCellView* EditorFileListBarController::cell(int row, const QString& columnIdentifier) const
+{
+    for (int column = 0; column < tableCellTypes_.size(); ++column) {
+        if (tableCellTypes_[column].columnIdentifier == columnIdentifier)
+            return qobject_cast<FileItemTableCellView*>(fileTableView_->cellWidget(row, column));
+    }
+    return nullptr;
+}
+
+std::optional<int> EditorFileListBarController::takeDropFilesIndex()
+{
+    return std::exchange(dropFilesIndex_, std::nullopt);
+}
+
+void EditorFileListBarController::startObserving()
+{
+    if (MetadataFileList* list = metadataFileList()) {
+        fileListDidChangeFilesSubscriber_.subscribe(MetadataFileList::didChangeFilesNotification, list,
+                                                    [this](const brisa::Notification& note) {
+                                                        const auto edition = MetadataFileList::fileListEdition(note);
+                                                        if (edition && edition->kind() == brisa::SelectableArrayEdition::Kind::Selection)
+                                                            applyListSelection();
+                                                        else
+                                                            reloadRows();
+                                                    });
+    }
+    taskManagerDidRemoveTaskSubscriber_.subscribe(halvex::TaskManager::didRemoveTaskNotification,
+                                                  &halvex::TaskManager::shared(),
+                                                  [this](const brisa::Notification&) { reloadCellContents(); });
+}
+
+void EditorFileListBarController::stopObserving()
+{
+    fileListDidChangeFilesSubscriber_.unsubscribe();
+    taskManagerDidRemoveTaskSubscriber_.unsubscribe();
+}
+
+void EditorFileListBarController::reloadRows()
+{
+    MetadataFileList* list = metadataFileList();
+    const QList<MetadataFilePointer> files = list ? list->files() : QList<MetadataFilePointer>();
+    fileTableView_->setRowCount(int(files.size()));
+    for (int row = 0; row < files.size(); ++row) {
+        for (int column = 0; column < tableCellTypes_.size(); ++column) {
+            auto* cell = qobject_cast<FileItemTableCellView*>(fileTableView_->cellWidget(row, column));
+            if (!cell) {
+                cell = tableCellTypes_[column].makeView();
+                fileTableView_->setCellWidget(row, column, cell);
+            }
+            if (cell->file() != files[row])
+                cell->setFile(files[row]);
+        }
+    }
+    applyListSelection();
+}
+
+void EditorFileListBarController::reloadCellContents()
+{
+    for (int row = 0; row < fileTableView_->rowCount(); ++row) {
+        for (int column = 0; column < fileTableView_->columnCount(); ++column) {
+            if (auto* cell = qobject_cast<FileItemTableCellView*>(fileTableView_->cellWidget(row, column)))
+                cell->updateContent();
+        }
+    }
+}
+
+void EditorFileListBarController::applyListSelection()
+{
+    MetadataFileList* list = metadataFileList();
+    if (!list)
+        return;
+    QItemSelection selection;
+    for (int row : list->selection()) {
+        if (row < fileTableView_->rowCount())
+            selection.select(fileTableView_->model()->index(row, 0),
+                             fileTableView_->model()->index(row, std::max(0, fileTableView_->columnCount() - 1)));
+    }
+    applyingSelection_ = true;
+    fileTableView_->selectionModel()->select(selection, QItemSelectionModel::ClearAndSelect);
+    applyingSelection_ = false;
+}
+
+void EditorFileListBarController::tableSelectionDidChange()
+{
+    MetadataFileList* list = metadataFileList();
+    if (applyingSelection_ || !list)
+        return;
+    QList<int> rows;
+    for (const QModelIndex& index : fileTableView_->selectionModel()->selectedRows())
+        rows << index.row();
+    // The list posts only a selection that differs from its own, which ends the echo.
+    list->setSelection(brisa::IndexSet(rows));
+}
+
+void EditorFileListBarController::focus()
+{
+    if (fileTableView_ && fileTableView_->window())
+        fileTableView_->setFocus();
+}
+
+void EditorFileListBarController::saveScrollPosition()
+{
+    brisa::UserDefaults::standard().set(Settings::fileSectionListScrollY(), fileTableView_->verticalScrollBar()->value());
+}
+
+void EditorFileListBarController::restoreScrollPosition()
+{
+    const double position = brisa::UserDefaults::standard().value(Settings::fileSectionListScrollY());
+    if (position > 0)
+        fileTableView_->verticalScrollBar()->setValue(int(position));
+}
+
+bool EditorFileListBarController::eventFilter(QObject* watched, QEvent* event)
+{
+    if (fileTableView_ && watched == fileTableView_->viewport()) {
+        switch (event->type()) {
+        case QEvent::DragEnter:
+        case QEvent::DragMove: {
+            auto* drag = static_cast<QDropEvent*>(event);
+            EditorWindowController* controller = EditorWindowController::controllerOf(fileTableView_);
+            if (controller && controller->canOpenFiles(localFileUrls(drag->mimeData())))
+                drag->acceptProposedAction();
+            else
+                drag->ignore();
+            return true;
+        }
+        case QEvent::Drop: {
+            auto* drop = static_cast<QDropEvent*>(event);
+            EditorWindowController* controller = EditorWindowController::controllerOf(fileTableView_);
+            const QList<QUrl> urls = localFileUrls(drop->mimeData());
+            if (!controller || urls.isEmpty())
+                return true;
+            const int row = fileTableView_->rowAt(drop->position().toPoint().y());
+            dropFilesIndex_ = row < 0 ? fileTableView_->rowCount() : row;
+            drop->acceptProposedAction();
+            controller->addFiles(urls);
+            return true;
+        }
+        default:
+            break;
+        }
+    }
+    return EditorBarController::eventFilter(watched, event);
+}
+
+} // namespace corvelle

@@ -1,0 +1,45 @@
+#pragma once
+
+#include "editor/EditorViewController.h"
+#include "editor/FileTableCellType.h"
+
+namespace corvelle {
+
+class EditorFileListBarController;
+class EditorWindowController;
+
+// The section that lists the open files with a summary of each: thumbnail, name and folder,
+// tag counts, QuickTime name and date, GPS position and a save button.
+class EditorPreviewViewController : public EditorViewController {
+    Q_OBJECT
+
+public:
+    explicit EditorPreviewViewController(EditorWindowHost* editorWindowController);
+    ~EditorPreviewViewController() override;
+
+    QString nibName() const override { return QStringLiteral("EditorPreviewView"); }
+    WindowTitleVisibility windowTitleVisibility() const override { return WindowTitleVisibility::hidden; }
+    QString windowTitle() const override;
+    // The number of open files.
+    QString windowSubtitle() const override;
+
+    // The columns of the file table, in order.
+    static QList<FileTableCellType> tableCellTypes();
+
+    EditorFileListBarController* fileBarController();
+
+    void setupViews() override;
+    void addToolbarItems() override;
+    void stopObserving() override;
+    void saveScrollPosition() override;
+    void restoreScrollPosition() override;
+    void focusFileBar() override;
+    std::optional<int> takePendingDropIndex() override;
+
+private:
+    EditorWindowController* windowController() const;
+
+    EditorFileListBarController* fileBarController_ = nullptr;
+};
+
+} // namespace corvelle

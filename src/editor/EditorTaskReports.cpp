@@ -1,0 +1,167 @@
+#include "editor/EditorTaskReports.h"
+
+#include "app/Settings.h"
+#include "app/TextLocalizer.h"
+#include "editor/EditorWindowHost.h"
+#include "editor/LocalizedTaskText.h"
+#include "engine/halvex/ImportTagEditorsTask.h"
+#include "engine/halvex/TaskManager.h"
+#include "platform/brisa/core/StringHelpers.h"
+#include "platform/brisa/core/UserDefaults.h"
+#include "platform/brisa/ui/SheetPresenter.h"
+#include "platform/brisa/ui/SymbolIcons.h"
+#include "platform/veilcast/MessageOverlay.h"
+
+#include <QDBusConnection>
+#include <QDBusMessage>
+#include <QGuiApplication>
+#include <QMessageBox>
+#include <QPushButton>
+
+namespace corvelle {
+
+namespace {
+
+const QString notificationService = QStringLiteral("org.freedesktop.Notifications");
+const QString notificationPath = QStringLiteral("/org/freedesktop/Notifications");
+
+QWidget* windowOf(const EditorWindowHost* host)
+{
+    return host ? host->window() : nullptr;
+}
+
+} // namespace
+
+EditorTaskReports::EditorTaskReports(EditorWindowHost* editorWindowController, QObject* parent)
+    : QObject(parent)
+    , editorWindowController_(editorWindowController)
+{
+}
+
+EditorTaskReports::~EditorTaskReports() = default;
+
+void EditorTaskReports::startObserving()
+{
+    const void* manager = &halvex::TaskManager::shared();
+    taskManagerDidAddTaskSubscriber_.subscribe(halvex::TaskManager::didAddTaskNotification, manager,
+                                               [this](const brisa::Notification& note) { taskManagerDidAddTask(note); });
+    taskManagerDidRemoveTaskSubscriber_.subscribe(halvex::TaskManager::didRemoveTaskNotification, manager,
+                                                  [this](const brisa::Notification& note) { taskManagerDidRemoveTask(note); });
+}
+
+void EditorTaskReports::stopObserving()
+{
+    taskManagerDidAddTaskSubscriber_.unsubscribe();
+    taskManagerDidRemoveTaskSubscriber_.unsubscribe();
+}
+
+void EditorTaskReports::taskManagerDidAddTask(const brisa::Notification& note)
+{
+    const std::shared_ptr<halvex::AbstractTask> task = halvex::TaskManager::task(note);
+    if (task && !dynamic_cast<const halvex::ImportTagEditorsTask*>(task.get()) && !task->isEdition())
+        showTasksAddedOverlay();
+    if (editorWindowController_)
+        editorWindowController_->updateInterface();
+}
+
+void EditorTaskReports::taskManagerDidRemoveTask(const brisa::Notification& note)
+{
+    if (const std::shared_ptr<halvex::AbstractTask> task = halvex::TaskManager::task(note)) {
+        const auto* import = dynamic_cast<const halvex::ImportTagEditorsTask*>(task.get());
+        const bool reload = import && !import->settings().editorsToReload.isEmpty();
+        if (!reload) {
+            if (import) {
+                if (editorWindowController_)
+                    editorWindowController_->addTagEditors(import->editors());
+            } else if (!task->isEdition()) {
+                showTasksDoneOverlay();
+            }
+            showTaskErrorAlert(task->messages());
+            postCompletedTaskUserNote();
+        }
+    }
+    if (editorWindowController_)
+        editorWindowController_->updateInterface();
+}
+
+veilcast::MessageOverlay& EditorTaskReports::messageOverlay()
+{
+    if (!messageOverlay_)
+        messageOverlay_ = new veilcast::MessageOverlay(this);
+    return *messageOverlay_;
+}
+
+void EditorTaskReports::showMessageOverlay(const QString& symbolName, const QString& textKey)
+{
+    QWidget* window = windowOf(editorWindowController_);
+    if (!window)
+        return;
+    veilcast::MessageOverlay& overlay = messageOverlay();
+    overlay.setImage(brisa::SymbolIcons::icon(symbolName));
+    overlay.setText(localizedString(textKey));
+    overlay.show(window);
+}
+
+void EditorTaskReports::showTagAddedOverlay()
+{
+    showMessageOverlay(QStringLiteral("tag"), QStringLiteral("MessageOverlayTagAdded"));
+}
+
+void EditorTaskReports::showTasksAddedOverlay()
+{
+    showMessageOverlay(QStringLiteral("plus"), QStringLiteral("MessageOverlayTasksAdded"));
+}
+
+void EditorTaskReports::showTasksDoneOverlay()
+{
+    showMessageOverlay(QStringLiteral("checkmark"), QStringLiteral("MessageOverlayTasksDone"));
+}
+
+QString EditorTaskReports::errorAlertText(const QList<halvex::TaskMessage>& errors)
+{
+    QStringList texts;
+    texts.reserve(errors.size());
+    for (const halvex::TaskMessage& error : errors)
+        texts << localizedDescription(error);
+    // The texts keep their accents: they name files, which must stay findable by that name.
+    return brisa::reducedStringAtEnd(texts.join(QStringLiteral(", ")), maximumErrorTextLength);
+}
+
+void EditorTaskReports::showTaskErrorAlert(const QList<halvex::TaskMessage>& errors)
+{
+    QWidget* window = windowOf(editorWindowController_);
+    if (!window || errors.isEmpty())
+        return;
+    if (brisa::UserDefaults::standard().value(Settings::editionUserChoiceErrorAlert()) != ErrorAlertEditionUserChoice::display)
+        return;
+    auto* alert = new QMessageBox;
+    alert->setIcon(QMessageBox::Critical);
+    alert->setText(localizedString(QStringLiteral("TaskErrorAlertMessageText")));
+    alert->setInformativeText(localizedString(QStringLiteral("TaskErrorAlertInformativeText"), {errorAlertText(errors)}));
+    alert->addButton(localizedString(QStringLiteral("TaskErrorAlertOKButton")), QMessageBox::AcceptRole);
+    brisa::SheetPresenter::safeBeginSheetModal(alert, window, {});
+}
+
+void EditorTaskReports::postCompletedTaskUserNote()
+{
+    if (brisa::UserDefaults::standard().value(Settings::generalUserChoiceNotification())
+        != NotificationGeneralUserChoice::allNotifications)
+        return;
+    QDBusConnection bus = QDBusConnection::sessionBus();
+    if (!bus.isConnected())
+        return;
+    QDBusMessage notify = QDBusMessage::createMethodCall(notificationService, notificationPath, notificationService,
+                                                         QStringLiteral("Notify"));
+    QVariantMap hints;
+    if (!QGuiApplication::desktopFileName().isEmpty())
+        hints.insert(QStringLiteral("desktop-entry"), QGuiApplication::desktopFileName());
+    // No id to replace: every completion is a notification of its own.
+    notify << QGuiApplication::applicationDisplayName() << uint(0) << QString()
+           << localizedString(QStringLiteral("CompletedTaskUserNoteTitle"))
+           << localizedString(QStringLiteral("CompletedTaskUserNoteInformativeText")) << QStringList() << hints
+           << int(-1);
+    // Nobody waits for the answer: a missing service must not hold the window up.
+    bus.send(notify);
+}
+
+} // namespace corvelle

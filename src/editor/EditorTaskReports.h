@@ -1,0 +1,65 @@
+#pragma once
+
+#include "engine/halvex/TaskMessage.h"
+#include "platform/brisa/core/NoteSubscriber.h"
+
+#include <QList>
+#include <QObject>
+#include <QPointer>
+
+namespace veilcast {
+class MessageOverlay;
+} // namespace veilcast
+
+namespace corvelle {
+
+class EditorWindowHost;
+
+// What the editor window shows about the tasks of the shared task manager: a notice when file
+// work starts and when it ends, the files of a finished import added to the window, an alert
+// listing a task's messages and a desktop notification, each as the settings ask, and a
+// refreshed window after every add and remove note. The editor window controller owns it.
+//
+// Imports and edition tasks get no notices (the files appearing, or the values changing, tell
+// the user enough); a reload of open files reports nothing at all.
+class EditorTaskReports : public QObject {
+    Q_OBJECT
+
+public:
+    explicit EditorTaskReports(EditorWindowHost* editorWindowController, QObject* parent = nullptr);
+    ~EditorTaskReports() override;
+
+    // Follows the task manager's add and remove notes.
+    void startObserving();
+    void stopObserving();
+
+    void taskManagerDidAddTask(const brisa::Notification& note);
+    void taskManagerDidRemoveTask(const brisa::Notification& note);
+
+    // The window's notice overlay, made on first use.
+    veilcast::MessageOverlay& messageOverlay();
+    // Each shows the notice over the window; nothing while there is no window.
+    void showMessageOverlay(const QString& symbolName, const QString& textKey);
+    void showTagAddedOverlay();
+    void showTasksAddedOverlay();
+    void showTasksDoneOverlay();
+
+    // An alert as a sheet of the window listing the messages, when there are some, there is a
+    // window, and "EditionUserChoiceErrorAlert" is "display".
+    void showTaskErrorAlert(const QList<halvex::TaskMessage>& errors);
+    // A desktop notification through the freedesktop notification service, when
+    // "GeneralUserChoiceNotification" is "all_notifications"; nothing without a session bus.
+    void postCompletedTaskUserNote();
+
+    // The messages' texts joined with ", ", at most maximumErrorTextLength characters.
+    static QString errorAlertText(const QList<halvex::TaskMessage>& errors);
+    static constexpr int maximumErrorTextLength = 1000;
+
+private:
+    QPointer<EditorWindowHost> editorWindowController_;
+    QPointer<veilcast::MessageOverlay> messageOverlay_;
+    brisa::NoteSubscriber taskManagerDidAddTaskSubscriber_;
+    brisa::NoteSubscriber taskManagerDidRemoveTaskSubscriber_;
+};
+
+} // namespace corvelle

@@ -1,0 +1,488 @@
+#include "editor/EditorWindowController.h"
+
+#include "app/Settings.h"
+#include "app/TextLocalizer.h"
+#include "editor/EditorPreviewViewController.h"
+#include "editor/EditorTaskReports.h"
+#include "editor/EditorWelcomeViewController.h"
+#include "editor/FormLoader.h"
+#include "engine/halvex/ImportTagEditorsTask.h"
+#include "engine/halvex/KitSettings.h"
+#include "engine/halvex/MediaType.h"
+#include "engine/halvex/SaveTagEditorsTask.h"
+#include "engine/halvex/TaskManager.h"
+#include "filemodel/MetadataFileList.h"
+#include "platform/brisa/core/UserDefaults.h"
+#include "platform/brisa/ui/DynamicToolbar.h"
+#include "platform/brisa/ui/FilledSubview.h"
+#include "platform/brisa/ui/SheetPresenter.h"
+#include "platform/brisa/ui/UserKeychain.h"
+
+#include <QApplication>
+#include <QCollator>
+#include <QDir>
+#include <QDropEvent>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QMainWindow>
+#include <QMessageBox>
+#include <QMimeData>
+#include <QPushButton>
+#include <QTimer>
+#include <QToolBar>
+
+namespace corvelle {
+
+namespace {
+
+const char* const controllerProperty = "corvelleEditorWindowController";
+
+// Two URLs name the same file when their cleaned absolute paths are equal.
+QString pathKey(const QUrl& url)
+{
+    return url.isLocalFile() ? QDir::cleanPath(QFileInfo(url.toLocalFile()).absoluteFilePath()) : url.toString();
+}
+
+QList<QUrl> localFileUrls(const QMimeData* data)
+{
+    QList<QUrl> urls;
+    if (data && data->hasUrls()) {
+        for (const QUrl& url : data->urls()) {
+            if (url.isLocalFile())
+                urls << url;
+        }
+    }
+    return urls;
+}
+
+// Alerts of the editor window take their texts from the keys of one stem.
+QMessageBox* makeAlert(const QString& stem, const QStringList& buttonKeys)
+{
+    auto* alert = new QMessageBox;
+    alert->setIcon(QMessageBox::Warning);
+    alert->setText(localizedString(stem + QStringLiteral("MessageText")));
+    alert->setInformativeText(localizedString(stem + QStringLiteral("InformativeText")));
+    for (const QString& key : buttonKeys)
+        alert->addButton(localizedString(key), key == buttonKeys.first() ? QMessageBox::AcceptRole : QMessageBox::RejectRole);
+    return alert;
+}
+
+} // namespace
+
+EditorWindowController::EditorWindowController()
+    : metadataFileList_(std::make_unique<MetadataFileList>())
+{
+    window_.reset(qobject_cast<QMainWindow*>(FormLoader::load(QStringLiteral("EditorWindow"))));
+    if (!window_)
+        qFatal("The form EditorWindow is not a main window");
+    window_->setProperty(controllerProperty, QVariant::fromValue(static_cast<QObject*>(this)));
+    window_->setAcceptDrops(true);
+    window_->installEventFilter(this);
+    containerView_ = FormLoader::outlet<QWidget>(window_.get(), "containerView");
+
+    dynamicToolbar_ = new brisa::DynamicToolbar(this);
+    QToolBar* toolbar = dynamicToolbar_->toolbar();
+    toolbar->setMovable(false);
+    toolbar->setFloatable(false);
+    window_->addToolBar(toolbar);
+
+    preferredSection_ = brisa::UserDefaults::standard().value(Settings::lastContentSection());
+    editorViewController_ = new EditorWelcomeViewController(this);
+    QPointer<EditorWindowController> weakSelf(this);
+    dynamicToolbar_->setItemSetProvider([weakSelf]() -> brisa::DynamicToolbarItemSet* {
+        if (!weakSelf || !weakSelf->editorViewController_)
+            return nullptr;
+        return &weakSelf->editorViewController_->toolbarItemSet();
+    });
+    brisa::FilledSubview::setFilledSubview(containerView_, editorViewController_->view());
+    editorViewController_->focusFileBar();
+    editorViewController_->updateInterface();
+
+    fileListDidChangeFilesSubscriber_.subscribe(MetadataFileList::didChangeFilesNotification, metadataFileList_.get(),
+                                                [this](const brisa::Notification&) { fileListDidChangeFiles(); });
+    taskManagerDidRemoveTaskSubscriber_.subscribe(
+        halvex::TaskManager::didRemoveTaskNotification, &halvex::TaskManager::shared(),
+        [this](const brisa::Notification& note) {
+            const std::shared_ptr<halvex::AbstractTask> task = halvex::TaskManager::task(note);
+            if (!task)
+                return;
+            for (const QString& path : pendingPathsByTask_.take(task.get()))
+                pendingPaths_.remove(path);
+        });
+    taskReports_ = new EditorTaskReports(this, this);
+    taskReports_->startObserving();
+    updateInterface();
+}
+
+EditorWindowController::~EditorWindowController()
+{
+    fileListDidChangeFilesSubscriber_.unsubscribe();
+    taskManagerDidRemoveTaskSubscriber_.unsubscribe();
+    taskReports_->stopObserving();
+    if (editorViewController_) {
+        editorViewController_->stopObserving();
+        delete editorViewController_;
+    }
+}
+
+EditorWindowController* EditorWindowController::controllerOf(const QWidget* widget)
+{
+    const QWidget* top = widget ? widget->window() : nullptr;
+    return top ? qobject_cast<EditorWindowController*>(top->property(controllerProperty).value<QObject*>()) : nullptr;
+}
+
+QWidget* EditorWindowController::window() const
+{
+    return window_.get();
+}
+
+QMainWindow* EditorWindowController::window()
+{
+    return window_.get();
+}
+
+void EditorWindowController::updateInterface()
+{
+    if (!window_ || !editorViewController_)
+        return;
+    const QString title = editorViewController_->windowTitle();
+    const QString subtitle = editorViewController_->windowSubtitle();
+    // A window has one title line: the subtitle stands in for a hidden title.
+    if (editorViewController_->windowTitleVisibility() == EditorViewController::WindowTitleVisibility::hidden)
+        window_->setWindowTitle(subtitle);
+    else
+        window_->setWindowTitle(subtitle.isEmpty() ? title : title + QStringLiteral(" — ") + subtitle);
+    dynamicToolbar_->reloadDisplayedItems();
+}
+
+// --- Sections
+
+void EditorWindowController::setContentSection(EditorContentSection section)
+{
+    // The choice is remembered even while the list is empty: the files that arrive next open in it.
+    if ((section == EditorContentSection::preview || section == EditorContentSection::tags
+         || section == EditorContentSection::map)
+        && section != preferredSection_) {
+        preferredSection_ = section;
+        brisa::UserDefaults::standard().set(Settings::lastContentSection(), preferredSection_);
+    }
+    const EditorContentSection target = metadataFileList_->hasFiles() ? section : EditorContentSection::welcome;
+    if (target == effectiveSection_)
+        return;
+    effectiveSection_ = target;
+    installEditorViewController(effectiveSection_);
+}
+
+void EditorWindowController::installEditorViewController(EditorContentSection section)
+{
+    // The preview section is the one view of the open files so far: it also stands for the
+    // tags, map and raw sections.
+    const bool welcome = section == EditorContentSection::welcome;
+    const bool isWelcome = qobject_cast<EditorWelcomeViewController*>(editorViewController_) != nullptr;
+    if (welcome == isWelcome)
+        return;
+    EditorViewController* old = editorViewController_;
+    old->saveScrollPosition();
+    if (welcome)
+        editorViewController_ = new EditorWelcomeViewController(this);
+    else
+        editorViewController_ = new EditorPreviewViewController(this);
+    brisa::FilledSubview::setFilledSubview(containerView_, editorViewController_->view());
+    old->stopObserving();
+    old->deleteLater();
+    updateInterface();
+    editorViewController_->focusFileBar();
+    editorViewController_->updateInterface();
+    editorViewController_->restoreScrollPosition();
+}
+
+void EditorWindowController::fileListDidChangeFiles()
+{
+    QPointer<EditorWindowController> weakSelf(this);
+    QTimer::singleShot(0, this, [weakSelf] {
+        if (weakSelf)
+            weakSelf->setContentSection(weakSelf->preferredSection_);
+    });
+}
+
+// --- Opening
+
+void EditorWindowController::openFilesFromFinder()
+{
+    if (!window_)
+        return;
+    QStringList patterns;
+    for (const QString& type : halvex::KitSettings::shared().supportedFileTypes())
+        patterns << QStringLiteral("*.") + type.toLower() << QStringLiteral("*.") + type;
+    auto* dialog = new QFileDialog(window_.get());
+    dialog->setFileMode(QFileDialog::ExistingFiles);
+    dialog->setNameFilter(localizedString(QStringLiteral("OpenPanelMediaFilesFilter")) + QStringLiteral(" (")
+                          + patterns.join(QLatin1Char(' ')) + QLatin1Char(')'));
+    dialog->setOption(QFileDialog::ReadOnly);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    QPointer<QFileDialog> weakDialog(dialog);
+    brisa::SheetPresenter::presentSheet(window_.get(), dialog, [this, weakDialog](int returnCode) {
+        if (returnCode == 1 && weakDialog && !weakDialog->selectedUrls().isEmpty())
+            addFiles(weakDialog->selectedUrls());
+    });
+}
+
+bool EditorWindowController::canOpenFiles(const QList<QUrl>& urls) const
+{
+    const QSet<QString> types = halvex::KitSettings::shared().supportedFileTypes();
+    for (const QUrl& url : urls) {
+        const QFileInfo info(url.toLocalFile());
+        if (info.suffix().isEmpty() || info.isDir() || types.contains(info.suffix().toUpper()))
+            return true;
+    }
+    return false;
+}
+
+QList<halvex::TagStorageSource> EditorWindowController::newSources(const QList<halvex::TagStorageSource>& sources) const
+{
+    QSet<QString> taken = pendingPaths_;
+    for (const MetadataFilePointer& file : metadataFileList_->files())
+        taken.insert(pathKey(file->url()));
+    QList<halvex::TagStorageSource> result;
+    for (const halvex::TagStorageSource& source : sources) {
+        const QString key = pathKey(source.url());
+        if (!taken.contains(key)) {
+            taken.insert(key);
+            result << source;
+        }
+    }
+    return result;
+}
+
+void EditorWindowController::addFiles(const QList<QUrl>& urls)
+{
+    QList<halvex::TagStorageSource> sources;
+    for (const QUrl& url : urls)
+        sources << halvex::TagStorageSource(url);
+    QList<QUrl> remaining;
+    for (const halvex::TagStorageSource& source : newSources(sources))
+        remaining << source.url();
+    if (remaining.isEmpty())
+        return;
+    // Held as pending from now on: the password is read before the task exists.
+    for (const QUrl& url : remaining)
+        pendingPaths_.insert(pathKey(url));
+    importSourcesWithPassword(remaining);
+}
+
+void EditorWindowController::importSourcesWithPassword(const QList<QUrl>& urls)
+{
+    brisa::UserKeychain::standard().readAsync(decodingPasswordKeychainName(), this,
+                                              [this, urls](const brisa::KeychainResult& result) {
+                                                  QList<halvex::TagStorageSource> sources;
+                                                  for (const QUrl& url : urls)
+                                                      sources << halvex::TagStorageSource(url, std::nullopt, result.password);
+                                                  for (const QUrl& url : urls)
+                                                      pendingPaths_.remove(pathKey(url));
+                                                  importFiles(sources);
+                                              });
+}
+
+void EditorWindowController::importFiles(const QList<halvex::TagStorageSource>& sources)
+{
+    const QList<halvex::TagStorageSource> fresh = newSources(sources);
+    if (fresh.isEmpty())
+        return;
+    const brisa::UserDefaults& defaults = brisa::UserDefaults::standard();
+    QSet<halvex::MediaType> allowedTypes;
+    for (const QString& name : defaults.value(Settings::unfoldImportAllowedTypes())) {
+        if (const std::optional<halvex::MediaType> type = halvex::MediaType::type(name))
+            allowedTypes.insert(*type);
+    }
+    halvex::ImportTagEditorsTask::Settings settings(fresh);
+    settings.errorsIgnored =
+        defaults.value(Settings::editionUserChoiceErrorsBehavior()) == ErrorsBehaviorEditionUserChoice::ignore;
+    settings.unfoldFolders = defaults.value(Settings::useUnfoldFoldersImport());
+    settings.unfoldSubfolders = defaults.value(Settings::useRecursiveUnfoldImport());
+    if (!allowedTypes.isEmpty())
+        settings.supportedTypes = allowedTypes;
+    auto task = std::make_shared<halvex::ImportTagEditorsTask>(settings);
+    QStringList& paths = pendingPathsByTask_[task.get()];
+    for (const halvex::TagStorageSource& source : fresh) {
+        paths << pathKey(source.url());
+        pendingPaths_.insert(paths.last());
+    }
+    halvex::TaskManager::shared().add(task);
+}
+
+void EditorWindowController::addTagEditors(const QList<std::shared_ptr<halvex::TagEditor>>& editors)
+{
+    // Two imports of one file may have been queued before either was done (a file inside an
+    // unfolded folder and the same file on its own): two editors of one file would overwrite
+    // each other's saves, so the later one is dropped.
+    QSet<QString> taken;
+    for (const MetadataFilePointer& file : metadataFileList_->files())
+        taken.insert(pathKey(file->url()));
+    QList<MetadataFilePointer> files;
+    for (const std::shared_ptr<halvex::TagEditor>& editor : editors) {
+        auto file = std::make_shared<MetadataFile>(editor);
+        const QString key = pathKey(file->url());
+        if (!taken.contains(key)) {
+            taken.insert(key);
+            files << file;
+        }
+    }
+    if (files.isEmpty())
+        return;
+    QCollator collator;
+    collator.setCaseSensitivity(Qt::CaseInsensitive);
+    collator.setNumericMode(true);
+    collator.setIgnorePunctuation(false);
+    std::stable_sort(files.begin(), files.end(), [&collator](const MetadataFilePointer& a, const MetadataFilePointer& b) {
+        return collator.compare(a->filename(), b->filename()) < 0;
+    });
+    const std::optional<int> dropIndex = editorViewController_ ? editorViewController_->takePendingDropIndex() : std::nullopt;
+    const int index = std::clamp(dropIndex.value_or(int(metadataFileList_->files().size())), 0,
+                                 int(metadataFileList_->files().size()));
+    metadataFileList_->postDidChangeFiles(metadataFileList_->insertWithoutNotifying(files, index));
+    metadataFileList_->setSelection(brisa::IndexSet{index});
+}
+
+// --- Saving
+
+bool EditorWindowController::hasUnsavedChanges() const
+{
+    for (const MetadataFilePointer& file : metadataFileList_->files()) {
+        if (file->editor()->hasEdits())
+            return true;
+    }
+    return false;
+}
+
+bool EditorWindowController::canSaveAllEditedFiles() const
+{
+    return effectiveSection_ != EditorContentSection::raw && hasUnsavedChanges();
+}
+
+bool EditorWindowController::canSaveSelectedFiles() const
+{
+    if (effectiveSection_ == EditorContentSection::raw)
+        return false;
+    for (const std::shared_ptr<halvex::TagEditor>& editor : metadataFileList_->selectedEditors()) {
+        if (editor->hasEdits())
+            return true;
+    }
+    return false;
+}
+
+void EditorWindowController::saveAllEditedFiles()
+{
+    if (!canSaveAllEditedFiles())
+        return;
+    QList<std::shared_ptr<halvex::TagEditor>> editors;
+    for (const MetadataFilePointer& file : metadataFileList_->files())
+        editors << file->editor();
+    saveFiles(editors);
+}
+
+void EditorWindowController::saveSelectedFiles()
+{
+    if (canSaveSelectedFiles())
+        saveFiles(metadataFileList_->selectedEditors());
+}
+
+void EditorWindowController::saveFiles(const QList<std::shared_ptr<halvex::TagEditor>>& editors)
+{
+    // A value being typed is committed first: editors commit when they lose the focus.
+    if (window_ && window_->focusWidget())
+        window_->focusWidget()->clearFocus();
+    QList<std::shared_ptr<halvex::TagEditor>> edited;
+    for (const std::shared_ptr<halvex::TagEditor>& editor : editors) {
+        if (editor->hasEdits())
+            edited << editor;
+    }
+    if (edited.isEmpty())
+        return;
+    if (halvex::TaskManager::shared().isEditing()) {
+        brisa::SheetPresenter::safeBeginSheetModal(
+            makeAlert(QStringLiteral("CannotSaveWhileEditing"), {QStringLiteral("CannotSaveWhileEditingOKButton")}),
+            window_.get(), {});
+        return;
+    }
+    const bool fromPhotos = std::any_of(edited.begin(), edited.end(), [](const auto& editor) {
+        return editor->source().photosItem().has_value();
+    });
+    if (!fromPhotos) {
+        addSaveTask(edited);
+        return;
+    }
+    QMessageBox* alert = makeAlert(QStringLiteral("ReplacePhotosWarning"), {QStringLiteral("ReplacePhotosWarningContinueButton"),
+                                                                           QStringLiteral("ReplacePhotosWarningCancelButton")});
+    QAbstractButton* confirm = alert->buttons().value(0);
+    QPointer<EditorWindowController> weakSelf(this);
+    brisa::SheetPresenter::safeBeginSheetModal(alert, window_.get(), [weakSelf, confirm, edited](QAbstractButton* clicked) {
+        if (weakSelf && clicked == confirm)
+            weakSelf->addSaveTask(edited);
+    });
+}
+
+void EditorWindowController::addSaveTask(const QList<std::shared_ptr<halvex::TagEditor>>& editors)
+{
+    const brisa::UserDefaults& defaults = brisa::UserDefaults::standard();
+    halvex::SaveTagEditorsTask::Settings settings;
+    settings.editors = editors;
+    settings.fixInvalidOffsets =
+        defaults.value(Settings::editionUserChoiceCorrections()) == CorrectionsEditionUserChoice::fixInvalidOffsets;
+    settings.ignoreErrors =
+        defaults.value(Settings::editionUserChoiceErrorsBehavior()) == ErrorsBehaviorEditionUserChoice::ignore;
+    settings.updateFileModifyDate =
+        defaults.value(Settings::editionFileModifyDateUpdate()) == FileModifyDateUpdateUserChoice::updateWithEachSave;
+    settings.iptcAsUTF8 = defaults.value(Settings::editionUserChoiceIPTCCharSet()) == IPTCCharSetEditionUserChoice::utf8;
+    settings.iptcDigestUpdate = defaults.value(Settings::editionUserChoiceIPTCDigest());
+    halvex::TaskManager::shared().add(std::make_shared<halvex::SaveTagEditorsTask>(settings));
+}
+
+// --- Commands
+
+MenuValidation EditorWindowController::validateMenuCommand(const QString& command, QAction*)
+{
+    auto answer = [](bool enabled) { return enabled ? MenuValidation::enabled : MenuValidation::disabled; };
+    if (command == QLatin1String("openFilesFromFinder:"))
+        return MenuValidation::enabled;
+    if (command == QLatin1String("saveSelectedFiles:"))
+        return answer(canSaveSelectedFiles());
+    if (command == QLatin1String("saveAllEditedFiles:"))
+        return answer(canSaveAllEditedFiles());
+    return MenuValidation::notMine;
+}
+
+void EditorWindowController::performMenuCommand(const QString& command, QAction*)
+{
+    if (command == QLatin1String("openFilesFromFinder:"))
+        openFilesFromFinder();
+    else if (command == QLatin1String("saveSelectedFiles:"))
+        saveSelectedFiles();
+    else if (command == QLatin1String("saveAllEditedFiles:"))
+        saveAllEditedFiles();
+}
+
+bool EditorWindowController::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == window_.get()) {
+        if (event->type() == QEvent::DragEnter || event->type() == QEvent::DragMove) {
+            auto* drag = static_cast<QDropEvent*>(event);
+            if (canOpenFiles(localFileUrls(drag->mimeData())))
+                drag->acceptProposedAction();
+            else
+                drag->ignore();
+            return true;
+        }
+        if (event->type() == QEvent::Drop) {
+            auto* drop = static_cast<QDropEvent*>(event);
+            const QList<QUrl> urls = localFileUrls(drop->mimeData());
+            if (canOpenFiles(urls)) {
+                drop->acceptProposedAction();
+                addFiles(urls);
+            }
+            return true;
+        }
+    }
+    return EditorWindowHost::eventFilter(watched, event);
+}
+
+} // namespace corvelle

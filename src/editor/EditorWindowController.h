@@ -1,0 +1,112 @@
+#pragma once
+
+#include "app/EditorWindowInterface.h"
+#include "editor/EditorContentSection.h"
+#include "editor/EditorWindowHost.h"
+#include "engine/halvex/TagStorageSource.h"
+#include "platform/brisa/core/NoteSubscriber.h"
+
+#include <QHash>
+#include <QPointer>
+#include <QSet>
+
+#include <memory>
+
+class QMainWindow;
+
+namespace brisa {
+class DynamicToolbar;
+} // namespace brisa
+
+namespace halvex {
+class AbstractTask;
+} // namespace halvex
+
+namespace corvelle {
+
+class EditorTaskReports;
+class EditorViewController;
+
+// The one editor window: it owns the open files and shows one section at a time, the welcome
+// section while no file is open, else the section the user chose last. Every opening and every
+// save is a task of the shared task manager; the files of an import arrive in the list when the
+// task is done.
+class EditorWindowController : public EditorWindowHost, public EditorWindowInterface {
+    Q_OBJECT
+
+public:
+    EditorWindowController();
+    ~EditorWindowController() override;
+
+    // The controller of the editor window that holds `widget`; null for any other window.
+    static EditorWindowController* controllerOf(const QWidget* widget);
+
+    // EditorWindowHost
+    QWidget* window() const override;
+    void updateInterface() override;
+    QMenu* fileContextualMenu() const override { return nullptr; }
+    MetadataFileList* metadataFileList() const override { return metadataFileList_.get(); }
+    halvex::TagValueTable* tagValueTable() const override { return nullptr; }
+    void switchToPreviewSection() override { setContentSection(EditorContentSection::preview); }
+    void switchToTagsSection() override { setContentSection(EditorContentSection::tags); }
+    void switchToMapSection() override { setContentSection(EditorContentSection::map); }
+    void switchToRawSection() override { setContentSection(EditorContentSection::raw); }
+    void addTagEditors(const QList<std::shared_ptr<halvex::TagEditor>>& editors) override;
+
+    // EditorWindowInterface
+    QMainWindow* window() override;
+    bool hasUnsavedChanges() const override;
+    void addFiles(const QList<QUrl>& urls) override;
+    MenuValidation validateMenuCommand(const QString& command, QAction* item) override;
+    void performMenuCommand(const QString& command, QAction* sender) override;
+
+    // --- Sections
+
+    EditorContentSection effectiveSection() const { return effectiveSection_; }
+    EditorContentSection preferredSection() const { return preferredSection_; }
+    EditorViewController* editorViewController() const { return editorViewController_; }
+    // The welcome section while the list is empty; the preview, tags and map sections asked for
+    // are remembered in "LastContentSection".
+    void setContentSection(EditorContentSection section);
+
+    // --- Opening
+
+    // The open dialog, as a sheet of the window.
+    void openFilesFromFinder();
+    void importFiles(const QList<halvex::TagStorageSource>& sources);
+    // A folder, or a file of a type the engine reads, is among the URLs.
+    bool canOpenFiles(const QList<QUrl>& urls) const;
+
+    // --- Saving
+
+    void saveFiles(const QList<std::shared_ptr<halvex::TagEditor>>& editors);
+    void saveAllEditedFiles();
+    void saveSelectedFiles();
+    bool canSaveAllEditedFiles() const;
+    bool canSaveSelectedFiles() const;
+
+private:
+    void installEditorViewController(EditorContentSection section);
+    void fileListDidChangeFiles();
+    // Sources whose file is open, or on its way in a queued import, are dropped.
+    QList<halvex::TagStorageSource> newSources(const QList<halvex::TagStorageSource>& sources) const;
+    void importSourcesWithPassword(const QList<QUrl>& urls);
+    void addSaveTask(const QList<std::shared_ptr<halvex::TagEditor>>& editors);
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+    std::unique_ptr<MetadataFileList> metadataFileList_;
+    std::unique_ptr<QMainWindow> window_;
+    QWidget* containerView_ = nullptr;
+    brisa::DynamicToolbar* dynamicToolbar_ = nullptr;
+    EditorTaskReports* taskReports_ = nullptr;
+    EditorViewController* editorViewController_ = nullptr;
+    EditorContentSection preferredSection_ = EditorContentSection::preview;
+    EditorContentSection effectiveSection_ = EditorContentSection::welcome;
+    // The files of imports not done yet, by task, so that a file is never opened twice.
+    QSet<QString> pendingPaths_;
+    QHash<const halvex::AbstractTask*, QStringList> pendingPathsByTask_;
+    brisa::NoteSubscriber fileListDidChangeFilesSubscriber_;
+    brisa::NoteSubscriber taskManagerDidRemoveTaskSubscriber_;
+};
+
+} // namespace corvelle

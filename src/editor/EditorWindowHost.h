@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QList>
+#include <QObject>
+
+#include <memory>
+
+class QMenu;
+class QWidget;
+
+namespace halvex {
+class TagEditor;
+class TagValueTable;
+} // namespace halvex
+
+namespace corvelle {
+
+class MetadataFileList;
+
+// What the section views, their bars and the task reports reach of the editor window
+// controller, which implements it. They hold it weakly (QPointer): it may be gone before them.
+class EditorWindowHost : public QObject {
+    Q_OBJECT
+
+public:
+    using QObject::QObject;
+
+    // The editor window; null while it is not made yet.
+    virtual QWidget* window() const = 0;
+    // Title, subtitle and toolbar follow the current section.
+    virtual void updateInterface() = 0;
+    virtual QMenu* fileContextualMenu() const = 0;
+    virtual MetadataFileList* metadataFileList() const = 0;
+    virtual halvex::TagValueTable* tagValueTable() const = 0;
+
+    virtual void switchToPreviewSection() = 0;
+    virtual void switchToTagsSection() = 0;
+    virtual void switchToMapSection() = 0;
+    virtual void switchToRawSection() = 0;
+
+    // The editors of newly opened files, in the order the import task read them.
+    virtual void addTagEditors(const QList<std::shared_ptr<halvex::TagEditor>>& editors) = 0;
+};
+
+} // namespace corvelle

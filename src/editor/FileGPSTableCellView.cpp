@@ -1,0 +1,61 @@
+#include "editor/FileGPSTableCellView.h"
+
+#include "app/TextLocalizer.h"
+#include "engine/halvex/CoordinateWriter.h"
+#include "engine/halvex/EditionManager.h"
+#include "engine/halvex/HistoryEdition.h"
+#include "engine/halvex/TagEditorLocation.h"
+
+#include <QtConcurrent>
+
+namespace corvelle {
+
+FileGPSTableCellView::FileGPSTableCellView(QWidget* parent)
+    : FileTextTableCellView(parent)
+{
+}
+
+FileTableCellType FileGPSTableCellView::cellType()
+{
+    return typeOf<FileGPSTableCellView>(QStringLiteral("FileGPSTableCellView"), [] {
+        return FileTableColumn::fixed(QStringLiteral("FileGPSTableColumn"), 154,
+                                      localizedString(QStringLiteral("TableColumnTitleCoordinates")));
+    });
+}
+
+void FileGPSTableCellView::updateContent()
+{
+    setText(QStringLiteral("-"));
+    reloadCoordinate();
+}
+
+void FileGPSTableCellView::reloadCoordinate()
+{
+    if (!file())
+        return;
+    const std::shared_ptr<halvex::TagEditor> editor = file()->editor();
+    QtConcurrent::run([editor] {
+        const std::optional<halvex::Coordinate> coordinate = halvex::gpsCoordinate(*editor);
+        return coordinate ? halvex::CoordinateWriter().DDddddd(*coordinate) : QStringLiteral("-");
+    }).then(this, [this, editor](const QString& text) {
+        if (file() && file()->editor() == editor)
+            setText(text);
+    });
+}
+
+void FileGPSTableCellView::startObserving()
+{
+    editionsManagerDidFlushHistorySubscriber_.subscribe(
+        halvex::EditionManager::didFlushHistoryNotification, nullptr, [this](const brisa::Notification& note) {
+            const std::optional<halvex::HistoryEdition> history = halvex::EditionManager::history(note);
+            if (history && file() && history->hasLocationEditions({file()->editor()}))
+                reloadCoordinate();
+        });
+}
+
+void FileGPSTableCellView::stopObserving()
+{
+    editionsManagerDidFlushHistorySubscriber_.unsubscribe();
+}
+
+} // namespace corvelle

@@ -1,0 +1,18 @@
+#include "editor/FileOriginalTagsTableCellView.h"
+
+namespace corvelle {
+
+FileTableCellType FileOriginalTagsTableCellView::cellType()
+{
+    return typeOf<FileOriginalTagsTableCellView>(QStringLiteral("FileOrginalTagsTableCellView"), [] {
+        return makeTagCountTableColumn(QStringLiteral("FileOriginalTagsTableColumn"),
+                                       QStringLiteral("TableColumnTitleOriginalTags"));
+    });
+}
+
+QString FileOriginalTagsTableCellView::stateText() const
+{
+    return tagsCountText(file() ? file()->editor()->originalTags().size() : 0);
+}
+
+} // namespace corvelle

@@ -1,0 +1,203 @@
+#include "app/Settings.h"
+#include "app/TextLocalizer.h"
+#include "editor/EditorFileListBarController.h"
+#include "editor/EditorPreviewViewController.h"
+#include "editor/EditorWelcomeViewController.h"
+#include "editor/EditorWindowController.h"
+#include "editor/FileButtonTableCellView.h"
+#include "editor/FileSourceTableCellView.h"
+#include "editor/FileTextTableCellView.h"
+#include "engine/halvex/TaskManager.h"
+#include "engine/ostrak/TagItem.h"
+#include "filemodel/MetadataFileList.h"
+#include "platform/brisa/core/UserDefaults.h"
+#include "support/TestEnvironment.h"
+
+#include <QApplication>
+#include <QDropEvent>
+#include <QLabel>
+#include <QMainWindow>
+#include <QMimeData>
+#include <QProcess>
+#include <QTableWidget>
+#include <QTemporaryDir>
+#include <QToolButton>
+#include <QtTest>
+
+using namespace corvelle;
+using corvelle::test::fixturePath;
+
+namespace {
+
+constexpr int taskTimeout = 60000;
+
+QString exiftoolValue(const QString& path, const QString& tag)
+{
+    QProcess exiftool;
+    exiftool.start(QStringLiteral("exiftool"), {QStringLiteral("-s3"), QStringLiteral("-") + tag, path});
+    exiftool.waitForFinished(30000);
+    return QString::fromUtf8(exiftool.readAllStandardOutput()).trimmed();
+}
+
+} // namespace
+
+class EditorWindowControllerTest : public QObject {
+    Q_OBJECT
+
+private:
+    QTemporaryDir folder_;
+    std::unique_ptr<EditorWindowController> controller_;
+
+    QString copy(const QString& fixture)
+    {
+        const QString target = folder_.filePath(fixture);
+        QFile::remove(target);
+        QFile::copy(fixturePath(fixture), target);
+        QFile::setPermissions(target, QFile::ReadOwner | QFile::WriteOwner);
+        return target;
+    }
+
+    void waitForTasks() { QTRY_VERIFY_WITH_TIMEOUT(!halvex::TaskManager::shared().isBusy(), taskTimeout); QTest::qWait(0); }
+
+    EditorFileListBarController* fileBar() const
+    {
+        auto* preview = qobject_cast<EditorPreviewViewController*>(controller_->editorViewController());
+        return preview ? preview->fileBarController() : nullptr;
+    }
+
+    QString cellText(int row, const char* column) const
+    {
+        auto* cell = qobject_cast<FileTextTableCellView*>(fileBar()->cell(row, QString::fromLatin1(column)));
+        return cell ? cell->text() : QString();
+    }
+
+    QString fileName(int row) const
+    {
+        auto* cell = qobject_cast<FileSourceTableCellView*>(fileBar()->cell(row, QStringLiteral("FileSourceTableColumn")));
+        return cell ? cell->filenameTextField()->text() : QString();
+    }
+
+private Q_SLOTS:
+    void init()
+    {
+        brisa::UserDefaults::standard().setObject(Settings::lastContentSection().name(), {});
+        controller_ = std::make_unique<EditorWindowController>();
+        controller_->window()->show();
+    }
+
+    void cleanup()
+    {
+        waitForTasks();
+        controller_.reset();
+    }
+
+    // An empty window shows the welcome section whatever section was chosen last.
+    void welcomeWhileEmpty()
+    {
+        brisa::UserDefaults::standard().set(Settings::lastContentSection(), EditorContentSection::tags);
+        controller_ = std::make_unique<EditorWindowController>();
+        QVERIFY(qobject_cast<EditorWelcomeViewController*>(controller_->editorViewController()));
+        QCOMPARE(controller_->effectiveSection(), EditorContentSection::welcome);
+        QCOMPARE(controller_->preferredSection(), EditorContentSection::tags);
+        QVERIFY(controller_->window()->windowTitle().startsWith(localizedString("EditorWelcomeCorvelleWindowTitle")));
+    }
+
+    void openedFilesAreRowsInNameOrder()
+    {
+        const QString movie = copy("movie.mov");
+        const QString photo = copy("photo.jpg");
+        controller_->addFiles({QUrl::fromLocalFile(photo), QUrl::fromLocalFile(movie)});
+        QTRY_COMPARE_WITH_TIMEOUT(controller_->metadataFileList()->files().size(), 2, taskTimeout);
+        QTRY_COMPARE(controller_->effectiveSection(), EditorContentSection::preview);
+        QVERIFY(fileBar());
+        QTableWidget* table = fileBar()->fileTableView();
+        QCOMPARE(table->rowCount(), 2);
+        QCOMPARE(fileName(0), QString("movie.mov"));
+        QCOMPARE(fileName(1), QString("photo.jpg"));
+        const auto& files = controller_->metadataFileList()->files();
+        for (int row = 0; row < 2; ++row) {
+            const qsizetype original = files[row]->editor()->originalTags().size();
+            QVERIFY(original > 0);
+            QCOMPARE(cellText(row, "FileOriginalTagsTableColumn"), localizedString("TableCellTitleTagsCount", {qlonglong(original)}));
+            QCOMPARE(cellText(row, "FileEditedTagsTableColumn"), localizedString("TableCellTitleTagsCount", {0}));
+        }
+        QCOMPARE(controller_->metadataFileList()->selection(), brisa::IndexSet{0});
+        QCOMPARE(controller_->window()->windowTitle(), localizedString("EditorMetadataWindowSubtitle", {2}));
+    }
+
+    // A file is never open twice: not when it is open already, not when it is asked for again
+    // before its import is done, not under another spelling of its path.
+    void sameFileOpensOnce()
+    {
+        const QString movie = copy("movie.mov");
+        const QUrl url = QUrl::fromLocalFile(movie);
+        const QUrl otherSpelling = QUrl::fromLocalFile(folder_.path() + "/./movie.mov");
+        controller_->addFiles({url, url});
+        controller_->addFiles({otherSpelling});
+        waitForTasks();
+        QTRY_COMPARE_WITH_TIMEOUT(controller_->metadataFileList()->files().size(), 1, taskTimeout);
+        controller_->addFiles({url});
+        waitForTasks();
+        QCOMPARE(controller_->metadataFileList()->files().size(), 1);
+        QTRY_COMPARE(fileBar()->fileTableView()->rowCount(), 1);
+    }
+
+    void droppedFilesOpen()
+    {
+        const QString movie = copy("movie.mp4");
+        auto* data = new QMimeData;
+        data->setUrls({QUrl::fromLocalFile(movie)});
+        QWidget* window = controller_->window();
+        const QPoint centre = window->rect().center();
+        QDragEnterEvent enter(centre, Qt::CopyAction, data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(window, &enter);
+        QVERIFY(enter.isAccepted());
+        QDropEvent drop(QPointF(centre), Qt::CopyAction, data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(window, &drop);
+        QTRY_COMPARE_WITH_TIMEOUT(controller_->metadataFileList()->files().size(), 1, taskTimeout);
+        QCOMPARE(controller_->metadataFileList()->files().first()->filename(), QString("movie.mp4"));
+        delete data;
+    }
+
+    void saveButtonWritesTheFile()
+    {
+        const QString movie = copy("movie.mov");
+        controller_->addFiles({QUrl::fromLocalFile(movie)});
+        QTRY_COMPARE_WITH_TIMEOUT(controller_->metadataFileList()->files().size(), 1, taskTimeout);
+        QTRY_VERIFY(fileBar());
+        const auto editor = controller_->metadataFileList()->files().first()->editor();
+        QVERIFY(editor->setValue(QStringLiteral("Harbour at dawn"), ostrak::TagItem::itemQuickTimeName().tagName()));
+        QVERIFY(controller_->canSaveAllEditedFiles());
+        auto* saveCell = qobject_cast<FileButtonTableCellView*>(fileBar()->cell(0, "FileSaveTableColumn"));
+        QVERIFY(saveCell);
+        saveCell->updateContent();
+        QVERIFY(saveCell->selectionButton()->isEnabled());
+        QTest::mouseClick(saveCell->selectionButton(), Qt::LeftButton);
+        waitForTasks();
+        QTRY_VERIFY(!editor->hasEdits());
+        QCOMPARE(exiftoolValue(movie, "ItemList:Title"), QString("Harbour at dawn"));
+        QTRY_COMPARE(cellText(0, "FileEditedTagsTableColumn"), localizedString("TableCellTitleTagsCount", {0}));
+        QVERIFY(!saveCell->selectionButton()->isEnabled());
+    }
+
+    void sectionChoiceIsRemembered()
+    {
+        controller_->setContentSection(EditorContentSection::map);
+        QCOMPARE(controller_->effectiveSection(), EditorContentSection::welcome);
+        QCOMPARE(brisa::UserDefaults::standard().value(Settings::lastContentSection()), EditorContentSection::map);
+        const QString movie = copy("movie.mov");
+        controller_->addFiles({QUrl::fromLocalFile(movie)});
+        QTRY_COMPARE_WITH_TIMEOUT(controller_->effectiveSection(), EditorContentSection::map, taskTimeout);
+        controller_->setContentSection(EditorContentSection::preview);
+        QCOMPARE(brisa::UserDefaults::standard().value(Settings::lastContentSection()), EditorContentSection::preview);
+        controller_->setContentSection(EditorContentSection::raw);
+        QCOMPARE(controller_->effectiveSection(), EditorContentSection::raw);
+        QCOMPARE(brisa::UserDefaults::standard().value(Settings::lastContentSection()), EditorContentSection::preview);
+        controller_->metadataFileList()->removeAllFiles();
+        QTRY_COMPARE(controller_->effectiveSection(), EditorContentSection::welcome);
+        QVERIFY(qobject_cast<EditorWelcomeViewController*>(controller_->editorViewController()));
+    }
+};
+
+QTEST_MAIN(EditorWindowControllerTest)
+#include "EditorWindowControllerTest.moc"
