@@ -2,6 +2,7 @@
 
 #include "app/Settings.h"
 #include "app/TextLocalizer.h"
+#include "app/UserNotificationCenter.h"
 #include "editor/EditorWindowHost.h"
 #include "editor/LocalizedTaskText.h"
 #include "engine/halvex/ImportTagEditorsTask.h"
@@ -12,18 +13,12 @@
 #include "platform/brisa/ui/SymbolIcons.h"
 #include "platform/veilcast/MessageOverlay.h"
 
-#include <QDBusConnection>
-#include <QDBusMessage>
-#include <QGuiApplication>
 #include <QMessageBox>
 #include <QPushButton>
 
 namespace corvelle {
 
 namespace {
-
-const QString notificationService = QStringLiteral("org.freedesktop.Notifications");
-const QString notificationPath = QStringLiteral("/org/freedesktop/Notifications");
 
 QWidget* windowOf(const EditorWindowHost* host)
 {
@@ -147,21 +142,8 @@ void EditorTaskReports::postCompletedTaskUserNote()
     if (brisa::UserDefaults::standard().value(Settings::generalUserChoiceNotification())
         != NotificationGeneralUserChoice::allNotifications)
         return;
-    QDBusConnection bus = QDBusConnection::sessionBus();
-    if (!bus.isConnected())
-        return;
-    QDBusMessage notify = QDBusMessage::createMethodCall(notificationService, notificationPath, notificationService,
-                                                         QStringLiteral("Notify"));
-    QVariantMap hints;
-    if (!QGuiApplication::desktopFileName().isEmpty())
-        hints.insert(QStringLiteral("desktop-entry"), QGuiApplication::desktopFileName());
-    // No id to replace: every completion is a notification of its own.
-    notify << QGuiApplication::applicationDisplayName() << uint(0) << QString()
-           << localizedString(QStringLiteral("CompletedTaskUserNoteTitle"))
-           << localizedString(QStringLiteral("CompletedTaskUserNoteInformativeText")) << QStringList() << hints
-           << int(-1);
-    // Nobody waits for the answer: a missing service must not hold the window up.
-    bus.send(notify);
+    UserNotificationCenter::current().add(localizedString(QStringLiteral("CompletedTaskUserNoteTitle")),
+                                          localizedString(QStringLiteral("CompletedTaskUserNoteInformativeText")));
 }
 
 } // namespace corvelle

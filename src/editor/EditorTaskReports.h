@@ -47,8 +47,8 @@ public:
     // An alert as a sheet of the window listing the messages, when there are some, there is a
     // window, and "EditionUserChoiceErrorAlert" is "display".
     void showTaskErrorAlert(const QList<halvex::TaskMessage>& errors);
-    // A desktop notification through the freedesktop notification service, when
-    // "GeneralUserChoiceNotification" is "all_notifications"; nothing without a session bus.
+    // A desktop notification (UserNotificationCenter), when "GeneralUserChoiceNotification" is
+    // "all_notifications"; nothing without a session bus.
     void postCompletedTaskUserNote();
 
     // The messages' texts joined with ", ", at most maximumErrorTextLength characters.
