@@ -135,9 +135,11 @@ bool isEditableDateTag(const ostrak::TagItem& tagItem)
            && tagItem.tagName().group() != u"System";
 }
 
+// Each public edit opens one edition (EditionManager::Scope), so that every tag it writes is
+// reported by a single history flush.
+
 bool editDate(TagEditor& editor, const DateEdition& edition, const ostrak::TagItem& tagItem)
 {
-    // Every tag this writes belongs to one edition: one history flush.
     const EditionManager::Scope oneEdition;
     if (!isEditableDateTag(tagItem))
         return false;
@@ -151,7 +153,6 @@ bool editDate(TagEditor& editor, const DateEdition& edition, const ostrak::TagIt
 
 bool editDate(TagEditor& editor, const DateEdition& edition, const QList<ostrak::TagName>& tagNames)
 {
-    // Every tag this writes belongs to one edition: one history flush.
     const EditionManager::Scope oneEdition;
     bool changed = false;
     for (const ostrak::TagName& name : tagNames)
@@ -162,7 +163,6 @@ bool editDate(TagEditor& editor, const DateEdition& edition, const QList<ostrak:
 bool editDate(const QList<std::shared_ptr<TagEditor>>& editors, const DateEdition& edition,
               const QList<ostrak::TagName>& tagNames)
 {
-    // Every tag this writes belongs to one edition: one history flush.
     const EditionManager::Scope oneEdition;
     bool changed = false;
     for (const std::shared_ptr<TagEditor>& editor : editors)
@@ -172,7 +172,6 @@ bool editDate(const QList<std::shared_ptr<TagEditor>>& editors, const DateEditio
 
 bool copyDate(TagEditor& editor, const ostrak::TagName& from, const ostrak::TagName& to)
 {
-    // Every tag this writes belongs to one edition: one history flush.
     const EditionManager::Scope oneEdition;
     const ostrak::TagItem target = TagEditor::tagItem(to);
     if (from == to || !isEditableDateTag(target))

@@ -576,9 +576,13 @@ AutocompleteResult outcome(bool changed)
     return changed ? AutocompleteResult::completed : AutocompleteResult::unchanged;
 }
 
+// Each public edit below opens one edition (EditionManager::Scope), so that every tag it writes
+// is reported by a single history flush.
+
 AutocompleteResult addressFrom(TagEditor& editor, const std::optional<Coordinate>& coordinate,
                                const std::shared_ptr<Geocoder>& geocoder)
 {
+    const EditionManager::Scope oneEdition;
     if (!geocoder)
         return AutocompleteResult::noGeocoder;
     if (!coordinate)
@@ -595,6 +599,7 @@ AutocompleteResult addressFrom(TagEditor& editor, const std::optional<Coordinate
 AutocompleteResult coordinateFrom(TagEditor& editor, const std::optional<TextLocation>& address,
                                   const std::shared_ptr<Geocoder>& geocoder)
 {
+    const EditionManager::Scope oneEdition;
     if (!geocoder)
         return AutocompleteResult::noGeocoder;
     if (!address)
@@ -709,7 +714,6 @@ std::optional<Location> location(const TagEditor& editor)
 
 bool setGPSCoordinate(TagEditor& editor, const TypedValue& value)
 {
-    // Every tag this writes belongs to one edition: one history flush.
     const EditionManager::Scope oneEdition;
     const std::optional<Coordinate> coordinate = coordinateIn(value);
     if (!coordinate)
@@ -722,7 +726,6 @@ bool setGPSCoordinate(TagEditor& editor, const TypedValue& value)
 
 bool setExifGPSCoordinate(TagEditor& editor, const TypedValue& value)
 {
-    // Every tag this writes belongs to one edition: one history flush.
     const EditionManager::Scope oneEdition;
     const std::optional<Coordinate> coordinate = coordinateIn(value);
     return coordinate && canHold(editor, Family::exif) && writeExifCoordinate(editor, *coordinate);
@@ -730,7 +733,6 @@ bool setExifGPSCoordinate(TagEditor& editor, const TypedValue& value)
 
 bool setXmpGPSCoordinate(TagEditor& editor, const TypedValue& value)
 {
-    // Every tag this writes belongs to one edition: one history flush.
     const EditionManager::Scope oneEdition;
     const std::optional<Coordinate> coordinate = coordinateIn(value);
     return coordinate && canHold(editor, Family::xmp) && writeXmpCoordinate(editor, *coordinate);
@@ -738,7 +740,6 @@ bool setXmpGPSCoordinate(TagEditor& editor, const TypedValue& value)
 
 bool setQuicktimeGPSCoordinate(TagEditor& editor, const TypedValue& value)
 {
-    // Every tag this writes belongs to one edition: one history flush.
     const EditionManager::Scope oneEdition;
     const std::optional<Coordinate> coordinate = coordinateIn(value);
     return coordinate && canHold(editor, Family::quicktime) && writeQuicktimeCoordinate(editor, *coordinate);
@@ -746,7 +747,6 @@ bool setQuicktimeGPSCoordinate(TagEditor& editor, const TypedValue& value)
 
 bool setLocation(TagEditor& editor, const TypedValue& value)
 {
-    // Every tag this writes belongs to one edition: one history flush.
     const EditionManager::Scope oneEdition;
     const std::optional<Location> location = value.location();
     if (!location)
@@ -784,36 +784,26 @@ bool hasOneOrMoreExifLocationValues(const TagEditor& editor)
 
 AutocompleteResult autocompleteUsingEXIFCoordinate(TagEditor& editor, const std::shared_ptr<Geocoder>& geocoder)
 {
-    // Every tag this writes belongs to one edition: one history flush.
-    const EditionManager::Scope oneEdition;
     return addressFrom(editor, exifGPSCoordinate(editor), geocoder);
 }
 
 AutocompleteResult autocompleteUsingXMPCoordinate(TagEditor& editor, const std::shared_ptr<Geocoder>& geocoder)
 {
-    // Every tag this writes belongs to one edition: one history flush.
-    const EditionManager::Scope oneEdition;
     return addressFrom(editor, xmpGPSCoordinate(editor), geocoder);
 }
 
 AutocompleteResult autocompleteUsingQuickTimeCoordinate(TagEditor& editor, const std::shared_ptr<Geocoder>& geocoder)
 {
-    // Every tag this writes belongs to one edition: one history flush.
-    const EditionManager::Scope oneEdition;
     return addressFrom(editor, quicktimeGPSCoordinate(editor), geocoder);
 }
 
 AutocompleteResult autocompleteUsingIPTCAddress(TagEditor& editor, const std::shared_ptr<Geocoder>& geocoder)
 {
-    // Every tag this writes belongs to one edition: one history flush.
-    const EditionManager::Scope oneEdition;
     return coordinateFrom(editor, iptcTextLocation(editor), geocoder);
 }
 
 AutocompleteResult autocompleteUsingXMPAddress(TagEditor& editor, const std::shared_ptr<Geocoder>& geocoder)
 {
-    // Every tag this writes belongs to one edition: one history flush.
-    const EditionManager::Scope oneEdition;
     return coordinateFrom(editor, xmpTextLocation(editor), geocoder);
 }
 

@@ -94,37 +94,35 @@ std::optional<Location> location(const Editors& editors)
     return agreed<Location>(editors, &location);
 }
 
+// Each public edit opens one edition (EditionManager::Scope), so that every tag it writes is
+// reported by a single history flush.
+
 bool setGPSCoordinate(const Editors& editors, const TypedValue& value)
 {
-    // Every tag this writes belongs to one edition: one history flush.
     const EditionManager::Scope oneEdition;
     return everyEditor(editors, value, &setGPSCoordinate);
 }
 
 bool setExifGPSCoordinate(const Editors& editors, const TypedValue& value)
 {
-    // Every tag this writes belongs to one edition: one history flush.
     const EditionManager::Scope oneEdition;
     return everyEditor(editors, value, &setExifGPSCoordinate);
 }
 
 bool setXmpGPSCoordinate(const Editors& editors, const TypedValue& value)
 {
-    // Every tag this writes belongs to one edition: one history flush.
     const EditionManager::Scope oneEdition;
     return everyEditor(editors, value, &setXmpGPSCoordinate);
 }
 
 bool setQuicktimeGPSCoordinate(const Editors& editors, const TypedValue& value)
 {
-    // Every tag this writes belongs to one edition: one history flush.
     const EditionManager::Scope oneEdition;
     return everyEditor(editors, value, &setQuicktimeGPSCoordinate);
 }
 
 bool setLocation(const Editors& editors, const TypedValue& value)
 {
-    // Every tag this writes belongs to one edition: one history flush.
     const EditionManager::Scope oneEdition;
     return everyEditor(editors, value, &setLocation);
 }

@@ -66,9 +66,11 @@ ExifOrientation exifOrientation(const TagEditor& editor)
     return number ? ExifOrientation::fromExifNumber(*number).value_or(ExifOrientation::normal) : ExifOrientation::normal;
 }
 
+// Each public edit opens one edition (EditionManager::Scope), so that every tag it writes is
+// reported by a single history flush.
+
 OrientationEditResult setExifOrientation(TagEditor& editor, ExifOrientation orientation)
 {
-    // Every tag this writes belongs to one edition: one history flush.
     const EditionManager::Scope oneEdition;
     const ostrak::TagName& name = exifOrientationName();
     // A file without the tag shows its picture as normal already.
@@ -86,7 +88,6 @@ ExifOrientation quicktimeOrientation(const TagEditor& editor)
 
 OrientationEditResult setQuicktimeOrientation(TagEditor& editor, ExifOrientation orientation)
 {
-    // Every tag this writes belongs to one edition: one history flush.
     const EditionManager::Scope oneEdition;
     const bool mirrored = orientation.isMirrored();
     const ostrak::TagName& name = rotationName();
@@ -107,28 +108,24 @@ OrientationEditResult setQuicktimeOrientation(TagEditor& editor, ExifOrientation
 
 OrientationEditResult horizontalFlipOrientation(TagEditor& editor)
 {
-    // Every tag this writes belongs to one edition: one history flush.
     const EditionManager::Scope oneEdition;
     return transformed(editor, &ExifOrientation::horizontalFlip);
 }
 
 OrientationEditResult verticalFlipOrientation(TagEditor& editor)
 {
-    // Every tag this writes belongs to one edition: one history flush.
     const EditionManager::Scope oneEdition;
     return transformed(editor, &ExifOrientation::verticalFlip);
 }
 
 OrientationEditResult rotateLeftOrientation(TagEditor& editor)
 {
-    // Every tag this writes belongs to one edition: one history flush.
     const EditionManager::Scope oneEdition;
     return transformed(editor, &ExifOrientation::rotateLeft);
 }
 
 OrientationEditResult rotateRightOrientation(TagEditor& editor)
 {
-    // Every tag this writes belongs to one edition: one history flush.
     const EditionManager::Scope oneEdition;
     return transformed(editor, &ExifOrientation::rotateRight);
 }
@@ -141,14 +138,12 @@ TaskMessage orientationMirrorDroppedMessage(const TagEditor& editor)
 
 bool clearExifThumbnail(TagEditor& editor)
 {
-    // Every tag this writes belongs to one edition: one history flush.
     const EditionManager::Scope oneEdition;
     return editor.clearValue(thumbnailName());
 }
 
 bool restoreExifThumbnail(TagEditor& editor)
 {
-    // Every tag this writes belongs to one edition: one history flush.
     const EditionManager::Scope oneEdition;
     return editor.restoreValue(thumbnailName());
 }
