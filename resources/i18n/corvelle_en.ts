@@ -2119,5 +2119,41 @@ Reads, shows and edits the metadata of movies, audio files and sidecar files.</t
         <source>Cancel</source>
         <translation>Cancel</translation>
     </message>
+    <message id="RemovingUnsavedFilesMessageText">
+        <source>Remove files with unsaved changes?</source>
+        <translation>Remove files with unsaved changes?</translation>
+    </message>
+    <message id="RemovingUnsavedFilesInformativeText">
+        <source>Some of the files have changes that are not saved. If you remove them from the list, their changes are lost.</source>
+        <translation>Some of the files have changes that are not saved. If you remove them from the list, their changes are lost.</translation>
+    </message>
+    <message id="RemovingUnsavedFilesRemoveButton">
+        <source>Remove</source>
+        <translation>Remove</translation>
+    </message>
+    <message id="RemovingUnsavedFilesCancelButton">
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+    <message id="EditorInspectIsLimitedTo20FilesMessageText">
+        <source>Too many files to inspect</source>
+        <translation>Too many files to inspect</translation>
+    </message>
+    <message id="EditorInspectIsLimitedTo20FilesInformativeText">
+        <source>At most 20 files can be inspected at once. Select fewer files and try again.</source>
+        <translation>At most 20 files can be inspected at once. Select fewer files and try again.</translation>
+    </message>
+    <message id="EditorInspectIsLimitedTo20FilesOKButton">
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message id="EditorWelcomeOpenFromFinderTouchButton">
+        <source>Open Files</source>
+        <translation>Open Files</translation>
+    </message>
+    <message id="EditorWelcomeOpenFromPhotosTouchButton">
+        <source>Open from Photos</source>
+        <translation>Open from Photos</translation>
+    </message>
 </context>
 </TS>

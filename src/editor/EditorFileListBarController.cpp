@@ -2,6 +2,7 @@
 
 #include "app/Settings.h"
 #include "editor/EditorWindowController.h"
+#include "editor/FileUrlDragData.h"
 #include "editor/FileItemTableCellView.h"
 #include "editor/FormLoader.h"
 #include "engine/halvex/TaskManager.h"
@@ -10,7 +11,6 @@
 
 #include <QDropEvent>
 #include <QHeaderView>
-#include <QMimeData>
 #include <QScrollBar>
 #include <QTableWidget>
 
@@ -19,18 +19,6 @@ namespace corvelle {
 namespace {
 
 constexpr int rowHeight = 58;
-
-QList<QUrl> localFileUrls(const QMimeData* data)
-{
-    QList<QUrl> urls;
-    if (data && data->hasUrls()) {
-        for (const QUrl& url : data->urls()) {
-            if (url.isLocalFile())
-                urls << url;
-        }
-    }
-    return urls;
-}
 
 } // namespace
 
@@ -197,7 +185,7 @@ bool EditorFileListBarController::eventFilter(QObject* watched, QEvent* event)
         case QEvent::DragMove: {
             auto* drag = static_cast<QDropEvent*>(event);
             EditorWindowController* controller = EditorWindowController::controllerOf(fileTableView_);
-            if (controller && controller->canOpenFiles(localFileUrls(drag->mimeData())))
+            if (controller && controller->canOpenFiles(FileUrlDragData::localFileUrls(drag->mimeData())))
                 drag->acceptProposedAction();
             else
                 drag->ignore();
@@ -206,7 +194,7 @@ bool EditorFileListBarController::eventFilter(QObject* watched, QEvent* event)
         case QEvent::Drop: {
             auto* drop = static_cast<QDropEvent*>(event);
             EditorWindowController* controller = EditorWindowController::controllerOf(fileTableView_);
-            const QList<QUrl> urls = localFileUrls(drop->mimeData());
+            const QList<QUrl> urls = FileUrlDragData::localFileUrls(drop->mimeData());
             if (!controller || urls.isEmpty())
                 return true;
             const int row = fileTableView_->rowAt(drop->position().toPoint().y());

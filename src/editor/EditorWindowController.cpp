@@ -2,9 +2,13 @@
 
 #include "app/Settings.h"
 #include "app/TextLocalizer.h"
+#include "editor/EditorAlert.h"
+#include "editor/EditorCopyCutPasteActions.h"
+#include "editor/EditorFileActions.h"
 #include "editor/EditorPreviewViewController.h"
 #include "editor/EditorTaskReports.h"
 #include "editor/EditorWelcomeViewController.h"
+#include "editor/FileUrlDragData.h"
 #include "editor/FormLoader.h"
 #include "engine/halvex/ImportTagEditorsTask.h"
 #include "engine/halvex/KitSettings.h"
@@ -26,7 +30,6 @@
 #include <QFileInfo>
 #include <QMainWindow>
 #include <QMessageBox>
-#include <QMimeData>
 #include <QPushButton>
 #include <QTimer>
 #include <QToolBar>
@@ -43,35 +46,15 @@ QString pathKey(const QUrl& url)
     return url.isLocalFile() ? QDir::cleanPath(QFileInfo(url.toLocalFile()).absoluteFilePath()) : url.toString();
 }
 
-QList<QUrl> localFileUrls(const QMimeData* data)
-{
-    QList<QUrl> urls;
-    if (data && data->hasUrls()) {
-        for (const QUrl& url : data->urls()) {
-            if (url.isLocalFile())
-                urls << url;
-        }
-    }
-    return urls;
-}
-
-// Alerts of the editor window take their texts from the keys of one stem.
-QMessageBox* makeAlert(const QString& stem, const QStringList& buttonKeys)
-{
-    auto* alert = new QMessageBox;
-    alert->setIcon(QMessageBox::Warning);
-    alert->setText(localizedString(stem + QStringLiteral("MessageText")));
-    alert->setInformativeText(localizedString(stem + QStringLiteral("InformativeText")));
-    for (const QString& key : buttonKeys)
-        alert->addButton(localizedString(key), key == buttonKeys.first() ? QMessageBox::AcceptRole : QMessageBox::RejectRole);
-    return alert;
-}
-
 } // namespace
 
 EditorWindowController::EditorWindowController()
     : metadataFileList_(std::make_unique<MetadataFileList>())
+    , copyCutPasteActions_(std::make_unique<EditorCopyCutPasteActions>(*this))
+    , fileActions_(std::make_unique<EditorFileActions>(*this))
 {
+    commandChain_.append(copyCutPasteActions_.get());
+    commandChain_.append(fileActions_.get());
     window_.reset(qobject_cast<QMainWindow*>(FormLoader::load(QStringLiteral("EditorWindow"))));
     if (!window_)
         qFatal("The form EditorWindow is not a main window");
@@ -400,7 +383,7 @@ void EditorWindowController::saveFiles(const QList<std::shared_ptr<halvex::TagEd
         return;
     if (halvex::TaskManager::shared().isEditing()) {
         brisa::SheetPresenter::safeBeginSheetModal(
-            makeAlert(QStringLiteral("CannotSaveWhileEditing"), {QStringLiteral("CannotSaveWhileEditingOKButton")}),
+            EditorAlert::make(QStringLiteral("CannotSaveWhileEditing"), {QStringLiteral("CannotSaveWhileEditingOKButton")}),
             window_.get(), {});
         return;
     }
@@ -411,9 +394,9 @@ void EditorWindowController::saveFiles(const QList<std::shared_ptr<halvex::TagEd
         addSaveTask(edited);
         return;
     }
-    QMessageBox* alert = makeAlert(QStringLiteral("ReplacePhotosWarning"), {QStringLiteral("ReplacePhotosWarningContinueButton"),
+    QMessageBox* alert = EditorAlert::make(QStringLiteral("ReplacePhotosWarning"), {QStringLiteral("ReplacePhotosWarningContinueButton"),
                                                                            QStringLiteral("ReplacePhotosWarningCancelButton")});
-    QAbstractButton* confirm = alert->buttons().value(0);
+    QAbstractButton* confirm = EditorAlert::firstButton(alert);
     QPointer<EditorWindowController> weakSelf(this);
     brisa::SheetPresenter::safeBeginSheetModal(alert, window_.get(), [weakSelf, confirm, edited](QAbstractButton* clicked) {
         if (weakSelf && clicked == confirm)
@@ -441,24 +424,18 @@ void EditorWindowController::addSaveTask(const QList<std::shared_ptr<halvex::Tag
 
 MenuValidation EditorWindowController::validateMenuCommand(const QString& command, QAction*)
 {
-    auto answer = [](bool enabled) { return enabled ? MenuValidation::enabled : MenuValidation::disabled; };
-    if (command == QLatin1String("openFilesFromFinder:"))
-        return MenuValidation::enabled;
-    if (command == QLatin1String("saveSelectedFiles:"))
-        return answer(canSaveSelectedFiles());
-    if (command == QLatin1String("saveAllEditedFiles:"))
-        return answer(canSaveAllEditedFiles());
-    return MenuValidation::notMine;
+    // notMine lets the shell go on to the application's own commands.
+    return commandChain_.validateItem(command);
+}
+
+bool EditorWindowController::validateUserInterfaceItem(const QString& action) const
+{
+    return commandChain_.validateUserInterfaceItem(action);
 }
 
 void EditorWindowController::performMenuCommand(const QString& command, QAction*)
 {
-    if (command == QLatin1String("openFilesFromFinder:"))
-        openFilesFromFinder();
-    else if (command == QLatin1String("saveSelectedFiles:"))
-        saveSelectedFiles();
-    else if (command == QLatin1String("saveAllEditedFiles:"))
-        saveAllEditedFiles();
+    commandChain_.perform(command);
 }
 
 bool EditorWindowController::eventFilter(QObject* watched, QEvent* event)
@@ -466,7 +443,7 @@ bool EditorWindowController::eventFilter(QObject* watched, QEvent* event)
     if (watched == window_.get()) {
         if (event->type() == QEvent::DragEnter || event->type() == QEvent::DragMove) {
             auto* drag = static_cast<QDropEvent*>(event);
-            if (canOpenFiles(localFileUrls(drag->mimeData())))
+            if (canOpenFiles(FileUrlDragData::localFileUrls(drag->mimeData())))
                 drag->acceptProposedAction();
             else
                 drag->ignore();
@@ -474,7 +451,7 @@ bool EditorWindowController::eventFilter(QObject* watched, QEvent* event)
         }
         if (event->type() == QEvent::Drop) {
             auto* drop = static_cast<QDropEvent*>(event);
-            const QList<QUrl> urls = localFileUrls(drop->mimeData());
+            const QList<QUrl> urls = FileUrlDragData::localFileUrls(drop->mimeData());
             if (canOpenFiles(urls)) {
                 drop->acceptProposedAction();
                 addFiles(urls);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/EditorWindowInterface.h"
+#include "editor/EditorCommandChain.h"
 #include "editor/EditorContentSection.h"
 #include "editor/EditorWindowHost.h"
 #include "engine/halvex/TagStorageSource.h"
@@ -24,6 +25,8 @@ class AbstractTask;
 
 namespace corvelle {
 
+class EditorCopyCutPasteActions;
+class EditorFileActions;
 class EditorTaskReports;
 class EditorViewController;
 
@@ -85,6 +88,15 @@ public:
     bool canSaveAllEditedFiles() const;
     bool canSaveSelectedFiles() const;
 
+    // --- Commands
+
+    // The command families in the order they are asked: copy, cut and paste, then the file
+    // commands.
+    const EditorCommandChain& commandChain() const { return commandChain_; }
+    EditorFileActions& fileActions() const { return *fileActions_; }
+    // The enabled state of an item of this window: an action no family knows is disabled.
+    bool validateUserInterfaceItem(const QString& action) const;
+
 private:
     void installEditorViewController(EditorContentSection section);
     void fileListDidChangeFiles();
@@ -107,6 +119,9 @@ private:
     QHash<const halvex::AbstractTask*, QStringList> pendingPathsByTask_;
     brisa::NoteSubscriber fileListDidChangeFilesSubscriber_;
     brisa::NoteSubscriber taskManagerDidRemoveTaskSubscriber_;
+    std::unique_ptr<EditorCopyCutPasteActions> copyCutPasteActions_;
+    std::unique_ptr<EditorFileActions> fileActions_;
+    EditorCommandChain commandChain_;
 };
 
 } // namespace corvelle

@@ -1,0 +1,32 @@
+#pragma once
+
+#include "app/MenuValidation.h"
+
+#include <QList>
+#include <QString>
+
+namespace corvelle {
+
+class EditorCommandFamily;
+
+// The command families of the editor window, asked in a fixed order: the first family whose
+// answer is not notMine owns the action, so an action two families know belongs to the earlier.
+class EditorCommandChain {
+public:
+    // The family is not owned; it must outlive the chain.
+    void append(EditorCommandFamily* family);
+
+    // The first answer other than notMine; notMine when every family declines.
+    MenuValidation validateItem(const QString& action) const;
+    // The item's enabled state: an action no family knows is disabled.
+    bool validateUserInterfaceItem(const QString& action) const;
+    // The owning family performs the action (it checks its own rule).
+    void perform(const QString& action) const;
+
+private:
+    EditorCommandFamily* owner(const QString& action) const;
+
+    QList<EditorCommandFamily*> families_;
+};
+
+} // namespace corvelle

@@ -1,0 +1,71 @@
+#pragma once
+
+#include "editor/EditorCommandFamily.h"
+
+#include <QList>
+#include <QUrl>
+
+#include <functional>
+
+namespace corvelle {
+
+class EditorWindowController;
+class MetadataFileList;
+
+// The commands of the editor window that act on the open files as a list: opening, reloading,
+// restoring, removing, saving, selecting, inspecting and revealing them.
+class EditorFileActions : public EditorCommandFamily {
+public:
+    using FileViewerCall = std::function<void(const QList<QUrl>& urls)>;
+
+    // Inspecting shows one raw view per file: more than this many is refused.
+    static constexpr int inspectionLimit = 20;
+
+    explicit EditorFileActions(EditorWindowController& controller);
+
+    MenuValidation validateItem(const QString& action) const override;
+    void perform(const QString& action) override;
+
+    // --- Rules (the menu, the toolbar and the touch bar share them)
+
+    // A section other than raw is shown and the selection is not empty (reload, restore).
+    bool canActOnSelectedFiles() const;
+    bool canInspect() const { return canActOnSelectedFiles(); }
+    bool canUninspect() const;
+    bool hasFiles() const;
+    bool hasSelection() const;
+    bool canSelectPreviousFile() const;
+    bool canSelectNextFile() const;
+    bool hasUnselectedFiles() const;
+    // Some selected file has a path extension (folders have none).
+    bool hasSelectedFilesWithExtension() const;
+
+    // --- Actions
+
+    void reloadSelectedFiles();
+    void restoreSelectedFiles();
+    // After confirmation when a selected file has unsaved edits.
+    void removeSelectedFiles();
+    void removeAllFiles();
+    void selectPreviousFile();
+    void selectNextFile();
+    void selectAllFiles();
+    void deselectAllFiles();
+    void invertFileSelection();
+    void inspectSelectedFiles();
+    void uninspectSelectedFiles();
+    void revealSelectedFilesInFinder();
+
+    // The file manager call of the reveal command; FileViewer::activateSelecting by default.
+    void setFileViewer(FileViewerCall call) { fileViewer_ = std::move(call); }
+
+private:
+    MetadataFileList& list() const;
+    // Runs `removal` at once, or after the unsaved-changes alert ended with its first button.
+    void confirmRemoval(bool hasUnsavedEdits, std::function<void(EditorFileActions&)> removal);
+
+    EditorWindowController& controller_;
+    FileViewerCall fileViewer_;
+};
+
+} // namespace corvelle

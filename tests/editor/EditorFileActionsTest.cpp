@@ -1,0 +1,336 @@
+#include "app/Settings.h"
+#include "editor/EditorAlert.h"
+#include "editor/EditorCommandChain.h"
+#include "editor/EditorCommandFamily.h"
+#include "editor/EditorFileActions.h"
+#include "editor/EditorWindowController.h"
+#include "engine/halvex/TaskManager.h"
+#include "engine/ostrak/TagName.h"
+#include "filemodel/MetadataFileList.h"
+#include "platform/brisa/core/UserDefaults.h"
+#include "support/TestEnvironment.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QMainWindow>
+#include <QMessageBox>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QtTest>
+
+using namespace corvelle;
+using corvelle::test::fixturePath;
+
+namespace {
+
+constexpr int taskTimeout = 60000;
+
+const ostrak::TagName artist(QStringLiteral("IFD0"), QStringLiteral("Artist"));
+
+// A family that claims one action with a fixed answer and counts what it performs.
+class StandInFamily : public EditorCommandFamily {
+public:
+    StandInFamily(QString action, MenuValidation answer)
+        : action_(std::move(action))
+        , answer_(answer)
+    {
+    }
+    MenuValidation validateItem(const QString& action) const override
+    {
+        return action == action_ ? answer_ : MenuValidation::notMine;
+    }
+    void perform(const QString& action) override
+    {
+        if (action == action_)
+            ++performed;
+    }
+    int performed = 0;
+
+private:
+    QString action_;
+    MenuValidation answer_;
+};
+
+} // namespace
+
+class EditorFileActionsTest : public QObject {
+    Q_OBJECT
+
+private:
+    QTemporaryDir folder_;
+    std::unique_ptr<EditorWindowController> controller_;
+
+    MetadataFileList& list() const { return *controller_->metadataFileList(); }
+
+    QString copy(const QString& fixture, const QString& name = {})
+    {
+        const QString target = folder_.filePath(name.isEmpty() ? fixture : name);
+        QFile::remove(target);
+        QFile::copy(fixturePath(fixture), target);
+        QFile::setPermissions(target, QFile::ReadOwner | QFile::WriteOwner);
+        return target;
+    }
+
+    void waitForTasks()
+    {
+        QTRY_VERIFY_WITH_TIMEOUT(!halvex::TaskManager::shared().isBusy(), taskTimeout);
+        QTest::qWait(0);
+    }
+
+    // Four photos, a.jpg to d.jpg, opened through the window.
+    void openFour()
+    {
+        QList<QUrl> urls;
+        for (const char* name : {"a.jpg", "b.jpg", "c.jpg", "d.jpg"})
+            urls << QUrl::fromLocalFile(copy(QStringLiteral("photo.jpg"), QString::fromLatin1(name)));
+        controller_->addFiles(urls);
+        QTRY_COMPARE_WITH_TIMEOUT(list().files().size(), 4, taskTimeout);
+        waitForTasks();
+    }
+
+    QMessageBox* shownAlert() const
+    {
+        for (QWidget* widget : QApplication::topLevelWidgets()) {
+            if (auto* box = qobject_cast<QMessageBox*>(widget); box && box->isVisible())
+                return box;
+        }
+        return controller_->window()->findChild<QMessageBox*>();
+    }
+
+    bool perform(const char* action)
+    {
+        const QString name = QString::fromLatin1(action);
+        if (controller_->validateMenuCommand(name, nullptr) != MenuValidation::enabled)
+            return false;
+        controller_->performMenuCommand(name, nullptr);
+        return true;
+    }
+
+private Q_SLOTS:
+    void init()
+    {
+        brisa::UserDefaults::standard().setObject(Settings::lastContentSection().name(), {});
+        controller_ = std::make_unique<EditorWindowController>();
+        controller_->window()->show();
+    }
+
+    void cleanup()
+    {
+        waitForTasks();
+        controller_.reset();
+    }
+
+    // The first family that knows an action owns it; an action none knows is disabled in the
+    // window, and left to the shell.
+    void chainAsksInOrder()
+    {
+        StandInFamily first(QStringLiteral("shared:"), MenuValidation::disabled);
+        StandInFamily second(QStringLiteral("shared:"), MenuValidation::enabled);
+        StandInFamily other(QStringLiteral("other:"), MenuValidation::enabled);
+        EditorCommandChain chain;
+        chain.append(&first);
+        chain.append(&second);
+        chain.append(&other);
+        QCOMPARE(chain.validateItem("shared:"), MenuValidation::disabled);
+        QVERIFY(!chain.validateUserInterfaceItem("shared:"));
+        chain.perform("shared:");
+        QCOMPARE(first.performed, 1);
+        QCOMPARE(second.performed, 0);
+        QCOMPARE(chain.validateItem("other:"), MenuValidation::enabled);
+        QCOMPARE(chain.validateItem("unknown:"), MenuValidation::notMine);
+        QVERIFY(!chain.validateUserInterfaceItem("unknown:"));
+
+        QCOMPARE(controller_->validateMenuCommand("showPreferences:", nullptr), MenuValidation::notMine);
+        QVERIFY(!controller_->validateUserInterfaceItem("showPreferences:"));
+        // Copy is the first family's even while it cannot copy.
+        QCOMPARE(controller_->validateMenuCommand("copy:", nullptr), MenuValidation::disabled);
+    }
+
+    void validation_data()
+    {
+        QTest::addColumn<QString>("action");
+        QTest::addColumn<QString>("expected"); // enabled state with: empty list, none selected, first, last, all, raw
+        // e = enabled, d = disabled, per state in that order
+        QTest::newRow("open") << "openFilesFromFinder:" << "eeeeee";
+        QTest::newRow("reload") << "reloadSelectedFiles:" << "ddeeed";
+        QTest::newRow("restore") << "restoreSelectedFiles:" << "ddeeed";
+        QTest::newRow("remove") << "removeSelectedFiles:" << "ddeeee";
+        QTest::newRow("remove all") << "removeAllFiles:" << "deeeee";
+        QTest::newRow("save selected") << "saveSelectedFiles:" << "dddddd";
+        QTest::newRow("save all") << "saveAllEditedFiles:" << "dddddd";
+        QTest::newRow("previous") << "selectPreviousFile:" << "dddede";
+        QTest::newRow("next") << "selectNextFile:" << "ddedde";
+        QTest::newRow("all") << "selectAllFiles:" << "deeede";
+        QTest::newRow("none") << "deselectAllFiles:" << "ddeeee";
+        QTest::newRow("invert") << "invertFileSelection:" << "deeeee";
+        QTest::newRow("reveal") << "revealSelectedFilesInFinder:" << "ddeeee";
+        QTest::newRow("inspect") << "inspectSelectedFiles:" << "ddeeed";
+        QTest::newRow("uninspect") << "uninspectSelectedFiles:" << "ddddde";
+    }
+
+    void validation()
+    {
+        QFETCH(QString, action);
+        QFETCH(QString, expected);
+        QString seen;
+        auto record = [&] { seen += controller_->validateUserInterfaceItem(action) ? u'e' : u'd'; };
+        record();
+        openFour();
+        list().deselectAllFiles();
+        record();
+        list().setSelection(brisa::IndexSet{0});
+        record();
+        list().setSelection(brisa::IndexSet{3});
+        record();
+        list().selectAllFiles();
+        record();
+        list().setSelection(brisa::IndexSet{1, 2});
+        controller_->setContentSection(EditorContentSection::raw);
+        QCOMPARE(controller_->effectiveSection(), EditorContentSection::raw);
+        record();
+        QCOMPARE(seen, expected);
+    }
+
+    void saveCommandsFollowEdits()
+    {
+        openFour();
+        list().setSelection(brisa::IndexSet{1});
+        list().files()[3]->editor()->setValue(QStringLiteral("Someone"), artist);
+        QVERIFY(controller_->validateUserInterfaceItem("saveAllEditedFiles:"));
+        QVERIFY(!controller_->validateUserInterfaceItem("saveSelectedFiles:"));
+        list().setSelection(brisa::IndexSet{3});
+        QVERIFY(controller_->validateUserInterfaceItem("saveSelectedFiles:"));
+        list().files()[3]->editor()->restoreAllValues();
+    }
+
+    void selectionCommands()
+    {
+        openFour();
+        list().setSelection(brisa::IndexSet{1, 2});
+        QVERIFY(perform("selectPreviousFile:"));
+        QCOMPARE(list().selection(), brisa::IndexSet{0});
+        QVERIFY(!perform("selectPreviousFile:"));
+        controller_->fileActions().selectPreviousFile();
+        QCOMPARE(list().selection(), brisa::IndexSet{0});
+
+        list().setSelection(brisa::IndexSet{0, 2});
+        QVERIFY(perform("selectNextFile:"));
+        QCOMPARE(list().selection(), brisa::IndexSet{3});
+        controller_->fileActions().selectNextFile();
+        QCOMPARE(list().selection(), brisa::IndexSet{3});
+
+        list().setSelection(brisa::IndexSet{0, 2});
+        QVERIFY(perform("invertFileSelection:"));
+        QCOMPARE(list().selection(), (brisa::IndexSet{1, 3}));
+        QVERIFY(perform("invertFileSelection:"));
+        QCOMPARE(list().selection(), (brisa::IndexSet{0, 2}));
+        QVERIFY(perform("selectAllFiles:"));
+        QCOMPARE(list().selection().count(), 4);
+        QVERIFY(perform("deselectAllFiles:"));
+        QVERIFY(list().selection().isEmpty());
+    }
+
+    // A removal leaves the files on disk; edits ask first, and only the first button removes.
+    void removeAsksForUnsavedEdits()
+    {
+        openFour();
+        const QString removedPath = list().files()[0]->url().toLocalFile();
+        list().setSelection(brisa::IndexSet{0});
+        QVERIFY(perform("removeSelectedFiles:"));
+        QCOMPARE(list().files().size(), 3);
+        QVERIFY(QFile::exists(removedPath));
+
+        list().files()[1]->editor()->setValue(QStringLiteral("Someone"), artist);
+        list().setSelection(brisa::IndexSet{0, 1});
+        QVERIFY(perform("removeSelectedFiles:"));
+        QMessageBox* alert = nullptr;
+        QTRY_VERIFY((alert = shownAlert()) != nullptr);
+        QCOMPARE(alert->text(), localizedString("RemovingUnsavedFilesMessageText"));
+        for (QAbstractButton* button : alert->buttons()) {
+            if (button != EditorAlert::firstButton(alert))
+                button->click();
+        }
+        QTRY_VERIFY(!shownAlert());
+        QCOMPARE(list().files().size(), 3);
+        QVERIFY(list().files()[1]->editor()->hasEdits());
+
+        // The selection as it is when the alert ends is removed.
+        QVERIFY(perform("removeSelectedFiles:"));
+        QTRY_VERIFY((alert = shownAlert()) != nullptr);
+        list().setSelection(brisa::IndexSet{2});
+        const MetadataFilePointer kept = list().files()[1];
+        EditorAlert::firstButton(alert)->click();
+        QTRY_COMPARE(list().files().size(), 2);
+        QVERIFY(list().files().contains(kept));
+
+        QVERIFY(perform("removeAllFiles:"));
+        QTRY_VERIFY((alert = shownAlert()) != nullptr);
+        EditorAlert::firstButton(alert)->click();
+        QTRY_VERIFY(!list().hasFiles());
+        QTRY_COMPARE(controller_->effectiveSection(), EditorContentSection::welcome);
+    }
+
+    // A reload reads the file again into the same editor, keeping the list as it is.
+    void reloadReadsExternalChanges()
+    {
+        openFour();
+        const MetadataFilePointer file = list().files()[2];
+        const QString path = file->url().toLocalFile();
+        QProcess exiftool;
+        exiftool.start(QStringLiteral("exiftool"),
+                       {QStringLiteral("-overwrite_original"), QStringLiteral("-IFD0:Artist=Outside"), path});
+        QVERIFY(exiftool.waitForFinished(30000));
+        QCOMPARE(exiftool.exitCode(), 0);
+        QVERIFY(file->editor()->currentValue(artist) != QStringLiteral("Outside"));
+        list().setSelection(brisa::IndexSet{2});
+        QVERIFY(perform("reloadSelectedFiles:"));
+        waitForTasks();
+        QCOMPARE(list().files().size(), 4);
+        QCOMPARE(list().files()[2], file);
+        QCOMPARE(file->editor()->currentValue(artist), QStringLiteral("Outside"));
+    }
+
+    void restoreDropsEditsWithoutWriting()
+    {
+        openFour();
+        const QString path = list().files()[1]->url().toLocalFile();
+        const QByteArray before = [&] { QFile f(path); f.open(QIODevice::ReadOnly); return f.readAll(); }();
+        list().files()[1]->editor()->setValue(QStringLiteral("Someone"), artist);
+        list().setSelection(brisa::IndexSet{1});
+        QVERIFY(perform("restoreSelectedFiles:"));
+        waitForTasks();
+        QVERIFY(!list().files()[1]->editor()->hasEdits());
+        QFile after(path);
+        QVERIFY(after.open(QIODevice::ReadOnly));
+        QCOMPARE(after.readAll(), before);
+    }
+
+    void revealHandsOverSelectedFiles()
+    {
+        openFour();
+        QList<QUrl> shown;
+        controller_->fileActions().setFileViewer([&shown](const QList<QUrl>& urls) { shown = urls; });
+        list().setSelection(brisa::IndexSet{1, 3});
+        QVERIFY(perform("revealSelectedFilesInFinder:"));
+        QCOMPARE(shown, (QList<QUrl>{list().files()[1]->url(), list().files()[3]->url()}));
+        shown.clear();
+        list().deselectAllFiles();
+        controller_->fileActions().revealSelectedFilesInFinder();
+        QVERIFY(shown.isEmpty());
+    }
+
+    void inspectAndUninspect()
+    {
+        openFour();
+        QTRY_COMPARE(controller_->effectiveSection(), EditorContentSection::preview);
+        QVERIFY(!perform("uninspectSelectedFiles:"));
+        list().selectAllFiles();
+        QVERIFY(perform("inspectSelectedFiles:"));
+        QCOMPARE(controller_->effectiveSection(), EditorContentSection::raw);
+        QVERIFY(perform("uninspectSelectedFiles:"));
+        QCOMPARE(controller_->effectiveSection(), EditorContentSection::preview);
+    }
+};
+
+QTEST_MAIN(EditorFileActionsTest)
+#include "EditorFileActionsTest.moc"
