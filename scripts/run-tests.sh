@@ -9,6 +9,6 @@ run() { ctest --test-dir "$build_dir" --output-on-failure -j "$jobs"; }
 if [ -z "${DBUS_SESSION_BUS_ADDRESS:-}" ] && command -v dbus-run-session >/dev/null; then
   export -f run
   export build_dir jobs
-  exec dbus-run-session -- bash -c run
+  exec dbus-run-session --config-file="$(dirname "$0")/../tests/support/dbus-session.conf" -- bash -c run
 fi
 run

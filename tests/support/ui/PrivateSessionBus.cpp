@@ -43,7 +43,9 @@ void PrivateSessionBus::enter(int argc, char** argv)
     }
     qputenv(privateBusVariable, "1");
     const QByteArray toolPath = QFile::encodeName(tool);
-    std::vector<char*> arguments {const_cast<char*>(toolPath.constData()), const_cast<char*>("--")};
+    const QByteArray config = "--config-file=" CORVELLE_TEST_DBUS_CONFIG;
+    std::vector<char*> arguments {const_cast<char*>(toolPath.constData()), const_cast<char*>(config.constData()),
+                                  const_cast<char*>("--")};
     for (int index = 0; index < argc; ++index)
         arguments.push_back(argv[index]);
     arguments.push_back(nullptr);
