@@ -42,6 +42,8 @@ void EditorFileListBarController::setupViews()
     fileTableView_->viewport()->installEventFilter(this);
     connect(fileTableView_->selectionModel(), &QItemSelectionModel::selectionChanged, this,
             &EditorFileListBarController::tableSelectionDidChange);
+    connect(fileTableView_->verticalScrollBar(), &QScrollBar::valueChanged, this,
+            &EditorFileListBarController::materializeVisibleRows);
 }
 
 void EditorFileListBarController::setTableCellTypes(const QList<FileTableCellType>& types)
@@ -105,25 +107,57 @@ void EditorFileListBarController::stopObserving()
 void EditorFileListBarController::reloadRows()
 {
     MetadataFileList* list = metadataFileList();
-    const QList<MetadataFilePointer> files = list ? list->files() : QList<MetadataFilePointer>();
-    fileTableView_->setRowCount(int(files.size()));
-    for (int row = 0; row < files.size(); ++row) {
+    files_ = list ? list->files() : QList<MetadataFilePointer>();
+    fileTableView_->setRowCount(int(files_.size()));
+    materializeVisibleRows();
+    applyListSelection();
+}
+
+// Only the rows in sight (and a screenful around them) have cell views: a table of thousands of
+// files would otherwise hold tens of thousands of widgets, and every layout of the table walks
+// them all.
+void EditorFileListBarController::materializeVisibleRows()
+{
+    if (!fileTableView_)
+        return;
+    const int rowCount = fileTableView_->rowCount();
+    const int viewportHeight = fileTableView_->viewport()->height();
+    const int pageRows = std::max(1, viewportHeight / rowHeight + 1);
+    int first = fileTableView_->rowAt(0);
+    if (first < 0)
+        first = rowCount > 0 && fileTableView_->verticalScrollBar()->value() == 0 ? 0 : rowCount;
+    int last = fileTableView_->rowAt(std::max(0, viewportHeight - 1));
+    if (last < 0)
+        last = std::min(rowCount - 1, first + pageRows);
+    first = std::max(0, first - pageRows);
+    last = std::min(rowCount - 1, last + pageRows);
+
+    for (auto it = materializedRows_.begin(); it != materializedRows_.end();) {
+        if (*it < first || *it > last || *it >= rowCount) {
+            for (int column = 0; column < fileTableView_->columnCount(); ++column)
+                fileTableView_->removeCellWidget(*it, column);
+            it = materializedRows_.erase(it);
+        } else {
+            ++it;
+        }
+    }
+    for (int row = first; row <= last; ++row) {
         for (int column = 0; column < tableCellTypes_.size(); ++column) {
             auto* cell = qobject_cast<FileItemTableCellView*>(fileTableView_->cellWidget(row, column));
             if (!cell) {
                 cell = tableCellTypes_[column].makeView();
                 fileTableView_->setCellWidget(row, column, cell);
             }
-            if (cell->file() != files[row])
-                cell->setFile(files[row]);
+            if (cell->file() != files_[row])
+                cell->setFile(files_[row]);
         }
+        materializedRows_.insert(row);
     }
-    applyListSelection();
 }
 
 void EditorFileListBarController::reloadCellContents()
 {
-    for (int row = 0; row < fileTableView_->rowCount(); ++row) {
+    for (int row : materializedRows_) {
         for (int column = 0; column < fileTableView_->columnCount(); ++column) {
             if (auto* cell = qobject_cast<FileItemTableCellView*>(fileTableView_->cellWidget(row, column)))
                 cell->updateContent();
@@ -181,6 +215,9 @@ bool EditorFileListBarController::eventFilter(QObject* watched, QEvent* event)
 {
     if (fileTableView_ && watched == fileTableView_->viewport()) {
         switch (event->type()) {
+        case QEvent::Resize:
+            QMetaObject::invokeMethod(this, &EditorFileListBarController::materializeVisibleRows, Qt::QueuedConnection);
+            break;
         case QEvent::DragEnter:
         case QEvent::DragMove: {
             auto* drag = static_cast<QDropEvent*>(event);

@@ -2,11 +2,15 @@
 
 #include "editor/EditorBarController.h"
 #include "editor/FileTableCellType.h"
+#include "filemodel/MetadataFile.h"
 #include "platform/brisa/core/NoteSubscriber.h"
 
-#include <optional>
+#include <QPointer>
+#include <QTableWidget>
 
-class QTableWidget;
+#include <optional>
+#include <set>
+
 
 namespace corvelle {
 
@@ -27,7 +31,8 @@ public:
     QTableWidget* fileTableView() const { return fileTableView_; }
     const QList<FileTableCellType>& tableCellTypes() const { return tableCellTypes_; }
     void setTableCellTypes(const QList<FileTableCellType>& types);
-    // The cell of a row in the column of that identifier; null when there is none.
+    // The cell of a row in the column of that identifier; null when there is none or the row is
+    // far out of sight (only the rows near the visible ones have cells).
     FileItemTableCellView* cell(int row, const QString& columnIdentifier) const;
 
     // The row before which dropped files go, handed out once.
@@ -44,13 +49,16 @@ public:
 
 private:
     void reloadRows();
+    void materializeVisibleRows();
     // Redraws every cell: after a task, the files' state may have changed.
     void reloadCellContents();
     void applyListSelection();
     void tableSelectionDidChange();
 
-    QTableWidget* fileTableView_ = nullptr;
+    QPointer<QTableWidget> fileTableView_;
     QList<FileTableCellType> tableCellTypes_;
+    QList<MetadataFilePointer> files_;
+    std::set<int> materializedRows_;
     std::optional<int> dropFilesIndex_;
     bool applyingSelection_ = false;
     brisa::NoteSubscriber fileListDidChangeFilesSubscriber_;
