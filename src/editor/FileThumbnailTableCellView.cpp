@@ -3,6 +3,7 @@
 #include "engine/halvex/TagEditorOrientation.h"
 #include "filemodel/FileThumbnailer.h"
 
+#include <QCache>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPixmap>
@@ -12,6 +13,27 @@ namespace corvelle {
 namespace {
 
 constexpr int thumbnailSide = 50;
+
+// Rows scrolled out of sight lose their cells: the pictures made for them are kept, so scrolling
+// back shows them at once instead of decoding the files again.
+struct CachedThumbnail {
+    std::weak_ptr<MetadataFile> file;
+    QPixmap pixmap;
+};
+
+using ThumbnailKey = QPair<const MetadataFile*, int>;
+
+QCache<ThumbnailKey, CachedThumbnail>& thumbnailCache()
+{
+    // Costs are in kilobytes: about 64 MB of pictures.
+    static QCache<ThumbnailKey, CachedThumbnail> cache(64 * 1024);
+    return cache;
+}
+
+int orientationOf(const MetadataFile& file)
+{
+    return halvex::exifOrientation(*file.editor()).exifNumber();
+}
 
 } // namespace
 
@@ -54,6 +76,14 @@ void FileThumbnailTableCellView::updateContent()
     if (!currentFile_)
         return;
     const MetadataFilePointer requested = currentFile_;
+    const ThumbnailKey key(requested.get(), orientationOf(*requested));
+    if (const CachedThumbnail* cached = thumbnailCache().object(key)) {
+        if (cached->file.lock() == requested) {
+            thumbnailView_->setPixmap(cached->pixmap);
+            return;
+        }
+        thumbnailCache().remove(key);
+    }
     ticket_ = FileThumbnailer(requested).makeContentAsync(
         this, [this, requested](const std::optional<FileThumbnailer::Content>& content) {
             if (requested != currentFile_)
@@ -61,13 +91,16 @@ void FileThumbnailTableCellView::updateContent()
             ticket_.reset();
             if (!content)
                 return;
-            const int orientation = halvex::exifOrientation(*requested->editor()).exifNumber();
+            const int orientation = orientationOf(*requested);
             const QImage picture = content->oriented(orientation).picture();
             const qreal scale = thumbnailView_->devicePixelRatioF();
             QPixmap pixmap = QPixmap::fromImage(picture.scaled(QSize(thumbnailSide, thumbnailSide) * scale,
                                                                Qt::KeepAspectRatio, Qt::SmoothTransformation));
             pixmap.setDevicePixelRatio(scale);
             thumbnailView_->setPixmap(pixmap);
+            const int costKiB = std::max(1, pixmap.width() * pixmap.height() * 4 / 1024);
+            thumbnailCache().insert(ThumbnailKey(requested.get(), orientation), new CachedThumbnail{requested, pixmap},
+                                    costKiB);
         });
 }
 
