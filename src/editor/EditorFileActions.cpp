@@ -204,18 +204,30 @@ void EditorFileActions::removeSelectedFiles()
 {
     if (!hasSelection())
         return;
+    // The files the user is asked about are the ones removed, whatever the selection becomes
+    // while the question is open (an import that ends meanwhile selects its own files).
+    QList<MetadataFilePointer> files;
     bool edited = false;
-    for (const std::shared_ptr<halvex::TagEditor>& editor : list().selectedEditors())
-        edited = edited || editor->hasEdits();
-    // The selection is read again when the alert ends: it may have changed meanwhile.
-    confirmRemoval(edited, [](EditorFileActions& actions) { actions.list().removeSelectedFiles(); });
+    for (int index : list().selection()) {
+        const MetadataFilePointer& file = list().files().at(index);
+        files << file;
+        edited = edited || file->editor()->hasEdits();
+    }
+    confirmRemoval(edited, [files](EditorFileActions& actions) { actions.list().removeFiles(files); });
 }
 
 void EditorFileActions::removeAllFiles()
 {
     if (!hasFiles())
         return;
-    confirmRemoval(controller_.hasUnsavedChanges(), [](EditorFileActions& actions) { actions.list().removeAllFiles(); });
+    // Files that arrive while the question is open were not part of it: they stay.
+    const QList<MetadataFilePointer> files = list().files();
+    confirmRemoval(controller_.hasUnsavedChanges(), [files](EditorFileActions& actions) {
+        if (actions.list().files() == files)
+            actions.list().removeAllFiles();
+        else
+            actions.list().removeFiles(files);
+    });
 }
 
 void EditorFileActions::selectPreviousFile()

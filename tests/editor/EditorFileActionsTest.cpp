@@ -4,6 +4,7 @@
 #include "editor/EditorCommandFamily.h"
 #include "editor/EditorFileActions.h"
 #include "editor/EditorWindowController.h"
+#include "engine/halvex/TagEditor.h"
 #include "engine/halvex/TaskManager.h"
 #include "engine/ostrak/TagName.h"
 #include "filemodel/MetadataFileList.h"
@@ -254,19 +255,25 @@ private Q_SLOTS:
         QCOMPARE(list().files().size(), 3);
         QVERIFY(list().files()[1]->editor()->hasEdits());
 
-        // The selection as it is when the alert ends is removed.
+        // The files asked about are removed, not the selection as it is when the alert ends.
         QVERIFY(perform("removeSelectedFiles:"));
         QTRY_VERIFY((alert = shownAlert()) != nullptr);
         list().setSelection(brisa::IndexSet{2});
-        const MetadataFilePointer kept = list().files()[1];
+        const MetadataFilePointer kept = list().files()[2];
         EditorAlert::firstButton(alert)->click();
-        QTRY_COMPARE(list().files().size(), 2);
-        QVERIFY(list().files().contains(kept));
+        QTRY_COMPARE(list().files().size(), 1);
+        QCOMPARE(list().files().first(), kept);
 
+        // A file that arrives while the question is open stays.
+        list().files()[0]->editor()->setValue(QStringLiteral("Someone"), artist);
         QVERIFY(perform("removeAllFiles:"));
         QTRY_VERIFY((alert = shownAlert()) != nullptr);
+        const MetadataFilePointer arrived = std::make_shared<MetadataFile>(
+            std::make_shared<halvex::TagEditor>(halvex::TagStorage(halvex::TagStorageSource(QUrl::fromLocalFile(QStringLiteral("/late.jpg"))))));
+        list().appendFiles({arrived});
         EditorAlert::firstButton(alert)->click();
-        QTRY_VERIFY(!list().hasFiles());
+        QTRY_COMPARE(list().files(), QList<MetadataFilePointer>{arrived});
+        list().removeAllFiles();
         QTRY_COMPARE(controller_->effectiveSection(), EditorContentSection::welcome);
     }
 
