@@ -759,6 +759,18 @@
         <source>Corvelle has finished working on your files.</source>
         <translation>Corvelle has finished working on your files.</translation>
     </message>
+    <message id="FailedTaskUserNoteTitle">
+        <source>Task failed</source>
+        <translation>Task failed</translation>
+    </message>
+    <message id="FailedTaskUserNoteInformativeText">
+        <source>Corvelle could not finish working on some of your files.</source>
+        <translation>Corvelle could not finish working on some of your files.</translation>
+    </message>
+    <message id="MessageOverlayTasksFailed">
+        <source>Task failed</source>
+        <translation>Task failed</translation>
+    </message>
     <message id="TaskItemCancelButton">
         <source>Cancel</source>
         <translation>Cancel</translation>

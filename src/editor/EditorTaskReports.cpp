@@ -62,17 +62,22 @@ void EditorTaskReports::taskManagerDidAddTask(const brisa::Notification& note)
 void EditorTaskReports::taskManagerDidRemoveTask(const brisa::Notification& note)
 {
     if (const std::shared_ptr<halvex::AbstractTask> task = halvex::TaskManager::task(note)) {
+        const QList<halvex::TaskMessage> messages = task->messages();
+        const bool failed = std::any_of(messages.begin(), messages.end(), [](const halvex::TaskMessage& message) {
+            return message.severity == halvex::TaskMessage::Severity::error;
+        });
         const auto* import = dynamic_cast<const halvex::ImportTagEditorsTask*>(task.get());
         const bool reload = import && !import->settings().editorsToReload.isEmpty();
-        if (!reload) {
-            if (import) {
-                if (editorWindowController_)
-                    editorWindowController_->addTagEditors(import->editors());
-            } else if (!task->isEdition()) {
-                showTasksDoneOverlay();
-            }
-            showTaskErrorAlert(task->messages());
-            postCompletedTaskUserNote();
+        // Saves, reloads and the other work on open files: a failure is never announced as done
+        // and its alert shows whatever the setting.
+        const bool fileWork = reload || (!import && !task->isEdition());
+        if (import && !reload && editorWindowController_)
+            editorWindowController_->addTagEditors(import->editors());
+        if (!reload || failed) {
+            if (fileWork)
+                failed ? showTasksFailedOverlay() : showTasksDoneOverlay();
+            showTaskErrorAlert(messages, fileWork && failed);
+            failed ? postFailedTaskUserNote() : postCompletedTaskUserNote();
         }
     }
     if (editorWindowController_)
@@ -112,6 +117,11 @@ void EditorTaskReports::showTasksDoneOverlay()
     showMessageOverlay(QStringLiteral("checkmark"), QStringLiteral("MessageOverlayTasksDone"));
 }
 
+void EditorTaskReports::showTasksFailedOverlay()
+{
+    showMessageOverlay(QStringLiteral("exclamationmark.circle"), QStringLiteral("MessageOverlayTasksFailed"));
+}
+
 QString EditorTaskReports::errorAlertText(const QList<halvex::TaskMessage>& errors)
 {
     QStringList texts;
@@ -122,12 +132,13 @@ QString EditorTaskReports::errorAlertText(const QList<halvex::TaskMessage>& erro
     return brisa::reducedStringAtEnd(texts.join(QStringLiteral(", ")), maximumErrorTextLength);
 }
 
-void EditorTaskReports::showTaskErrorAlert(const QList<halvex::TaskMessage>& errors)
+void EditorTaskReports::showTaskErrorAlert(const QList<halvex::TaskMessage>& errors, bool always)
 {
     QWidget* window = windowOf(editorWindowController_);
     if (!window || errors.isEmpty())
         return;
-    if (brisa::UserDefaults::standard().value(Settings::editionUserChoiceErrorAlert()) != ErrorAlertEditionUserChoice::display)
+    if (!always
+        && brisa::UserDefaults::standard().value(Settings::editionUserChoiceErrorAlert()) != ErrorAlertEditionUserChoice::display)
         return;
     auto* alert = new QMessageBox;
     alert->setIcon(QMessageBox::Critical);
@@ -139,11 +150,20 @@ void EditorTaskReports::showTaskErrorAlert(const QList<halvex::TaskMessage>& err
 
 void EditorTaskReports::postCompletedTaskUserNote()
 {
+    postUserNote(QStringLiteral("CompletedTaskUserNoteTitle"), QStringLiteral("CompletedTaskUserNoteInformativeText"));
+}
+
+void EditorTaskReports::postFailedTaskUserNote()
+{
+    postUserNote(QStringLiteral("FailedTaskUserNoteTitle"), QStringLiteral("FailedTaskUserNoteInformativeText"));
+}
+
+void EditorTaskReports::postUserNote(const QString& titleKey, const QString& textKey)
+{
     if (brisa::UserDefaults::standard().value(Settings::generalUserChoiceNotification())
         != NotificationGeneralUserChoice::allNotifications)
         return;
-    UserNotificationCenter::current().add(localizedString(QStringLiteral("CompletedTaskUserNoteTitle")),
-                                          localizedString(QStringLiteral("CompletedTaskUserNoteInformativeText")));
+    UserNotificationCenter::current().add(localizedString(titleKey), localizedString(textKey));
 }
 
 } // namespace corvelle

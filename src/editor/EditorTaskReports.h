@@ -43,19 +43,25 @@ public:
     void showTagAddedOverlay();
     void showTasksAddedOverlay();
     void showTasksDoneOverlay();
+    void showTasksFailedOverlay();
 
     // An alert as a sheet of the window listing the messages, when there are some, there is a
     // window, and "EditionUserChoiceErrorAlert" is "display".
-    void showTaskErrorAlert(const QList<halvex::TaskMessage>& errors);
+    // `always` shows it whatever the setting: the failure of work on files already open (a save,
+    // a reload) must never pass unseen.
+    void showTaskErrorAlert(const QList<halvex::TaskMessage>& errors, bool always = false);
     // A desktop notification (UserNotificationCenter), when "GeneralUserChoiceNotification" is
     // "all_notifications"; nothing without a session bus.
     void postCompletedTaskUserNote();
+    // The same, telling that the work failed.
+    void postFailedTaskUserNote();
 
     // The messages' texts joined with ", ", at most maximumErrorTextLength characters.
     static QString errorAlertText(const QList<halvex::TaskMessage>& errors);
     static constexpr int maximumErrorTextLength = 1000;
 
 private:
+    void postUserNote(const QString& titleKey, const QString& textKey);
     QPointer<EditorWindowHost> editorWindowController_;
     QPointer<veilcast::MessageOverlay> messageOverlay_;
     brisa::NoteSubscriber taskManagerDidAddTaskSubscriber_;

@@ -19,6 +19,7 @@
 #include <QDBusConnection>
 #include <QDBusConnectionInterface>
 #include <QMessageBox>
+#include <QTemporaryDir>
 #include <QtTest>
 
 using corvelle::EditorTaskReports;
@@ -159,7 +160,10 @@ private Q_SLOTS:
         QTest::newRow("display, an edition's problem")
             << ErrorAlertEditionUserChoice::display << two.mid(0, 1) << true << true;
         QTest::newRow("display, no problem") << ErrorAlertEditionUserChoice::display << QStringList() << false << false;
-        QTest::newRow("ignore, two problems") << ErrorAlertEditionUserChoice::ignore << two << false << false;
+        QTest::newRow("ignore, an edition's problem")
+            << ErrorAlertEditionUserChoice::ignore << two.mid(0, 1) << true << false;
+        // Work on open files that failed is never passed over in silence.
+        QTest::newRow("ignore, failed file work") << ErrorAlertEditionUserChoice::ignore << two << false << true;
     }
 
     void problemsRaiseAnAlertWhenTheSettingsSayDisplay()
@@ -179,6 +183,11 @@ private Q_SLOTS:
             return;
         }
         QTRY_COMPARE(alertsOver(window).size(), 1);
+        if (!edition) {
+            QCOMPARE(reports_->messageOverlay().text(), localizedString(QStringLiteral("MessageOverlayTasksFailed")));
+            QCOMPARE(reports_->messageOverlay().image().name(),
+                     brisa::SymbolIcons::themeIconName(QStringLiteral("exclamationmark.circle")));
+        }
         QMessageBox* box = alertsOver(window).first();
         QStringList texts;
         for (const QString& problem : problems)
@@ -220,7 +229,7 @@ private Q_SLOTS:
         QVERIFY(std::none_of(boxes.cbegin(), boxes.cend(), [](const QMessageBox* box) { return box->isVisible(); }));
     }
 
-    void importedFilesJoinTheWindowAndReloadsReportNothing()
+    void importedFilesJoinTheWindowAndOnlyFailedReloadsAreReported()
     {
         brisa::UserDefaults::standard().set(Settings::editionUserChoiceErrorAlert(), ErrorAlertEditionUserChoice::display);
         QWidget* window = host_->window();
@@ -239,19 +248,38 @@ private Q_SLOTS:
         QVERIFY(!panelOver(window));
         closeAlerts(window);
 
-        halvex::ImportTagEditorsTask::Settings again({halvex::TagStorageSource(QUrl::fromLocalFile(notMedia))});
+        // A reload that reads its file again is not announced.
+        halvex::ImportTagEditorsTask::Settings again({halvex::TagStorageSource(QUrl::fromLocalFile(photo))});
         again.editorsToReload = import->editors();
         auto reload = std::make_shared<halvex::ImportTagEditorsTask>(again);
         log_.clear();
         halvex::TaskManager::shared().add(reload);
         QTRY_VERIFY_WITH_TIMEOUT(reload->isDone(), 60000);
         QTRY_COMPARE(log_.size(), 2);
-        QVERIFY(!reload->messages().isEmpty());
-        QCOMPARE(log_, QStringList(2, QStringLiteral("window.updateInterface")));
+        QVERIFY(reload->messages().isEmpty());
         QCoreApplication::processEvents();
         QVERIFY(alertsOver(window).isEmpty());
-        QCOMPARE(host_->addedEditors.size(), 1);
         QVERIFY(!panelOver(window));
+
+        // One that fails is reported, whatever the alert setting, and adds no file.
+        brisa::UserDefaults::standard().set(Settings::editionUserChoiceErrorAlert(), ErrorAlertEditionUserChoice::ignore);
+        QVERIFY(QFile::copy(photo, scratch_.filePath(QStringLiteral("gone.jpg"))));
+        halvex::ImportTagEditorsTask::Settings vanished(
+            {halvex::TagStorageSource(QUrl::fromLocalFile(scratch_.filePath(QStringLiteral("gone.jpg"))))});
+        auto opened = std::make_shared<halvex::ImportTagEditorsTask>(vanished);
+        halvex::TaskManager::shared().add(opened);
+        QTRY_COMPARE_WITH_TIMEOUT(host_->addedEditors.size(), 2, 60000);
+        QVERIFY(QFile::remove(scratch_.filePath(QStringLiteral("gone.jpg"))));
+        vanished.editorsToReload = opened->editors();
+        auto failedReload = std::make_shared<halvex::ImportTagEditorsTask>(vanished);
+        halvex::TaskManager::shared().add(failedReload);
+        QTRY_VERIFY_WITH_TIMEOUT(failedReload->isDone(), 60000);
+        QVERIFY(!failedReload->messages().isEmpty());
+        QTRY_COMPARE(alertsOver(window).size(), 1);
+        QVERIFY(alertsOver(window).first()->informativeText().contains(QStringLiteral("gone.jpg")));
+        QCOMPARE(reports_->messageOverlay().text(), localizedString(QStringLiteral("MessageOverlayTasksFailed")));
+        QCOMPARE(host_->addedEditors.size(), 2);
+        closeAlerts(window);
     }
 
     void completionNotificationsGoToTheDesktopWhenAsked()
@@ -280,6 +308,12 @@ private Q_SLOTS:
             QCOMPARE(call.replacedId, 0u);
             QCOMPARE(call.application, QGuiApplication::applicationDisplayName());
         }
+        // Work that failed is not announced as completed.
+        QVERIFY(finishAll({track(addGateTask({QStringLiteral("disk full")}))}));
+        QTRY_COMPARE(service.calls.size(), 3);
+        QCOMPARE(service.calls.last().summary, localizedString(QStringLiteral("FailedTaskUserNoteTitle")));
+        QCOMPARE(service.calls.last().body, localizedString(QStringLiteral("FailedTaskUserNoteInformativeText")));
+        closeAlerts(host_->window());
         serviceBus.unregisterService(notificationService);
         QDBusConnection::disconnectFromBus(QStringLiteral("stand-in"));
     }
@@ -309,6 +343,7 @@ private:
     QStringList log_;
     std::unique_ptr<EditorHostStandIn> host_;
     std::unique_ptr<EditorTaskReports> reports_;
+    QTemporaryDir scratch_;
     QList<std::shared_ptr<GateTask>> tasks_;
 };
 
