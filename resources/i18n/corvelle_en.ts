@@ -2167,5 +2167,85 @@ Reads, shows and edits the metadata of movies, audio files and sidecar files.</t
         <source>Open from Photos</source>
         <translation>Open from Photos</translation>
     </message>
+    <message id="CannotFindLindmereAlertMessageText">
+        <source>Lindmere cannot be found</source>
+        <translation>Lindmere cannot be found</translation>
+    </message>
+    <message id="CannotFindLindmereAlertInformativeText">
+        <source>Install Lindmere, the renaming application, to hand the selected files over to it.</source>
+        <translation>Install Lindmere, the renaming application, to hand the selected files over to it.</translation>
+    </message>
+    <message id="CannotFindLindmereAlertOKButton">
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message id="DesktopApplicationUnreadableEntry">
+        <source>The application entry “%1” cannot be read: %2.</source>
+        <translation>The application entry “%1” cannot be read: %2.</translation>
+    </message>
+    <message id="DesktopApplicationInvalidEntry">
+        <source>The application entry “%1” has no command that can be started.</source>
+        <translation>The application entry “%1” has no command that can be started.</translation>
+    </message>
+    <message id="DesktopApplicationMissingProgram">
+        <source>The program “%1” of the application cannot be found.</source>
+        <translation>The program “%1” of the application cannot be found.</translation>
+    </message>
+    <message id="DesktopApplicationLaunchFailed">
+        <source>The program “%1” cannot be started: %2.</source>
+        <translation>The program “%1” cannot be started: %2.</translation>
+    </message>
+    <message id="QuickLookWindowTitle">
+        <source>Quick Look</source>
+        <translation>Quick Look</translation>
+    </message>
+    <message id="QuickLookWindowNoFileTitle">
+        <source>No File Selected</source>
+        <translation>No File Selected</translation>
+    </message>
+    <message id="QuickLookWindowNoPreviewTitle">
+        <source>No Preview</source>
+        <translation>No Preview</translation>
+    </message>
+    <message id="QuickLookWindowCloseButton">
+        <source>Close</source>
+        <translation>Close</translation>
+    </message>
+    <message id="QuickLookWindowPinButton">
+        <source>Keep Open</source>
+        <translation>Keep Open</translation>
+    </message>
+    <message id="QuickLookWindowUnpinButton">
+        <source>Close When Inactive</source>
+        <translation>Close When Inactive</translation>
+    </message>
+    <message id="QuickLookWindowPreviousButton">
+        <source>Previous</source>
+        <translation>Previous</translation>
+    </message>
+    <message id="QuickLookWindowNextButton">
+        <source>Next</source>
+        <translation>Next</translation>
+    </message>
+    <message id="QuickLookWindowHorizontalFlipMenuItem">
+        <source>Flip Horizontally</source>
+        <translation>Flip Horizontally</translation>
+    </message>
+    <message id="QuickLookWindowVerticalFlipMenuItem">
+        <source>Flip Vertically</source>
+        <translation>Flip Vertically</translation>
+    </message>
+    <message id="QuickLookWindowRotateLeftMenuItem">
+        <source>Rotate Left</source>
+        <translation>Rotate Left</translation>
+    </message>
+    <message id="QuickLookWindowRotateRightMenuItem">
+        <source>Rotate Right</source>
+        <translation>Rotate Right</translation>
+    </message>
+    <message id="QuickLookWindowRevealMenuItem">
+        <source>Show in File Manager</source>
+        <translation>Show in File Manager</translation>
+    </message>
 </context>
 </TS>

@@ -1,5 +1,6 @@
 #include "editor/EditorWindowController.h"
 
+#include "app/DesktopApplication.h"
 #include "app/Settings.h"
 #include "app/TextLocalizer.h"
 #include "editor/EditorAlert.h"
@@ -7,6 +8,7 @@
 #include "editor/EditorFileActions.h"
 #include "editor/EditorPreviewViewController.h"
 #include "editor/EditorTaskReports.h"
+#include "editor/EditorViewActions.h"
 #include "editor/EditorWelcomeViewController.h"
 #include "editor/FileUrlDragData.h"
 #include "editor/FormLoader.h"
@@ -15,12 +17,14 @@
 #include "engine/halvex/MediaType.h"
 #include "engine/halvex/SaveTagEditorsTask.h"
 #include "engine/halvex/TaskManager.h"
+#include "filebrowser/QuickLookWindowController.h"
 #include "filemodel/MetadataFileList.h"
 #include "platform/brisa/core/UserDefaults.h"
 #include "platform/brisa/ui/DynamicToolbar.h"
 #include "platform/brisa/ui/FilledSubview.h"
 #include "platform/brisa/ui/SheetPresenter.h"
 #include "platform/brisa/ui/UserKeychain.h"
+#include "platform/veilcast/ProgressOverlay.h"
 
 #include <QApplication>
 #include <QCollator>
@@ -52,9 +56,12 @@ EditorWindowController::EditorWindowController()
     : metadataFileList_(std::make_unique<MetadataFileList>())
     , copyCutPasteActions_(std::make_unique<EditorCopyCutPasteActions>(*this))
     , fileActions_(std::make_unique<EditorFileActions>(*this))
+    , viewActions_(std::make_unique<EditorViewActions>(*this))
 {
     commandChain_.append(copyCutPasteActions_.get());
     commandChain_.append(fileActions_.get());
+    // Asked last.
+    commandChain_.append(viewActions_.get());
     window_.reset(qobject_cast<QMainWindow*>(FormLoader::load(QStringLiteral("EditorWindow"))));
     if (!window_)
         qFatal("The form EditorWindow is not a main window");
@@ -102,6 +109,8 @@ EditorWindowController::~EditorWindowController()
     fileListDidChangeFilesSubscriber_.unsubscribe();
     taskManagerDidRemoveTaskSubscriber_.unsubscribe();
     taskReports_->stopObserving();
+    // Its panel goes before the list it shows.
+    quickLookWindowController_.reset();
     if (editorViewController_) {
         editorViewController_->stopObserving();
         delete editorViewController_;
@@ -420,12 +429,103 @@ void EditorWindowController::addSaveTask(const QList<std::shared_ptr<halvex::Tag
     halvex::TaskManager::shared().add(std::make_shared<halvex::SaveTagEditorsTask>(settings));
 }
 
+// --- Window parts
+
+QuickLookWindowController& EditorWindowController::quickLookWindowController() const
+{
+    if (!quickLookWindowController_)
+        quickLookWindowController_ = std::make_unique<QuickLookWindowController>(metadataFileList_.get());
+    return *quickLookWindowController_;
+}
+
+veilcast::ProgressOverlay& EditorWindowController::progressOverlay() const
+{
+    if (!progressOverlay_)
+        progressOverlay_ = new veilcast::ProgressOverlay(const_cast<EditorWindowController*>(this));
+    return *progressOverlay_;
+}
+
+veilcast::MessageOverlay& EditorWindowController::messageOverlay() const
+{
+    return taskReports_->messageOverlay();
+}
+
+// --- Predicates
+
+std::optional<bool> EditorWindowController::showsSectionColumnsInFileList() const
+{
+    if (const Settings::BoolKey* key = Settings::showExtraColumnsInFileListKey(effectiveSection_))
+        return brisa::UserDefaults::standard().value(*key);
+    return std::nullopt;
+}
+
+bool EditorWindowController::canImportExportGeotags() const
+{
+    const brisa::IndexSet& selection = metadataFileList_->selection();
+    if (selection.isEmpty())
+        return false;
+    if (selection.count() >= largeSelectionCount)
+        return true;
+    const QList<std::shared_ptr<halvex::TagEditor>> editors = metadataFileList_->selectedEditors();
+    return std::any_of(editors.begin(), editors.end(), [](const auto& editor) { return editor->isFolder(); });
+}
+
+bool EditorWindowController::canActOnNonFolderSelection() const
+{
+    const brisa::IndexSet& selection = metadataFileList_->selection();
+    if (selection.isEmpty())
+        return false;
+    if (selection.count() >= largeSelectionCount)
+        return true;
+    const QList<std::shared_ptr<halvex::TagEditor>> editors = metadataFileList_->selectedEditors();
+    return std::any_of(editors.begin(), editors.end(), [](const auto& editor) { return !editor->isFolder(); });
+}
+
+// --- Hand-over
+
+const QStringList EditorWindowController::lindmereDesktopIds{
+    QStringLiteral("app.lindmere.Lindmere"),
+    QStringLiteral("app.lindmere.LindmerePro"),
+    QStringLiteral("app.lindmere.LindmereLite"),
+    QStringLiteral("app.lindmere.LindmereBeta"),
+};
+
+QUrl EditorWindowController::lindmereApplicationURL()
+{
+    for (const QString& id : lindmereDesktopIds) {
+        if (const QUrl url = DesktopApplication::applicationUrl(id); !url.isEmpty())
+            return url;
+    }
+    return {};
+}
+
+void EditorWindowController::openFiles(const QList<QUrl>& urls, const QUrl& applicationUrl,
+                                       std::function<void(const std::optional<QString>& error)> completion)
+{
+    DesktopApplication::openFiles(urls, applicationUrl, this, std::move(completion));
+}
+
+void EditorWindowController::showCannotFindLindmereAlert()
+{
+    if (!window_)
+        return;
+    QMessageBox* alert = EditorAlert::make(QStringLiteral("CannotFindLindmereAlert"),
+                                           {QStringLiteral("CannotFindLindmereAlertOKButton")});
+    alert->setIcon(QMessageBox::Critical);
+    brisa::SheetPresenter::safeBeginSheetModal(alert, window_.get(), {});
+}
+
 // --- Commands
 
-MenuValidation EditorWindowController::validateMenuCommand(const QString& command, QAction*)
+MenuValidation EditorWindowController::validateMenuCommand(const QString& command, QAction* item)
 {
     // notMine lets the shell go on to the application's own commands.
-    return commandChain_.validateItem(command);
+    const MenuValidation answer = commandChain_.validateItem(command);
+    if (item && item->isCheckable()) {
+        if (const std::optional<bool> checked = viewActions_->itemState(command))
+            item->setChecked(*checked);
+    }
+    return answer;
 }
 
 bool EditorWindowController::validateUserInterfaceItem(const QString& action) const

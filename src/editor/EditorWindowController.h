@@ -11,7 +11,9 @@
 #include <QPointer>
 #include <QSet>
 
+#include <functional>
 #include <memory>
+#include <optional>
 
 class QMainWindow;
 
@@ -23,12 +25,19 @@ namespace halvex {
 class AbstractTask;
 } // namespace halvex
 
+namespace veilcast {
+class MessageOverlay;
+class ProgressOverlay;
+} // namespace veilcast
+
 namespace corvelle {
 
 class EditorCopyCutPasteActions;
 class EditorFileActions;
 class EditorTaskReports;
+class EditorViewActions;
 class EditorViewController;
+class QuickLookWindowController;
 
 // The one editor window: it owns the open files and shows one section at a time, the welcome
 // section while no file is open, else the section the user chose last. Every opening and every
@@ -88,12 +97,42 @@ public:
     bool canSaveAllEditedFiles() const;
     bool canSaveSelectedFiles() const;
 
+    // --- Window parts, made on first use
+
+    QuickLookWindowController& quickLookWindowController() const;
+    bool hasQuickLookWindowController() const { return quickLookWindowController_ != nullptr; }
+    veilcast::ProgressOverlay& progressOverlay() const;
+    veilcast::MessageOverlay& messageOverlay() const;
+
+    // --- Predicates of the command families
+
+    // Whether the file list shows the section's extra columns: the tags section's and the map
+    // section's own setting; none in the other sections.
+    std::optional<bool> showsSectionColumnsInFileList() const;
+    // A selection of 100 files or more is not searched file by file: it is taken to hold both.
+    bool canImportExportGeotags() const;
+    bool canActOnNonFolderSelection() const;
+    static constexpr int largeSelectionCount = 100;
+
+    // --- Hand-over to the sibling renaming application
+
+    // Its desktop entry ids, tried in this order.
+    static const QStringList lindmereDesktopIds;
+    // The entry of the first id installed; empty when none is.
+    static QUrl lindmereApplicationURL();
+    // Starts the application with the files; `completion` gets why it failed, or none, later on
+    // the main thread.
+    void openFiles(const QList<QUrl>& urls, const QUrl& applicationUrl,
+                   std::function<void(const std::optional<QString>& error)> completion);
+    void showCannotFindLindmereAlert();
+
     // --- Commands
 
-    // The command families in the order they are asked: copy, cut and paste, then the file
-    // commands.
+    // The command families in the order they are asked: copy, cut and paste, the file
+    // commands, ..., the view commands last.
     const EditorCommandChain& commandChain() const { return commandChain_; }
     EditorFileActions& fileActions() const { return *fileActions_; }
+    EditorViewActions& viewActions() const { return *viewActions_; }
     // The enabled state of an item of this window: an action no family knows is disabled.
     bool validateUserInterfaceItem(const QString& action) const;
 
@@ -121,6 +160,9 @@ private:
     brisa::NoteSubscriber taskManagerDidRemoveTaskSubscriber_;
     std::unique_ptr<EditorCopyCutPasteActions> copyCutPasteActions_;
     std::unique_ptr<EditorFileActions> fileActions_;
+    std::unique_ptr<EditorViewActions> viewActions_;
+    mutable std::unique_ptr<QuickLookWindowController> quickLookWindowController_;
+    mutable QPointer<veilcast::ProgressOverlay> progressOverlay_;
     EditorCommandChain commandChain_;
 };
 

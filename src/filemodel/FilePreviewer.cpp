@@ -3,7 +3,9 @@
 #include "filemodel/FileContentRoads.h"
 #include "platform/brisa/core/SafeSyncInMain.h"
 
+#include <QAudioDevice>
 #include <QAudioOutput>
+#include <QMediaDevices>
 #include <QMediaPlayer>
 
 namespace corvelle {
@@ -88,7 +90,10 @@ FilePreviewer::Player FilePreviewer::makePlayer(const QUrl& url)
         Player player(new QMediaPlayer(), [](QMediaPlayer* made) { made->deleteLater(); });
         if (!player->isAvailable())
             return nullptr;
-        player->setAudioOutput(new QAudioOutput(player.get()));
+        // Without a sound device the media backend's audio sink has nothing to write to and
+        // brings the program down once playback starts: the movie plays silent instead.
+        if (!QMediaDevices::defaultAudioOutput().isNull())
+            player->setAudioOutput(new QAudioOutput(player.get()));
         player->setSource(url);
         return player;
     });

@@ -73,8 +73,8 @@ public:
     ThumbnailQueue::Ticket makeContentAsync(ThumbnailQueue& queue, QObject* context,
                                             std::function<void(const std::optional<Content>&)> done) const;
 
-    // A player for the file, not playing, made on the main thread, with an audio output; null
-    // when the platform has no media player.
+    // A player for the file, not playing, made on the main thread, with an audio output when the
+    // system has a sound device; null when the platform has no media player.
     static Player makePlayer(const QUrl& url);
 
 private:

@@ -1,6 +1,8 @@
 #include "filemodel/FileModelTestSupport.h"
 #include "filemodel/FilePreviewer.h"
 
+#include <QAudioDevice>
+#include <QMediaDevices>
 #include <QMediaPlayer>
 #include <QtConcurrent>
 #include <QtTest>
@@ -69,7 +71,8 @@ private Q_SLOTS:
             QCOMPARE(player->thread(), qApp->thread());
             QCOMPARE(player->source(), file->url());
             QCOMPARE(player->playbackState(), QMediaPlayer::StoppedState);
-            QVERIFY(player->audioOutput());
+            // Sound only where there is a device to play it on.
+            QCOMPARE(player->audioOutput() != nullptr, !QMediaDevices::defaultAudioOutput().isNull());
             QTRY_COMPARE(player->mediaStatus(), QMediaPlayer::LoadedMedia);
             return;
         }

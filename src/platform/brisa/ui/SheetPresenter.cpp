@@ -52,6 +52,18 @@ bool SheetPresenter::canHostSheet(const QWidget* host)
     return window && window->isVisible();
 }
 
+QDialog* SheetPresenter::attachedSheet(const QWidget* host)
+{
+    const QWidget* window = hostWindow(host);
+    if (!window)
+        return nullptr;
+    for (QDialog* dialog : window->findChildren<QDialog*>(Qt::FindDirectChildrenOnly)) {
+        if (dialog->isVisible() && dialog->windowModality() == Qt::WindowModal)
+            return dialog;
+    }
+    return nullptr;
+}
+
 bool SheetPresenter::presentSheet(QWidget* host, QDialog* sheet, Completion completion)
 {
     if (!sheet || !canHostSheet(host) || sheet->isVisible())

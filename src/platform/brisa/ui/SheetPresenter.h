@@ -22,6 +22,8 @@ public:
 
     // Whether `host`'s window can carry a sheet now.
     static bool canHostSheet(const QWidget* host);
+    // The sheet shown on `host`'s window now; null when there is none.
+    static QDialog* attachedSheet(const QWidget* host);
 
     // The sheet stays the caller's: while shown it is a child of the host window, and it goes
     // back to its former parent when it ends. A sheet already on screen is left alone.
