@@ -3,8 +3,10 @@
 #include "app/Settings.h"
 #include "app/TextLocalizer.h"
 #include "editor/EditorAlert.h"
+#include "editor/CommandMenuRouting.h"
 #include "editor/EditorCopyCutPasteActions.h"
 #include "editor/EditorFileActions.h"
+#include "editor/EditorPresetActions.h"
 #include "editor/EditorPreviewViewController.h"
 #include "editor/EditorTaskReports.h"
 #include "editor/EditorWelcomeViewController.h"
@@ -29,6 +31,7 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMainWindow>
+#include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTimer>
@@ -52,9 +55,22 @@ EditorWindowController::EditorWindowController()
     : metadataFileList_(std::make_unique<MetadataFileList>())
     , copyCutPasteActions_(std::make_unique<EditorCopyCutPasteActions>(*this))
     , fileActions_(std::make_unique<EditorFileActions>(*this))
+    , presetActions_(std::make_unique<EditorPresetActions>(*this))
+    , openFilesMenu_(std::make_unique<QMenu>())
 {
     commandChain_.append(copyCutPasteActions_.get());
     commandChain_.append(fileActions_.get());
+    commandChain_.append(presetActions_.get());
+    // Titled as the main menu's open commands.
+    const std::pair<QString, QString> openCommands[] = {
+        {QStringLiteral("openFilesFromFinder:"), QStringLiteral("MainMenuOpenFilesInFinder")},
+        {QStringLiteral("openFilesFromPhotos:"), QStringLiteral("MainMenuOpenFilesInPhotos")},
+    };
+    for (const auto& [command, titleKey] : openCommands)
+        openFilesMenu_->addAction(localizedString(titleKey))->setObjectName(command);
+    CommandMenuRouting::route(
+        openFilesMenu_.get(), [this](const QString& command, QAction*) { return validateUserInterfaceItem(command); },
+        [this](const QString& command, QAction* sender) { performCommand(command, sender); });
     window_.reset(qobject_cast<QMainWindow*>(FormLoader::load(QStringLiteral("EditorWindow"))));
     if (!window_)
         qFatal("The form EditorWindow is not a main window");
@@ -64,6 +80,7 @@ EditorWindowController::EditorWindowController()
     containerView_ = FormLoader::outlet<QWidget>(window_.get(), "containerView");
 
     dynamicToolbar_ = new brisa::DynamicToolbar(this);
+    dynamicToolbar_->setCenteredItemIdentifier(EditorViewController::centeredItemIdentifier);
     QToolBar* toolbar = dynamicToolbar_->toolbar();
     toolbar->setMovable(false);
     toolbar->setFloatable(false);
@@ -422,10 +439,10 @@ void EditorWindowController::addSaveTask(const QList<std::shared_ptr<halvex::Tag
 
 // --- Commands
 
-MenuValidation EditorWindowController::validateMenuCommand(const QString& command, QAction*)
+MenuValidation EditorWindowController::validateMenuCommand(const QString& command, QAction* item)
 {
     // notMine lets the shell go on to the application's own commands.
-    return commandChain_.validateItem(command);
+    return commandChain_.validateItem(command, item);
 }
 
 bool EditorWindowController::validateUserInterfaceItem(const QString& action) const
@@ -433,9 +450,15 @@ bool EditorWindowController::validateUserInterfaceItem(const QString& action) co
     return commandChain_.validateUserInterfaceItem(action);
 }
 
-void EditorWindowController::performMenuCommand(const QString& command, QAction*)
+void EditorWindowController::performMenuCommand(const QString& command, QAction* sender)
 {
-    commandChain_.perform(command);
+    commandChain_.perform(command, sender);
+}
+
+void EditorWindowController::performCommand(const QString& action, QAction* sender)
+{
+    if (commandChain_.validateUserInterfaceItem(action, sender))
+        commandChain_.perform(action, sender);
 }
 
 bool EditorWindowController::eventFilter(QObject* watched, QEvent* event)

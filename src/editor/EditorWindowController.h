@@ -27,6 +27,7 @@ namespace corvelle {
 
 class EditorCopyCutPasteActions;
 class EditorFileActions;
+class EditorPresetActions;
 class EditorTaskReports;
 class EditorViewController;
 
@@ -55,6 +56,9 @@ public:
     void switchToMapSection() override { setContentSection(EditorContentSection::map); }
     void switchToRawSection() override { setContentSection(EditorContentSection::raw); }
     void addTagEditors(const QList<std::shared_ptr<halvex::TagEditor>>& editors) override;
+    void performCommand(const QString& action, QAction* sender) override;
+    // Open from the file dialog, open from the photo library.
+    QMenu* openFilesMenu() const override { return openFilesMenu_.get(); }
 
     // EditorWindowInterface
     QMainWindow* window() override;
@@ -95,7 +99,7 @@ public:
     const EditorCommandChain& commandChain() const { return commandChain_; }
     EditorFileActions& fileActions() const { return *fileActions_; }
     // The enabled state of an item of this window: an action no family knows is disabled.
-    bool validateUserInterfaceItem(const QString& action) const;
+    bool validateUserInterfaceItem(const QString& action) const override;
 
 private:
     void installEditorViewController(EditorContentSection section);
@@ -121,6 +125,8 @@ private:
     brisa::NoteSubscriber taskManagerDidRemoveTaskSubscriber_;
     std::unique_ptr<EditorCopyCutPasteActions> copyCutPasteActions_;
     std::unique_ptr<EditorFileActions> fileActions_;
+    std::unique_ptr<EditorPresetActions> presetActions_;
+    std::unique_ptr<QMenu> openFilesMenu_;
     EditorCommandChain commandChain_;
 };
 
