@@ -276,7 +276,9 @@ void EditorViewController::addSectionSwitcherToolbarItem(std::optional<int> sele
                                           localizedString(QStringLiteral("ToolbarMapSectionTitle"))};
             settings.selectedIndex = selected.value_or(-1);
             QWidget* view = brisa::DynamicToolbarItemContainer::createTitleGroup(settings);
+            // At least 280 wide, and no wider: the toolbar keeps it centred.
             view->setMinimumWidth(280);
+            view->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Preferred);
             auto* segments = view->findChild<QButtonGroup*>(QString(), Qt::FindDirectChildrenOnly);
             connect(segments, &QButtonGroup::idClicked, this, [this, view] { switchSections(view); });
             return view;

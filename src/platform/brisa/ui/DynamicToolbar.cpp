@@ -117,15 +117,18 @@ void DynamicToolbar::centreItem()
     space->setMinimumWidth(0);
     space->setMaximumWidth(QWIDGETSIZE_MAX);
     toolbar_->layout()->activate();
-    // Moving the item right takes the room from the flexible spaces after it.
-    int roomAfter = 0;
-    for (auto item = centred + 1; item != shown.cend(); ++item) {
-        if ((*item)->isFlexibleSpace())
-            roomAfter += (*item)->view()->width();
-    }
-    const int shift = toolbar_->rect().center().x() - view->geometry().center().x();
-    const int width = space->width() + shift;
-    if (width >= 0 && shift <= roomAfter) {
+    // An item that grows with the room moves again: a few passes settle it.
+    for (int pass = 0; pass < 3; ++pass) {
+        // Moving the item right takes the room from the flexible spaces after it.
+        int roomAfter = 0;
+        for (auto item = centred + 1; item != shown.cend(); ++item) {
+            if ((*item)->isFlexibleSpace())
+                roomAfter += (*item)->view()->width();
+        }
+        const int shift = toolbar_->rect().center().x() - view->geometry().center().x();
+        const int width = space->width() + shift;
+        if (shift == 0 || width < 0 || shift > roomAfter)
+            break;
         space->setFixedWidth(width);
         toolbar_->layout()->activate();
     }
