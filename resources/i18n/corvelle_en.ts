@@ -2247,5 +2247,97 @@ Reads, shows and edits the metadata of movies, audio files and sidecar files.</t
         <source>Show in File Manager</source>
         <translation>Show in File Manager</translation>
     </message>
+    <message id="EditorWindowToolbarRemoveFiles">
+        <source>Remove Files</source>
+        <translation>Remove Files</translation>
+    </message>
+    <message id="EditorWindowToolbarInspectFiles">
+        <source>Inspect Files</source>
+        <translation>Inspect Files</translation>
+    </message>
+    <message id="EditorWindowToolbarEditTags">
+        <source>Edit Tags</source>
+        <translation>Edit Tags</translation>
+    </message>
+    <message id="EditorWindowToolbarEraseTags">
+        <source>Erase Tags</source>
+        <translation>Erase Tags</translation>
+    </message>
+    <message id="EditorWindowToolbarRestoreTags">
+        <source>Restore Tags</source>
+        <translation>Restore Tags</translation>
+    </message>
+    <message id="EditorWindowToolbarEditingActions">
+        <source>Editing Actions</source>
+        <translation>Editing Actions</translation>
+    </message>
+    <message id="EditorWindowToolbarEditCovertArt">
+        <source>Edit Cover Art</source>
+        <translation>Edit Cover Art</translation>
+    </message>
+    <message id="EditorWindowToolbarDownloadInfo">
+        <source>Download Info</source>
+        <translation>Download Info</translation>
+    </message>
+    <message id="EditorWindowToolbarEditLocation">
+        <source>Edit Location</source>
+        <translation>Edit Location</translation>
+    </message>
+    <message id="EditorWindowToolbarEraseLocation">
+        <source>Erase Location</source>
+        <translation>Erase Location</translation>
+    </message>
+    <message id="EditorWindowToolbarRestoreLocation">
+        <source>Restore Location</source>
+        <translation>Restore Location</translation>
+    </message>
+    <message id="EditorWindowToolbarPresets">
+        <source>Presets</source>
+        <translation>Presets</translation>
+    </message>
+    <message id="EditorWindowToolbarManagePresets">
+        <source>Manage Presets</source>
+        <translation>Manage Presets</translation>
+    </message>
+    <message id="EditorWindowToolbarPhotosRemote">
+        <source>Photos Remote</source>
+        <translation>Photos Remote</translation>
+    </message>
+    <message id="EditorWindowToolbarHelp">
+        <source>Help</source>
+        <translation>Help</translation>
+    </message>
+    <message id="EditorWindowToolbarTasks">
+        <source>Tasks</source>
+        <translation>Tasks</translation>
+    </message>
+    <message id="EditorWindowToolbarSyncDates">
+        <source>Sync Dates</source>
+        <translation>Sync Dates</translation>
+    </message>
+    <message id="EditorWindowToolbarSidecars">
+        <source>Sidecars</source>
+        <translation>Sidecars</translation>
+    </message>
+    <message id="ToolbarPreviewSectionTitle">
+        <source>Preview</source>
+        <translation>Preview</translation>
+    </message>
+    <message id="ToolbarTagsSectionTitle">
+        <source>Tags</source>
+        <translation>Tags</translation>
+    </message>
+    <message id="ToolbarMapSectionTitle">
+        <source>Map</source>
+        <translation>Map</translation>
+    </message>
+    <message id="PresetItemUntitledName">
+        <source>Untitled</source>
+        <translation>Untitled</translation>
+    </message>
+    <message id="EditorWelcomeOpenFromPhotosButton">
+        <source>Photos Library…</source>
+        <translation>Photos Library…</translation>
+    </message>
 </context>
 </TS>

@@ -17,6 +17,7 @@
 #include "platform/brisa/core/UserDefaults.h"
 #include "platform/brisa/ui/MenuTree.h"
 #include "platform/brisa/ui/WindowControl.h"
+#include "presets/PresetPopUpMenu.h"
 
 #include <QAction>
 #include <QApplication>
@@ -243,14 +244,18 @@ void AppController::attachPresetsMenu()
                                                      QStringLiteral("ShowPresetManagerTitle"), mainMenu_.get());
         savePresetItem_ = mainMenu_->makeItem(QStringLiteral("savePreset:"), QStringLiteral("SaveTagsAsPresetTitle"),
                                               mainMenu_.get());
+        presetsSeparatorItem_ = new QAction(mainMenu_.get());
+        presetsSeparatorItem_->setSeparator(true);
     }
+    QObject* editor = dynamic_cast<QObject*>(editorWindowController());
     for (QMenu* menu : mainMenu_->menus()) {
-        if (menu->objectName() != MainMenu::presetsMenuIdentifier)
+        auto* presets = qobject_cast<PresetPopUpMenu*>(menu);
+        if (!presets)
             continue;
-        menu->clear();
-        menu->addAction(showPresetManagerItem_);
-        menu->addSeparator();
-        menu->addAction(savePresetItem_);
+        presets->setTopItems({showPresetManagerItem_, presetsSeparatorItem_, savePresetItem_});
+        presets->setApplyPresetTarget(editor);
+        presets->setApplyPresetAction(QStringLiteral("applyPreset:"));
+        presets->reloadItems();
     }
 }
 
@@ -395,7 +400,16 @@ void AppController::showAbout()
 
 bool AppController::validateMenuItem(QAction* item)
 {
-    const QString command = item->objectName();
+    return validateCommand(item->objectName(), item);
+}
+
+void AppController::performMenuItem(QAction* item)
+{
+    performCommand(item->objectName(), item);
+}
+
+bool AppController::validateCommand(const QString& command, QAction* item)
+{
     if (const MenuValidation answer = TextResponder::validate(QApplication::focusWidget(), command);
         answer != MenuValidation::notMine)
         return answer == MenuValidation::enabled;
@@ -409,13 +423,12 @@ bool AppController::validateMenuItem(QAction* item)
     return validateOwnCommand(command, item) == MenuValidation::enabled;
 }
 
-void AppController::performMenuItem(QAction* item)
+void AppController::performCommand(const QString& command, QAction* item)
 {
-    const QString command = item->objectName();
     if (TextResponder::perform(QApplication::focusWidget(), command))
         return;
     if (editorWindow_) {
-        switch (editorWindow_->validateMenuCommand(command, nullptr)) {
+        switch (editorWindow_->validateMenuCommand(command, item)) {
         case MenuValidation::enabled:
             editorWindow_->performMenuCommand(command, item);
             return;

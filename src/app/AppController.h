@@ -73,6 +73,9 @@ public:
     // as far as one answers for the item's command; an item no one answers for is disabled.
     bool validateMenuItem(QAction* item);
     void performMenuItem(QAction* item);
+    // The same for a command sent by another control (a toolbar button); `item` may be null.
+    bool validateCommand(const QString& command, QAction* item = nullptr);
+    void performCommand(const QString& command, QAction* sender = nullptr);
 
     void showMetadataEditor();
     void toggleMetadataEditor();
@@ -129,6 +132,7 @@ private:
     QList<QStringList> pendingHandOvers_;
     QPointer<QAction> showPresetManagerItem_;
     QPointer<QAction> savePresetItem_;
+    QPointer<QAction> presetsSeparatorItem_;
     bool finishedLaunching_ = false;
     bool terminating_ = false;
 };

@@ -2,6 +2,7 @@
 
 #include "app/TextLocalizer.h"
 #include "platform/brisa/ui/MenuTree.h"
+#include "presets/PresetPopUpMenu.h"
 
 #include <QAction>
 #include <QApplication>
@@ -130,9 +131,11 @@ void MainMenu::watch(QMenu* menu)
     connect(menu, &QMenu::aboutToShow, this, [this, menu] { validate(menu); });
 }
 
-QMenu* MainMenu::addMenu(const QString& titleKey)
+QMenu* MainMenu::addMenu(const QString& titleKey, QMenu* menu)
 {
-    auto* menu = new QMenu(titleKey.isEmpty() ? QString() : localizedString(titleKey));
+    if (!menu)
+        menu = new QMenu;
+    menu->setTitle(titleKey.isEmpty() ? QString() : localizedString(titleKey));
     watch(menu);
     menus_ << menu;
     return menu;
@@ -440,10 +443,10 @@ void MainMenu::buildLocationMenu()
     addItem(menu, QStringLiteral("exportGPXGeotags:"));
 }
 
-// Its items are put in at launch, once the preset library is loaded.
+// Its fixed items and their target are put in at launch, once the preset library is loaded.
 void MainMenu::buildPresetsMenu()
 {
-    addMenu(QStringLiteral("MainMenuPresetsMenu"))->setObjectName(presetsMenuIdentifier);
+    addMenu(QStringLiteral("MainMenuPresetsMenu"), new PresetPopUpMenu)->setObjectName(presetsMenuIdentifier);
 }
 
 void MainMenu::buildViewMenu()

@@ -70,7 +70,8 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    QMenu* addMenu(const QString& titleKey);
+    // A new plain menu unless `menu` is given; the main menu owns it.
+    QMenu* addMenu(const QString& titleKey, QMenu* menu = nullptr);
     QMenu* addSubmenu(QMenu* parent, const QString& titleKey, const QString& identifier = {});
     QAction* addItem(QMenu* menu, const QString& command, const QKeySequence& shortcut = {});
     // An item of the application as a whole, reachable from every window.

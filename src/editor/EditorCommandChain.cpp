@@ -19,21 +19,21 @@ EditorCommandFamily* EditorCommandChain::owner(const QString& action) const
     return nullptr;
 }
 
-MenuValidation EditorCommandChain::validateItem(const QString& action) const
+MenuValidation EditorCommandChain::validateItem(const QString& action, QAction* item) const
 {
     EditorCommandFamily* family = owner(action);
-    return family ? family->validateItem(action) : MenuValidation::notMine;
+    return family ? family->validateItem(action, item) : MenuValidation::notMine;
 }
 
-bool EditorCommandChain::validateUserInterfaceItem(const QString& action) const
+bool EditorCommandChain::validateUserInterfaceItem(const QString& action, QAction* item) const
 {
-    return validateItem(action) == MenuValidation::enabled;
+    return validateItem(action, item) == MenuValidation::enabled;
 }
 
-void EditorCommandChain::perform(const QString& action) const
+void EditorCommandChain::perform(const QString& action, QAction* sender) const
 {
     if (EditorCommandFamily* family = owner(action))
-        family->perform(action);
+        family->perform(action, sender);
 }
 
 } // namespace corvelle

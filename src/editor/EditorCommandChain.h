@@ -5,6 +5,8 @@
 #include <QList>
 #include <QString>
 
+class QAction;
+
 namespace corvelle {
 
 class EditorCommandFamily;
@@ -17,11 +19,12 @@ public:
     void append(EditorCommandFamily* family);
 
     // The first answer other than notMine; notMine when every family declines.
-    MenuValidation validateItem(const QString& action) const;
+    // `item` is the menu item asked about, when there is one.
+    MenuValidation validateItem(const QString& action, QAction* item = nullptr) const;
     // The item's enabled state: an action no family knows is disabled.
-    bool validateUserInterfaceItem(const QString& action) const;
+    bool validateUserInterfaceItem(const QString& action, QAction* item = nullptr) const;
     // The owning family performs the action (it checks its own rule).
-    void perform(const QString& action) const;
+    void perform(const QString& action, QAction* sender = nullptr) const;
 
 private:
     EditorCommandFamily* owner(const QString& action) const;

@@ -51,6 +51,8 @@ const QList<Command>& commands()
     static const QList<Command> table{
         {QLatin1String("openFilesFromFinder:"), [](const F&, const C&) { return true; },
          [](F&, C& c) { c.openFilesFromFinder(); }},
+        // This system has no photo library to open files from.
+        {QLatin1String("openFilesFromPhotos:"), [](const F&, const C&) { return false; }, [](F&, C&) {}},
         {QLatin1String("reloadSelectedFiles:"), [](const F& f, const C&) { return f.canActOnSelectedFiles(); },
          [](F& f, C&) { f.reloadSelectedFiles(); }},
         {QLatin1String("restoreSelectedFiles:"), [](const F& f, const C&) { return f.canActOnSelectedFiles(); },

@@ -1,7 +1,9 @@
 #include "editor/EditorPreviewViewController.h"
 
 #include "app/TextLocalizer.h"
+#include "editor/CommandMenuRouting.h"
 #include "editor/EditorFileListBarController.h"
+#include "editor/EditorTouchBarItems.h"
 #include "editor/EditorWindowController.h"
 #include "editor/FileEditedTagsTableCellView.h"
 #include "editor/FileGPSTableCellView.h"
@@ -13,8 +15,9 @@
 #include "editor/FileThumbnailTableCellView.h"
 #include "editor/FormLoader.h"
 #include "filemodel/MetadataFileList.h"
-#include "platform/brisa/ui/DynamicToolbarItem.h"
+#include "platform/brisa/ui/DynamicTouchBarItemSet.h"
 
+#include <QMenu>
 #include <QVBoxLayout>
 
 namespace corvelle {
@@ -59,33 +62,64 @@ EditorFileListBarController* EditorPreviewViewController::fileBarController()
 
 void EditorPreviewViewController::setupViews()
 {
-    QWidget* container = FormLoader::outlet<QWidget>(view(), "fileContainerView");
+    QWidget* root = view();
+    QWidget* container = FormLoader::outlet<QWidget>(root, "fileContainerView");
     auto* layout = new QVBoxLayout(container);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(fileBarController()->view());
     fileBarController()->setTableCellTypes(tableCellTypes());
+
+    clockToolbarMenu_ = FormLoader::outlet<QMenu>(root, "clockToolbarMenu");
+    tagToolbarMenu_ = FormLoader::outlet<QMenu>(root, "tagToolbarMenu");
+    gpsToolbarMenu_ = FormLoader::outlet<QMenu>(root, "gpsToolbarMenu");
+    sidecarToolbarMenu_ = FormLoader::outlet<QMenu>(root, "sidecarToolbarMenu");
+    // Their items name window commands.
+    for (QMenu* menu : {clockToolbarMenu_, tagToolbarMenu_, gpsToolbarMenu_, sidecarToolbarMenu_}) {
+        CommandMenuRouting::route(
+            menu,
+            [this](const QString& command, QAction*) {
+                EditorWindowHost* window = editorWindowController();
+                return window && window->validateUserInterfaceItem(command);
+            },
+            [this](const QString& command, QAction* sender) {
+                if (EditorWindowHost* window = editorWindowController())
+                    window->performCommand(command, sender);
+            });
+    }
 }
 
 void EditorPreviewViewController::addToolbarItems()
 {
-    QPointer<EditorPreviewViewController> weakSelf(this);
-    auto controller = [weakSelf] { return weakSelf ? weakSelf->windowController() : nullptr; };
-    toolbarItemSet().addItem(brisa::DynamicToolbarItemContainer::ImageButtonSettings{
-        localizedString(QStringLiteral("EditorWindowToolbarOpenFiles")), QStringLiteral("plus"), [controller] {
-            if (EditorWindowController* window = controller())
-                window->openFilesFromFinder();
-        }});
-    toolbarItemSet().addItem(
-        brisa::DynamicToolbarItemContainer::ImageButtonSettings{
-            localizedString(QStringLiteral("EditorWindowToolbarSaveAllFiles")), QStringLiteral("square.and.arrow.down"),
-            [controller] {
-                if (EditorWindowController* window = controller())
-                    window->saveAllEditedFiles();
-            }},
-        [controller](brisa::DynamicToolbarItem& item, QWidget*) {
-            EditorWindowController* window = controller();
-            item.setEnabled(window && window->canSaveAllEditedFiles());
-        });
+    addOpenFilesToolbarItem();
+    addToolbarItem(ToolbarCommand::removeFiles);
+    addToolbarItem(ToolbarCommand::inspectFiles);
+    addToolbarItem(ToolbarCommand::saveAllFiles);
+    addFlexibleSpaceToolbarItem();
+    addSectionSwitcherToolbarItem(0);
+    addTasksToolbarItem();
+    addFlexibleSpaceToolbarItem();
+    addMenuToolbarItem(QStringLiteral("EditorWindowToolbarEditTags"), QStringLiteral("tag"), tagToolbarMenu_);
+    addMenuToolbarItem(QStringLiteral("EditorWindowToolbarSyncDates"), QStringLiteral("clock"), clockToolbarMenu_);
+    addToolbarItem(ToolbarCommand::editCoverArt);
+    addToolbarItem(ToolbarCommand::downloadInfo);
+    addMenuToolbarItem(QStringLiteral("EditorWindowToolbarEditLocation"), QStringLiteral("mappin.and.ellipse"),
+                       gpsToolbarMenu_);
+    addMenuToolbarItem(QStringLiteral("EditorWindowToolbarSidecars"), QStringLiteral("arrow.triangle.2.circlepath.camera"),
+                       sidecarToolbarMenu_);
+    addPresetsToolbarItem();
+    addHelpToolbarItem();
+}
+
+void EditorPreviewViewController::addTouchBarItems()
+{
+    brisa::DynamicTouchBarItemSet& items = dynamicTouchBar().addItemSet({});
+    const EditorTouchBarItems::Controller controller(windowController());
+    EditorTouchBarItems::addOpenFilesItem(items, controller);
+    EditorTouchBarItems::addPreviousFileItem(items, controller);
+    EditorTouchBarItems::addNextFileItem(items, controller);
+    EditorTouchBarItems::addSaveAllItem(items, controller);
+    items.addItem(brisa::DynamicTouchBarItem::flexibleSpace());
+    EditorTouchBarItems::addQuickLookItem(items, controller);
 }
 
 void EditorPreviewViewController::stopObserving()

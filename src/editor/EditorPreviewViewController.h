@@ -30,6 +30,7 @@ public:
 
     void setupViews() override;
     void addToolbarItems() override;
+    void addTouchBarItems() override;
     void stopObserving() override;
     void saveScrollPosition() override;
     void restoreScrollPosition() override;
@@ -40,6 +41,11 @@ private:
     EditorWindowController* windowController() const;
 
     EditorFileListBarController* fileBarController_ = nullptr;
+    // The menus of the toolbar's Sync Dates, Edit Tags, Edit Location and Sidecars buttons.
+    QMenu* clockToolbarMenu_ = nullptr;
+    QMenu* tagToolbarMenu_ = nullptr;
+    QMenu* gpsToolbarMenu_ = nullptr;
+    QMenu* sidecarToolbarMenu_ = nullptr;
 };
 
 } // namespace corvelle

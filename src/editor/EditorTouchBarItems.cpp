@@ -86,7 +86,8 @@ void EditorTouchBarItems::addWelcomeOpenFromPhotosItem(brisa::DynamicTouchBarIte
 {
     addButton(container, controller,
               {QStringLiteral("EditorWelcomeOpenFromPhotosTouchButton"), {}, QStringLiteral("openFilesFromPhotos:"),
-               brisa::DynamicTouchBarItemButtonSettings::standardWidth, true});
+               brisa::DynamicTouchBarItemButtonSettings::standardWidth, true},
+              [](EditorWindowController& c) { return c.validateUserInterfaceItem(QStringLiteral("openFilesFromPhotos:")); });
 }
 
 void EditorTouchBarItems::addFileItems(brisa::DynamicTouchBarItemContainer& container, const Controller& controller)

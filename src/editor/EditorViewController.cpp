@@ -1,16 +1,24 @@
 #include "editor/EditorViewController.h"
 
+#include "app/AppController.h"
+#include "app/TextLocalizer.h"
+#include "app/controls/SpinningProgressIndicator.h"
 #include "editor/EditorContentSection.h"
 #include "editor/EditorWindowHost.h"
 #include "editor/TasksPopoverController.h"
 #include "engine/halvex/TaskManager.h"
 #include "platform/brisa/core/UserDefaults.h"
+#include "platform/brisa/ui/DynamicToolbarItem.h"
+#include "presets/PresetPopUpMenu.h"
 
 #include <QAbstractButton>
 #include <QButtonGroup>
 #include <QComboBox>
+#include <QHBoxLayout>
 #include <QMenu>
 #include <QTabBar>
+#include <QTimer>
+#include <QToolButton>
 
 namespace corvelle {
 
@@ -33,7 +41,65 @@ std::optional<int> chosenIndex(QObject* sender)
     return std::nullopt;
 }
 
+struct CommandButton {
+    const char* titleKey;
+    const char* symbolName;
+    const char* action;
+    // Sent to the application rather than to the window controller.
+    bool toApplication = false;
+};
+
+CommandButton commandButton(EditorViewController::ToolbarCommand command)
+{
+    using Command = EditorViewController::ToolbarCommand;
+    switch (command) {
+    case Command::removeFiles:
+        return {"EditorWindowToolbarRemoveFiles", "delete.left", "removeAllFiles:"};
+    case Command::inspectFiles:
+        return {"EditorWindowToolbarInspectFiles", "doc.text.magnifyingglass", "inspectSelectedFiles:"};
+    case Command::saveAllFiles:
+        return {"EditorWindowToolbarSaveAllFiles", "square.and.arrow.down", "saveAllEditedFiles:"};
+    case Command::editTags:
+        return {"EditorWindowToolbarEditTags", "square.and.pencil", "editSelectedTableValue:"};
+    case Command::eraseTags:
+        return {"EditorWindowToolbarEraseTags", "eraser.line.dashed", "clearSelectedTableValue:"};
+    case Command::restoreTags:
+        return {"EditorWindowToolbarRestoreTags", "arrow.uturn.left.circle", "restoreSelectedTableValue:"};
+    case Command::editingActions:
+        return {"EditorWindowToolbarEditingActions", "ellipsis.circle", "quickActionSelectedTableValue:"};
+    case Command::editCoverArt:
+        return {"EditorWindowToolbarEditCovertArt", "photo.artframe", "editQuicktimeCovertArt:"};
+    case Command::downloadInfo:
+        return {"EditorWindowToolbarDownloadInfo", "popcorn", "downloadVideoInfo:"};
+    case Command::editLocation:
+        return {"EditorWindowToolbarEditLocation", "mappin.and.ellipse", "searchLocation:"};
+    case Command::eraseLocation:
+        return {"EditorWindowToolbarEraseLocation", "eraser.line.dashed", "clearLocation:"};
+    case Command::restoreLocation:
+        return {"EditorWindowToolbarRestoreLocation", "arrow.uturn.left.circle", "restoreLocation:"};
+    case Command::managePresets:
+        return {"EditorWindowToolbarManagePresets", "bolt", "showPresetManager:", true};
+    case Command::photosRemote:
+        return {"EditorWindowToolbarPhotosRemote", "camera.aperture", "showPhotosRemoteControl:", true};
+    }
+    Q_UNREACHABLE();
+}
+
+// The application is held weakly: it may end before the toolbar.
+bool applicationValidates(const QPointer<AppController>& application, const QString& command, QAction* item = nullptr)
+{
+    return application && application->validateCommand(command, item);
+}
+
+void sendToApplication(const QPointer<AppController>& application, const QString& command)
+{
+    if (applicationValidates(application, command))
+        application->performCommand(command);
+}
+
 } // namespace
+
+const QString EditorViewController::centeredItemIdentifier = QStringLiteral("CenteredItemIdentifier");
 
 EditorViewController::EditorViewController(EditorWindowHost* editorWindowController)
     : editorWindowController_(editorWindowController)
@@ -171,6 +237,130 @@ void EditorViewController::toggleTasksPopover()
 {
     if (taskButton_)
         TasksPopoverController::shared().toggle(taskButton_, PopoverController::Edge::bottom);
+}
+
+// --- Toolbar items
+
+void EditorViewController::addTasksToolbarItem()
+{
+    toolbarItemSet().addItem(
+        QString(), false, QString(),
+        [this] {
+            auto* button = new QToolButton;
+            button->setAutoRaise(true);
+            button->setFixedSize(28, 24);
+            auto* layout = new QHBoxLayout(button);
+            layout->setContentsMargins(0, 0, 0, 0);
+            auto* spinner = new SpinningProgressIndicator(button);
+            spinner->startAnimation();
+            layout->addWidget(spinner, 0, Qt::AlignCenter);
+            connect(button, &QToolButton::clicked, this, &EditorViewController::toggleTasksPopover);
+            setTaskButton(button);
+            return button;
+        },
+        [this](brisa::DynamicToolbarItem& item, QWidget* view) {
+            view->setToolTip(localizedString(QStringLiteral("EditorWindowToolbarTasks")));
+            item.setHidden(!isTaskManagerBusy());
+            item.setLabel(view->toolTip());
+        });
+}
+
+void EditorViewController::addSectionSwitcherToolbarItem(std::optional<int> selected)
+{
+    toolbarItemSet().addItem(
+        centeredItemIdentifier, false, QString(),
+        [this, selected] {
+            brisa::DynamicToolbarItemContainer::TitleGroupSettings settings;
+            settings.titles = QStringList{localizedString(QStringLiteral("ToolbarPreviewSectionTitle")),
+                                          localizedString(QStringLiteral("ToolbarTagsSectionTitle")),
+                                          localizedString(QStringLiteral("ToolbarMapSectionTitle"))};
+            settings.selectedIndex = selected.value_or(-1);
+            QWidget* view = brisa::DynamicToolbarItemContainer::createTitleGroup(settings);
+            // At least 280 wide, and no wider: the toolbar keeps it centred.
+            view->setMinimumWidth(280);
+            view->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Preferred);
+            auto* segments = view->findChild<QButtonGroup*>(QString(), Qt::FindDirectChildrenOnly);
+            connect(segments, &QButtonGroup::idClicked, this, [this, view] { switchSections(view); });
+            return view;
+        },
+        [this](brisa::DynamicToolbarItem& item, QWidget*) { item.setEnabled(hasWindowController()); });
+}
+
+void EditorViewController::addPresetsToolbarItem()
+{
+    auto menu = std::make_unique<PresetPopUpMenu>();
+    // The title item of the button's pull-down.
+    auto* title = new QAction(localizedString(QStringLiteral("EditorWindowToolbarPresets")), menu.get());
+    title->setData(-1);
+    title->setEnabled(false);
+    auto* manage = new QAction(localizedString(QStringLiteral("ShowPresetManagerTitle")), menu.get());
+    manage->setData(-1);
+    const QString manageCommand = QStringLiteral("showPresetManager:");
+    QPointer<AppController> application(AppController::current());
+    connect(manage, &QAction::triggered, this, [application, manageCommand] { sendToApplication(application, manageCommand); });
+    connect(menu.get(), &QMenu::aboutToShow, manage, [application, manage, manageCommand] {
+        manage->setEnabled(applicationValidates(application, manageCommand, manage));
+    });
+    menu->setTopItems({title});
+    menu->setBottomItems({manage});
+    menu->setApplyPresetTarget(editorWindowController());
+    menu->setApplyPresetAction(QStringLiteral("applyPreset:"));
+    // The presets come in once the toolbar exists.
+    QTimer::singleShot(0, menu.get(), [presets = menu.get()] { presets->reloadItems(); });
+    addMenuToolbarItem(QStringLiteral("EditorWindowToolbarPresets"), QStringLiteral("bolt"), menu.get());
+    toolbarMenus_.push_back(std::move(menu));
+}
+
+void EditorViewController::addOpenFilesToolbarItem()
+{
+    EditorWindowHost* window = editorWindowController();
+    addMenuToolbarItem(QStringLiteral("EditorWindowToolbarOpenFiles"), QStringLiteral("plus"),
+                       window ? window->openFilesMenu() : nullptr);
+}
+
+void EditorViewController::addHelpToolbarItem()
+{
+    AppController* application = AppController::current();
+    addMenuToolbarItem(QStringLiteral("EditorWindowToolbarHelp"), QStringLiteral("questionmark.circle"),
+                       application ? application->toolbarItemHelpMenu() : nullptr);
+}
+
+void EditorViewController::addFlexibleSpaceToolbarItem()
+{
+    toolbarItemSet().addItem(brisa::DynamicToolbarItem::flexibleSpaceIdentifier);
+}
+
+void EditorViewController::addMenuToolbarItem(const QString& titleKey, const QString& symbolName, QMenu* menu)
+{
+    toolbarItemSet().addItem(
+        brisa::DynamicToolbarItemContainer::MenuButtonSettings{localizedString(titleKey), symbolName, menu});
+}
+
+void EditorViewController::addToolbarItem(ToolbarCommand command)
+{
+    const CommandButton button = commandButton(command);
+    const QString action = QString::fromLatin1(button.action);
+    brisa::DynamicToolbarItemContainer::ImageButtonSettings settings;
+    settings.title = localizedString(QString::fromLatin1(button.titleKey));
+    settings.symbolName = QString::fromLatin1(button.symbolName);
+    brisa::DynamicToolbarItem::Update update;
+    if (button.toApplication) {
+        QPointer<AppController> application(AppController::current());
+        settings.action = [application, action] { sendToApplication(application, action); };
+        update = [application, action](brisa::DynamicToolbarItem& item, QWidget*) {
+            item.setEnabled(applicationValidates(application, action));
+        };
+    } else {
+        settings.action = [this, action] {
+            if (EditorWindowHost* window = editorWindowController())
+                window->performCommand(action, nullptr);
+        };
+        update = [this, action](brisa::DynamicToolbarItem& item, QWidget*) {
+            EditorWindowHost* window = editorWindowController();
+            item.setEnabled(window && window->validateUserInterfaceItem(action));
+        };
+    }
+    toolbarItemSet().addItem(settings, std::move(update));
 }
 
 bool EditorViewController::validateUserInterfaceItem(const QString& action) const

@@ -8,6 +8,7 @@
 
 #include <memory>
 #include <optional>
+#include <vector>
 
 class QAbstractButton;
 class QMenu;
@@ -39,6 +40,28 @@ class EditorViewController : public ViewController {
 
 public:
     enum class WindowTitleVisibility { visible = 0, hidden = 1 };
+
+    // The toolbar image buttons that send one command: window commands go to the window
+    // controller, managePresets and photosRemote to the application.
+    enum class ToolbarCommand {
+        removeFiles,
+        inspectFiles,
+        saveAllFiles,
+        editTags,
+        eraseTags,
+        restoreTags,
+        editingActions,
+        editCoverArt,
+        downloadInfo,
+        editLocation,
+        eraseLocation,
+        restoreLocation,
+        managePresets,
+        photosRemote,
+    };
+
+    // The identifier of the section switcher, which the window keeps at its toolbar's centre.
+    static const QString centeredItemIdentifier;
 
     explicit EditorViewController(EditorWindowHost* editorWindowController);
     ~EditorViewController() override;
@@ -100,6 +123,25 @@ public:
     // Whether the action ("copyContent:", "switchSections:", ...) can run now.
     virtual bool validateUserInterfaceItem(const QString& action) const;
 
+    // --- Toolbar items, which the sections add in their addToolbarItems(). Each holds its
+    // target weakly: without it an item is disabled, the Tasks item hidden.
+
+    // A button with a spinning indicator, shown while a task runs; it becomes the taskButton()
+    // and toggles the tasks popover.
+    void addTasksToolbarItem();
+    // Preview, tags and map, with `selected` chosen (none: no segment).
+    void addSectionSwitcherToolbarItem(std::optional<int> selected);
+    // The presets, applied to the selected files when chosen.
+    void addPresetsToolbarItem();
+    // The window controller's open menu.
+    void addOpenFilesToolbarItem();
+    // The application's help menu.
+    void addHelpToolbarItem();
+    void addFlexibleSpaceToolbarItem();
+    void addToolbarItem(ToolbarCommand command);
+    // A menu button titled by the localised `titleKey`; the menu is not owned.
+    void addMenuToolbarItem(const QString& titleKey, const QString& symbolName, QMenu* menu);
+
 public Q_SLOTS:
     void copyContent() { copyIfAllowed(); }
     void cutContent() { cutIfAllowed(); }
@@ -114,6 +156,8 @@ private:
     brisa::DynamicToolbarItemSet toolbarItemSet_;
     brisa::DynamicTouchBar dynamicTouchBar_;
     QPointer<QAbstractButton> taskButton_;
+    // The menus of toolbar items that the section owns; they go before the items.
+    std::vector<std::unique_ptr<QMenu>> toolbarMenus_;
 };
 
 } // namespace corvelle

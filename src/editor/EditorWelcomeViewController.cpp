@@ -2,8 +2,10 @@
 
 #include "app/TextLocalizer.h"
 #include "app/controls/DropFilesView.h"
+#include "editor/EditorTouchBarItems.h"
 #include "editor/EditorWindowController.h"
 #include "editor/FormLoader.h"
+#include "platform/brisa/ui/DynamicTouchBarItemSet.h"
 #include "platform/brisa/ui/SymbolIcons.h"
 
 #include <QLabel>
@@ -35,6 +37,9 @@ void EditorWelcomeViewController::setupViews()
     subtitleTextField_ = FormLoader::outlet<QLabel>(root, "subtitleTextField");
     placeholderImageView_ = FormLoader::outlet<QLabel>(root, "placeholderImageView");
     openFinderButton_ = FormLoader::outlet<QPushButton>(root, "openFinderButton");
+    openPhotosButton_ = FormLoader::outlet<QPushButton>(root, "openPhotosButton");
+    // This system has no photo library to open files from.
+    openPhotosButton_->setVisible(false);
     titleTextField_->setText(localizedString(QStringLiteral("EditorWelcomeCorvelleViewTitle")));
     subtitleTextField_->setText(localizedString(QStringLiteral("EditorWelcomeCorvelleViewSubtitle")));
     placeholderImageView_->setPixmap(brisa::SymbolIcons::icon(QStringLiteral("film")).pixmap(96, 96));
@@ -61,16 +66,25 @@ void EditorWelcomeViewController::setupViews()
         return true;
     });
     connect(openFinderButton_, &QPushButton::clicked, this, &EditorWelcomeViewController::openFilesFromFinder);
+    connect(openPhotosButton_, &QPushButton::clicked, this, &EditorWelcomeViewController::openFilesFromPhotos);
 }
 
 void EditorWelcomeViewController::addToolbarItems()
 {
-    QPointer<EditorWelcomeViewController> weakSelf(this);
-    toolbarItemSet().addItem(brisa::DynamicToolbarItemContainer::ImageButtonSettings{
-        localizedString(QStringLiteral("EditorWindowToolbarOpenFiles")), QStringLiteral("plus"), [weakSelf] {
-            if (weakSelf)
-                weakSelf->openFilesFromFinder();
-        }});
+    addOpenFilesToolbarItem();
+    addFlexibleSpaceToolbarItem();
+    addTasksToolbarItem();
+    addToolbarItem(ToolbarCommand::photosRemote);
+    addToolbarItem(ToolbarCommand::managePresets);
+    addHelpToolbarItem();
+}
+
+void EditorWelcomeViewController::addTouchBarItems()
+{
+    brisa::DynamicTouchBarItemSet& items = dynamicTouchBar().addItemSet({});
+    items.addItem(brisa::DynamicTouchBarItem::flexibleSpace());
+    EditorTouchBarItems::addWelcomeItems(items, windowController());
+    items.addItem(brisa::DynamicTouchBarItem::flexibleSpace());
 }
 
 void EditorWelcomeViewController::updateInterface()
@@ -78,12 +92,29 @@ void EditorWelcomeViewController::updateInterface()
     EditorViewController::updateInterface();
     if (openFinderButton_)
         openFinderButton_->setEnabled(canOpenFilesFromFinder());
+    if (openPhotosButton_)
+        openPhotosButton_->setEnabled(canOpenFilesFromPhotos());
 }
 
 void EditorWelcomeViewController::openFilesFromFinder()
 {
-    if (EditorWindowController* controller = windowController())
-        controller->openFilesFromFinder();
+    if (EditorWindowHost* controller = editorWindowController())
+        controller->performCommand(QStringLiteral("openFilesFromFinder:"), nullptr);
+}
+
+void EditorWelcomeViewController::openFilesFromPhotos()
+{
+    if (EditorWindowHost* controller = editorWindowController())
+        controller->performCommand(QStringLiteral("openFilesFromPhotos:"), nullptr);
+}
+
+bool EditorWelcomeViewController::validateUserInterfaceItem(const QString& action) const
+{
+    if (action == QLatin1String("openFilesFromFinder:") || action == QLatin1String("openFilesFromPhotos:")) {
+        EditorWindowHost* controller = editorWindowController();
+        return controller && controller->validateUserInterfaceItem(action);
+    }
+    return EditorViewController::validateUserInterfaceItem(action);
 }
 
 } // namespace corvelle

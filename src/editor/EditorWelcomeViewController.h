@@ -25,13 +25,20 @@ public:
 
     void setupViews() override;
     void addToolbarItems() override;
+    void addTouchBarItems() override;
     void updateInterface() override;
+    // The open commands as the window controller validates them; the base's for the others.
+    bool validateUserInterfaceItem(const QString& action) const override;
 
     bool canOpenFilesFromFinder() const { return hasWindowController(); }
+    bool canOpenFilesFromPhotos() const { return hasWindowController(); }
+    // Sent on to the window controller.
     void openFilesFromFinder();
+    void openFilesFromPhotos();
 
     DropFilesView* dropFilesView() const { return dropFilesView_; }
     QPushButton* openFinderButton() const { return openFinderButton_; }
+    QPushButton* openPhotosButton() const { return openPhotosButton_; }
 
 private:
     EditorWindowController* windowController() const;
@@ -41,6 +48,7 @@ private:
     QLabel* subtitleTextField_ = nullptr;
     QLabel* placeholderImageView_ = nullptr;
     QPushButton* openFinderButton_ = nullptr;
+    QPushButton* openPhotosButton_ = nullptr;
 };
 
 } // namespace corvelle

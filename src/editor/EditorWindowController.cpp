@@ -4,8 +4,10 @@
 #include "app/Settings.h"
 #include "app/TextLocalizer.h"
 #include "editor/EditorAlert.h"
+#include "editor/CommandMenuRouting.h"
 #include "editor/EditorCopyCutPasteActions.h"
 #include "editor/EditorFileActions.h"
+#include "editor/EditorPresetActions.h"
 #include "editor/EditorPreviewViewController.h"
 #include "editor/EditorTaskReports.h"
 #include "editor/EditorViewActions.h"
@@ -33,6 +35,7 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMainWindow>
+#include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTimer>
@@ -57,11 +60,24 @@ EditorWindowController::EditorWindowController()
     , copyCutPasteActions_(std::make_unique<EditorCopyCutPasteActions>(*this))
     , fileActions_(std::make_unique<EditorFileActions>(*this))
     , viewActions_(std::make_unique<EditorViewActions>(*this))
+    , presetActions_(std::make_unique<EditorPresetActions>(*this))
+    , openFilesMenu_(std::make_unique<QMenu>())
 {
     commandChain_.append(copyCutPasteActions_.get());
     commandChain_.append(fileActions_.get());
+    commandChain_.append(presetActions_.get());
     // Asked last.
     commandChain_.append(viewActions_.get());
+    // Titled as the main menu's open commands.
+    const std::pair<QString, QString> openCommands[] = {
+        {QStringLiteral("openFilesFromFinder:"), QStringLiteral("MainMenuOpenFilesInFinder")},
+        {QStringLiteral("openFilesFromPhotos:"), QStringLiteral("MainMenuOpenFilesInPhotos")},
+    };
+    for (const auto& [command, titleKey] : openCommands)
+        openFilesMenu_->addAction(localizedString(titleKey))->setObjectName(command);
+    CommandMenuRouting::route(
+        openFilesMenu_.get(), [this](const QString& command, QAction*) { return validateUserInterfaceItem(command); },
+        [this](const QString& command, QAction* sender) { performCommand(command, sender); });
     window_.reset(qobject_cast<QMainWindow*>(FormLoader::load(QStringLiteral("EditorWindow"))));
     if (!window_)
         qFatal("The form EditorWindow is not a main window");
@@ -71,6 +87,7 @@ EditorWindowController::EditorWindowController()
     containerView_ = FormLoader::outlet<QWidget>(window_.get(), "containerView");
 
     dynamicToolbar_ = new brisa::DynamicToolbar(this);
+    dynamicToolbar_->setCenteredItemIdentifier(EditorViewController::centeredItemIdentifier);
     QToolBar* toolbar = dynamicToolbar_->toolbar();
     toolbar->setMovable(false);
     toolbar->setFloatable(false);
@@ -520,7 +537,7 @@ void EditorWindowController::showCannotFindLindmereAlert()
 MenuValidation EditorWindowController::validateMenuCommand(const QString& command, QAction* item)
 {
     // notMine lets the shell go on to the application's own commands.
-    const MenuValidation answer = commandChain_.validateItem(command);
+    const MenuValidation answer = commandChain_.validateItem(command, item);
     if (item && item->isCheckable()) {
         if (const std::optional<bool> checked = viewActions_->itemState(command))
             item->setChecked(*checked);
@@ -533,9 +550,15 @@ bool EditorWindowController::validateUserInterfaceItem(const QString& action) co
     return commandChain_.validateUserInterfaceItem(action);
 }
 
-void EditorWindowController::performMenuCommand(const QString& command, QAction*)
+void EditorWindowController::performMenuCommand(const QString& command, QAction* sender)
 {
-    commandChain_.perform(command);
+    commandChain_.perform(command, sender);
+}
+
+void EditorWindowController::performCommand(const QString& action, QAction* sender)
+{
+    if (commandChain_.validateUserInterfaceItem(action, sender))
+        commandChain_.perform(action, sender);
 }
 
 bool EditorWindowController::eventFilter(QObject* watched, QEvent* event)

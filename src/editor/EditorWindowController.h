@@ -34,6 +34,7 @@ namespace corvelle {
 
 class EditorCopyCutPasteActions;
 class EditorFileActions;
+class EditorPresetActions;
 class EditorTaskReports;
 class EditorViewActions;
 class EditorViewController;
@@ -64,6 +65,9 @@ public:
     void switchToMapSection() override { setContentSection(EditorContentSection::map); }
     void switchToRawSection() override { setContentSection(EditorContentSection::raw); }
     void addTagEditors(const QList<std::shared_ptr<halvex::TagEditor>>& editors) override;
+    void performCommand(const QString& action, QAction* sender) override;
+    // Open from the file dialog, open from the photo library.
+    QMenu* openFilesMenu() const override { return openFilesMenu_.get(); }
 
     // EditorWindowInterface
     QMainWindow* window() override;
@@ -134,7 +138,7 @@ public:
     EditorFileActions& fileActions() const { return *fileActions_; }
     EditorViewActions& viewActions() const { return *viewActions_; }
     // The enabled state of an item of this window: an action no family knows is disabled.
-    bool validateUserInterfaceItem(const QString& action) const;
+    bool validateUserInterfaceItem(const QString& action) const override;
 
 private:
     void installEditorViewController(EditorContentSection section);
@@ -163,6 +167,8 @@ private:
     std::unique_ptr<EditorViewActions> viewActions_;
     mutable std::unique_ptr<QuickLookWindowController> quickLookWindowController_;
     mutable QPointer<veilcast::ProgressOverlay> progressOverlay_;
+    std::unique_ptr<EditorPresetActions> presetActions_;
+    std::unique_ptr<QMenu> openFilesMenu_;
     EditorCommandChain commandChain_;
 };
 

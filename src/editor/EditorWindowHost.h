@@ -5,6 +5,7 @@
 
 #include <memory>
 
+class QAction;
 class QMenu;
 class QWidget;
 
@@ -40,6 +41,22 @@ public:
 
     // The editors of newly opened files, in the order the import task read them.
     virtual void addTagEditors(const QList<std::shared_ptr<halvex::TagEditor>>& editors) = 0;
+
+    // The enabled state of a window command ("removeAllFiles:"); a window that knows no
+    // command answers false.
+    virtual bool validateUserInterfaceItem(const QString& action) const
+    {
+        Q_UNUSED(action);
+        return false;
+    }
+    // Runs a window command; `sender` is the menu item that sent it, if any.
+    virtual void performCommand(const QString& action, QAction* sender)
+    {
+        Q_UNUSED(action);
+        Q_UNUSED(sender);
+    }
+    // The menu of the toolbar's Open Files button; none by default.
+    virtual QMenu* openFilesMenu() const { return nullptr; }
 };
 
 } // namespace corvelle

@@ -3,9 +3,11 @@
 #include "app/TextLocalizer.h"
 
 #include <QAbstractButton>
+#include <QAction>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QWidget>
 
 namespace corvelle {
@@ -27,6 +29,8 @@ void localizeWidget(QWidget* widget)
         group->setTitle(localized(group->title()));
     else if (auto* field = qobject_cast<QLineEdit*>(widget))
         field->setPlaceholderText(localized(field->placeholderText()));
+    else if (auto* menu = qobject_cast<QMenu*>(widget))
+        menu->setTitle(localized(menu->title()));
     widget->setToolTip(localized(widget->toolTip()));
     if (widget->isWindow())
         widget->setWindowTitle(localized(widget->windowTitle()));
@@ -41,6 +45,11 @@ void FormTexts::localize(QWidget* root)
     localizeWidget(root);
     for (QWidget* child : root->findChildren<QWidget*>())
         localizeWidget(child);
+    // A menu's own action carries its title, done with the menu.
+    for (QAction* action : root->findChildren<QAction*>()) {
+        if (!action->menu() && !action->isSeparator())
+            action->setText(localized(action->text()));
+    }
 }
 
 } // namespace corvelle

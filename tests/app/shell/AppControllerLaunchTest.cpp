@@ -157,9 +157,11 @@ private Q_SLOTS:
         }
         QCOMPARE(shown, QWidgetList{window});
 
-        // Manage presets, a separator, then save as preset, in the presets menu.
+        // Manage presets, a separator, then save as preset, in the presets menu, followed by the
+        // presets (none here) and the separator that closes them, which the menu does not draw.
         const QList<QAction*> presetItems = menu.menu(corvelle::MainMenu::presetsMenuIdentifier)->actions();
-        QCOMPARE(presetItems.size(), 3);
+        QCOMPARE(presetItems.size(), 4);
+        QVERIFY(presetItems[3]->isSeparator());
         QCOMPARE(presetItems[0]->objectName(), QStringLiteral("showPresetManager:"));
         QCOMPARE(presetItems[0]->text(), localizedString("ShowPresetManagerTitle"));
         QVERIFY(presetItems[1]->isSeparator());

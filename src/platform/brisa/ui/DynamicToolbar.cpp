@@ -1,6 +1,8 @@
 #include "platform/brisa/ui/DynamicToolbar.h"
 
 #include <QAction>
+#include <QEvent>
+#include <QLayout>
 #include <QToolBar>
 
 namespace brisa {
@@ -15,6 +17,7 @@ DynamicToolbar::DynamicToolbar(QObject* parent)
     // The items belong to the sections; the user neither moves nor hides them.
     toolbar_->setContextMenuPolicy(Qt::PreventContextMenu);
     toolbar_->toggleViewAction()->setEnabled(false);
+    toolbar_->installEventFilter(this);
 }
 
 DynamicToolbar::~DynamicToolbar()
@@ -63,6 +66,7 @@ void DynamicToolbar::reloadDisplayedItems()
         }
     } while (reloadAgain_);
     reloading_ = false;
+    centreItem();
 }
 
 QList<DynamicToolbarItem*> DynamicToolbar::displayedItems() const
@@ -73,6 +77,62 @@ QList<DynamicToolbarItem*> DynamicToolbar::displayedItems() const
             items += set->items();
     }
     return items;
+}
+
+void DynamicToolbar::setCenteredItemIdentifier(const QString& identifier)
+{
+    centeredItemIdentifier_ = identifier;
+    centreItem();
+}
+
+bool DynamicToolbar::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == toolbar_ && (event->type() == QEvent::Resize || event->type() == QEvent::Show))
+        centreItem();
+    return QObject::eventFilter(watched, event);
+}
+
+void DynamicToolbar::centreItem()
+{
+    if (centring_ || centeredItemIdentifier_.isEmpty() || !toolbar_ || !toolbar_->isVisible() || !toolbar_->layout())
+        return;
+    QList<DynamicToolbarItem*> shown;
+    for (DynamicToolbarItem* item : displayedItems()) {
+        if (!item->isHidden())
+            shown << item;
+    }
+    const auto centred = std::find_if(shown.cbegin(), shown.cend(), [this](const DynamicToolbarItem* item) {
+        return item->identifier() == centeredItemIdentifier_;
+    });
+    if (centred == shown.cend() || !(*centred)->view())
+        return;
+    const auto before = std::find_if(std::make_reverse_iterator(centred), shown.crend(),
+                                     [](const DynamicToolbarItem* item) { return item->isFlexibleSpace(); });
+    if (before == shown.crend())
+        return;
+    QWidget* space = (*before)->view();
+    QWidget* view = (*centred)->view();
+    centring_ = true;
+    // The natural layout first: it tells how much room each side has.
+    space->setMinimumWidth(0);
+    space->setMaximumWidth(QWIDGETSIZE_MAX);
+    toolbar_->layout()->activate();
+    // An item that grows with the room moves again: a few passes settle it.
+    for (int pass = 0; pass < 3; ++pass) {
+        // Moving the item right takes the room from the flexible spaces after it.
+        int roomAfter = 0;
+        for (auto item = centred + 1; item != shown.cend(); ++item) {
+            if ((*item)->isFlexibleSpace())
+                roomAfter += (*item)->view()->width();
+        }
+        const int shift = toolbar_->rect().center().x() - view->geometry().center().x();
+        const int width = space->width() + shift;
+        if (shift == 0 || width < 0 || shift > roomAfter)
+            break;
+        space->setFixedWidth(width);
+        toolbar_->layout()->activate();
+    }
+    centring_ = false;
 }
 
 DynamicToolbarItem& DynamicToolbar::appendItem(std::unique_ptr<DynamicToolbarItem> item)

@@ -39,7 +39,14 @@ public:
     // The items shown by the last reload that still exist.
     QList<DynamicToolbarItem*> displayedItems() const;
 
+    // The shown item with this identifier is kept with its centre at the toolbar's centre while
+    // the room allows, through the width of the nearest flexible space before it; without room
+    // the flexible spaces share the space as usual.
+    void setCenteredItemIdentifier(const QString& identifier);
+    QString centeredItemIdentifier() const { return centeredItemIdentifier_; }
+
 protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
     // Items added to the toolbar itself go to its last item set (an always-enabled one if none).
     DynamicToolbarItem& appendItem(std::unique_ptr<DynamicToolbarItem> item) override;
     int itemCount() const override;
@@ -47,6 +54,7 @@ protected:
 private:
     QList<DynamicToolbarItemSet*> enabledSets() const;
     void rebuild(const QList<DynamicToolbarItemSet*>& sets);
+    void centreItem();
 
     QPointer<QToolBar> toolbar_;
     std::vector<std::unique_ptr<DynamicToolbarItemSet>> itemSets_;
@@ -54,6 +62,8 @@ private:
     QList<QPointer<DynamicToolbarItemSet>> displayedSets_;
     bool reloading_ = false;
     bool reloadAgain_ = false;
+    QString centeredItemIdentifier_;
+    bool centring_ = false;
 };
 
 } // namespace brisa

@@ -198,6 +198,51 @@ private Q_SLOTS:
         QVERIFY(qAbs(centreX(middle) - bar->width() / 2) < 40);
     }
 
+    // Lopsided neighbours would pull a plain middle item off centre; the centred item stays in
+    // the middle through hiding and resizing, and falls back to the plain layout without room.
+    void centredItemSitsInTheMiddle()
+    {
+        QMainWindow window;
+        window.resize(900, 200);
+        DynamicToolbar dynamic;
+        dynamic.setCenteredItemIdentifier(QStringLiteral("Centre"));
+        window.addToolBar(dynamic.toolbar());
+        dynamic.addItem(imageButton("Open"));
+        dynamic.addItem(DynamicToolbarItem::flexibleSpaceIdentifier);
+        DynamicToolbarItem& centred = dynamic.addItem(QStringLiteral("Centre"), false, QString(), [] {
+            auto* view = new QWidget;
+            view->setFixedSize(280, 24);
+            return view;
+        });
+        bool hideLast = false;
+        dynamic.addItem(DynamicToolbarItem::flexibleSpaceIdentifier);
+        for (const char* title : {"One", "Two", "Three", "Four", "Five"})
+            dynamic.addItem(imageButton(title));
+        DynamicToolbarItem& last = dynamic.addItem(imageButton("Six"), [&hideLast](DynamicToolbarItem& item, QWidget*) {
+            item.setHidden(hideLast);
+        });
+        dynamic.reloadDisplayedItems();
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+
+        QToolBar* bar = dynamic.toolbar();
+        const auto offCentre = [&] {
+            return qAbs(centred.view()->geometry().center().x() - bar->rect().center().x());
+        };
+        QTRY_VERIFY(offCentre() <= 1);
+        hideLast = true;
+        dynamic.reloadDisplayedItems();
+        QVERIFY(last.isHidden());
+        QVERIFY(offCentre() <= 1);
+        window.resize(1300, 200);
+        QTRY_COMPARE(bar->width(), 1300);
+        QTRY_VERIFY(offCentre() <= 1);
+        // Too narrow: the item keeps its place after its neighbours and is not pushed out.
+        window.resize(480, 200);
+        QTRY_COMPARE(bar->width(), 480);
+        QVERIFY(centred.view()->geometry().left() >= 0);
+    }
+
     void customItemsKeepTheirIdentifierAndView()
     {
         DynamicToolbar dynamic;

@@ -1,0 +1,59 @@
+#include "editor/EditorPresetActions.h"
+
+#include "editor/EditorFileActions.h"
+#include "editor/EditorWindowController.h"
+#include "engine/halvex/ApplyPresetTask.h"
+#include "engine/halvex/TaskManager.h"
+#include "filemodel/MetadataFileList.h"
+#include "presets/PresetPopUpMenu.h"
+
+namespace corvelle {
+
+namespace {
+
+const QLatin1String applyPresetAction("applyPreset:");
+
+} // namespace
+
+EditorPresetActions::EditorPresetActions(EditorWindowController& controller)
+    : controller_(controller)
+{
+}
+
+MenuValidation EditorPresetActions::validateItem(const QString& action) const
+{
+    return validateItem(action, nullptr);
+}
+
+MenuValidation EditorPresetActions::validateItem(const QString& action, QAction* item) const
+{
+    if (action != applyPresetAction)
+        return MenuValidation::notMine;
+    return canApplyPreset(PresetPopUpMenu::presetItem(item)) ? MenuValidation::enabled : MenuValidation::disabled;
+}
+
+void EditorPresetActions::perform(const QString& action)
+{
+    perform(action, nullptr);
+}
+
+void EditorPresetActions::perform(const QString& action, QAction* sender)
+{
+    if (action == applyPresetAction)
+        applyPreset(PresetPopUpMenu::presetItem(sender));
+}
+
+bool EditorPresetActions::canApplyPreset(const std::shared_ptr<halvex::PresetItem>& preset) const
+{
+    return preset && controller_.fileActions().canActOnSelectedFiles();
+}
+
+void EditorPresetActions::applyPreset(const std::shared_ptr<halvex::PresetItem>& preset)
+{
+    if (!canApplyPreset(preset))
+        return;
+    halvex::TaskManager::shared().add(std::make_shared<halvex::ApplyPresetTask>(
+        halvex::TagEditorList(controller_.metadataFileList()->selectedEditors()), preset->entries()));
+}
+
+} // namespace corvelle

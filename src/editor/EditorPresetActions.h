@@ -1,0 +1,35 @@
+#pragma once
+
+#include "editor/EditorCommandFamily.h"
+
+#include <memory>
+
+namespace halvex {
+class PresetItem;
+} // namespace halvex
+
+namespace corvelle {
+
+class EditorWindowController;
+
+// The preset commands of the editor window: applying the preset that a preset menu item stands
+// for to the selected files.
+class EditorPresetActions : public EditorCommandFamily {
+public:
+    explicit EditorPresetActions(EditorWindowController& controller);
+
+    MenuValidation validateItem(const QString& action) const override;
+    MenuValidation validateItem(const QString& action, QAction* item) const override;
+    void perform(const QString& action) override;
+    void perform(const QString& action, QAction* sender) override;
+
+    // A preset was chosen and a section other than raw shows a selection.
+    bool canApplyPreset(const std::shared_ptr<halvex::PresetItem>& preset) const;
+    // One edition task over the selected files' editors.
+    void applyPreset(const std::shared_ptr<halvex::PresetItem>& preset);
+
+private:
+    EditorWindowController& controller_;
+};
+
+} // namespace corvelle
