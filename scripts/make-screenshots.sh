@@ -21,5 +21,5 @@ export HOME=$home XDG_CONFIG_HOME=$home/config XDG_DATA_HOME=$home/data XDG_CACH
 unset DBUS_SESSION_BUS_ADDRESS
 xvfb-run --auto-servernum --server-args="-screen 0 1400x900x24" \
   dbus-run-session --config-file="$root/tests/support/dbus-session.conf" -- \
-  "$build_dir/corvelle_screenshots" "$output"
+  "$build_dir/tools/corvelle_screenshots" "$output"
 echo "Screenshots in $output"

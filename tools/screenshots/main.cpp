@@ -48,15 +48,15 @@ void settle(int milliseconds)
     waitFor([] { return false; }, milliseconds);
 }
 
-// The copies opened: every kind of fixture, ten names.
+// The copies opened: ten names, of the kinds the application opens (movies, sound, sidecars).
 QStringList makeTenFiles(const QDir& folder)
 {
     const QList<std::pair<const char*, const char*>> copies = {
         {"movie.mov", "Harbour at dawn.mov"}, {"movie.mp4", "Market street.mp4"},
         {"movie.mov", "clip2.mov"},           {"movie.mp4", "Clip10.mp4"},
-        {"audio.m4a", "Interview.m4a"},       {"photo.jpg", "Lighthouse.jpg"},
-        {"photo.jpg", "odd name -é.jpg"},     {"raw.dng", "Evening sky.dng"},
-        {"raw-nopreview.dng", "Dark frame.dng"}, {"sidecar.xmp", "Lighthouse.xmp"},
+        {"movie.mov", "clip1.mov"},           {"movie.mp4", "Ferry crossing – long name of a long day.mp4"},
+        {"audio.m4a", "Interview.m4a"},       {"audio.m4a", "Birdsong.m4a"},
+        {"sidecar.xmp", "Lighthouse.xmp"},    {"movie.mov", "odd name -é.mov"},
     };
     QStringList paths;
     for (const auto& [fixture, name] : copies) {
@@ -150,8 +150,8 @@ int main(int argc, char* argv[])
     many.mkpath(QStringLiteral("."));
     QList<halvex::TagStorageSource> sources;
     for (int i = 1; i <= 300; ++i) {
-        const QString copy = many.filePath(QStringLiteral("frame%1.jpg").arg(i, 3, 10, QLatin1Char('0')));
-        QFile::copy(QStringLiteral(CORVELLE_FIXTURES_DIR "/photo.jpg"), copy);
+        const QString copy = many.filePath(QStringLiteral("take%1.mp4").arg(i, 3, 10, QLatin1Char('0')));
+        QFile::copy(QStringLiteral(CORVELLE_FIXTURES_DIR "/movie.mp4"), copy);
         sources << halvex::TagStorageSource(QUrl::fromLocalFile(copy));
     }
     auto held = std::make_shared<HeldImportTask>(halvex::ImportTagEditorsTask::Settings(sources));
