@@ -10,6 +10,7 @@
 #include "editor/EditorWelcomeViewController.h"
 #include "editor/FileUrlDragData.h"
 #include "editor/FormLoader.h"
+#include "editor/OpenPanel.h"
 #include "engine/halvex/ImportTagEditorsTask.h"
 #include "engine/halvex/KitSettings.h"
 #include "engine/halvex/MediaType.h"
@@ -198,11 +199,9 @@ void EditorWindowController::openFilesFromFinder()
     QStringList patterns;
     for (const QString& type : halvex::KitSettings::shared().supportedFileTypes())
         patterns << QStringLiteral("*.") + type.toLower() << QStringLiteral("*.") + type;
-    auto* dialog = new QFileDialog(window_.get());
-    dialog->setFileMode(QFileDialog::ExistingFiles);
+    auto* dialog = new OpenPanel(window_.get());
     dialog->setNameFilter(localizedString(QStringLiteral("OpenPanelMediaFilesFilter")) + QStringLiteral(" (")
                           + patterns.join(QLatin1Char(' ')) + QLatin1Char(')'));
-    dialog->setOption(QFileDialog::ReadOnly);
     // Deleted by the completion, not on closing: the completion runs after the close and reads
     // the chosen files from the dialog.
     QPointer<QFileDialog> weakDialog(dialog);

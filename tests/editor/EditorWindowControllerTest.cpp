@@ -228,7 +228,7 @@ private Q_SLOTS:
         QTRY_COMPARE_WITH_TIMEOUT(controller_->metadataFileList()->files().size(), 3, taskTimeout);
     }
 
-    void openDialogOpensTheChosenFiles()
+    void openDialogOpensTheChosenFilesAndFolders()
     {
         copy("movie.mov");
         copy("photo.jpg");
@@ -237,12 +237,17 @@ private Q_SLOTS:
         QFileDialog* dialog = nullptr;
         QTRY_VERIFY((dialog = controller_->window()->findChild<QFileDialog*>()) && dialog->isVisible());
         QCOMPARE(dialog->windowModality(), Qt::WindowModal);
+        album();
         dialog->setDirectory(folder_.path());
-        dialog->selectFile("\"movie.mov\" \"photo.jpg\"");
+        // A folder is taken as it is, not gone into.
+        dialog->selectFile("\"movie.mov\" \"album\" \"photo.jpg\"");
         dialog->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Open)->click();
-        QTRY_COMPARE_WITH_TIMEOUT(controller_->metadataFileList()->files().size(), 2, taskTimeout);
-        QCOMPARE(controller_->metadataFileList()->files()[0]->filename(), QString("movie.mov"));
-        QCOMPARE(controller_->metadataFileList()->files()[1]->filename(), QString("photo.jpg"));
+        QTRY_COMPARE(importOptionsSheets().size(), 1);
+        QTest::mouseClick(importOptionsSheets().first()->findChild<QPushButton*>("continueButton"), Qt::LeftButton);
+        QTRY_COMPARE_WITH_TIMEOUT(controller_->metadataFileList()->files().size(), 3, taskTimeout);
+        QCOMPARE(controller_->metadataFileList()->files()[0]->filename(), QString("album"));
+        QCOMPARE(controller_->metadataFileList()->files()[1]->filename(), QString("movie.mov"));
+        QCOMPARE(controller_->metadataFileList()->files()[2]->filename(), QString("photo.jpg"));
 
         // A cancelled dialog opens nothing.
         controller_->metadataFileList()->removeAllFiles();
