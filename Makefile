@@ -3,7 +3,7 @@ BUILD_DIR ?= build
 BUILD_TYPE ?= RelWithDebInfo
 JOBS ?= $(shell nproc)
 
-.PHONY: all deps configure build run test bench install clean
+.PHONY: all deps configure build run test bench screenshots install clean
 
 all: build
 
@@ -27,6 +27,10 @@ test: build
 bench: configure
 	cmake --build $(BUILD_DIR) -j $(JOBS) --target benchmarks
 	bash scripts/run-benchmarks.sh $(BUILD_DIR)
+
+# Pictures of the editor window, into $(BUILD_DIR)/screenshots (or SCREENSHOTS_DIR).
+screenshots: configure
+	bash scripts/make-screenshots.sh $(BUILD_DIR) $(SCREENSHOTS_DIR)
 
 install: build
 	cmake --install $(BUILD_DIR)

@@ -2339,5 +2339,37 @@ Reads, shows and edits the metadata of movies, audio files and sidecar files.</t
         <source>Photos Library…</source>
         <translation>Photos Library…</translation>
     </message>
+    <message id="FileImportOptionsWindowTitle">
+        <source>Import Options</source>
+        <translation>Import Options</translation>
+    </message>
+    <message id="FileImportOptionsTitle">
+        <source>Folders among the files to open</source>
+        <translation>Folders among the files to open</translation>
+    </message>
+    <message id="FileImportOptionsUnfoldFoldersButton">
+        <source>Open the files in each folder instead of the folder</source>
+        <translation>Open the files in each folder instead of the folder</translation>
+    </message>
+    <message id="FileImportOptionsRecursiveUnfoldButton">
+        <source>Include the files in subfolders</source>
+        <translation>Include the files in subfolders</translation>
+    </message>
+    <message id="FileImportOptionsAllowedTypesLabel">
+        <source>Open only these file types:</source>
+        <translation>Open only these file types:</translation>
+    </message>
+    <message id="FileImportOptionsAllowedTypesPlaceholder">
+        <source>Every type, e.g. mov, mp4, jpg</source>
+        <translation>Every type, e.g. mov, mp4, jpg</translation>
+    </message>
+    <message id="FileImportOptionsAllowedTypesNote">
+        <source>Type file extensions separated by commas; leave the field empty to open every file the application can read.</source>
+        <translation>Type file extensions separated by commas; leave the field empty to open every file the application can read.</translation>
+    </message>
+    <message id="FileImportOptionsContinueButton">
+        <source>Continue</source>
+        <translation>Continue</translation>
+    </message>
 </context>
 </TS>

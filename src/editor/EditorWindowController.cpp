@@ -14,11 +14,13 @@
 #include "editor/EditorWelcomeViewController.h"
 #include "editor/FileUrlDragData.h"
 #include "editor/FormLoader.h"
+#include "editor/OpenPanel.h"
 #include "engine/halvex/ImportTagEditorsTask.h"
 #include "engine/halvex/KitSettings.h"
 #include "engine/halvex/MediaType.h"
 #include "engine/halvex/SaveTagEditorsTask.h"
 #include "engine/halvex/TaskManager.h"
+#include "filebrowser/FileImportOptionsViewController.h"
 #include "filebrowser/QuickLookWindowController.h"
 #include "filemodel/MetadataFileList.h"
 #include "platform/brisa/core/UserDefaults.h"
@@ -223,17 +225,22 @@ void EditorWindowController::openFilesFromFinder()
     QStringList patterns;
     for (const QString& type : halvex::KitSettings::shared().supportedFileTypes())
         patterns << QStringLiteral("*.") + type.toLower() << QStringLiteral("*.") + type;
-    auto* dialog = new QFileDialog(window_.get());
-    dialog->setFileMode(QFileDialog::ExistingFiles);
+    auto* dialog = new OpenPanel(window_.get());
     dialog->setNameFilter(localizedString(QStringLiteral("OpenPanelMediaFilesFilter")) + QStringLiteral(" (")
                           + patterns.join(QLatin1Char(' ')) + QLatin1Char(')'));
-    dialog->setOption(QFileDialog::ReadOnly);
-    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    // Deleted by the completion, not on closing: the completion runs after the close and reads
+    // the chosen files from the dialog.
     QPointer<QFileDialog> weakDialog(dialog);
-    brisa::SheetPresenter::presentSheet(window_.get(), dialog, [this, weakDialog](int returnCode) {
-        if (returnCode == 1 && weakDialog && !weakDialog->selectedUrls().isEmpty())
-            addFiles(weakDialog->selectedUrls());
+    const bool shown = brisa::SheetPresenter::presentSheet(window_.get(), dialog, [this, weakDialog](int returnCode) {
+        if (!weakDialog)
+            return;
+        const QList<QUrl> urls = weakDialog->selectedUrls();
+        weakDialog->deleteLater();
+        if (returnCode == 1 && !urls.isEmpty())
+            addFiles(urls);
     });
+    if (!shown)
+        delete dialog;
 }
 
 bool EditorWindowController::canOpenFiles(const QList<QUrl>& urls) const
@@ -273,10 +280,35 @@ void EditorWindowController::addFiles(const QList<QUrl>& urls)
         remaining << source.url();
     if (remaining.isEmpty())
         return;
-    // Held as pending from now on: the password is read before the task exists.
+    // Held as pending from now on: the options sheet and the password come before the task.
     for (const QUrl& url : remaining)
         pendingPaths_.insert(pathKey(url));
-    importSourcesWithPassword(remaining);
+    const bool hasFolder = std::any_of(remaining.begin(), remaining.end(), [](const QUrl& url) {
+        return QFileInfo(url.path()).suffix().isEmpty();
+    });
+    if (!hasFolder) {
+        importSourcesWithPassword(remaining);
+        return;
+    }
+    // Folders open as the import options say: they are asked first, and a sheet closed any
+    // other way than by its Continue button opens nothing at all.
+    auto* options = new FileImportOptionsViewController(this);
+    QPointer<EditorWindowController> weakSelf(this);
+    QPointer<FileImportOptionsViewController> weakOptions(options);
+    const auto ended = [weakSelf, weakOptions, remaining](int returnCode) {
+        if (weakOptions)
+            weakOptions->deleteLater();
+        if (!weakSelf)
+            return;
+        if (returnCode == 1) {
+            weakSelf->importSourcesWithPassword(remaining);
+        } else {
+            for (const QUrl& url : remaining)
+                weakSelf->pendingPaths_.remove(pathKey(url));
+        }
+    };
+    if (!brisa::SheetPresenter::presentContentSheet(window_.get(), options->view(), ended))
+        ended(0);
 }
 
 void EditorWindowController::importSourcesWithPassword(const QList<QUrl>& urls)

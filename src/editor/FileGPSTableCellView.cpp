@@ -6,6 +6,8 @@
 #include "engine/halvex/HistoryEdition.h"
 #include "engine/halvex/TagEditorLocation.h"
 
+#include <QApplication>
+#include <QFontMetrics>
 #include <QtConcurrent>
 
 namespace corvelle {
@@ -18,7 +20,9 @@ FileGPSTableCellView::FileGPSTableCellView(QWidget* parent)
 FileTableCellType FileGPSTableCellView::cellType()
 {
     return typeOf<FileGPSTableCellView>(QStringLiteral("FileGPSTableCellView"), [] {
-        return FileTableColumn::fixed(QStringLiteral("FileGPSTableColumn"), 154,
+        // Wide enough for the longest coordinate in the interface font.
+        const int widest = QFontMetrics(QApplication::font()).horizontalAdvance(QStringLiteral("-00.000000°, -000.000000°"));
+        return FileTableColumn::fixed(QStringLiteral("FileGPSTableColumn"), std::max(154, widest + 12),
                                       localizedString(QStringLiteral("TableColumnTitleCoordinates")));
     });
 }

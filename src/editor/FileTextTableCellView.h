@@ -17,7 +17,13 @@ public:
     QString text() const;
     void setText(const QString& text);
 
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+
 private:
+    // The text as far as it fits, with an ellipsis where it is cut.
+    void showText();
+
     QLabel* textTextField_;
     QString fullText_;
 };

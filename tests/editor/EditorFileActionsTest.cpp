@@ -338,6 +338,36 @@ private Q_SLOTS:
         QVERIFY(perform("uninspectSelectedFiles:"));
         QCOMPARE(controller_->effectiveSection(), EditorContentSection::preview);
     }
+
+    // Up to twenty selected files are inspected; more raise an alert and the section stays.
+    void inspectIsLimitedToTwentyFiles()
+    {
+        QList<QUrl> urls;
+        for (int i = 1; i <= 21; ++i)
+            urls << QUrl::fromLocalFile(copy(QStringLiteral("photo.jpg"), QStringLiteral("photo%1.jpg").arg(i)));
+        controller_->addFiles(urls);
+        QTRY_COMPARE_WITH_TIMEOUT(list().files().size(), 21, taskTimeout);
+        QTRY_COMPARE(controller_->effectiveSection(), EditorContentSection::preview);
+        brisa::IndexSet twenty;
+        for (int row = 0; row < 20; ++row)
+            twenty.insert(row);
+        list().setSelection(twenty);
+        QVERIFY(perform("inspectSelectedFiles:"));
+        QCOMPARE(controller_->effectiveSection(), EditorContentSection::raw);
+        QVERIFY(!shownAlert());
+        QVERIFY(perform("uninspectSelectedFiles:"));
+
+        list().selectAllFiles();
+        QVERIFY(perform("inspectSelectedFiles:"));
+        QMessageBox* alert = nullptr;
+        QTRY_VERIFY((alert = shownAlert()) != nullptr);
+        QCOMPARE(alert->text(), localizedString("EditorInspectIsLimitedTo20FilesMessageText"));
+        QCOMPARE(controller_->effectiveSection(), EditorContentSection::preview);
+        EditorAlert::firstButton(alert)->click();
+        QTRY_VERIFY(!shownAlert());
+        QCOMPARE(controller_->effectiveSection(), EditorContentSection::preview);
+        QCOMPARE(list().selection().count(), 21);
+    }
 };
 
 QTEST_MAIN(EditorFileActionsTest)

@@ -14,11 +14,16 @@
 #include "support/TestEnvironment.h"
 
 #include <QApplication>
+#include <QDialog>
+#include <QDialogButtonBox>
 #include <QDropEvent>
+#include <QFileDialog>
 #include <QLabel>
 #include <QMainWindow>
+#include <QMessageBox>
 #include <QMimeData>
 #include <QProcess>
+#include <QPushButton>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QToolButton>
@@ -48,9 +53,9 @@ private:
     QTemporaryDir folder_;
     std::unique_ptr<EditorWindowController> controller_;
 
-    QString copy(const QString& fixture)
+    QString copy(const QString& fixture, const QString& name = {})
     {
-        const QString target = folder_.filePath(fixture);
+        const QString target = folder_.filePath(name.isEmpty() ? fixture : name);
         QFile::remove(target);
         QFile::copy(fixturePath(fixture), target);
         QFile::setPermissions(target, QFile::ReadOwner | QFile::WriteOwner);
@@ -69,6 +74,33 @@ private:
     {
         auto* cell = qobject_cast<FileTextTableCellView*>(fileBar()->cell(row, QString::fromLatin1(column)));
         return cell ? cell->text() : QString();
+    }
+
+    // A folder holding a copy of a sound file.
+    QString album()
+    {
+        const QString path = folder_.filePath("album");
+        QDir().mkpath(path);
+        QFile::copy(fixturePath("audio.m4a"), path + "/audio.m4a");
+        return path;
+    }
+
+    QList<QDialog*> importOptionsSheets() const
+    {
+        QList<QDialog*> shown;
+        for (QDialog* sheet : controller_->window()->findChildren<QDialog*>()) {
+            if (sheet->isVisible() && sheet->findChild<QWidget*>("FileImportOptionsView"))
+                shown << sheet;
+        }
+        return shown;
+    }
+
+    // Nothing is imported while the options are asked.
+    void verifyNothingOpening() const
+    {
+        QCoreApplication::processEvents();
+        QVERIFY(!halvex::TaskManager::shared().isBusy());
+        QVERIFY(controller_->metadataFileList()->files().isEmpty());
     }
 
     QString fileName(int row) const
@@ -140,6 +172,107 @@ private Q_SLOTS:
         waitForTasks();
         QCOMPARE(controller_->metadataFileList()->files().size(), 1);
         QTRY_COMPARE(fileBar()->fileTableView()->rowCount(), 1);
+    }
+
+    // A folder, or a file without an extension, asks for the import options once; Continue
+    // opens every file given, the folder as one item while unfolding is off.
+    void foldersAskForImportOptionsFirst_data()
+    {
+        QTest::addColumn<QStringList>("names");
+        QTest::newRow("folder and two files") << QStringList{"album", "movie.mov", "photo.jpg"};
+        QTest::newRow("file without extension") << QStringList{"picture"};
+    }
+
+    void foldersAskForImportOptionsFirst()
+    {
+        QFETCH(QStringList, names);
+        QList<QUrl> urls;
+        for (const QString& name : names) {
+            if (name == "album")
+                urls << QUrl::fromLocalFile(album());
+            else if (name == "picture")
+                urls << QUrl::fromLocalFile(copy("photo.jpg", name));
+            else
+                urls << QUrl::fromLocalFile(copy(name));
+        }
+        controller_->addFiles(urls);
+        QTRY_COMPARE(importOptionsSheets().size(), 1);
+        verifyNothingOpening();
+        QCOMPARE(importOptionsSheets().size(), 1);
+        QTest::mouseClick(importOptionsSheets().first()->findChild<QPushButton*>("continueButton"), Qt::LeftButton);
+        QTRY_COMPARE_WITH_TIMEOUT(controller_->metadataFileList()->files().size(), names.size(), taskTimeout);
+        QVERIFY(importOptionsSheets().isEmpty());
+        QStringList opened;
+        for (const MetadataFilePointer& file : controller_->metadataFileList()->files())
+            opened << file->filename();
+        QStringList expected = names;
+        std::sort(expected.begin(), expected.end());
+        std::sort(opened.begin(), opened.end());
+        QCOMPARE(opened, expected);
+    }
+
+    // Closing the options opens none of the files, and holds none back from a later opening.
+    void closedImportOptionsOpenNothing()
+    {
+        const QList<QUrl> urls{QUrl::fromLocalFile(album()), QUrl::fromLocalFile(copy("movie.mov")),
+                               QUrl::fromLocalFile(copy("photo.jpg"))};
+        controller_->addFiles(urls);
+        QTRY_COMPARE(importOptionsSheets().size(), 1);
+        QTest::keyClick(importOptionsSheets().first(), Qt::Key_Escape);
+        QTRY_VERIFY(importOptionsSheets().isEmpty());
+        verifyNothingOpening();
+
+        controller_->addFiles(urls);
+        QTRY_COMPARE(importOptionsSheets().size(), 1);
+        QTest::mouseClick(importOptionsSheets().first()->findChild<QPushButton*>("continueButton"), Qt::LeftButton);
+        QTRY_COMPARE_WITH_TIMEOUT(controller_->metadataFileList()->files().size(), 3, taskTimeout);
+    }
+
+    void openDialogOpensTheChosenFilesAndFolders()
+    {
+        copy("movie.mov");
+        copy("photo.jpg");
+        QVERIFY(controller_->validateUserInterfaceItem("openFilesFromFinder:"));
+        controller_->performMenuCommand("openFilesFromFinder:", nullptr);
+        QFileDialog* dialog = nullptr;
+        QTRY_VERIFY((dialog = controller_->window()->findChild<QFileDialog*>()) && dialog->isVisible());
+        QCOMPARE(dialog->windowModality(), Qt::WindowModal);
+        album();
+        dialog->setDirectory(folder_.path());
+        // A folder is taken as it is, not gone into.
+        dialog->selectFile("\"movie.mov\" \"album\" \"photo.jpg\"");
+        dialog->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Open)->click();
+        QTRY_COMPARE(importOptionsSheets().size(), 1);
+        QTest::mouseClick(importOptionsSheets().first()->findChild<QPushButton*>("continueButton"), Qt::LeftButton);
+        QTRY_COMPARE_WITH_TIMEOUT(controller_->metadataFileList()->files().size(), 3, taskTimeout);
+        QCOMPARE(controller_->metadataFileList()->files()[0]->filename(), QString("album"));
+        QCOMPARE(controller_->metadataFileList()->files()[1]->filename(), QString("movie.mov"));
+        QCOMPARE(controller_->metadataFileList()->files()[2]->filename(), QString("photo.jpg"));
+
+        // A cancelled dialog opens nothing.
+        controller_->metadataFileList()->removeAllFiles();
+        controller_->openFilesFromFinder();
+        QTRY_VERIFY((dialog = controller_->window()->findChild<QFileDialog*>()) && dialog->isVisible());
+        dialog->selectFile("movie.mov");
+        dialog->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Cancel)->click();
+        verifyNothingOpening();
+    }
+
+    // A file that cannot be read is named in an alert; the others open.
+    void unreadableFileIsReportedByName()
+    {
+        brisa::UserDefaults::standard().set(Settings::editionUserChoiceErrorAlert(), ErrorAlertEditionUserChoice::display);
+        controller_->addFiles({QUrl::fromLocalFile(copy("corrupt.mp4")), QUrl::fromLocalFile(copy("movie.mov")),
+                               QUrl::fromLocalFile(copy("photo.jpg"))});
+        QTRY_COMPARE_WITH_TIMEOUT(controller_->metadataFileList()->files().size(), 2, taskTimeout);
+        QMessageBox* alert = nullptr;
+        QTRY_VERIFY((alert = controller_->window()->findChild<QMessageBox*>()) && alert->isVisible());
+        QVERIFY2(alert->informativeText().contains("corrupt.mp4"), qPrintable(alert->informativeText()));
+        QVERIFY(!alert->informativeText().contains("movie.mov"));
+        alert->buttons().first()->click();
+        QTRY_VERIFY(!alert || !alert->isVisible());
+        QCOMPARE(controller_->metadataFileList()->files()[0]->filename(), QString("movie.mov"));
+        QCOMPARE(controller_->metadataFileList()->files()[1]->filename(), QString("photo.jpg"));
     }
 
     void droppedFilesOpen()

@@ -50,13 +50,7 @@ TokenField::TokenField(QWidget* parent)
         relayout();
         Q_EMIT textEdited();
     });
-    connect(editor_, &QLineEdit::returnPressed, this, [this] {
-        if (takeTypedTokens(true)) {
-            relayout();
-            Q_EMIT textEdited();
-        }
-        Q_EMIT editingFinished();
-    });
+    connect(editor_, &QLineEdit::returnPressed, this, &TokenField::finishTyping);
     relayout();
 }
 
@@ -209,6 +203,15 @@ bool TokenField::takeTypedTokens(bool all)
     return !finished.isEmpty();
 }
 
+void TokenField::finishTyping()
+{
+    if (takeTypedTokens(true)) {
+        relayout();
+        Q_EMIT textEdited();
+    }
+    Q_EMIT editingFinished();
+}
+
 bool TokenField::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == editor_ && event->type() == QEvent::KeyPress) {
@@ -218,6 +221,12 @@ bool TokenField::eventFilter(QObject* watched, QEvent* event)
             tokens_.removeLast();
             relayout();
             Q_EMIT textEdited();
+            return true;
+        }
+        // Return finishes the token being typed and goes no further: only a Return with nothing
+        // typed reaches the default button of the dialog around the field.
+        if ((key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) && !editor_->text().trimmed().isEmpty()) {
+            finishTyping();
             return true;
         }
     }

@@ -71,6 +71,7 @@ private:
     void relayout();
     // Turns the typed text into tokens; the piece after the last comma stays typed unless `all`.
     bool takeTypedTokens(bool all);
+    void finishTyping();
 
     QStringList tokens_;
     QString placeholder_;

@@ -1,0 +1,185 @@
+// Pictures of the editor window for reviewing its look: the application starts as usual, opens
+// ten files, and the window is photographed with its files, with the tasks popover during a
+// long import, and in its welcome section. Run through scripts/make-screenshots.sh, which gives
+// it a private X server, home and session bus.
+
+#include "app/AppController.h"
+#include "editor/EditorWindowController.h"
+#include "editor/FileThumbnailTableCellView.h"
+#include "editor/TasksPopoverController.h"
+#include "engine/halvex/TaskManager.h"
+#include "engine/ostrak/ExifToolPool.h"
+#include "filemodel/MetadataFileList.h"
+#include "screenshots/HeldImportTask.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QFrame>
+#include <QMainWindow>
+#include <QPixmap>
+#include <QScreen>
+#include <QTemporaryDir>
+#include <QThread>
+#include <QToolBar>
+#include <QToolButton>
+
+#include <cstdio>
+#include <functional>
+
+namespace {
+
+bool waitFor(const std::function<bool()>& condition, int milliseconds)
+{
+    QElapsedTimer timer;
+    timer.start();
+    while (!condition()) {
+        if (timer.elapsed() > milliseconds)
+            return false;
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+        QThread::msleep(10);
+    }
+    return true;
+}
+
+void settle(int milliseconds)
+{
+    waitFor([] { return false; }, milliseconds);
+}
+
+// The copies opened: ten names, of the kinds the application opens (movies, sound, sidecars).
+QStringList makeTenFiles(const QDir& folder)
+{
+    const QList<std::pair<const char*, const char*>> copies = {
+        {"movie.mov", "Harbour at dawn.mov"}, {"movie.mp4", "Market street.mp4"},
+        {"movie.mov", "clip2.mov"},           {"movie.mp4", "Clip10.mp4"},
+        {"movie.mov", "clip1.mov"},           {"movie.mp4", "Ferry crossing – long name of a long day.mp4"},
+        {"audio.m4a", "Interview.m4a"},       {"audio.m4a", "Birdsong.m4a"},
+        {"sidecar.xmp", "Lighthouse.xmp"},    {"movie.mov", "odd name -é.mov"},
+    };
+    QStringList paths;
+    for (const auto& [fixture, name] : copies) {
+        const QString target = folder.filePath(QString::fromUtf8(name));
+        QFile::copy(QStringLiteral(CORVELLE_FIXTURES_DIR "/") + QString::fromLatin1(fixture), target);
+        QFile::setPermissions(target, QFile::ReadOwner | QFile::WriteOwner);
+        paths << target;
+    }
+    return paths;
+}
+
+QList<corvelle::FileThumbnailTableCellView*> visibleThumbnails(const QWidget* window)
+{
+    QList<corvelle::FileThumbnailTableCellView*> cells;
+    for (auto* cell : window->findChildren<corvelle::FileThumbnailTableCellView*>()) {
+        if (cell->isVisible())
+            cells << cell;
+    }
+    return cells;
+}
+
+bool save(const QList<const QWidget*>& windows, const QString& path)
+{
+    QRect area;
+    for (const QWidget* window : windows)
+        area = area.united(window->frameGeometry());
+    const QPixmap shot = QGuiApplication::primaryScreen()->grabWindow(0, area.x(), area.y(), area.width(), area.height());
+    const bool saved = shot.save(path);
+    std::fprintf(stderr, "%s %s\n", saved ? "saved" : "could not save", qPrintable(path));
+    return saved;
+}
+
+// The toolbar's Tasks button when there is one, else the toolbar.
+QWidget* tasksAnchor(QMainWindow* window)
+{
+    auto* toolbar = window->findChild<QToolBar*>();
+    for (auto* button : window->findChildren<QToolButton*>()) {
+        if (button->isVisible() && button->objectName().contains(QStringLiteral("Task"), Qt::CaseInsensitive))
+            return button;
+    }
+    return toolbar ? static_cast<QWidget*>(toolbar) : window;
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    if (!qEnvironmentVariableIsSet("QT_MEDIA_BACKEND"))
+        qputenv("QT_MEDIA_BACKEND", "ffmpeg");
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Corvelle"));
+    QApplication::setOrganizationName(QStringLiteral("Corvelle"));
+    QApplication::setDesktopFileName(QStringLiteral("corvelle"));
+    const QStringList arguments = app.arguments();
+    const QDir output(arguments.value(1, QStringLiteral("screenshots")));
+    if (!QDir().mkpath(output.path())) {
+        std::fprintf(stderr, "cannot make %s\n", qPrintable(output.path()));
+        return 1;
+    }
+    QTemporaryDir files;
+    const QStringList ten = makeTenFiles(QDir(files.path()));
+
+    corvelle::AppController controller;
+    if (!controller.launch())
+        return 1;
+    ostrak::ExifToolPool::shared().prestart();
+    controller.takeHandOver(ten);
+    auto* editor = dynamic_cast<corvelle::EditorWindowController*>(controller.existingEditorWindowController());
+    if (!editor) {
+        std::fprintf(stderr, "no editor window\n");
+        return 1;
+    }
+    QMainWindow* window = editor->window();
+    window->move(0, 0);
+    int failures = 0;
+
+    // 1. The ten files with their thumbnails.
+    if (!waitFor([&] { return editor->metadataFileList()->files().size() == ten.size(); }, 60000))
+        std::fprintf(stderr, "only %d files opened\n", int(editor->metadataFileList()->files().size()));
+    const bool thumbnails = waitFor([&] {
+        const auto cells = visibleThumbnails(window);
+        return !cells.isEmpty() && std::all_of(cells.begin(), cells.end(), [](auto* cell) { return cell->hasThumbnail(); });
+    }, 20000);
+    if (!thumbnails)
+        std::fprintf(stderr, "some thumbnails did not come\n");
+    settle(500);
+    failures += !save({window}, output.filePath(QStringLiteral("1-files.png")));
+
+    // 2. The tasks popover while an import of many files runs, another one queued behind it.
+    QDir many(files.filePath(QStringLiteral("many")));
+    many.mkpath(QStringLiteral("."));
+    QList<halvex::TagStorageSource> sources;
+    for (int i = 1; i <= 1000; ++i) {
+        const QString copy = many.filePath(QStringLiteral("take%1.mp4").arg(i, 4, 10, QLatin1Char('0')));
+        QFile::copy(QStringLiteral(CORVELLE_FIXTURES_DIR "/movie.mp4"), copy);
+        sources << halvex::TagStorageSource(QUrl::fromLocalFile(copy));
+    }
+    auto held = std::make_shared<HeldImportTask>(halvex::ImportTagEditorsTask::Settings(sources));
+    halvex::TaskManager::shared().add(held);
+    const QString queued = files.filePath(QStringLiteral("Queued.mov"));
+    QFile::copy(QStringLiteral(CORVELLE_FIXTURES_DIR "/movie.mov"), queued);
+    editor->addFiles({QUrl::fromLocalFile(queued)});
+    corvelle::TasksPopoverController& tasks = corvelle::TasksPopoverController::shared();
+    tasks.show(tasksAnchor(window), corvelle::PopoverController::Edge::bottom);
+    settle(corvelle::TasksPopoverController::animationMilliseconds + 400);
+    held->release();
+    waitFor([&] { return held->isDone() || held->progress() >= 0.2; }, 30000);
+    // The rows follow the task through notes that reach the main thread a moment later.
+    settle(50);
+    failures += !save({window, tasks.popover()}, output.filePath(QStringLiteral("2-tasks.png")));
+    // Its thousand files are not wanted in the window.
+    held->cancel();
+    waitFor([] { return !halvex::TaskManager::shared().isBusy(); }, 60000);
+    settle(300);
+    tasks.close();
+    settle(300);
+
+    // 3. The welcome section.
+    editor->metadataFileList()->removeAllFiles();
+    waitFor([&] { return editor->effectiveSection() == corvelle::EditorContentSection::welcome; }, 5000);
+    settle(500);
+    failures += !save({window}, output.filePath(QStringLiteral("3-welcome.png")));
+
+    halvex::TaskManager::shared().shutdown();
+    return failures == 0 ? 0 : 1;
+}
