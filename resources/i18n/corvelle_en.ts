@@ -2044,8 +2044,8 @@ Reads, shows and edits the metadata of movies, audio files and sidecar files.</t
         <translation>Welcome to Corvelle</translation>
     </message>
     <message id="EditorWelcomeCorvelleViewSubtitle">
-        <source>Drop movies, audio files, pictures or folders here to read and edit their metadata.</source>
-        <translation>Drop movies, audio files, pictures or folders here to read and edit their metadata.</translation>
+        <source>Drop movies, audio files, sidecar files or folders here to read and edit their metadata.</source>
+        <translation>Drop movies, audio files, sidecar files or folders here to read and edit their metadata.</translation>
     </message>
     <message id="EditorWelcomeOpenTitle">
         <source>Open files from:</source>

@@ -49,6 +49,8 @@ void EditorWelcomeViewController::setupViews()
     dropFilesView_ = new DropFilesView;
     dropFilesView_->setObjectName(QStringLiteral("dropFilesView"));
     area->setObjectName(QStringLiteral("dropFilesArea"));
+    area->setAttribute(Qt::WA_StyledBackground);
+    area->setStyleSheet(QStringLiteral("#dropFilesArea { border: 2px dashed palette(mid); border-radius: 14px; }"));
     auto* areaLayout = new QVBoxLayout(area);
     areaLayout->setContentsMargins(0, 0, 0, 0);
     areaLayout->addWidget(dropFilesView_);

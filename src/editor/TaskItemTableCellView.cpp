@@ -61,6 +61,13 @@ TaskItemTableCellView::TaskItemTableCellView(QWidget* parent)
     progressTextField_ = FormLoader::outlet<QLabel>(content, "progressTextField");
     progressIndicator_ = FormLoader::outlet<QProgressBar>(content, "progressIndicator");
     progressIndicator_->setRange(0, progressSteps);
+    // Rows of done, running and waiting tasks keep the same columns: their bars line up.
+    for (QWidget* widget : {static_cast<QWidget*>(imageView_), static_cast<QWidget*>(progressTextField_),
+                            static_cast<QWidget*>(cancelButton_)}) {
+        QSizePolicy policy = widget->sizePolicy();
+        policy.setRetainSizeWhenHidden(true);
+        widget->setSizePolicy(policy);
+    }
     connect(cancelButton_, &QAbstractButton::clicked, this, &TaskItemTableCellView::cancelTask);
     updateContent();
 }

@@ -28,6 +28,7 @@ const QHash<QString, QString>& themeNames()
         {"ellipsis", "view-more-horizontal-symbolic"},
         {"exclamationmark.circle", "emblem-important-symbolic"},
         {"eye", "view-reveal-symbolic"},
+        {"film", "video-x-generic-symbolic"},
         {"folder", "folder-symbolic"},
         {"folder.badge.plus", "folder-new-symbolic"},
         {"heart.fill", "emblem-favorite-symbolic"},
