@@ -272,6 +272,9 @@ QList<halvex::TagStorageSource> EditorWindowController::newSources(const QList<h
 
 void EditorWindowController::addFiles(const QList<QUrl>& urls)
 {
+    // A drop between rows names where its own files go: taken now, so that it is neither left
+    // behind for other files nor used by an import that ends first.
+    const std::optional<int> dropIndex = editorViewController_ ? editorViewController_->takePendingDropIndex() : std::nullopt;
     QList<halvex::TagStorageSource> sources;
     for (const QUrl& url : urls)
         sources << halvex::TagStorageSource(url);
@@ -287,7 +290,7 @@ void EditorWindowController::addFiles(const QList<QUrl>& urls)
         return QFileInfo(url.path()).suffix().isEmpty();
     });
     if (!hasFolder) {
-        importSourcesWithPassword(remaining);
+        importSourcesWithPassword(remaining, dropIndex);
         return;
     }
     // Folders open as the import options say: they are asked first, and a sheet closed any
@@ -295,13 +298,13 @@ void EditorWindowController::addFiles(const QList<QUrl>& urls)
     auto* options = new FileImportOptionsViewController(this);
     QPointer<EditorWindowController> weakSelf(this);
     QPointer<FileImportOptionsViewController> weakOptions(options);
-    const auto ended = [weakSelf, weakOptions, remaining](int returnCode) {
+    const auto ended = [weakSelf, weakOptions, remaining, dropIndex](int returnCode) {
         if (weakOptions)
             weakOptions->deleteLater();
         if (!weakSelf)
             return;
         if (returnCode == 1) {
-            weakSelf->importSourcesWithPassword(remaining);
+            weakSelf->importSourcesWithPassword(remaining, dropIndex);
         } else {
             for (const QUrl& url : remaining)
                 weakSelf->pendingPaths_.remove(pathKey(url));
@@ -311,20 +314,25 @@ void EditorWindowController::addFiles(const QList<QUrl>& urls)
         ended(0);
 }
 
-void EditorWindowController::importSourcesWithPassword(const QList<QUrl>& urls)
+void EditorWindowController::importSourcesWithPassword(const QList<QUrl>& urls, std::optional<int> dropIndex)
 {
     brisa::UserKeychain::standard().readAsync(decodingPasswordKeychainName(), this,
-                                              [this, urls](const brisa::KeychainResult& result) {
+                                              [this, urls, dropIndex](const brisa::KeychainResult& result) {
                                                   QList<halvex::TagStorageSource> sources;
                                                   for (const QUrl& url : urls)
                                                       sources << halvex::TagStorageSource(url, std::nullopt, result.password);
                                                   for (const QUrl& url : urls)
                                                       pendingPaths_.remove(pathKey(url));
-                                                  importFiles(sources);
+                                                  importFiles(sources, dropIndex);
                                               });
 }
 
 void EditorWindowController::importFiles(const QList<halvex::TagStorageSource>& sources)
+{
+    importFiles(sources, std::nullopt);
+}
+
+void EditorWindowController::importFiles(const QList<halvex::TagStorageSource>& sources, std::optional<int> dropIndex)
 {
     const QList<halvex::TagStorageSource> fresh = newSources(sources);
     if (fresh.isEmpty())
@@ -348,6 +356,8 @@ void EditorWindowController::importFiles(const QList<halvex::TagStorageSource>& 
         paths << pathKey(source.url());
         pendingPaths_.insert(paths.last());
     }
+    if (dropIndex)
+        pendingDrops_.append({task, *dropIndex});
     halvex::TaskManager::shared().add(task);
 }
 
@@ -368,6 +378,16 @@ void EditorWindowController::addTagEditors(const QList<std::shared_ptr<halvex::T
             files << file;
         }
     }
+    std::optional<int> dropIndex;
+    for (auto it = pendingDrops_.begin(); it != pendingDrops_.end();) {
+        const std::shared_ptr<halvex::ImportTagEditorsTask> task = it->task.lock();
+        if (task && task->editors() == editors)
+            dropIndex = it->index;
+        if (!task || task->editors() == editors)
+            it = pendingDrops_.erase(it);
+        else
+            ++it;
+    }
     if (files.isEmpty())
         return;
     QCollator collator;
@@ -377,7 +397,8 @@ void EditorWindowController::addTagEditors(const QList<std::shared_ptr<halvex::T
     std::stable_sort(files.begin(), files.end(), [&collator](const MetadataFilePointer& a, const MetadataFilePointer& b) {
         return collator.compare(a->filename(), b->filename()) < 0;
     });
-    const std::optional<int> dropIndex = editorViewController_ ? editorViewController_->takePendingDropIndex() : std::nullopt;
+    // The row was chosen against the list as it was then: files removed since may put it past
+    // the end.
     const int index = std::clamp(dropIndex.value_or(int(metadataFileList_->files().size())), 0,
                                  int(metadataFileList_->files().size()));
     metadataFileList_->postDidChangeFiles(metadataFileList_->insertWithoutNotifying(files, index));

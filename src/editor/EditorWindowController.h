@@ -23,6 +23,7 @@ class DynamicToolbar;
 
 namespace halvex {
 class AbstractTask;
+class ImportTagEditorsTask;
 } // namespace halvex
 
 namespace veilcast {
@@ -145,7 +146,8 @@ private:
     void fileListDidChangeFiles();
     // Sources whose file is open, or on its way in a queued import, are dropped.
     QList<halvex::TagStorageSource> newSources(const QList<halvex::TagStorageSource>& sources) const;
-    void importSourcesWithPassword(const QList<QUrl>& urls);
+    void importSourcesWithPassword(const QList<QUrl>& urls, std::optional<int> dropIndex);
+    void importFiles(const QList<halvex::TagStorageSource>& sources, std::optional<int> dropIndex);
     void addSaveTask(const QList<std::shared_ptr<halvex::TagEditor>>& editors);
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -160,6 +162,12 @@ private:
     // The files of imports not done yet, by task, so that a file is never opened twice.
     QSet<QString> pendingPaths_;
     QHash<const halvex::AbstractTask*, QStringList> pendingPathsByTask_;
+    // Imports of dropped files, with the row their files go before.
+    struct PendingDrop {
+        std::weak_ptr<halvex::ImportTagEditorsTask> task;
+        int index;
+    };
+    QList<PendingDrop> pendingDrops_;
     brisa::NoteSubscriber fileListDidChangeFilesSubscriber_;
     brisa::NoteSubscriber taskManagerDidRemoveTaskSubscriber_;
     std::unique_ptr<EditorCopyCutPasteActions> copyCutPasteActions_;

@@ -292,6 +292,36 @@ private Q_SLOTS:
         delete data;
     }
 
+    // Files dropped between rows go there; a drop that opens nothing leaves no row behind for
+    // the files opened next.
+    void droppedFilesGoWhereTheyLand()
+    {
+        const QString a = copy("movie.mp4", "a.mp4"), c = copy("movie.mp4", "c.mp4"), e = copy("movie.mp4", "e.mp4");
+        controller_->addFiles({QUrl::fromLocalFile(a), QUrl::fromLocalFile(c), QUrl::fromLocalFile(e)});
+        QTRY_COMPARE_WITH_TIMEOUT(controller_->metadataFileList()->files().size(), 3, taskTimeout);
+        QTRY_VERIFY(fileBar());
+        QTableWidget* table = fileBar()->fileTableView();
+        const auto dropOnRow = [table](int row, const QString& path) {
+            QMimeData data;
+            data.setUrls({QUrl::fromLocalFile(path)});
+            const QPoint point(table->viewport()->width() / 2, table->rowViewportPosition(row) + 5);
+            QDragEnterEvent enter(point, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+            QApplication::sendEvent(table->viewport(), &enter);
+            QDropEvent drop(QPointF(point), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+            QApplication::sendEvent(table->viewport(), &drop);
+        };
+
+        dropOnRow(1, copy("movie.mp4", "b.mp4"));
+        QTRY_COMPARE_WITH_TIMEOUT(controller_->metadataFileList()->files().size(), 4, taskTimeout);
+        QCOMPARE(controller_->metadataFileList()->files().at(1)->filename(), QStringLiteral("b.mp4"));
+
+        dropOnRow(0, a);
+        const QString z = copy("movie.mp4", "z.mp4");
+        controller_->addFiles({QUrl::fromLocalFile(z)});
+        QTRY_COMPARE_WITH_TIMEOUT(controller_->metadataFileList()->files().size(), 5, taskTimeout);
+        QCOMPARE(controller_->metadataFileList()->files().last()->filename(), QStringLiteral("z.mp4"));
+    }
+
     void saveButtonWritesTheFile()
     {
         const QString movie = copy("movie.mov");
