@@ -531,16 +531,15 @@ std::optional<bool> EditorWindowController::showsSectionColumnsInFileList() cons
 
 bool EditorWindowController::canImportExportGeotags() const
 {
-    const brisa::IndexSet& selection = metadataFileList_->selection();
-    if (selection.isEmpty())
-        return false;
-    if (selection.count() >= largeSelectionCount)
-        return true;
-    const QList<std::shared_ptr<halvex::TagEditor>> editors = metadataFileList_->selectedEditors();
-    return std::any_of(editors.begin(), editors.end(), [](const auto& editor) { return editor->isFolder(); });
+    return selectionHoldsFolder(true);
 }
 
 bool EditorWindowController::canActOnNonFolderSelection() const
+{
+    return selectionHoldsFolder(false);
+}
+
+bool EditorWindowController::selectionHoldsFolder(bool folder) const
 {
     const brisa::IndexSet& selection = metadataFileList_->selection();
     if (selection.isEmpty())
@@ -548,7 +547,8 @@ bool EditorWindowController::canActOnNonFolderSelection() const
     if (selection.count() >= largeSelectionCount)
         return true;
     const QList<std::shared_ptr<halvex::TagEditor>> editors = metadataFileList_->selectedEditors();
-    return std::any_of(editors.begin(), editors.end(), [](const auto& editor) { return !editor->isFolder(); });
+    return std::any_of(editors.begin(), editors.end(),
+                       [folder](const auto& editor) { return editor->isFolder() == folder; });
 }
 
 // --- Hand-over

@@ -143,6 +143,8 @@ public:
 
 private:
     void installEditorViewController(EditorContentSection section);
+    // Some selected file is (or is not) a folder; a large selection is taken to hold both.
+    bool selectionHoldsFolder(bool folder) const;
     void fileListDidChangeFiles();
     // Sources whose file is open, or on its way in a queued import, are dropped.
     QList<halvex::TagStorageSource> newSources(const QList<halvex::TagStorageSource>& sources) const;
