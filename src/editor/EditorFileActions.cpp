@@ -118,6 +118,11 @@ bool EditorFileActions::canActOnSelectedFiles() const
     return controller_.effectiveSection() != EditorContentSection::raw && list().hasSelection();
 }
 
+bool EditorFileActions::canInspect() const
+{
+    return canActOnSelectedFiles() && EditorWindowController::hasSectionView(EditorContentSection::raw);
+}
+
 bool EditorFileActions::canUninspect() const
 {
     return controller_.effectiveSection() == EditorContentSection::raw;

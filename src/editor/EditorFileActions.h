@@ -30,7 +30,8 @@ public:
 
     // A section other than raw is shown and the selection is not empty (reload, restore).
     bool canActOnSelectedFiles() const;
-    bool canInspect() const { return canActOnSelectedFiles(); }
+    // Also needs the raw section's view.
+    bool canInspect() const;
     bool canUninspect() const;
     bool hasFiles() const;
     bool hasSelection() const;

@@ -39,7 +39,8 @@ bool isQuickLookShown(const C& c)
 
 Command sectionSwitch(const char* action, EditorContentSection section)
 {
-    return {QLatin1String(action), always, [section](V&, C& c) { c.setContentSection(section); },
+    return {QLatin1String(action), [section](const V&, const C&) { return C::hasSectionView(section); },
+            [section](V&, C& c) { c.setContentSection(section); },
             // The mark follows the section the user chose, which the welcome section only hides.
             [section](const V&, const C& c) -> std::optional<bool> { return c.preferredSection() == section; }};
 }

@@ -4,6 +4,7 @@
 #include "app/TextLocalizer.h"
 #include "app/controls/SpinningProgressIndicator.h"
 #include "editor/EditorContentSection.h"
+#include "editor/EditorWindowController.h"
 #include "editor/EditorWindowHost.h"
 #include "editor/TasksPopoverController.h"
 #include "engine/halvex/TaskManager.h"
@@ -283,7 +284,17 @@ void EditorViewController::addSectionSwitcherToolbarItem(std::optional<int> sele
             connect(segments, &QButtonGroup::idClicked, this, [this, view] { switchSections(view); });
             return view;
         },
-        [this](brisa::DynamicToolbarItem& item, QWidget*) { item.setEnabled(hasWindowController()); });
+        [this](brisa::DynamicToolbarItem& item, QWidget* view) {
+            item.setEnabled(hasWindowController());
+            // A section whose view is not there yet is not offered.
+            if (auto* segments = view ? view->findChild<QButtonGroup*>(QString(), Qt::FindDirectChildrenOnly) : nullptr) {
+                for (QAbstractButton* segment : segments->buttons()) {
+                    const std::optional<EditorContentSection> section =
+                        sectionAtSwitcherIndex(segments->id(segment));
+                    segment->setEnabled(section && EditorWindowController::hasSectionView(*section));
+                }
+            }
+        });
 }
 
 void EditorViewController::addPresetsToolbarItem()

@@ -177,27 +177,46 @@ void EditorWindowController::setContentSection(EditorContentSection section)
         preferredSection_ = section;
         brisa::UserDefaults::standard().set(Settings::lastContentSection(), preferredSection_);
     }
-    const EditorContentSection target = metadataFileList_->hasFiles() ? section : EditorContentSection::welcome;
+    EditorContentSection target = metadataFileList_->hasFiles() ? section : EditorContentSection::welcome;
+    // A section whose view is not there is shown as the preview of the files.
+    if (!hasSectionView(target))
+        target = EditorContentSection::preview;
     if (target == effectiveSection_)
         return;
     effectiveSection_ = target;
     installEditorViewController(effectiveSection_);
 }
 
+QHash<EditorContentSection, EditorWindowController::SectionViewFactory>& EditorWindowController::sectionViewFactories()
+{
+    static QHash<EditorContentSection, SectionViewFactory> factories{
+        {EditorContentSection::welcome, [](EditorWindowHost* host) { return new EditorWelcomeViewController(host); }},
+        {EditorContentSection::preview, [](EditorWindowHost* host) { return new EditorPreviewViewController(host); }},
+    };
+    return factories;
+}
+
+void EditorWindowController::setSectionViewFactory(EditorContentSection section, SectionViewFactory factory)
+{
+    if (factory)
+        sectionViewFactories().insert(section, std::move(factory));
+    else if (section != EditorContentSection::welcome && section != EditorContentSection::preview)
+        sectionViewFactories().remove(section);
+}
+
+bool EditorWindowController::hasSectionView(EditorContentSection section)
+{
+    return sectionViewFactories().contains(section);
+}
+
 void EditorWindowController::installEditorViewController(EditorContentSection section)
 {
-    // The preview section is the one view of the open files so far: it also stands for the
-    // tags, map and raw sections.
-    const bool welcome = section == EditorContentSection::welcome;
-    const bool isWelcome = qobject_cast<EditorWelcomeViewController*>(editorViewController_) != nullptr;
-    if (welcome == isWelcome)
+    if (section == viewSection_)
         return;
     EditorViewController* old = editorViewController_;
     old->saveScrollPosition();
-    if (welcome)
-        editorViewController_ = new EditorWelcomeViewController(this);
-    else
-        editorViewController_ = new EditorPreviewViewController(this);
+    editorViewController_ = sectionViewFactories().value(section)(this);
+    viewSection_ = section;
     brisa::FilledSubview::setFilledSubview(containerView_, editorViewController_->view());
     old->stopObserving();
     old->deleteLater();

@@ -86,6 +86,13 @@ public:
     // are remembered in "LastContentSection".
     void setContentSection(EditorContentSection section);
 
+    // The view of each section, made when the section comes on screen. The welcome and preview
+    // sections always have theirs; a section without one is shown as the preview and is not
+    // offered by the switcher, the menus or the inspect command.
+    using SectionViewFactory = std::function<EditorViewController*(EditorWindowHost* host)>;
+    static void setSectionViewFactory(EditorContentSection section, SectionViewFactory factory);
+    static bool hasSectionView(EditorContentSection section);
+
     // --- Opening
 
     // The open dialog, as a sheet of the window.
@@ -142,6 +149,7 @@ public:
     bool validateUserInterfaceItem(const QString& action) const override;
 
 private:
+    static QHash<EditorContentSection, SectionViewFactory>& sectionViewFactories();
     void installEditorViewController(EditorContentSection section);
     // Some selected file is (or is not) a folder; a large selection is taken to hold both.
     bool selectionHoldsFolder(bool folder) const;
@@ -161,6 +169,8 @@ private:
     EditorViewController* editorViewController_ = nullptr;
     EditorContentSection preferredSection_ = EditorContentSection::preview;
     EditorContentSection effectiveSection_ = EditorContentSection::welcome;
+    // The section the current view was made for.
+    EditorContentSection viewSection_ = EditorContentSection::welcome;
     // The files of imports not done yet, by task, so that a file is never opened twice.
     QSet<QString> pendingPaths_;
     QHash<const halvex::AbstractTask*, QStringList> pendingPathsByTask_;

@@ -10,6 +10,7 @@
 #include "filemodel/MetadataFileList.h"
 #include "platform/brisa/core/UserDefaults.h"
 #include "support/TestEnvironment.h"
+#include "support/ui/SectionViewStandIn.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -108,6 +109,9 @@ private:
     }
 
 private Q_SLOTS:
+    // The tags, map and raw sections are offered as in the finished window.
+    void initTestCase() { corvelle::test::SectionViewStandIn::registerFor(); }
+
     void init()
     {
         brisa::UserDefaults::standard().setObject(Settings::lastContentSection().name(), {});

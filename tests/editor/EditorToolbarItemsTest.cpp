@@ -17,6 +17,7 @@
 
 #include "EditorHostStandIn.h"
 #include "GateTask.h"
+#include "support/ui/SectionViewStandIn.h"
 
 #include <QButtonGroup>
 #include <QDialog>
@@ -115,6 +116,9 @@ private:
     }
 
 private Q_SLOTS:
+    // The tags, map and raw sections are offered as in the finished window.
+    void initTestCase() { corvelle::test::SectionViewStandIn::registerFor(); }
+
     void init()
     {
         brisa::UserDefaults::standard().setObject(Settings::lastContentSection().name(), {});

@@ -7,6 +7,7 @@
 #include "filemodel/MetadataFileList.h"
 #include "platform/brisa/core/UserDefaults.h"
 #include "platform/brisa/ui/SheetPresenter.h"
+#include "support/ui/SectionViewStandIn.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -107,6 +108,9 @@ private:
     }
 
 private Q_SLOTS:
+    // The tags, map and raw sections are offered as in the finished window.
+    void initTestCase() { corvelle::test::SectionViewStandIn::registerFor(); }
+
     void init()
     {
         resetSettings();

@@ -12,8 +12,11 @@
 #include "filemodel/MetadataFileList.h"
 #include "platform/brisa/core/UserDefaults.h"
 #include "support/TestEnvironment.h"
+#include "support/ui/SectionViewStandIn.h"
 
+#include <QAbstractButton>
 #include <QApplication>
+#include <QButtonGroup>
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QDropEvent>
@@ -110,6 +113,9 @@ private:
     }
 
 private Q_SLOTS:
+    // The tags, map and raw sections are offered as in the finished window.
+    void initTestCase() { corvelle::test::SectionViewStandIn::registerFor(); }
+
     void init()
     {
         brisa::UserDefaults::standard().setObject(Settings::lastContentSection().name(), {});
@@ -359,6 +365,41 @@ private Q_SLOTS:
         controller_->metadataFileList()->removeAllFiles();
         QTRY_COMPARE(controller_->effectiveSection(), EditorContentSection::welcome);
         QVERIFY(qobject_cast<EditorWelcomeViewController*>(controller_->editorViewController()));
+    }
+
+    // Until a section has its view it is not offered, and a choice of it stored earlier shows
+    // the preview: the window never claims to show a section it cannot.
+    void sectionsWithoutAViewAreNotOffered()
+    {
+        for (EditorContentSection section : {EditorContentSection::tags, EditorContentSection::raw})
+            EditorWindowController::setSectionViewFactory(section, {});
+        const auto restore = qScopeGuard([] { corvelle::test::SectionViewStandIn::registerFor(); });
+        brisa::UserDefaults::standard().set(Settings::lastContentSection(), EditorContentSection::tags);
+        controller_ = std::make_unique<EditorWindowController>();
+        controller_->window()->show();
+        const QString movie = copy("movie.mov");
+        controller_->addFiles({QUrl::fromLocalFile(movie)});
+        QTRY_COMPARE_WITH_TIMEOUT(controller_->effectiveSection(), EditorContentSection::preview, taskTimeout);
+        QCOMPARE(controller_->preferredSection(), EditorContentSection::tags);
+        QVERIFY(!controller_->validateUserInterfaceItem(QStringLiteral("switchToTagsSection:")));
+        QVERIFY(!controller_->validateUserInterfaceItem(QStringLiteral("switchToRawSection:")));
+        QVERIFY(controller_->validateUserInterfaceItem(QStringLiteral("switchToMapSection:")));
+        controller_->metadataFileList()->selectAllFiles();
+        QVERIFY(!controller_->validateUserInterfaceItem(QStringLiteral("inspectSelectedFiles:")));
+        controller_->performMenuCommand(QStringLiteral("switchToRawSection:"), nullptr);
+        QCOMPARE(controller_->effectiveSection(), EditorContentSection::preview);
+        // Edits can still be saved: the window is not in the raw section.
+        QVERIFY(controller_->metadataFileList()->files().first()->editor()->setValue(
+            QStringLiteral("Harbour"), ostrak::TagItem::itemQuickTimeName().tagName()));
+        QVERIFY(controller_->validateUserInterfaceItem(QStringLiteral("saveAllEditedFiles:")));
+
+        // The switcher offers the sections that have a view.
+        QTRY_VERIFY(controller_->window()->findChild<QButtonGroup*>());
+        const QList<QAbstractButton*> segments = controller_->window()->findChild<QButtonGroup*>()->buttons();
+        QCOMPARE(segments.size(), 3);
+        QVERIFY(segments[0]->isEnabled());
+        QVERIFY(!segments[1]->isEnabled());
+        QVERIFY(segments[2]->isEnabled());
     }
 };
 

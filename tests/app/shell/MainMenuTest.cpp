@@ -4,6 +4,7 @@
 #include "app/MainMenu.h"
 #include "app/preferences/PreferencesController.h"
 #include "support/ui/PrivateSessionBus.h"
+#include "support/ui/SectionViewStandIn.h"
 
 #include <QAction>
 #include <QApplication>
@@ -106,6 +107,9 @@ class MainMenuTest : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
+    // The tags, map and raw sections are offered as in the finished window.
+    void initTestCase() { corvelle::test::SectionViewStandIn::registerFor(); }
+
     void everyCommandHasATitledItem()
     {
         AppController controller(withoutModifiers());
