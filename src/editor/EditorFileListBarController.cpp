@@ -11,6 +11,7 @@
 
 #include <QDropEvent>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QScrollBar>
 #include <QTableWidget>
 
@@ -40,6 +41,7 @@ void EditorFileListBarController::setupViews()
     fileTableView_->setAcceptDrops(true);
     fileTableView_->viewport()->setAcceptDrops(true);
     fileTableView_->viewport()->installEventFilter(this);
+    fileTableView_->installEventFilter(this);
     connect(fileTableView_->selectionModel(), &QItemSelectionModel::selectionChanged, this,
             &EditorFileListBarController::tableSelectionDidChange);
     connect(fileTableView_->verticalScrollBar(), &QScrollBar::valueChanged, this,
@@ -213,6 +215,15 @@ void EditorFileListBarController::restoreScrollPosition()
 
 bool EditorFileListBarController::eventFilter(QObject* watched, QEvent* event)
 {
+    // The table would toggle the current row's selection: the space bar is Quick Look's.
+    if (fileTableView_ && watched == fileTableView_.data() && event->type() == QEvent::KeyPress) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (key->key() == Qt::Key_Space && key->modifiers() == Qt::NoModifier) {
+            if (EditorWindowController* controller = EditorWindowController::controllerOf(fileTableView_))
+                controller->performCommand(QStringLiteral("toggleQuickLook:"), nullptr);
+            return true;
+        }
+    }
     if (fileTableView_ && watched == fileTableView_->viewport()) {
         switch (event->type()) {
         case QEvent::Resize:

@@ -36,6 +36,7 @@
 #include <QDropEvent>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QKeyEvent>
 #include <QMainWindow>
 #include <QMenu>
 #include <QMessageBox>
@@ -636,6 +637,14 @@ void EditorWindowController::performCommand(const QString& action, QAction* send
 bool EditorWindowController::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == window_.get()) {
+        // The space bar that no view took shows or hides Quick Look.
+        if (event->type() == QEvent::KeyPress) {
+            const auto* key = static_cast<QKeyEvent*>(event);
+            if (key->key() == Qt::Key_Space && key->modifiers() == Qt::NoModifier) {
+                performCommand(QStringLiteral("toggleQuickLook:"), nullptr);
+                return true;
+            }
+        }
         if (event->type() == QEvent::DragEnter || event->type() == QEvent::DragMove) {
             auto* drag = static_cast<QDropEvent*>(event);
             if (canOpenFiles(FileUrlDragData::localFileUrls(drag->mimeData())))

@@ -1,5 +1,7 @@
 #include "app/Settings.h"
 #include "app/TextLocalizer.h"
+#include "editor/EditorFileListBarController.h"
+#include "editor/EditorPreviewViewController.h"
 #include "editor/EditorViewActions.h"
 #include "editor/EditorWindowController.h"
 #include "engine/halvex/TagEditor.h"
@@ -12,8 +14,10 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
+#include <QLineEdit>
 #include <QMainWindow>
 #include <QMessageBox>
+#include <QTableWidget>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -342,6 +346,32 @@ private Q_SLOTS:
         QVERIFY(quickLook.isShown());
         perform("toggleQuickLook:");
         QVERIFY(!quickLook.isShown());
+    }
+
+    // The space bar shows and hides Quick Look from the file table and from the window, but a
+    // text field keeps its spaces.
+    void spaceBarTogglesQuickLook()
+    {
+        openFiles(2);
+        list().setSelection(brisa::IndexSet{0});
+        controller_->window()->show();
+        QVERIFY(QTest::qWaitForWindowExposed(controller_->window()));
+        auto* preview = qobject_cast<EditorPreviewViewController*>(controller_->editorViewController());
+        QVERIFY(preview);
+        QTableWidget* table = preview->fileBarController()->fileTableView();
+        QTest::keyClick(table, Qt::Key_Space);
+        QuickLookWindowController& quickLook = controller_->quickLookWindowController();
+        QVERIFY(quickLook.isShown());
+        QCOMPARE(list().selection(), brisa::IndexSet{0});
+        QTest::keyClick(controller_->window(), Qt::Key_Space);
+        QVERIFY(!quickLook.isShown());
+
+        auto* field = new QLineEdit(controller_->window());
+        field->show();
+        QTest::keyClick(field, Qt::Key_Space);
+        QCOMPARE(field->text(), QStringLiteral(" "));
+        QVERIFY(!quickLook.isShown());
+        delete field;
     }
 
     // The sibling application is found by the first of its ids that the applications folders
