@@ -5,6 +5,7 @@
 
 #include <QCache>
 #include <QHBoxLayout>
+#include <QImage>
 #include <QLabel>
 #include <QPixmap>
 
@@ -16,9 +17,11 @@ constexpr int thumbnailSide = 50;
 
 // Rows scrolled out of sight lose their cells: the pictures made for them are kept, so scrolling
 // back shows them at once instead of decoding the files again.
+// Kept as images: the cache outlives the application object, which pixmaps must not.
 struct CachedThumbnail {
     std::weak_ptr<MetadataFile> file;
-    QPixmap pixmap;
+    QImage picture;
+    qreal devicePixelRatio;
 };
 
 using ThumbnailKey = QPair<const MetadataFile*, int>;
@@ -79,7 +82,9 @@ void FileThumbnailTableCellView::updateContent()
     const ThumbnailKey key(requested.get(), orientationOf(*requested));
     if (const CachedThumbnail* cached = thumbnailCache().object(key)) {
         if (cached->file.lock() == requested) {
-            thumbnailView_->setPixmap(cached->pixmap);
+            QPixmap pixmap = QPixmap::fromImage(cached->picture);
+            pixmap.setDevicePixelRatio(cached->devicePixelRatio);
+            thumbnailView_->setPixmap(pixmap);
             return;
         }
         thumbnailCache().remove(key);
@@ -94,12 +99,13 @@ void FileThumbnailTableCellView::updateContent()
             const int orientation = orientationOf(*requested);
             const QImage picture = content->oriented(orientation).picture();
             const qreal scale = thumbnailView_->devicePixelRatioF();
-            QPixmap pixmap = QPixmap::fromImage(picture.scaled(QSize(thumbnailSide, thumbnailSide) * scale,
-                                                               Qt::KeepAspectRatio, Qt::SmoothTransformation));
+            const QImage scaled = picture.scaled(QSize(thumbnailSide, thumbnailSide) * scale, Qt::KeepAspectRatio,
+                                                 Qt::SmoothTransformation);
+            QPixmap pixmap = QPixmap::fromImage(scaled);
             pixmap.setDevicePixelRatio(scale);
             thumbnailView_->setPixmap(pixmap);
-            const int costKiB = std::max(1, pixmap.width() * pixmap.height() * 4 / 1024);
-            thumbnailCache().insert(ThumbnailKey(requested.get(), orientation), new CachedThumbnail{requested, pixmap},
+            const int costKiB = std::max(1, int(scaled.sizeInBytes() / 1024));
+            thumbnailCache().insert(ThumbnailKey(requested.get(), orientation), new CachedThumbnail{requested, scaled, scale},
                                     costKiB);
         });
 }
