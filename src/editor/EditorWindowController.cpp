@@ -87,6 +87,14 @@ EditorWindowController::EditorWindowController()
     window_->setProperty(controllerProperty, QVariant::fromValue(static_cast<QObject*>(this)));
     window_->setAcceptDrops(true);
     window_->installEventFilter(this);
+    // Window systems here say nothing of a resize by the user starting or ending: a run of
+    // resizes with no pause longer than this is taken as one.
+    liveResizeEnd_.setSingleShot(true);
+    liveResizeEnd_.setInterval(liveResizePause);
+    connect(&liveResizeEnd_, &QTimer::timeout, this, [this] {
+        if (editorViewController_)
+            editorViewController_->windowDidEndLiveResize();
+    });
     containerView_ = FormLoader::outlet<QWidget>(window_.get(), "containerView");
 
     dynamicToolbar_ = new brisa::DynamicToolbar(this);
@@ -151,6 +159,11 @@ QWidget* EditorWindowController::window() const
 QMainWindow* EditorWindowController::window()
 {
     return window_.get();
+}
+
+QList<brisa::DynamicTouchBarItem*> EditorWindowController::makeTouchBar() const
+{
+    return editorViewController_ ? editorViewController_->makeTouchBar() : QList<brisa::DynamicTouchBarItem*>();
 }
 
 void EditorWindowController::updateInterface()
@@ -637,6 +650,19 @@ void EditorWindowController::performCommand(const QString& action, QAction* send
 bool EditorWindowController::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == window_.get()) {
+        // A window-modal sheet has ended: what it changed shows in the title and toolbar.
+        if (event->type() == QEvent::WindowUnblocked) {
+            QPointer<EditorWindowController> weakSelf(this);
+            QTimer::singleShot(0, this, [weakSelf] {
+                if (weakSelf)
+                    weakSelf->updateInterface();
+            });
+        }
+        if (event->type() == QEvent::Resize && window_->isVisible() && editorViewController_) {
+            if (!liveResizeEnd_.isActive())
+                editorViewController_->windowWillStartLiveResize();
+            liveResizeEnd_.start();
+        }
         // The space bar that no view took shows or hides Quick Look.
         if (event->type() == QEvent::KeyPress) {
             const auto* key = static_cast<QKeyEvent*>(event);

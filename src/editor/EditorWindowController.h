@@ -10,6 +10,7 @@
 #include <QHash>
 #include <QPointer>
 #include <QSet>
+#include <QTimer>
 
 #include <functional>
 #include <memory>
@@ -19,6 +20,7 @@ class QMainWindow;
 
 namespace brisa {
 class DynamicToolbar;
+class DynamicTouchBarItem;
 } // namespace brisa
 
 namespace halvex {
@@ -82,6 +84,10 @@ public:
     EditorContentSection effectiveSection() const { return effectiveSection_; }
     EditorContentSection preferredSection() const { return preferredSection_; }
     EditorViewController* editorViewController() const { return editorViewController_; }
+    // The touch bar of the section on screen.
+    QList<brisa::DynamicTouchBarItem*> makeTouchBar() const;
+    // A pause between resizes longer than this ends a resize by the user.
+    static constexpr int liveResizePause = 250;
     // The welcome section while the list is empty; the preview, tags and map sections asked for
     // are remembered in "LastContentSection".
     void setContentSection(EditorContentSection section);
@@ -171,6 +177,7 @@ private:
     EditorContentSection effectiveSection_ = EditorContentSection::welcome;
     // The section the current view was made for.
     EditorContentSection viewSection_ = EditorContentSection::welcome;
+    QTimer liveResizeEnd_;
     // The files of imports not done yet, by task, so that a file is never opened twice.
     QSet<QString> pendingPaths_;
     QHash<const halvex::AbstractTask*, QStringList> pendingPathsByTask_;

@@ -11,6 +11,7 @@
 #include "engine/ostrak/TagItem.h"
 #include "filemodel/MetadataFileList.h"
 #include "platform/brisa/core/UserDefaults.h"
+#include "platform/brisa/ui/SheetPresenter.h"
 #include "support/TestEnvironment.h"
 #include "support/ui/SectionViewStandIn.h"
 
@@ -48,6 +49,24 @@ QString exiftoolValue(const QString& path, const QString& tag)
 }
 
 } // namespace
+
+// A section view that counts what the window asks of it.
+class CountingSectionView : public corvelle::test::SectionViewStandIn {
+public:
+    using SectionViewStandIn::SectionViewStandIn;
+
+    static inline int titles = 0;
+    static inline int resizeStarts = 0;
+    static inline int resizeEnds = 0;
+
+    QString windowTitle() const override
+    {
+        ++titles;
+        return SectionViewStandIn::windowTitle();
+    }
+    void windowWillStartLiveResize() override { ++resizeStarts; }
+    void windowDidEndLiveResize() override { ++resizeEnds; }
+};
 
 class EditorWindowControllerTest : public QObject {
     Q_OBJECT
@@ -365,6 +384,40 @@ private Q_SLOTS:
         controller_->metadataFileList()->removeAllFiles();
         QTRY_COMPARE(controller_->effectiveSection(), EditorContentSection::welcome);
         QVERIFY(qobject_cast<EditorWelcomeViewController*>(controller_->editorViewController()));
+    }
+
+    // The section hears of the user resizing the window as one run, and the window's title
+    // and toolbar are brought up to date once a sheet has ended.
+    void resizesAndSheetsReachTheSection()
+    {
+        EditorWindowController::setSectionViewFactory(
+            EditorContentSection::map, [](EditorWindowHost* host) { return new CountingSectionView(host); });
+        const auto restore = qScopeGuard([] { corvelle::test::SectionViewStandIn::registerFor(); });
+        controller_->addFiles({QUrl::fromLocalFile(copy("movie.mov"))});
+        QTRY_COMPARE_WITH_TIMEOUT(controller_->metadataFileList()->files().size(), 1, taskTimeout);
+        waitForTasks();
+        controller_->setContentSection(EditorContentSection::map);
+        QTRY_VERIFY(dynamic_cast<CountingSectionView*>(controller_->editorViewController()));
+        QTest::qWait(EditorWindowController::liveResizePause * 2);
+
+        CountingSectionView::resizeStarts = CountingSectionView::resizeEnds = 0;
+        QMainWindow* window = controller_->window();
+        for (int step = 1; step <= 3; ++step) {
+            window->resize(window->width() + 20, window->height() + 10);
+            QCoreApplication::processEvents();
+        }
+        QCOMPARE(CountingSectionView::resizeStarts, 1);
+        QCOMPARE(CountingSectionView::resizeEnds, 0);
+        QTRY_COMPARE(CountingSectionView::resizeEnds, 1);
+
+        CountingSectionView::titles = 0;
+        auto* alert = new QMessageBox(QMessageBox::Information, QStringLiteral("Note"), QStringLiteral("Note"), QMessageBox::Ok);
+        QVERIFY(brisa::SheetPresenter::safeBeginSheetModal(alert, window, {}));
+        QTRY_VERIFY(alert->isVisible());
+        QCoreApplication::processEvents();
+        CountingSectionView::titles = 0;
+        alert->button(QMessageBox::Ok)->click();
+        QTRY_VERIFY(CountingSectionView::titles > 0);
     }
 
     // Until a section has its view it is not offered, and a choice of it stored earlier shows
