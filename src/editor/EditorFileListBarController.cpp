@@ -38,6 +38,8 @@ void EditorFileListBarController::setupViews()
     fileTableView_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     fileTableView_->verticalHeader()->hide();
     fileTableView_->verticalHeader()->setDefaultSectionSize(rowHeight);
+    // Smooth scrolling; the stored scroll position is then in pixels, as the view's offset.
+    fileTableView_->setVerticalScrollMode(QAbstractItemView::ScrollPerPixel);
     fileTableView_->setAcceptDrops(true);
     fileTableView_->viewport()->setAcceptDrops(true);
     fileTableView_->viewport()->installEventFilter(this);

@@ -1,3 +1,4 @@
+#include "app/Settings.h"
 #include "editor/EditorFileListBarController.h"
 #include "editor/EditorPreviewViewController.h"
 #include "editor/EditorWindowHost.h"
@@ -5,6 +6,7 @@
 #include "engine/halvex/TagEditor.h"
 #include "engine/ostrak/TagItem.h"
 #include "filemodel/MetadataFileList.h"
+#include "platform/brisa/core/UserDefaults.h"
 
 #include <QLabel>
 #include <QMainWindow>
@@ -103,6 +105,28 @@ private Q_SLOTS:
         QCOMPARE(table()->rowCount(), 1005);
         QCOMPARE(shownName(1004), QStringLiteral("clip0999.mov"));
         QCOMPARE(shownName(999), QStringLiteral("clip0994.mov"));
+    }
+
+    // Leaving the section keeps where the table was scrolled to, in pixels; coming back shows
+    // the same rows.
+    void theScrollPositionIsKept()
+    {
+        MetadataFileList* list = host_->metadataFileList();
+        list->postDidChangeFiles(list->insertWithoutNotifying(makeFiles(QStringLiteral("clip"), 300), 0));
+        QTRY_VERIFY(table()->verticalScrollBar()->maximum() > 5000);
+        table()->verticalScrollBar()->setValue(5000 + 17);
+        view_->saveScrollPosition();
+        QCOMPARE(brisa::UserDefaults::standard().value(Settings::fileSectionListScrollY()), 5017.0);
+
+        view_->stopObserving();
+        delete view_;
+        view_ = new EditorPreviewViewController(host_.get());
+        host_->mainWindow().setCentralWidget(view_->view());
+        QTRY_VERIFY(table()->verticalScrollBar()->maximum() > 5000);
+        view_->restoreScrollPosition();
+        QCOMPARE(table()->verticalScrollBar()->value(), 5017);
+        const int firstInSight = table()->rowAt(0);
+        QTRY_COMPARE(shownName(firstInSight), QStringLiteral("clip%1.mov").arg(firstInSight, 4, 10, QLatin1Char('0')));
     }
 
     void aBiggerWindowFillsTheNewRows()
