@@ -244,8 +244,11 @@ void EditorWindowController::fileListDidChangeFiles()
 {
     QPointer<EditorWindowController> weakSelf(this);
     QTimer::singleShot(0, this, [weakSelf] {
-        if (weakSelf)
-            weakSelf->setContentSection(weakSelf->preferredSection_);
+        if (!weakSelf)
+            return;
+        weakSelf->setContentSection(weakSelf->preferredSection_);
+        // The toolbar's rules follow the files and the selection.
+        weakSelf->updateInterface();
     });
 }
 

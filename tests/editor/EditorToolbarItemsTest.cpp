@@ -203,6 +203,19 @@ private Q_SLOTS:
         QVERIFY(test::finishAll({gate}));
     }
 
+    // The window's own items follow the selection without anyone asking them to.
+    void selectionChangesReachTheWindowsItems()
+    {
+        openPhotos(2);
+        QTRY_VERIFY(qobject_cast<EditorPreviewViewController*>(controller_->editorViewController()));
+        EditorViewController& section = *controller_->editorViewController();
+        const auto enabled = [&section](const char* key) { return itemLabelled(section, text(key))->isEnabled(); };
+        list().setSelection(brisa::IndexSet{1});
+        QTRY_VERIFY(enabled("EditorWindowToolbarInspectFiles"));
+        list().deselectAllFiles();
+        QTRY_VERIFY(!enabled("EditorWindowToolbarInspectFiles"));
+    }
+
     void tasksItemShowsWhileATaskRuns()
     {
         brisa::DynamicToolbarItem* tasks = windowItems().at(2);
