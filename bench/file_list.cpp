@@ -3,7 +3,7 @@
 // read. Goal: both grow no worse than n log n from 10,000 to 100,000 files (a factor of 13.3 at
 // most; linear work grows by 10).
 // Usage: bench_file_list
-#include "engine/halvex/TagEditor.h"
+#include "engine/halvex/tags/TagEditor.h"
 #include "engine/ostrak/TagItem.h"
 #include "filemodel/MetadataFileList.h"
 #include "filemodel/MetadataFileListFilter.h"

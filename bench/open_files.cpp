@@ -1,8 +1,8 @@
 // Opening files through the import task against one ExifTool process reading the same files.
 // N mixed copies of the movie, audio and photo fixtures, for each N given (default 200 and 2000).
 // Usage: bench_open_files [N ...]
-#include "engine/halvex/ImportTagEditorsTask.h"
-#include "engine/halvex/TaskManager.h"
+#include "engine/halvex/tasks/ImportTagEditorsTask.h"
+#include "engine/halvex/tasks/TaskManager.h"
 #include "engine/ostrak/ExifToolPool.h"
 
 #include <QCoreApplication>

@@ -6,7 +6,7 @@
 // Usage: bench_preview_table
 #include "editor/EditorPreviewViewController.h"
 #include "editor/EditorWindowHost.h"
-#include "engine/halvex/TagEditor.h"
+#include "engine/halvex/tags/TagEditor.h"
 #include "engine/ostrak/TagItem.h"
 #include "filemodel/MetadataFileList.h"
 

@@ -2,7 +2,7 @@
 // thumbnailers, run over the same copies in the same run, eight at a time; each tool over the
 // kinds of file it can do (ImageMagick without the movies).
 // Usage: bench_thumbnails [copies]
-#include "engine/halvex/MediaType.h"
+#include "engine/halvex/tags/MediaType.h"
 #include "engine/ostrak/ExifToolPool.h"
 #include "filemodel/EmbeddedPictureReader.h"
 #include "filemodel/FileIconProvider.h"

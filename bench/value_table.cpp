@@ -3,10 +3,10 @@
 // some values shared by every file, some differing, some missing, some edited. The figures are
 // taken with the caches emptied before each build (see evictCaches()).
 // Usage: bench_value_table
-#include "engine/halvex/TagEditor.h"
-#include "engine/halvex/TagSetManager.h"
-#include "engine/halvex/TagValueTable.h"
-#include "engine/halvex/TaskManager.h"
+#include "engine/halvex/tags/TagEditor.h"
+#include "engine/halvex/libraries/TagSetManager.h"
+#include "engine/halvex/tags/TagValueTable.h"
+#include "engine/halvex/tasks/TaskManager.h"
 #include "engine/ostrak/TagDatabase.h"
 
 #include <QCoreApplication>

@@ -4,11 +4,11 @@
 #include "app/EditorWindowInterface.h"
 #include "app/LibraryErrorText.h"
 #include "app/settings/DocumentExtensions.h"
-#include "engine/halvex/LibraryError.h"
-#include "engine/halvex/PresetFile.h"
-#include "engine/halvex/PresetManager.h"
-#include "engine/halvex/TagSetFile.h"
-#include "engine/halvex/TagSetManager.h"
+#include "engine/halvex/libraries/LibraryError.h"
+#include "engine/halvex/libraries/PresetFile.h"
+#include "engine/halvex/libraries/PresetManager.h"
+#include "engine/halvex/libraries/TagSetFile.h"
+#include "engine/halvex/libraries/TagSetManager.h"
 
 #include <QFileInfo>
 

@@ -2,9 +2,9 @@
 
 #include "app/Settings.h"
 #include "app/settings/SupportedFileKinds.h"
-#include "engine/halvex/KitSettings.h"
-#include "engine/halvex/LibraryFile.h"
-#include "engine/halvex/MediaType.h"
+#include "engine/halvex/kit/KitSettings.h"
+#include "engine/halvex/libraries/LibraryFile.h"
+#include "engine/halvex/tags/MediaType.h"
 #include "engine/ostrak/ETSettings.h"
 #include "platform/brisa/core/UserDefaults.h"
 

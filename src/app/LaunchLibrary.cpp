@@ -1,10 +1,10 @@
 #include "app/LaunchLibrary.h"
 
-#include "engine/halvex/KeywordManager.h"
-#include "engine/halvex/LocationManager.h"
-#include "engine/halvex/PhotosRemoteManager.h"
-#include "engine/halvex/PresetManager.h"
-#include "engine/halvex/TagSetManager.h"
+#include "engine/halvex/libraries/KeywordManager.h"
+#include "engine/halvex/libraries/LocationManager.h"
+#include "engine/halvex/libraries/PhotosRemoteManager.h"
+#include "engine/halvex/libraries/PresetManager.h"
+#include "engine/halvex/libraries/TagSetManager.h"
 
 namespace corvelle {
 

@@ -5,7 +5,7 @@
 #include "editor/FileUrlDragData.h"
 #include "editor/FileItemTableCellView.h"
 #include "editor/FormLoader.h"
-#include "engine/halvex/TaskManager.h"
+#include "engine/halvex/tasks/TaskManager.h"
 #include "filemodel/MetadataFileList.h"
 #include "platform/brisa/core/UserDefaults.h"
 

@@ -2,8 +2,8 @@
 
 #include "editor/EditorFileActions.h"
 #include "editor/EditorWindowController.h"
-#include "engine/halvex/ApplyPresetTask.h"
-#include "engine/halvex/TaskManager.h"
+#include "engine/halvex/tasks/ApplyPresetTask.h"
+#include "engine/halvex/tasks/TaskManager.h"
 #include "filemodel/MetadataFileList.h"
 #include "presets/PresetPopUpMenu.h"
 

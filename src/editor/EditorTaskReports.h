@@ -1,6 +1,6 @@
 #pragma once
 
-#include "engine/halvex/TaskMessage.h"
+#include "engine/halvex/tasks/TaskMessage.h"
 #include "platform/brisa/core/NoteSubscriber.h"
 
 #include <QList>

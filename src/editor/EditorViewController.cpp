@@ -7,7 +7,7 @@
 #include "editor/EditorWindowController.h"
 #include "editor/EditorWindowHost.h"
 #include "editor/TasksPopoverController.h"
-#include "engine/halvex/TaskManager.h"
+#include "engine/halvex/tasks/TaskManager.h"
 #include "platform/brisa/core/UserDefaults.h"
 #include "platform/brisa/ui/DynamicToolbarItem.h"
 #include "presets/PresetPopUpMenu.h"

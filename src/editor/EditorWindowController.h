@@ -4,7 +4,7 @@
 #include "editor/EditorCommandChain.h"
 #include "editor/EditorContentSection.h"
 #include "editor/EditorWindowHost.h"
-#include "engine/halvex/TagStorageSource.h"
+#include "engine/halvex/tags/TagStorageSource.h"
 #include "platform/brisa/core/NoteSubscriber.h"
 
 #include <QHash>

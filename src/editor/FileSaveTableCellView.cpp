@@ -2,8 +2,8 @@
 
 #include "app/TextLocalizer.h"
 #include "editor/EditorWindowController.h"
-#include "engine/halvex/EditionManager.h"
-#include "engine/halvex/HistoryEdition.h"
+#include "engine/halvex/editions/EditionManager.h"
+#include "engine/halvex/editions/HistoryEdition.h"
 #include "filemodel/MetadataFileList.h"
 #include "platform/brisa/ui/SymbolIcons.h"
 

@@ -1,7 +1,7 @@
 #include "editor/FileSourceTableCellView.h"
 
 #include "app/TextLocalizer.h"
-#include "engine/halvex/ETTagEditor.h"
+#include "engine/halvex/tags/ETTagEditor.h"
 #include "platform/brisa/core/StringHelpers.h"
 
 #include <QFileInfo>

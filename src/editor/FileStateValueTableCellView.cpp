@@ -1,8 +1,8 @@
 #include "editor/FileStateValueTableCellView.h"
 
 #include "app/TextLocalizer.h"
-#include "engine/halvex/EditionManager.h"
-#include "engine/halvex/HistoryEdition.h"
+#include "engine/halvex/editions/EditionManager.h"
+#include "engine/halvex/editions/HistoryEdition.h"
 
 namespace corvelle {
 

@@ -1,8 +1,8 @@
 #include "editor/FileTagValueTableCellView.h"
 
-#include "engine/halvex/EditionManager.h"
-#include "engine/halvex/HistoryEdition.h"
-#include "engine/halvex/TagEditor.h"
+#include "engine/halvex/editions/EditionManager.h"
+#include "engine/halvex/editions/HistoryEdition.h"
+#include "engine/halvex/tags/TagEditor.h"
 #include "engine/ostrak/ValueConverter.h"
 
 #include <QDateTime>

@@ -1,6 +1,6 @@
 #include "editor/FileThumbnailTableCellView.h"
 
-#include "engine/halvex/TagEditorOrientation.h"
+#include "engine/halvex/tags/TagEditorOrientation.h"
 #include "filemodel/FileThumbnailer.h"
 
 #include <QCache>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "engine/halvex/LocalizedText.h"
-#include "engine/halvex/TaskMessage.h"
+#include "engine/halvex/kit/LocalizedText.h"
+#include "engine/halvex/tasks/TaskMessage.h"
 
 #include <QString>
 

@@ -2,7 +2,7 @@
 
 #include "editor/FormLoader.h"
 #include "editor/LocalizedTaskText.h"
-#include "engine/halvex/AbstractTask.h"
+#include "engine/halvex/tasks/AbstractTask.h"
 #include "platform/brisa/ui/SymbolIcons.h"
 
 #include <QAbstractButton>

@@ -2,7 +2,7 @@
 
 #include "editor/FormLoader.h"
 #include "editor/TaskItemTableCellView.h"
-#include "engine/halvex/TaskManager.h"
+#include "engine/halvex/tasks/TaskManager.h"
 
 #include <QCoreApplication>
 #include <QHeaderView>

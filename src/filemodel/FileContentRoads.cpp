@@ -1,6 +1,6 @@
 #include "filemodel/FileContentRoads.h"
 
-#include "engine/halvex/MediaType.h"
+#include "engine/halvex/tags/MediaType.h"
 #include "filemodel/EmbeddedPictureReader.h"
 #include "filemodel/FileIconProvider.h"
 #include "filemodel/RawPreviewImage.h"

@@ -1,6 +1,6 @@
 #include "filemodel/FileIconProvider.h"
 
-#include "engine/halvex/MediaType.h"
+#include "engine/halvex/tags/MediaType.h"
 #include "platform/brisa/ui/SymbolIcons.h"
 
 #include <QCoreApplication>

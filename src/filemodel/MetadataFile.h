@@ -1,6 +1,6 @@
 #pragma once
 
-#include "engine/halvex/TagEditor.h"
+#include "engine/halvex/tags/TagEditor.h"
 
 #include <QHashFunctions>
 #include <QString>

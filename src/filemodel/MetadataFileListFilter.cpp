@@ -1,7 +1,7 @@
 #include "filemodel/MetadataFileListFilter.h"
 
 #include "app/TextLocalizer.h"
-#include "engine/halvex/TagEditorLocation.h"
+#include "engine/halvex/places/TagEditorLocation.h"
 #include "platform/brisa/core/KeyedJson.h"
 #include "platform/brisa/core/StringHelpers.h"
 

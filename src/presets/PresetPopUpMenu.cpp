@@ -3,7 +3,7 @@
 #include "app/MenuResponder.h"
 #include "app/Settings.h"
 #include "app/TextLocalizer.h"
-#include "engine/halvex/PresetManager.h"
+#include "engine/halvex/libraries/PresetManager.h"
 #include "platform/brisa/core/StringHelpers.h"
 #include "platform/brisa/core/UserDefaults.h"
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "engine/halvex/PresetItem.h"
+#include "engine/halvex/libraries/PresetItem.h"
 #include "platform/brisa/core/MultiNoteSubscriber.h"
 #include "platform/brisa/core/NoteSubscriber.h"
 

@@ -1,5 +1,5 @@
 #include "app/TextLocalizer.h"
-#include "engine/halvex/DateEdition.h"
+#include "engine/halvex/dates/DateEdition.h"
 
 #include <QtTest>
 

@@ -1,5 +1,5 @@
 #include "app/settings/ReducedTagSetTagItems.h"
-#include "engine/halvex/TagSetManager.h"
+#include "engine/halvex/libraries/TagSetManager.h"
 
 #include <QTest>
 

@@ -19,7 +19,7 @@
 #include "app/settings/SupportedFileKinds.h"
 #include "app/settings/TimeStyleGeneralUserChoice.h"
 #include "editor/EditorContentSection.h"
-#include "engine/halvex/MediaKind.h"
+#include "engine/halvex/tags/MediaKind.h"
 #include "mediainfo/StoreSearchTarget.h"
 
 #include <QTest>

@@ -3,7 +3,7 @@
 #include "editor/EditorPreviewViewController.h"
 #include "editor/EditorWindowHost.h"
 #include "editor/FileSourceTableCellView.h"
-#include "engine/halvex/TagEditor.h"
+#include "engine/halvex/tags/TagEditor.h"
 #include "engine/ostrak/TagItem.h"
 #include "filemodel/MetadataFileList.h"
 #include "platform/brisa/core/UserDefaults.h"

@@ -1,7 +1,7 @@
 #include "app/Settings.h"
 #include "editor/EditorTouchBarItems.h"
 #include "editor/EditorWindowController.h"
-#include "engine/halvex/TaskManager.h"
+#include "engine/halvex/tasks/TaskManager.h"
 #include "filemodel/MetadataFileList.h"
 #include "platform/brisa/core/UserDefaults.h"
 #include "platform/brisa/ui/DynamicTouchBar.h"

@@ -4,7 +4,7 @@
 #include "editor/EditorPreviewViewController.h"
 #include "editor/EditorViewActions.h"
 #include "editor/EditorWindowController.h"
-#include "engine/halvex/TagEditor.h"
+#include "engine/halvex/tags/TagEditor.h"
 #include "filebrowser/QuickLookWindowController.h"
 #include "filemodel/MetadataFileList.h"
 #include "platform/brisa/core/UserDefaults.h"

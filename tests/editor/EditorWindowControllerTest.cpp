@@ -7,7 +7,7 @@
 #include "editor/FileButtonTableCellView.h"
 #include "editor/FileSourceTableCellView.h"
 #include "editor/FileTextTableCellView.h"
-#include "engine/halvex/TaskManager.h"
+#include "engine/halvex/tasks/TaskManager.h"
 #include "engine/ostrak/TagItem.h"
 #include "filemodel/MetadataFileList.h"
 #include "platform/brisa/core/UserDefaults.h"

@@ -1,5 +1,5 @@
 #include "editor/FileThumbnailTableCellView.h"
-#include "engine/halvex/TagEditor.h"
+#include "engine/halvex/tags/TagEditor.h"
 #include "support/TestEnvironment.h"
 
 #include <QLabel>

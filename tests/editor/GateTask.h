@@ -1,7 +1,7 @@
 #pragma once
 
-#include "engine/halvex/AbstractTask.h"
-#include "engine/halvex/TaskManager.h"
+#include "engine/halvex/tasks/AbstractTask.h"
+#include "engine/halvex/tasks/TaskManager.h"
 
 #include <QSemaphore>
 #include <QStringList>

@@ -1,6 +1,6 @@
 #include "editor/TaskItemTableCellView.h"
 #include "editor/TasksPopoverController.h"
-#include "engine/halvex/TaskManager.h"
+#include "engine/halvex/tasks/TaskManager.h"
 
 #include "GateTask.h"
 

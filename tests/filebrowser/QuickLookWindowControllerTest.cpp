@@ -1,6 +1,6 @@
 #include "app/Settings.h"
 #include "app/TextLocalizer.h"
-#include "engine/halvex/TaskManager.h"
+#include "engine/halvex/tasks/TaskManager.h"
 #include "filebrowser/QuickLookPlayerView.h"
 #include "filebrowser/QuickLookWindow.h"
 #include "filebrowser/QuickLookWindowController.h"

@@ -1,7 +1,7 @@
 #include "app/MenuResponder.h"
 #include "app/Settings.h"
 #include "app/TextLocalizer.h"
-#include "engine/halvex/PresetManager.h"
+#include "engine/halvex/libraries/PresetManager.h"
 #include "platform/brisa/core/UserDefaults.h"
 #include "presets/PresetPopUpMenu.h"
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "engine/halvex/ImportTagEditorsTask.h"
+#include "engine/halvex/tasks/ImportTagEditorsTask.h"
 
 #include <QSemaphore>
 

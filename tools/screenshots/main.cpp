@@ -7,7 +7,7 @@
 #include "editor/EditorWindowController.h"
 #include "editor/FileThumbnailTableCellView.h"
 #include "editor/TasksPopoverController.h"
-#include "engine/halvex/TaskManager.h"
+#include "engine/halvex/tasks/TaskManager.h"
 #include "engine/ostrak/ExifToolPool.h"
 #include "filemodel/MetadataFileList.h"
 #include "screenshots/HeldImportTask.h"

@@ -2,7 +2,7 @@
 
 #include "app/TextLocalizer.h"
 #include "app/preferences/FileViewer.h"
-#include "engine/halvex/KitDebugger.h"
+#include "engine/halvex/kit/KitDebugger.h"
 #include "engine/ostrak/ETSettings.h"
 #include "platform/brisa/ui/SheetPresenter.h"
 #include "platform/brisa/ui/SymbolIcons.h"

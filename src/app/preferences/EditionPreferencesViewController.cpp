@@ -1,6 +1,6 @@
 #include "app/preferences/EditionPreferencesViewController.h"
 
-#include "engine/halvex/KitSettings.h"
+#include "engine/halvex/kit/KitSettings.h"
 #include "engine/ostrak/ETSettings.h"
 
 #include "ui_EditionPreferencesView.h"

@@ -1,6 +1,6 @@
 #include "app/settings/CoordinateText.h"
 
-#include "engine/halvex/CoordinateWriter.h"
+#include "engine/halvex/places/CoordinateWriter.h"
 
 namespace corvelle {
 

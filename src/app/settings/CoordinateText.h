@@ -1,7 +1,7 @@
 #pragma once
 
 #include "app/settings/GPSFormatGeneralUserChoice.h"
-#include "engine/halvex/Coordinate.h"
+#include "engine/halvex/places/Coordinate.h"
 
 #include <QString>
 

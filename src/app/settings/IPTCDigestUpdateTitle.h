@@ -1,7 +1,7 @@
 #pragma once
 
 #include "app/TextLocalizer.h"
-#include "engine/halvex/IPTCDigestUpdate.h"
+#include "engine/halvex/kit/IPTCDigestUpdate.h"
 
 namespace corvelle {
 

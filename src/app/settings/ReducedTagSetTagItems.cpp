@@ -1,6 +1,6 @@
 #include "app/settings/ReducedTagSetTagItems.h"
 
-#include "engine/halvex/TagSetManager.h"
+#include "engine/halvex/libraries/TagSetManager.h"
 
 #include <algorithm>
 

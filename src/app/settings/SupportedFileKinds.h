@@ -1,6 +1,6 @@
 #pragma once
 
-#include "engine/halvex/MediaKind.h"
+#include "engine/halvex/tags/MediaKind.h"
 
 #include <QList>
 

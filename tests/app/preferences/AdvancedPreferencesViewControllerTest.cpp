@@ -1,7 +1,7 @@
 #include "app/preferences/AdvancedPreferencesViewController.h"
 
 #include "app/preferences/FileViewer.h"
-#include "engine/halvex/KitDebugger.h"
+#include "engine/halvex/kit/KitDebugger.h"
 #include "engine/ostrak/ETSettings.h"
 #include "platform/brisa/core/UserDefaults.h"
 #include "platform/brisa/ui/UserKeychain.h"

@@ -1,5 +1,5 @@
 #include "app/settings/SupportedFileKinds.h"
-#include "engine/halvex/MediaType.h"
+#include "engine/halvex/tags/MediaType.h"
 
 #include <QDir>
 #include <QFile>

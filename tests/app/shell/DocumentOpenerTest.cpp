@@ -2,11 +2,11 @@
 #include "FakeEditorWindow.h"
 
 #include "app/AppController.h"
-#include "engine/halvex/LibraryFile.h"
-#include "engine/halvex/PresetFile.h"
-#include "engine/halvex/PresetManager.h"
-#include "engine/halvex/TagSetFile.h"
-#include "engine/halvex/TagSetManager.h"
+#include "engine/halvex/libraries/LibraryFile.h"
+#include "engine/halvex/libraries/PresetFile.h"
+#include "engine/halvex/libraries/PresetManager.h"
+#include "engine/halvex/libraries/TagSetFile.h"
+#include "engine/halvex/libraries/TagSetManager.h"
 
 #include <QDir>
 #include <QTemporaryDir>

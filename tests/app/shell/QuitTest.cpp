@@ -3,8 +3,8 @@
 
 #include "app/AppController.h"
 #include "app/MainMenu.h"
-#include "engine/halvex/AbstractTask.h"
-#include "engine/halvex/TaskManager.h"
+#include "engine/halvex/tasks/AbstractTask.h"
+#include "engine/halvex/tasks/TaskManager.h"
 
 #include <QAction>
 #include <QSemaphore>

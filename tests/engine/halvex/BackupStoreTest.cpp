@@ -1,4 +1,4 @@
-#include "engine/halvex/BackupStore.h"
+#include "engine/halvex/tasks/BackupStore.h"
 
 #include <QDir>
 #include <QFile>

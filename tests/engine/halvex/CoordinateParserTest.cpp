@@ -1,4 +1,4 @@
-#include "engine/halvex/CoordinateParser.h"
+#include "engine/halvex/places/CoordinateParser.h"
 #include "support/TestEnvironment.h"
 
 #include <QJsonArray>

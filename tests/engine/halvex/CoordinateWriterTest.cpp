@@ -1,5 +1,5 @@
-#include "engine/halvex/CoordinateParser.h"
-#include "engine/halvex/CoordinateWriter.h"
+#include "engine/halvex/places/CoordinateParser.h"
+#include "engine/halvex/places/CoordinateWriter.h"
 #include "support/TestEnvironment.h"
 
 #include <QFile>

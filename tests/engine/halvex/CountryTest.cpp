@@ -1,4 +1,4 @@
-#include "engine/halvex/Country.h"
+#include "engine/halvex/places/Country.h"
 
 #include <QSet>
 #include <QtTest>

@@ -1,5 +1,5 @@
-#include "engine/halvex/DateEdition.h"
-#include "engine/halvex/TagValueMarker.h"
+#include "engine/halvex/dates/DateEdition.h"
+#include "engine/halvex/tags/TagValueMarker.h"
 
 #include <QtTest>
 

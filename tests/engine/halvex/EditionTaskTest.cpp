@@ -1,7 +1,7 @@
-#include "engine/halvex/EditionTask.h"
-#include "engine/halvex/TagEditor.h"
-#include "engine/halvex/TagEditorList.h"
-#include "engine/halvex/TaskManager.h"
+#include "engine/halvex/editions/EditionTask.h"
+#include "engine/halvex/tags/TagEditor.h"
+#include "engine/halvex/tags/TagEditorList.h"
+#include "engine/halvex/tasks/TaskManager.h"
 
 #include "EditionTestSupport.h"
 

@@ -1,10 +1,10 @@
 #pragma once
 
-#include "engine/halvex/AbstractTask.h"
-#include "engine/halvex/EditionManager.h"
-#include "engine/halvex/EditionTask.h"
-#include "engine/halvex/TagEditor.h"
-#include "engine/halvex/TaskManager.h"
+#include "engine/halvex/tasks/AbstractTask.h"
+#include "engine/halvex/editions/EditionManager.h"
+#include "engine/halvex/editions/EditionTask.h"
+#include "engine/halvex/tags/TagEditor.h"
+#include "engine/halvex/tasks/TaskManager.h"
 #include "platform/brisa/core/NotificationCenter.h"
 
 #include <QCoreApplication>

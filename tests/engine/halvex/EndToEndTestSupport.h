@@ -1,7 +1,7 @@
 #pragma once
 
-#include "engine/halvex/SaveTagEditorsTask.h"
-#include "engine/halvex/TagEditor.h"
+#include "engine/halvex/tasks/SaveTagEditorsTask.h"
+#include "engine/halvex/tags/TagEditor.h"
 #include "engine/ostrak/ExifToolPool.h"
 #include "TagEditorTestSupport.h"
 

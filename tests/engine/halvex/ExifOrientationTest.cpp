@@ -1,4 +1,4 @@
-#include "engine/halvex/ExifOrientation.h"
+#include "engine/halvex/tags/ExifOrientation.h"
 
 #include <QtTest>
 

@@ -1,4 +1,4 @@
-#include "engine/halvex/KeywordManager.h"
+#include "engine/halvex/libraries/KeywordManager.h"
 #include "platform/brisa/core/NoteSubscriber.h"
 
 #include "LibraryTestSupport.h"

@@ -1,4 +1,4 @@
-#include "engine/halvex/KitDebugger.h"
+#include "engine/halvex/kit/KitDebugger.h"
 
 #include <QDateTime>
 #include <QTemporaryDir>

@@ -1,4 +1,4 @@
-#include "engine/halvex/KitSettings.h"
+#include "engine/halvex/kit/KitSettings.h"
 
 #include <QProcess>
 #include <QtTest>

@@ -1,4 +1,4 @@
-#include "engine/halvex/LibraryFile.h"
+#include "engine/halvex/libraries/LibraryFile.h"
 
 #include "LibraryTestSupport.h"
 

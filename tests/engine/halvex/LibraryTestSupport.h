@@ -1,8 +1,8 @@
 #pragma once
 
-#include "engine/halvex/KeywordItem.h"
-#include "engine/halvex/LibraryError.h"
-#include "engine/halvex/LibraryListEdition.h"
+#include "engine/halvex/libraries/KeywordItem.h"
+#include "engine/halvex/libraries/LibraryError.h"
+#include "engine/halvex/libraries/LibraryListEdition.h"
 #include "platform/brisa/core/NoteSubscriber.h"
 
 #include "support/TestEnvironment.h"

@@ -1,4 +1,4 @@
-#include "engine/halvex/LocationManager.h"
+#include "engine/halvex/libraries/LocationManager.h"
 
 #include "LibraryTestSupport.h"
 

@@ -1,5 +1,5 @@
-#include "engine/halvex/Location.h"
-#include "engine/halvex/TypedValue.h"
+#include "engine/halvex/places/Location.h"
+#include "engine/halvex/places/TypedValue.h"
 
 #include <QtTest>
 

@@ -1,4 +1,4 @@
-#include "engine/halvex/MediaType.h"
+#include "engine/halvex/tags/MediaType.h"
 
 #include <QProcess>
 #include <QTemporaryDir>

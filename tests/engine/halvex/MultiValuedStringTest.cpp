@@ -1,4 +1,4 @@
-#include "engine/halvex/MultiValuedString.h"
+#include "engine/halvex/tags/MultiValuedString.h"
 
 #include <QtTest>
 

@@ -1,7 +1,7 @@
-#include "engine/halvex/PhotosAppAuthorizer.h"
-#include "engine/halvex/PhotosAppRemote.h"
-#include "engine/halvex/PhotosRemoteManager.h"
-#include "engine/halvex/PhotosRemoteProfileFile.h"
+#include "engine/halvex/libraries/PhotosAppAuthorizer.h"
+#include "engine/halvex/libraries/PhotosAppRemote.h"
+#include "engine/halvex/libraries/PhotosRemoteManager.h"
+#include "engine/halvex/libraries/PhotosRemoteProfileFile.h"
 
 #include "LibraryTestSupport.h"
 

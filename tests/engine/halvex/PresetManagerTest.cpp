@@ -1,5 +1,5 @@
-#include "engine/halvex/PresetFile.h"
-#include "engine/halvex/PresetManager.h"
+#include "engine/halvex/libraries/PresetFile.h"
+#include "engine/halvex/libraries/PresetManager.h"
 
 #include "LibraryTestSupport.h"
 

@@ -1,4 +1,4 @@
-#include "engine/halvex/SaveArguments.h"
+#include "engine/halvex/tasks/SaveArguments.h"
 #include "engine/ostrak/ETSettings.h"
 #include "engine/ostrak/TagDatabase.h"
 

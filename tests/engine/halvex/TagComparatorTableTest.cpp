@@ -1,8 +1,8 @@
-#include "engine/halvex/LibraryError.h"
-#include "engine/halvex/TagComparatorExporter.h"
-#include "engine/halvex/TagComparatorSource.h"
-#include "engine/halvex/TagComparatorTable.h"
-#include "engine/halvex/TagStorageValueProvider.h"
+#include "engine/halvex/libraries/LibraryError.h"
+#include "engine/halvex/tags/TagComparatorExporter.h"
+#include "engine/halvex/tags/TagComparatorSource.h"
+#include "engine/halvex/tags/TagComparatorTable.h"
+#include "engine/halvex/tags/TagStorageValueProvider.h"
 #include "engine/ostrak/ExifToolPool.h"
 #include "engine/ostrak/TagDatabase.h"
 

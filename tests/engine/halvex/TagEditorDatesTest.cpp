@@ -1,4 +1,4 @@
-#include "engine/halvex/TagEditorDates.h"
+#include "engine/halvex/dates/TagEditorDates.h"
 
 #include "EndToEndTestSupport.h"
 

@@ -1,6 +1,6 @@
-#include "engine/halvex/LocationTagNames.h"
-#include "engine/halvex/TagEditorLocation.h"
-#include "engine/halvex/TagEditorLocationList.h"
+#include "engine/halvex/places/LocationTagNames.h"
+#include "engine/halvex/places/TagEditorLocation.h"
+#include "engine/halvex/places/TagEditorLocationList.h"
 #include "engine/ostrak/TagDatabase.h"
 
 #include "EditionTestSupport.h"

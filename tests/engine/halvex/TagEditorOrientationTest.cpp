@@ -1,4 +1,4 @@
-#include "engine/halvex/TagEditorOrientation.h"
+#include "engine/halvex/tags/TagEditorOrientation.h"
 
 #include "EndToEndTestSupport.h"
 

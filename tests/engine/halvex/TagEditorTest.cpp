@@ -1,5 +1,5 @@
-#include "engine/halvex/ETTagEditor.h"
-#include "engine/halvex/TagEditor.h"
+#include "engine/halvex/tags/ETTagEditor.h"
+#include "engine/halvex/tags/TagEditor.h"
 #include "engine/ostrak/ExifToolPool.h"
 #include "engine/ostrak/TagRecordSet.h"
 #include "platform/brisa/core/NotificationCenter.h"

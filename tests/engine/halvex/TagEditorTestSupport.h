@@ -1,7 +1,7 @@
 #pragma once
 
-#include "engine/halvex/ImportTagEditorsTask.h"
-#include "engine/halvex/TaskManager.h"
+#include "engine/halvex/tasks/ImportTagEditorsTask.h"
+#include "engine/halvex/tasks/TaskManager.h"
 #include "support/TestEnvironment.h"
 
 #include <QCoreApplication>

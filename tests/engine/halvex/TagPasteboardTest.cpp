@@ -1,7 +1,7 @@
-#include "engine/halvex/AbstractTask.h"
-#include "engine/halvex/TagPasteboard.h"
-#include "engine/halvex/TagValueMarker.h"
-#include "engine/halvex/TaskManager.h"
+#include "engine/halvex/tasks/AbstractTask.h"
+#include "engine/halvex/tags/TagPasteboard.h"
+#include "engine/halvex/tags/TagValueMarker.h"
+#include "engine/halvex/tasks/TaskManager.h"
 
 #include <QSemaphore>
 #include <QtConcurrent>

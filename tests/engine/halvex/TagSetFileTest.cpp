@@ -1,4 +1,4 @@
-#include "engine/halvex/TagSetFile.h"
+#include "engine/halvex/libraries/TagSetFile.h"
 
 #include "LibraryTestSupport.h"
 

@@ -1,5 +1,5 @@
-#include "engine/halvex/TagSetFile.h"
-#include "engine/halvex/TagSetManager.h"
+#include "engine/halvex/libraries/TagSetFile.h"
+#include "engine/halvex/libraries/TagSetManager.h"
 #include "platform/brisa/core/NoteSubscriber.h"
 
 #include "LibraryTestSupport.h"

@@ -1,4 +1,4 @@
-#include "engine/halvex/TagSet.h"
+#include "engine/halvex/libraries/TagSet.h"
 #include "engine/ostrak/TagDatabase.h"
 
 #include "LibraryTestSupport.h"

@@ -1,4 +1,4 @@
-#include "engine/halvex/TagValueMarker.h"
+#include "engine/halvex/tags/TagValueMarker.h"
 
 #include <QtTest>
 

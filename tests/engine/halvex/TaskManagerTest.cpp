@@ -1,5 +1,5 @@
-#include "engine/halvex/AbstractTask.h"
-#include "engine/halvex/TaskManager.h"
+#include "engine/halvex/tasks/AbstractTask.h"
+#include "engine/halvex/tasks/TaskManager.h"
 #include "platform/brisa/core/NotificationCenter.h"
 
 #include <QSemaphore>

@@ -1,4 +1,4 @@
-#include "engine/halvex/TextReplacement.h"
+#include "engine/halvex/editions/TextReplacement.h"
 
 #include <QtTest>
 

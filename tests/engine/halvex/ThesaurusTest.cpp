@@ -1,6 +1,6 @@
-#include "engine/halvex/KeywordManager.h"
-#include "engine/halvex/ThesaurusReader.h"
-#include "engine/halvex/ThesaurusWriter.h"
+#include "engine/halvex/libraries/KeywordManager.h"
+#include "engine/halvex/libraries/ThesaurusReader.h"
+#include "engine/halvex/libraries/ThesaurusWriter.h"
 #include "platform/brisa/core/NoteSubscriber.h"
 
 #include "LibraryTestSupport.h"

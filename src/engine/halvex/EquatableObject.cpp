@@ -1,7 +1,0 @@
-#include "engine/halvex/EquatableObject.h"
-
-namespace halvex {
-
-EquatableObject::~EquatableObject() = default;
-
-} // namespace halvex

@@ -1,0 +1,7 @@
+#include "engine/halvex/kit/EquatableObject.h"
+
+namespace halvex {
+
+EquatableObject::~EquatableObject() = default;
+
+} // namespace halvex

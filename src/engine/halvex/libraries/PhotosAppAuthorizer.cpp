@@ -1,0 +1,15 @@
+#include "engine/halvex/libraries/PhotosAppAuthorizer.h"
+
+namespace halvex {
+
+bool PhotosAppAuthorizer::perform()
+{
+    return false;
+}
+
+LocalizedText PhotosAppAuthorizer::refusalReason()
+{
+    return {QStringLiteral("PhotosAppUnavailableError"), {}};
+}
+
+} // namespace halvex

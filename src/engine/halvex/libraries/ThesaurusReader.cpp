@@ -1,0 +1,210 @@
+#include "engine/halvex/libraries/ThesaurusReader.h"
+
+#include "engine/halvex/libraries/LibraryFile.h"
+
+#include <QRegularExpression>
+#include <QStringDecoder>
+
+namespace halvex {
+
+namespace {
+
+struct Entry {
+    int depth = 0;
+    QString name;
+    bool isHeader = false;
+    bool isPerson = false;
+    QStringList synonyms;
+};
+
+bool isLayoutSpace(QChar c)
+{
+    return c == u' ' || c == u'\t';
+}
+
+// One line of the file.
+class LineParser {
+public:
+    LineParser(const QString& line, int number) : line_(line), number_(number) {}
+
+    // None for a blank line.
+    std::optional<Entry> parse()
+    {
+        Entry entry;
+        while (!atEnd() && peek() == u'\t')
+            ++pos_;
+        entry.depth = int(pos_);
+        skipSpaces();
+        if (atEnd())
+            return std::nullopt;
+        pos_ = entry.depth;
+        if (peek() == u' ')
+            fail(pos_, QStringLiteral("KeywordFileSpaceIndentError"));
+        if (peek() == u'@') {
+            entry.isPerson = true;
+            ++pos_;
+        }
+        skipSpaces();
+        if (!atEnd() && peek() == u'[') {
+            ++pos_;
+            entry.isHeader = true;
+            entry.name = text(u']');
+            expect(u']');
+        } else {
+            entry.name = text(u'{');
+        }
+        for (skipSpaces(); !atEnd(); skipSpaces()) {
+            if (peek() != u'{')
+                fail(pos_, QStringLiteral("KeywordFileUnexpectedCharacterError"), {QString(peek())});
+            ++pos_;
+            entry.synonyms.append(text(u'}'));
+            expect(u'}');
+        }
+        return entry;
+    }
+
+    // Every error names the line and the column (from 1), then what `key` adds.
+    [[noreturn]] void fail(qsizetype position, const QString& key, const QVariantList& more = {}) const
+    {
+        throw LibraryError(key, QVariantList{number_, int(position) + 1} + more);
+    }
+
+private:
+    bool atEnd() const { return pos_ >= line_.size(); }
+    QChar peek() const { return line_.at(pos_); }
+
+    void skipSpaces()
+    {
+        while (!atEnd() && isLayoutSpace(peek()))
+            ++pos_;
+    }
+
+    void expect(QChar closing)
+    {
+        if (atEnd() || peek() != closing)
+            fail(pos_, QStringLiteral("KeywordFileMissingCharacterError"), {QString(closing)});
+        ++pos_;
+    }
+
+    // A name or synonym, up to `closing` or the end of the line.
+    QString text(QChar closing)
+    {
+        skipSpaces();
+        if (!atEnd() && peek() == u'"')
+            return quotedText();
+        QString out;
+        qsizetype kept = 0; // spaces at the end are layout unless escaped
+        while (!atEnd() && peek() != closing) {
+            const QChar c = peek();
+            if (c == u'[' || c == u']' || c == u'{' || c == u'}')
+                fail(pos_, QStringLiteral("KeywordFileUnescapedCharacterError"), {QString(c)});
+            ++pos_;
+            out += c == u'\\' ? escaped() : c;
+            if (c == u'\\' || !isLayoutSpace(c))
+                kept = out.size();
+        }
+        out.truncate(kept);
+        return out;
+    }
+
+    QString quotedText()
+    {
+        const qsizetype start = pos_++;
+        QString out;
+        while (true) {
+            if (atEnd())
+                fail(start, QStringLiteral("KeywordFileOpenQuoteError"));
+            const QChar c = line_.at(pos_++);
+            if (c == u'"') {
+                skipSpaces();
+                return out;
+            }
+            out += c == u'\\' ? escaped() : c;
+        }
+    }
+
+    // The character after a backslash (already read).
+    QChar escaped()
+    {
+        if (atEnd())
+            fail(pos_ - 1, QStringLiteral("KeywordFileTrailingBackslashError"));
+        const QChar c = line_.at(pos_++);
+        switch (c.unicode()) {
+        case 't':
+            return u'\t';
+        case 'n':
+            return u'\n';
+        case 'r':
+            return u'\r';
+        case '\\':
+        case '[':
+        case ']':
+        case '{':
+        case '}':
+        case '"':
+        case '@':
+            return c;
+        }
+        fail(pos_ - 2, QStringLiteral("KeywordFileUnknownEscapeError"), {QString(c)});
+    }
+
+    const QString& line_;
+    const int number_;
+    qsizetype pos_ = 0;
+};
+
+// The entries from `next` on at `depth`, each with the deeper entries that follow it.
+QList<KeywordItemPtr> build(const QList<Entry>& entries, qsizetype& next, int depth)
+{
+    QList<KeywordItemPtr> items;
+    while (next < entries.size() && entries.at(next).depth == depth) {
+        const Entry& entry = entries.at(next++);
+        const QList<KeywordItemPtr> children = build(entries, next, depth + 1);
+        items.append(std::make_shared<KeywordItem>(entry.name, entry.isHeader, entry.isPerson,
+                                                   entry.synonyms, children));
+    }
+    return items;
+}
+
+} // namespace
+
+QList<KeywordItemPtr> ThesaurusReader::read(const QString& string)
+{
+    static const QRegularExpression lineBreak(QStringLiteral("\r\n|\r|\n"));
+    const QString text = string.startsWith(QChar(0xFEFF)) ? string.mid(1) : string;
+    const QStringList lines = text.split(lineBreak);
+    QList<Entry> entries;
+    int depth = -1;
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        LineParser parser(lines.at(i), int(i) + 1);
+        const std::optional<Entry> entry = parser.parse();
+        if (!entry)
+            continue;
+        if (entry->depth > depth + 1) {
+            parser.fail(0, entries.isEmpty() ? QStringLiteral("KeywordFileIndentedFirstLineError")
+                                             : QStringLiteral("KeywordFileIndentSkipError"));
+        }
+        if (entry->depth >= maximumDepth)
+            parser.fail(0, QStringLiteral("KeywordFileTooDeepError"), {maximumDepth});
+        depth = entry->depth;
+        entries.append(*entry);
+    }
+    qsizetype next = 0;
+    return build(entries, next, 0);
+}
+
+QList<KeywordItemPtr> ThesaurusReader::readFile(const QString& path)
+{
+    const QByteArray bytes = LibraryFile::readFile(path);
+    QStringDecoder decoder(QStringConverter::encodingForData(bytes).value_or(QStringConverter::Utf8));
+    const QString text = decoder(bytes);
+    if (decoder.hasError())
+        throw LibraryError(QStringLiteral("KeywordFileEncodingError"), {path});
+    try {
+        return read(text);
+    } catch (const LibraryError& error) {
+        throw error.after(QStringLiteral("KeywordFileError"), {path});
+    }
+}
+
+} // namespace halvex

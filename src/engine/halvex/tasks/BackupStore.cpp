@@ -1,0 +1,62 @@
+#include "engine/halvex/tasks/BackupStore.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+#include <cerrno>
+
+namespace halvex {
+
+BackupStore& BackupStore::shared()
+{
+    static BackupStore store;
+    return store;
+}
+
+BackupStore::Outcome BackupStore::backUp(const QString& filePath, const QString& folder, QDate day)
+{
+    if (folder.isEmpty())
+        return {};
+    const QFileInfo original(filePath);
+    const QString key = original.canonicalFilePath();
+    if (key.isEmpty())
+        return {{}, qt_error_string(ENOENT)};
+    {
+        QMutexLocker locker(&mutex_);
+        if (backedUp_.contains(key))
+            return {};
+    }
+
+    const QDir dayFolder(QDir(folder).filePath(day.toString(QStringLiteral("yyyy-MM-dd"))));
+    if (!dayFolder.mkpath(QStringLiteral(".")))
+        return {{}, dayFolder.path() + QStringLiteral(": ") + qt_error_string(errno)};
+
+    const QString name = original.fileName();
+    // "photo.jpg" becomes "photo 2.jpg"; a name without suffix or with a leading dot keeps its end.
+    const QString base = original.completeBaseName().isEmpty() ? name : original.completeBaseName();
+    const QString suffix = original.completeBaseName().isEmpty() ? QString() : original.suffix();
+    for (int number = 1;; ++number) {
+        QString candidateName = name;
+        if (number > 1) {
+            candidateName = base + QLatin1Char(' ') + QString::number(number);
+            if (!suffix.isEmpty())
+                candidateName += QLatin1Char('.') + suffix;
+        }
+        const QString candidate = dayFolder.filePath(candidateName);
+        if (QFileInfo::exists(candidate))
+            continue;
+        // QFile::copy writes a temporary file and renames it without replacing anything, so a
+        // failed copy leaves no partial backup and an older backup is never overwritten.
+        QFile source(key);
+        if (source.copy(candidate)) {
+            QMutexLocker locker(&mutex_);
+            backedUp_.insert(key);
+            return {candidate, {}};
+        }
+        if (!QFileInfo::exists(candidate))
+            return {{}, source.errorString()};
+    }
+}
+
+} // namespace halvex

@@ -1,0 +1,83 @@
+#pragma once
+
+#include "engine/halvex/kit/EngineOption.h"
+#include "engine/halvex/kit/IPTCDigestUpdate.h"
+#include "engine/halvex/tags/TagEdit.h"
+#include "engine/ostrak/TagName.h"
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+namespace ostrak {
+class ETSettings;
+class TagDatabase;
+} // namespace ostrak
+
+namespace halvex {
+
+// The ExifTool arguments that write the staged edits of one file, and nothing else: tags that
+// are not edited are left as the file holds them when it is written.
+//
+// A value goes in ExifTool's numeric form ("-TAG#=3") when the tag has choices and the value is
+// one of their stored values, in printed form otherwise. A repeated tag is written to its group. A list tag gets one assignment per item,
+// so an item holding ", " stays one item; empty values and items are left out, and an edit left
+// with none deletes the tag. A QuickTime tag named without its block ("QuickTime"
+// group, no such movie-header tag) goes to the blocks ETSettings prefers; deleting it deletes it
+// from every block.
+//
+// The file is written to a temporary file that replaces it (-overwrite_original): an interrupted
+// write never leaves it half written.
+class SaveArguments {
+public:
+    struct Options {
+        bool fixInvalidOffsets = true;
+        bool iptcAsUTF8 = true;
+        IPTCDigestUpdate iptcDigestUpdate = IPTCDigestUpdate::updateIfExists;
+        bool updateFileModifyDate = false;
+        EngineOption engineOptions = EngineOption::all;
+        // Written as XMP-x:XMPToolkit when XMP is written; empty leaves ExifTool's own.
+        QString xmpToolkit;
+    };
+
+    // What the file holds when it is written, as far as the options depend on it.
+    struct FileState {
+        bool hasIPTC = false;
+        bool hasIPTCDigest = false;
+        // IPTC:CodedCharacterSet as read ("UTF8"); empty when absent.
+        QString iptcCharacterSet;
+    };
+
+    SaveArguments(const QList<TagEdit>& edits, const Options& options, const FileState& file,
+                  const ostrak::ETSettings& settings, const ostrak::TagDatabase& database);
+
+    // Where one edit goes.
+    struct Destination {
+        // The tags that hold the edit once written; none when no tag can hold it (a QuickTime
+        // tag that no block has).
+        QList<ostrak::TagName> tags;
+        // The values written, empty ones left out; none deletes the tag.
+        QStringList values;
+
+        bool deletes() const { return values.isEmpty(); }
+
+        friend bool operator==(const Destination&, const Destination&) = default;
+    };
+
+    // ExifTool numbers repeated tag names ("ItemList:Copy1:Title" when Keys has a Title too) but
+    // writes by group only: the name without its copy numbers.
+    static ostrak::TagName withoutCopyNumber(const ostrak::TagName& name);
+
+    const QStringList& arguments() const { return arguments_; }
+    // One per edit, in edit order.
+    const QList<Destination>& destinations() const { return destinations_; }
+    // Some edit sets an IPTC value or deletes an IPTC tag.
+    bool writesIPTC() const { return writesIPTC_; }
+
+private:
+    QStringList arguments_;
+    QList<Destination> destinations_;
+    bool writesIPTC_ = false;
+};
+
+} // namespace halvex

@@ -1,0 +1,318 @@
+#include "engine/halvex/tasks/SaveTagEditorsTask.h"
+
+#include "engine/halvex/tasks/BackupStore.h"
+#include "engine/halvex/tags/ETTagEditor.h"
+#include "engine/halvex/kit/KitSettings.h"
+#include "engine/halvex/tasks/SaveArguments.h"
+#include "engine/halvex/tags/TagEditor.h"
+#include "engine/halvex/tags/TagStorage.h"
+#include "engine/ostrak/ETSettings.h"
+#include "engine/ostrak/ETTagStorageReader.h"
+#include "engine/ostrak/ExifToolPool.h"
+#include "engine/ostrak/ExifToolWriter.h"
+#include "engine/ostrak/TagDatabase.h"
+
+#include <QDir>
+#include <QDirIterator>
+#include <QFileInfo>
+#include <QHash>
+#include <QMutex>
+#include <QRegularExpression>
+
+#include <algorithm>
+#include <atomic>
+#include <optional>
+
+namespace halvex {
+
+struct SaveTagEditorsTask::Target {
+    std::shared_ptr<TagEditor> editor;
+    QString path;
+    QList<TagEdit> edits;
+    // A file of a folder editor: the editor holds the folder's values, not this file's.
+    bool inFolder = false;
+};
+
+namespace {
+
+const QString iptcGroup = QStringLiteral("IPTC");
+
+// The files a folder editor writes to, in path order. Hidden files and the backup folder are
+// left alone: a backup must never be rewritten.
+QStringList folderFiles(const ETTagEditor& folder, const QString& backupFolder)
+{
+    const QString root = folder.source().url().toLocalFile();
+    const QSet<QString> types = KitSettings::shared().supportedFileTypes();
+    const auto filter = folder.filePathFilter();
+    const QString backups = QFileInfo(backupFolder).canonicalFilePath();
+    QStringList files;
+    QDirIterator it(root, QDir::Files, folder.recurseSubfolders() ? QDirIterator::Subdirectories
+                                                                   : QDirIterator::NoIteratorFlags);
+    while (it.hasNext()) {
+        const QString path = it.next();
+        const QString relative = QDir(root).relativeFilePath(path);
+        const QStringList parts = relative.split(QLatin1Char('/'));
+        if (std::any_of(parts.begin(), parts.end(), [](const QString& part) { return part.startsWith(QLatin1Char('.')); }))
+            continue;
+        if (!types.contains(QFileInfo(path).suffix().toUpper()))
+            continue;
+        if (filter && !filter->matches(relative))
+            continue;
+        if (!backups.isEmpty() && QFileInfo(path).canonicalFilePath().startsWith(backups + QLatin1Char('/')))
+            continue;
+        files.append(path);
+    }
+    files.sort();
+    return files;
+}
+
+SaveArguments::FileState fileState(const ostrak::TagRecordSet& set)
+{
+    SaveArguments::FileState state;
+    state.hasIPTC = std::any_of(set.records.begin(), set.records.end(),
+                                [](const ostrak::TagRecord& record) { return record.group == iptcGroup; });
+    state.hasIPTCDigest = set.find(QStringLiteral("Photoshop"), QStringLiteral("IPTCDigest")) != nullptr;
+    if (const ostrak::TagRecord* characterSet = set.find(iptcGroup, QStringLiteral("CodedCharacterSet")))
+        state.iptcCharacterSet = characterSet->value;
+    return state;
+}
+
+// ExifTool's "Warning: ..." lines, without the prefix and the file name it may append.
+QStringList warningsOf(const ostrak::ExifToolResult& result, const QString& file)
+{
+    QStringList warnings;
+    for (const QString& line : result.errorOutput.split(QLatin1Char('\n'), Qt::SkipEmptyParts)) {
+        if (!line.startsWith(QLatin1String("Warning:")))
+            continue;
+        QString text = line.mid(8).trimmed();
+        if (text.endsWith(QStringLiteral(" - ") + file))
+            text.chop(file.size() + 3);
+        warnings.append(text);
+    }
+    return warnings;
+}
+
+bool namesTag(const QStringList& warnings, const ostrak::TagName& tag)
+{
+    const QRegularExpression pattern(QStringLiteral("(^|[^\\w:-])") + QRegularExpression::escape(tag.rawValue())
+                                     + QStringLiteral("($|[^\\w-])"));
+    return std::any_of(warnings.begin(), warnings.end(),
+                       [&](const QString& warning) { return pattern.match(warning).hasMatch(); });
+}
+
+// The stored name the values read give the tag: the same group, whatever copy number ExifTool
+// gave it, or the family-0 group it was written with ("EXIF" for "IFD0"); with `fields`, an XMP
+// structure read whole that holds the tag as a field.
+std::optional<ostrak::TagName> storedName(const TagStorage& storage, const ostrak::TagName& tag, bool fields)
+{
+    if (storage.contains(tag))
+        return tag;
+    const ostrak::TagDatabase& database = ostrak::TagDatabase::shared();
+    for (const ostrak::TagName& stored : storage.tagNames()) {
+        const ostrak::TagName written = SaveArguments::withoutCopyNumber(stored);
+        if (written.name() == tag.name()) {
+            if (written.group() == tag.group())
+                return stored;
+            if (const auto item = database.item(written); item && item->family0Group() == tag.group())
+                return stored;
+        } else if (fields && written.group() == tag.group() && tag.name().startsWith(written.name())) {
+            if (const auto value = storage.value(stored); value && value->isStructure())
+                return stored;
+        }
+    }
+    return std::nullopt;
+}
+
+// IPTC text is where a value can be held only in part: cut to the record's length, or with the
+// characters that Latin lacks replaced.
+bool keepsText(const TagStorage& storage, const ostrak::TagName& tag, const ostrak::TagName& stored,
+               const QStringList& values)
+{
+    if (tag.group() != iptcGroup)
+        return true;
+    const ostrak::TagItem item = ostrak::TagDatabase::shared().itemOrFallback(tag);
+    if (!(item.type() == ostrak::TagType::String || item.type() == ostrak::TagType::LongString) || !item.choices().isEmpty())
+        return true;
+    const auto value = storage.value(stored);
+    return value && value->values() == values;
+}
+
+bool lands(const TagStorage& storage, const ostrak::TagName& tag, const SaveArguments::Destination& destination)
+{
+    if (destination.deletes())
+        return !storedName(storage, tag, false);
+    const auto stored = storedName(storage, tag, true);
+    return stored && keepsText(storage, tag, *stored, destination.values);
+}
+
+QString errorLines(const ostrak::ExifToolResult& result)
+{
+    if (const QString error = result.errorText(); !error.isEmpty())
+        return error;
+    // No "Error" line: ExifTool only warned and wrote nothing ("Nothing to do.").
+    return result.errorOutput.split(QLatin1Char('\n'), Qt::SkipEmptyParts).join(QLatin1Char('\n')).trimmed();
+}
+
+} // namespace
+
+SaveTagEditorsTask::SaveTagEditorsTask(Settings settings)
+    : settings_(std::move(settings)), pool_(settings_.pool ? settings_.pool : &ostrak::ExifToolPool::shared())
+{
+    setTitle({QStringLiteral("SaveTagEditorsTaskTitle"), {}});
+}
+
+SaveTagEditorsTask::~SaveTagEditorsTask() = default;
+
+void SaveTagEditorsTask::run()
+{
+    const QString backupFolder = ostrak::ETSettings::shared().backupFolder();
+
+    QList<Target> targets;
+    QHash<TagEditor*, QList<TagEdit>> folderEdits;
+    for (const std::shared_ptr<TagEditor>& editor : settings_.editors) {
+        const QList<TagEdit> edits = editor->edits();
+        if (edits.isEmpty())
+            continue;
+        if (const auto* folder = dynamic_cast<const ETTagEditor*>(editor.get())) {
+            // A folder that is gone holds no file to write: its edits stay.
+            if (const QString root = folder->source().url().toLocalFile(); !QFileInfo(root).isDir()) {
+                addMessage(TaskMessage::error(root, QStringLiteral("SaveFileMissingError"), {root}));
+                continue;
+            }
+            folderEdits.insert(editor.get(), edits);
+            for (const QString& file : folderFiles(*folder, backupFolder))
+                targets.append({editor, file, edits, true});
+        } else {
+            targets.append({editor, editor->source().url().toLocalFile(), edits, false});
+        }
+    }
+    setDescription({QStringLiteral("SaveTagEditorsTaskDescription"), {qlonglong(targets.size())}});
+    setTotalCount(int(targets.size()));
+
+    std::atomic<bool> stopped = false;
+    QMutex foldersMutex;
+    QHash<TagEditor*, int> folderFilesSaved;
+    const int parallelism = settings_.ignoreErrors ? pool_->maximumProcessCount() : 1;
+    forEachItem(int(targets.size()), parallelism, [&](int index) {
+        const Target& target = targets[index];
+        if (stopped) {
+            addMessage(TaskMessage::error(target.path, QStringLiteral("SaveStoppedError"), {target.path}));
+            return;
+        }
+        if (!save(target, backupFolder)) {
+            if (!settings_.ignoreErrors)
+                stopped = true;
+            return;
+        }
+        if (target.inFolder) {
+            QMutexLocker locker(&foldersMutex);
+            ++folderFilesSaved[target.editor.get()];
+        }
+    });
+
+    // A folder's edits are saved once every file of it took them.
+    for (const std::shared_ptr<TagEditor>& editor : settings_.editors) {
+        const auto edits = folderEdits.constFind(editor.get());
+        if (edits == folderEdits.constEnd())
+            continue;
+        const auto files = std::count_if(targets.begin(), targets.end(),
+                                         [&](const Target& target) { return target.editor == editor; });
+        if (folderFilesSaved.value(editor.get()) == files)
+            editor->reload(editor->storage(), *edits);
+    }
+}
+
+bool SaveTagEditorsTask::save(const Target& target, const QString& backupFolder)
+{
+    const QString& path = target.path;
+    const QFileInfo info(path);
+    if (!info.exists()) {
+        addMessage(TaskMessage::error(path, QStringLiteral("SaveFileMissingError"), {path}));
+        return false;
+    }
+    // Renaming the written copy over a symbolic link would replace the link: write its target.
+    const QFileInfo file(info.canonicalFilePath());
+    if (!file.isFile()) {
+        addMessage(TaskMessage::error(path, QStringLiteral("SaveNotAFileError"), {path}));
+        return false;
+    }
+    if (!file.isWritable()) {
+        addMessage(TaskMessage::error(path, QStringLiteral("SaveFileReadOnlyError"), {path}));
+        return false;
+    }
+    // The written copy is made beside the file and renamed over it.
+    if (!QFileInfo(file.absolutePath()).isWritable()) {
+        addMessage(TaskMessage::error(path, QStringLiteral("SaveFolderReadOnlyError"), {path, file.absolutePath()}));
+        return false;
+    }
+    return saveChecked(target, file.filePath(), backupFolder);
+}
+
+bool SaveTagEditorsTask::saveChecked(const Target& target, const QString& file, const QString& backupFolder)
+{
+    const QString& path = target.path;
+    const ostrak::TagDatabase& database = ostrak::TagDatabase::shared();
+    const ostrak::ETSettings& etSettings = ostrak::ETSettings::shared();
+    const ostrak::ETTagStorageReader reader(*pool_);
+
+    SaveArguments::Options options;
+    options.fixInvalidOffsets = settings_.fixInvalidOffsets;
+    options.iptcAsUTF8 = settings_.iptcAsUTF8;
+    options.iptcDigestUpdate = settings_.iptcDigestUpdate;
+    options.updateFileModifyDate = settings_.updateFileModifyDate;
+    options.engineOptions = KitSettings::shared().engineOptions();
+    options.xmpToolkit = KitSettings::shared().xmpToolkit();
+
+    SaveArguments arguments(target.edits, options, {}, etSettings, database);
+    // The character set and the digest depend on the IPTC the file holds now, which another
+    // program may have changed since the editor read it.
+    if (arguments.writesIPTC())
+        arguments = SaveArguments(target.edits, options, fileState(reader.read({file}).front()), etSettings, database);
+
+    const BackupStore::Outcome backup = BackupStore::shared().backUp(file, backupFolder);
+    if (!backup.succeeded()) {
+        addMessage(TaskMessage::error(path, QStringLiteral("SaveBackupError"), {path, backupFolder, backup.error}));
+        return false;
+    }
+
+    const ostrak::ExifToolResult result = ostrak::ExifToolWriter(*pool_).write(file, arguments.arguments());
+    if (!result.isFinished() || result.failed > 0 || !result.errorText().isEmpty()
+        || result.updated + result.unchanged == 0) {
+        addMessage(TaskMessage::error(path, QStringLiteral("SaveFileError"), {path, errorLines(result)}));
+        return false;
+    }
+    const QStringList warnings = warningsOf(result, file);
+    for (const QString& warning : warnings)
+        addMessage(TaskMessage::warning(path, QStringLiteral("SaveExifToolWarning"), {path, warning}));
+
+    const ostrak::TagRecordSet reread = reader.read({file}).front();
+    if (!reread.isRead()) {
+        addMessage(TaskMessage::error(path, QStringLiteral("SaveRereadError"), {path, reread.error.text()}));
+        return false;
+    }
+    const TagStorage storage(target.editor->source(), reread);
+
+    // ExifTool says nothing of a tag the format cannot hold: look for each edit in the file.
+    QList<TagEdit> written;
+    QStringList missed;
+    for (qsizetype i = 0; i < target.edits.size(); ++i) {
+        const SaveArguments::Destination& destination = arguments.destinations().at(i);
+        const bool landed = !destination.tags.isEmpty()
+                            && std::all_of(destination.tags.begin(), destination.tags.end(), [&](const ostrak::TagName& tag) {
+                                   return !namesTag(warnings, tag) && lands(storage, tag, destination);
+                               });
+        if (landed)
+            written.append(target.edits.at(i));
+        else
+            missed.append(target.edits.at(i).tagName.rawValue());
+    }
+    if (!target.inFolder)
+        target.editor->reload(storage, written);
+    if (!missed.isEmpty()) {
+        addMessage(TaskMessage::error(path, QStringLiteral("SaveTagsNotWrittenError"), {path, missed.join(QStringLiteral(", "))}));
+        return false;
+    }
+    return true;
+}
+
+} // namespace halvex
