@@ -3,8 +3,8 @@
 // some values shared by every file, some differing, some missing, some edited. The figures are
 // taken with the caches emptied before each build (see evictCaches()).
 // Usage: bench_value_table
-#include "engine/halvex/tags/TagEditor.h"
 #include "engine/halvex/libraries/TagSetManager.h"
+#include "engine/halvex/tags/TagEditor.h"
 #include "engine/halvex/tags/TagValueTable.h"
 #include "engine/halvex/tasks/TaskManager.h"
 #include "engine/ostrak/TagDatabase.h"

@@ -1,16 +1,15 @@
 #include "app/AppController.h"
 
 #include "app/ApplicationAlert.h"
-#include "editor/EditorWindowController.h"
 #include "app/EngineConfigurator.h"
 #include "app/LaunchLibrary.h"
 #include "app/LibraryErrorText.h"
 #include "app/QuitController.h"
-#include "app/Settings.h"
-#include "app/TextLocalizer.h"
 #include "app/TextResponder.h"
-#include "app/UserNotificationCenter.h"
 #include "app/preferences/PreferencesController.h"
+#include "app/settings/AdvancedSettings.h"
+#include "editor/EditorSettings.h"
+#include "editor/EditorWindowController.h"
 #include "engine/halvex/kit/KitDebugger.h"
 #include "engine/halvex/libraries/LibraryError.h"
 #include "engine/halvex/tasks/TaskManager.h"
@@ -18,6 +17,8 @@
 #include "platform/brisa/ui/MenuTree.h"
 #include "platform/brisa/ui/WindowControl.h"
 #include "presets/PresetPopUpMenu.h"
+#include "widgets/TextLocalizer.h"
+#include "widgets/desktop/UserNotificationCenter.h"
 
 #include <QAction>
 #include <QApplication>
@@ -93,6 +94,7 @@ AppController::AppController(Environment environment, QObject* parent)
     mainMenu_ = std::make_unique<MainMenu>([this](QAction* item) { return validateMenuItem(item); },
                                            [this](QAction* item) { performMenuItem(item); });
     currentController = this;
+    setCurrent(this);
     // The application lives on with its window closed: launching again or opening a file
     // brings the window back.
     QGuiApplication::setQuitOnLastWindowClosed(false);

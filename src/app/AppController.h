@@ -1,10 +1,11 @@
 #pragma once
 
 #include "app/DocumentOpener.h"
-#include "app/EditorWindowInterface.h"
 #include "app/MainMenu.h"
 #include "app/SharedWindow.h"
-#include "app/UserNotificationCenterDelegate.h"
+#include "editor/EditorWindowInterface.h"
+#include "widgets/ApplicationCommands.h"
+#include "widgets/desktop/UserNotificationCenterDelegate.h"
 
 #include <QObject>
 #include <QPointer>
@@ -24,7 +25,7 @@ class LaunchLibrary;
 // libraries, the Alt key), owns the main menu and validates its own items, shows and toggles the
 // shared windows, routes the documents handed over by the desktop or by a later launch, and asks
 // before the application ends. Closing the editor window leaves the application running.
-class AppController : public QObject, public UserNotificationCenterDelegate {
+class AppController : public QObject, public UserNotificationCenterDelegate, public ApplicationCommands {
     Q_OBJECT
 
 public:
@@ -68,14 +69,14 @@ public:
     bool isTerminating() const { return terminating_; }
 
     MainMenu& mainMenu() { return *mainMenu_; }
-    QMenu* toolbarItemHelpMenu() const { return mainMenu_->toolbarItemHelpMenu(); }
+    QMenu* toolbarItemHelpMenu() const override { return mainMenu_->toolbarItemHelpMenu(); }
     // Asks the focused text field, the editor window, the application and then this controller,
     // as far as one answers for the item's command; an item no one answers for is disabled.
     bool validateMenuItem(QAction* item);
     void performMenuItem(QAction* item);
     // The same for a command sent by another control (a toolbar button); `item` may be null.
-    bool validateCommand(const QString& command, QAction* item = nullptr);
-    void performCommand(const QString& command, QAction* sender = nullptr);
+    bool validateCommand(const QString& command, QAction* item = nullptr) override;
+    void performCommand(const QString& command, QAction* sender = nullptr) override;
 
     void showMetadataEditor();
     void toggleMetadataEditor();

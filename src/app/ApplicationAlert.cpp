@@ -1,6 +1,6 @@
 #include "app/ApplicationAlert.h"
 
-#include "app/TextLocalizer.h"
+#include "widgets/TextLocalizer.h"
 
 #include <QPushButton>
 

@@ -1,9 +1,9 @@
 #include "app/DocumentOpener.h"
 
 #include "app/ApplicationAlert.h"
-#include "app/EditorWindowInterface.h"
 #include "app/LibraryErrorText.h"
 #include "app/settings/DocumentExtensions.h"
+#include "editor/EditorWindowInterface.h"
 #include "engine/halvex/libraries/LibraryError.h"
 #include "engine/halvex/libraries/PresetFile.h"
 #include "engine/halvex/libraries/PresetManager.h"

@@ -1,11 +1,11 @@
 #include "app/EngineConfigurator.h"
 
-#include "app/Settings.h"
 #include "app/settings/SupportedFileKinds.h"
 #include "engine/halvex/kit/KitSettings.h"
 #include "engine/halvex/libraries/LibraryFile.h"
 #include "engine/halvex/tags/MediaType.h"
 #include "engine/ostrak/ETSettings.h"
+#include "filemodel/settings/EditionSettings.h"
 #include "platform/brisa/core/UserDefaults.h"
 
 #include <QDir>

@@ -1,7 +1,7 @@
 #include "app/LibraryErrorText.h"
 
-#include "app/TextLocalizer.h"
 #include "engine/halvex/libraries/LibraryError.h"
+#include "widgets/TextLocalizer.h"
 
 #include <QStringList>
 

@@ -1,8 +1,8 @@
 #include "app/MainMenu.h"
 
-#include "app/TextLocalizer.h"
 #include "platform/brisa/ui/MenuTree.h"
 #include "presets/PresetPopUpMenu.h"
+#include "widgets/TextLocalizer.h"
 
 #include <QAction>
 #include <QApplication>

@@ -1,6 +1,6 @@
 #include "editor/EditorAlert.h"
 
-#include "app/TextLocalizer.h"
+#include "widgets/TextLocalizer.h"
 
 #include <QMessageBox>
 

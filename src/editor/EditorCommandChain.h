@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/MenuValidation.h"
+#include "widgets/MenuValidation.h"
 
 #include <QList>
 #include <QString>

@@ -1,17 +1,17 @@
 #include "editor/EditorFileActions.h"
 
-#include "app/Settings.h"
-#include "app/preferences/FileViewer.h"
 #include "editor/EditorAlert.h"
 #include "editor/EditorWindowController.h"
 #include "engine/halvex/editions/EditionTask.h"
-#include "engine/halvex/tasks/ImportTagEditorsTask.h"
 #include "engine/halvex/tags/TagEditorList.h"
+#include "engine/halvex/tasks/ImportTagEditorsTask.h"
 #include "engine/halvex/tasks/TaskManager.h"
 #include "engine/ostrak/TagStream.h"
 #include "filemodel/MetadataFileList.h"
+#include "filemodel/settings/EditionSettings.h"
 #include "platform/brisa/core/UserDefaults.h"
 #include "platform/brisa/ui/SheetPresenter.h"
+#include "widgets/desktop/FileViewer.h"
 
 #include <QFileInfo>
 #include <QMainWindow>

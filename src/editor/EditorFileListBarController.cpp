@@ -1,9 +1,9 @@
 #include "editor/EditorFileListBarController.h"
 
-#include "app/Settings.h"
+#include "editor/EditorSettings.h"
 #include "editor/EditorWindowController.h"
-#include "editor/FileUrlDragData.h"
 #include "editor/FileItemTableCellView.h"
+#include "editor/FileUrlDragData.h"
 #include "editor/FormLoader.h"
 #include "engine/halvex/tasks/TaskManager.h"
 #include "filemodel/MetadataFileList.h"

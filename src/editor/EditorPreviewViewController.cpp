@@ -1,6 +1,5 @@
 #include "editor/EditorPreviewViewController.h"
 
-#include "app/TextLocalizer.h"
 #include "editor/CommandMenuRouting.h"
 #include "editor/EditorFileListBarController.h"
 #include "editor/EditorTouchBarItems.h"
@@ -16,6 +15,7 @@
 #include "editor/FormLoader.h"
 #include "filemodel/MetadataFileList.h"
 #include "platform/brisa/ui/DynamicTouchBarItemSet.h"
+#include "widgets/TextLocalizer.h"
 
 #include <QMenu>
 #include <QVBoxLayout>

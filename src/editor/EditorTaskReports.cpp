@@ -1,17 +1,18 @@
 #include "editor/EditorTaskReports.h"
 
-#include "app/Settings.h"
-#include "app/TextLocalizer.h"
-#include "app/UserNotificationCenter.h"
 #include "editor/EditorWindowHost.h"
 #include "editor/LocalizedTaskText.h"
 #include "engine/halvex/tasks/ImportTagEditorsTask.h"
 #include "engine/halvex/tasks/TaskManager.h"
+#include "filemodel/settings/EditionSettings.h"
 #include "platform/brisa/core/StringHelpers.h"
 #include "platform/brisa/core/UserDefaults.h"
 #include "platform/brisa/ui/SheetPresenter.h"
 #include "platform/brisa/ui/SymbolIcons.h"
 #include "platform/veilcast/MessageOverlay.h"
+#include "widgets/TextLocalizer.h"
+#include "widgets/desktop/UserNotificationCenter.h"
+#include "widgets/settings/GeneralSettings.h"
 
 #include <QMessageBox>
 #include <QPushButton>

@@ -1,9 +1,9 @@
 #include "editor/EditorTouchBarItems.h"
 
-#include "app/TextLocalizer.h"
 #include "editor/EditorFileActions.h"
 #include "editor/EditorWindowController.h"
 #include "platform/brisa/ui/DynamicTouchBarItemContainer.h"
+#include "widgets/TextLocalizer.h"
 
 #include <functional>
 

@@ -1,6 +1,6 @@
 #include "editor/EditorViewActions.h"
 
-#include "app/Settings.h"
+#include "editor/EditorSettings.h"
 #include "editor/EditorViewController.h"
 #include "editor/EditorWindowController.h"
 #include "filebrowser/QuickLookWindowController.h"

@@ -1,8 +1,5 @@
 #include "editor/EditorViewController.h"
 
-#include "app/AppController.h"
-#include "app/TextLocalizer.h"
-#include "app/controls/SpinningProgressIndicator.h"
 #include "editor/EditorContentSection.h"
 #include "editor/EditorWindowController.h"
 #include "editor/EditorWindowHost.h"
@@ -11,6 +8,9 @@
 #include "platform/brisa/core/UserDefaults.h"
 #include "platform/brisa/ui/DynamicToolbarItem.h"
 #include "presets/PresetPopUpMenu.h"
+#include "widgets/ApplicationCommands.h"
+#include "widgets/TextLocalizer.h"
+#include "widgets/controls/SpinningProgressIndicator.h"
 
 #include <QAbstractButton>
 #include <QButtonGroup>
@@ -86,16 +86,17 @@ CommandButton commandButton(EditorViewController::ToolbarCommand command)
     Q_UNREACHABLE();
 }
 
-// The application is held weakly: it may end before the toolbar.
-bool applicationValidates(const QPointer<AppController>& application, const QString& command, QAction* item = nullptr)
+// The application is asked when the command comes: it may end before the toolbar.
+bool applicationValidates(const QString& command, QAction* item = nullptr)
 {
+    ApplicationCommands* application = ApplicationCommands::current();
     return application && application->validateCommand(command, item);
 }
 
-void sendToApplication(const QPointer<AppController>& application, const QString& command)
+void sendToApplication(const QString& command)
 {
-    if (applicationValidates(application, command))
-        application->performCommand(command);
+    if (applicationValidates(command))
+        ApplicationCommands::current()->performCommand(command);
 }
 
 } // namespace
@@ -307,10 +308,9 @@ void EditorViewController::addPresetsToolbarItem()
     auto* manage = new QAction(localizedString(QStringLiteral("ShowPresetManagerTitle")), menu.get());
     manage->setData(-1);
     const QString manageCommand = QStringLiteral("showPresetManager:");
-    QPointer<AppController> application(AppController::current());
-    connect(manage, &QAction::triggered, this, [application, manageCommand] { sendToApplication(application, manageCommand); });
-    connect(menu.get(), &QMenu::aboutToShow, manage, [application, manage, manageCommand] {
-        manage->setEnabled(applicationValidates(application, manageCommand, manage));
+    connect(manage, &QAction::triggered, this, [manageCommand] { sendToApplication(manageCommand); });
+    connect(menu.get(), &QMenu::aboutToShow, manage, [manage, manageCommand] {
+        manage->setEnabled(applicationValidates(manageCommand, manage));
     });
     menu->setTopItems({title});
     menu->setBottomItems({manage});
@@ -331,7 +331,7 @@ void EditorViewController::addOpenFilesToolbarItem()
 
 void EditorViewController::addHelpToolbarItem()
 {
-    AppController* application = AppController::current();
+    ApplicationCommands* application = ApplicationCommands::current();
     addMenuToolbarItem(QStringLiteral("EditorWindowToolbarHelp"), QStringLiteral("questionmark.circle"),
                        application ? application->toolbarItemHelpMenu() : nullptr);
 }
@@ -356,11 +356,8 @@ void EditorViewController::addToolbarItem(ToolbarCommand command)
     settings.symbolName = QString::fromLatin1(button.symbolName);
     brisa::DynamicToolbarItem::Update update;
     if (button.toApplication) {
-        QPointer<AppController> application(AppController::current());
-        settings.action = [application, action] { sendToApplication(application, action); };
-        update = [application, action](brisa::DynamicToolbarItem& item, QWidget*) {
-            item.setEnabled(applicationValidates(application, action));
-        };
+        settings.action = [action] { sendToApplication(action); };
+        update = [action](brisa::DynamicToolbarItem& item, QWidget*) { item.setEnabled(applicationValidates(action)); };
     } else {
         settings.action = [this, action] {
             if (EditorWindowHost* window = editorWindowController())

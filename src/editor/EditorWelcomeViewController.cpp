@@ -1,12 +1,12 @@
 #include "editor/EditorWelcomeViewController.h"
 
-#include "app/TextLocalizer.h"
-#include "app/controls/DropFilesView.h"
 #include "editor/EditorTouchBarItems.h"
 #include "editor/EditorWindowController.h"
 #include "editor/FormLoader.h"
 #include "platform/brisa/ui/DynamicTouchBarItemSet.h"
 #include "platform/brisa/ui/SymbolIcons.h"
+#include "widgets/TextLocalizer.h"
+#include "widgets/controls/DropFilesView.h"
 
 #include <QLabel>
 #include <QLayout>

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "app/EditorWindowInterface.h"
 #include "editor/EditorCommandChain.h"
 #include "editor/EditorContentSection.h"
 #include "editor/EditorWindowHost.h"
+#include "editor/EditorWindowInterface.h"
 #include "engine/halvex/tags/TagStorageSource.h"
 #include "platform/brisa/core/NoteSubscriber.h"
 

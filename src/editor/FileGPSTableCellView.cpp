@@ -1,10 +1,10 @@
 #include "editor/FileGPSTableCellView.h"
 
-#include "app/TextLocalizer.h"
-#include "engine/halvex/places/CoordinateWriter.h"
 #include "engine/halvex/editions/EditionManager.h"
 #include "engine/halvex/editions/HistoryEdition.h"
+#include "engine/halvex/places/CoordinateWriter.h"
 #include "engine/halvex/places/TagEditorLocation.h"
+#include "widgets/TextLocalizer.h"
 
 #include <QApplication>
 #include <QFontMetrics>

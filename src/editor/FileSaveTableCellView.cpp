@@ -1,11 +1,11 @@
 #include "editor/FileSaveTableCellView.h"
 
-#include "app/TextLocalizer.h"
 #include "editor/EditorWindowController.h"
 #include "engine/halvex/editions/EditionManager.h"
 #include "engine/halvex/editions/HistoryEdition.h"
 #include "filemodel/MetadataFileList.h"
 #include "platform/brisa/ui/SymbolIcons.h"
+#include "widgets/TextLocalizer.h"
 
 #include <QToolButton>
 

@@ -1,8 +1,8 @@
 #include "editor/FileSourceTableCellView.h"
 
-#include "app/TextLocalizer.h"
 #include "engine/halvex/tags/ETTagEditor.h"
 #include "platform/brisa/core/StringHelpers.h"
+#include "widgets/TextLocalizer.h"
 
 #include <QFileInfo>
 #include <QHBoxLayout>

@@ -1,8 +1,8 @@
 #include "editor/FileStateValueTableCellView.h"
 
-#include "app/TextLocalizer.h"
 #include "engine/halvex/editions/EditionManager.h"
 #include "engine/halvex/editions/HistoryEdition.h"
+#include "widgets/TextLocalizer.h"
 
 namespace corvelle {
 

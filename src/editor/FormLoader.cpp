@@ -1,6 +1,6 @@
 #include "editor/FormLoader.h"
 
-#include "app/preferences/FormTexts.h"
+#include "widgets/FormTexts.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,6 +1,6 @@
 #include "editor/LocalizedTaskText.h"
 
-#include "app/TextLocalizer.h"
+#include "widgets/TextLocalizer.h"
 
 namespace corvelle {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/Settings.h"
+#include "widgets/settings/SettingsKeyTypes.h"
 
 #include <QObject>
 #include <QPointer>

@@ -1,12 +1,12 @@
 #include "filebrowser/FileImportOptionsViewController.h"
 
-#include "app/Settings.h"
-#include "app/TextLocalizer.h"
-#include "app/controls/TokenField.h"
-#include "app/preferences/FormTexts.h"
+#include "filemodel/settings/FileModelSettings.h"
 #include "platform/brisa/core/UserDefaults.h"
 #include "platform/brisa/ui/SheetPresenter.h"
 #include "platform/brisa/ui/WindowControl.h"
+#include "widgets/FormTexts.h"
+#include "widgets/TextLocalizer.h"
+#include "widgets/controls/TokenField.h"
 
 #include "ui_FileImportOptionsView.h"
 

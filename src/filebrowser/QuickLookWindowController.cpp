@@ -1,8 +1,5 @@
 #include "filebrowser/QuickLookWindowController.h"
 
-#include "app/Settings.h"
-#include "app/TextLocalizer.h"
-#include "app/preferences/FileViewer.h"
 #include "editor/FormLoader.h"
 #include "engine/halvex/editions/EditionManager.h"
 #include "engine/halvex/editions/EditionTask.h"
@@ -10,11 +7,14 @@
 #include "engine/halvex/tags/TagEditorOrientation.h"
 #include "engine/halvex/tasks/TaskManager.h"
 #include "engine/ostrak/TagItem.h"
+#include "filebrowser/FileBrowserSettings.h"
 #include "filebrowser/QuickLookPlayerView.h"
 #include "filebrowser/QuickLookWindow.h"
 #include "filemodel/MetadataFileList.h"
 #include "platform/brisa/core/UserDefaults.h"
 #include "platform/brisa/ui/FilledSubview.h"
+#include "widgets/TextLocalizer.h"
+#include "widgets/desktop/FileViewer.h"
 
 #include <QAbstractButton>
 #include <QAction>

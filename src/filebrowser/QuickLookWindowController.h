@@ -1,10 +1,10 @@
 #pragma once
 
-#include "app/MenuValidation.h"
 #include "filemodel/FilePreviewer.h"
 #include "filemodel/MetadataFile.h"
 #include "filemodel/ThumbnailQueue.h"
 #include "platform/brisa/core/NoteSubscriber.h"
+#include "widgets/MenuValidation.h"
 
 #include <QList>
 #include <QObject>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "filemodel/MetadataFile.h"
 #include "engine/halvex/tags/MediaKind.h"
+#include "filemodel/MetadataFile.h"
 
 #include <QImage>
 #include <QStringList>

@@ -1,9 +1,9 @@
 #include "filemodel/MetadataFileListFilter.h"
 
-#include "app/TextLocalizer.h"
 #include "engine/halvex/places/TagEditorLocation.h"
 #include "platform/brisa/core/KeyedJson.h"
 #include "platform/brisa/core/StringHelpers.h"
+#include "widgets/TextLocalizer.h"
 
 namespace corvelle {
 

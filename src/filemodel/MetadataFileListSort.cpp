@@ -1,9 +1,9 @@
 #include "filemodel/MetadataFileListSort.h"
 
-#include "app/TextLocalizer.h"
 #include "engine/ostrak/TagItem.h"
 #include "engine/ostrak/ValueConverter.h"
 #include "platform/brisa/core/KeyedJson.h"
+#include "widgets/TextLocalizer.h"
 
 #include <algorithm>
 

@@ -1,11 +1,11 @@
 #include "presets/PresetPopUpMenu.h"
 
-#include "app/MenuResponder.h"
-#include "app/Settings.h"
-#include "app/TextLocalizer.h"
 #include "engine/halvex/libraries/PresetManager.h"
 #include "platform/brisa/core/StringHelpers.h"
 #include "platform/brisa/core/UserDefaults.h"
+#include "widgets/MenuResponder.h"
+#include "widgets/TextLocalizer.h"
+#include "widgets/settings/GeneralSettings.h"
 
 #include <QAction>
 

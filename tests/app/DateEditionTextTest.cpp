@@ -1,5 +1,5 @@
-#include "app/TextLocalizer.h"
 #include "engine/halvex/dates/DateEdition.h"
+#include "widgets/TextLocalizer.h"
 
 #include <QtTest>
 

@@ -1,7 +1,16 @@
-#include "app/Settings.h"
+#include "app/settings/AdvancedSettings.h"
+#include "editor/EditorSettings.h"
 #include "engine/ostrak/TagItem.h"
+#include "filebrowser/FileBrowserSettings.h"
+#include "filemodel/settings/EditionSettings.h"
+#include "filemodel/settings/FileModelSettings.h"
+#include "map/MapSettings.h"
+#include "mediainfo/MediaInfoSettings.h"
+#include "photos/PhotosSettings.h"
 #include "platform/brisa/core/NotificationCenter.h"
 #include "platform/brisa/core/UserDefaults.h"
+#include "tags/TagsSettings.h"
+#include "widgets/settings/GeneralSettings.h"
 
 #include <QTemporaryDir>
 #include <QTest>
@@ -107,7 +116,7 @@ private Q_SLOTS:
         QTest::addColumn<QVariant>("value");
         QTest::addColumn<QVariant>("expected");
 
-        using S = Settings;
+        namespace S = Settings;
         const QString constrainsNothing = QStringLiteral(
             R"({"nameConstraint":{"none":{}},"valueConstraint":{"none":{}},"valueEdition":"ignore","valueState":"ignore"})");
         addDefaultRow("GeneralUserChoiceNotification", S::generalUserChoiceNotification(),
@@ -200,7 +209,7 @@ private Q_SLOTS:
         QTest::addColumn<Reader>("reader");
         QTest::addColumn<QVariant>("expected");
 
-        using S = Settings;
+        namespace S = Settings;
         const auto row = [](const char* tag, const auto& key, const QVariant& stored,
                             const QVariant& expected) {
             QTest::newRow(tag) << key.name() << stored << readerOf(key) << expected;
@@ -273,7 +282,7 @@ private Q_SLOTS:
         QTest::addColumn<QVariant>("expectedRead");
         QTest::addColumn<QVariant>("expectedStored");
 
-        using S = Settings;
+        namespace S = Settings;
         const auto row = [](const char* tag, const auto& key, const auto& value,
                             const QVariant& expectedRead, const QVariant& expectedStored) {
             QTest::newRow(tag) << writerOf(key, value) << readerOf(key) << key.name()

@@ -1,6 +1,6 @@
-#include "app/Settings.h"
 #include "editor/EditorFileListBarController.h"
 #include "editor/EditorPreviewViewController.h"
+#include "editor/EditorSettings.h"
 #include "editor/EditorWindowHost.h"
 #include "editor/FileSourceTableCellView.h"
 #include "engine/halvex/tags/TagEditor.h"

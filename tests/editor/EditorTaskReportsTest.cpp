@@ -1,8 +1,7 @@
-#include "app/Settings.h"
-#include "app/TextLocalizer.h"
 #include "editor/EditorTaskReports.h"
 #include "engine/halvex/tasks/ImportTagEditorsTask.h"
 #include "engine/halvex/tasks/TaskManager.h"
+#include "filemodel/settings/EditionSettings.h"
 #include "platform/brisa/core/UserDefaults.h"
 #include "platform/brisa/ui/SymbolIcons.h"
 #include "platform/veilcast/MessageOverlay.h"
@@ -10,6 +9,8 @@
 #include "platform/veilcast/PanelLookup.h"
 #include "support/TestEnvironment.h"
 #include "support/ui/PrivateSessionBus.h"
+#include "widgets/TextLocalizer.h"
+#include "widgets/settings/GeneralSettings.h"
 
 #include "EditorHostStandIn.h"
 #include "GateTask.h"
@@ -25,7 +26,7 @@
 using corvelle::EditorTaskReports;
 using corvelle::ErrorAlertEditionUserChoice;
 using corvelle::NotificationGeneralUserChoice;
-using corvelle::Settings;
+namespace Settings = corvelle::Settings;
 using corvelle::localizedString;
 using corvelle::test::EditorHostStandIn;
 using corvelle::test::GateTask;

@@ -1,8 +1,6 @@
 #include "app/MainMenu.h"
-#include "app/Settings.h"
-#include "app/TextLocalizer.h"
-#include "app/controls/SpinningProgressIndicator.h"
 #include "editor/EditorPreviewViewController.h"
+#include "editor/EditorSettings.h"
 #include "editor/EditorWelcomeViewController.h"
 #include "editor/EditorWindowController.h"
 #include "engine/halvex/libraries/PresetManager.h"
@@ -14,6 +12,8 @@
 #include "platform/brisa/ui/DynamicTouchBarItem.h"
 #include "presets/PresetPopUpMenu.h"
 #include "support/TestEnvironment.h"
+#include "widgets/TextLocalizer.h"
+#include "widgets/controls/SpinningProgressIndicator.h"
 
 #include "EditorHostStandIn.h"
 #include "GateTask.h"

@@ -1,4 +1,4 @@
-#include "app/Settings.h"
+#include "editor/EditorSettings.h"
 #include "editor/EditorTouchBarItems.h"
 #include "editor/EditorWindowController.h"
 #include "engine/halvex/tasks/TaskManager.h"

@@ -1,15 +1,16 @@
-#include "app/Settings.h"
-#include "app/TextLocalizer.h"
 #include "editor/EditorFileListBarController.h"
 #include "editor/EditorPreviewViewController.h"
+#include "editor/EditorSettings.h"
 #include "editor/EditorViewActions.h"
 #include "editor/EditorWindowController.h"
 #include "engine/halvex/tags/TagEditor.h"
+#include "filebrowser/FileBrowserSettings.h"
 #include "filebrowser/QuickLookWindowController.h"
 #include "filemodel/MetadataFileList.h"
 #include "platform/brisa/core/UserDefaults.h"
 #include "platform/brisa/ui/SheetPresenter.h"
 #include "support/ui/SectionViewStandIn.h"
+#include "widgets/TextLocalizer.h"
 
 #include <QAbstractButton>
 #include <QAction>

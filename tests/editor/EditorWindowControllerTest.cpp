@@ -1,7 +1,6 @@
-#include "app/Settings.h"
-#include "app/TextLocalizer.h"
 #include "editor/EditorFileListBarController.h"
 #include "editor/EditorPreviewViewController.h"
+#include "editor/EditorSettings.h"
 #include "editor/EditorWelcomeViewController.h"
 #include "editor/EditorWindowController.h"
 #include "editor/FileButtonTableCellView.h"
@@ -10,10 +9,12 @@
 #include "engine/halvex/tasks/TaskManager.h"
 #include "engine/ostrak/TagItem.h"
 #include "filemodel/MetadataFileList.h"
+#include "filemodel/settings/EditionSettings.h"
 #include "platform/brisa/core/UserDefaults.h"
 #include "platform/brisa/ui/SheetPresenter.h"
 #include "support/TestEnvironment.h"
 #include "support/ui/SectionViewStandIn.h"
+#include "widgets/TextLocalizer.h"
 
 #include <QAbstractButton>
 #include <QApplication>

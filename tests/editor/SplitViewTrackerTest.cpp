@@ -1,3 +1,4 @@
+#include "editor/EditorSettings.h"
 #include "editor/SplitViewTracker.h"
 #include "platform/brisa/core/NoteSubscriber.h"
 #include "platform/brisa/core/UserDefaults.h"
@@ -6,7 +7,7 @@
 #include <QSplitter>
 #include <QtTest>
 
-using corvelle::Settings;
+namespace Settings = corvelle::Settings;
 using corvelle::SplitViewTracker;
 
 namespace {

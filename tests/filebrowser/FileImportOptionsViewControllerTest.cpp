@@ -1,8 +1,9 @@
-#include "app/Settings.h"
-#include "app/controls/TokenField.h"
+#include "editor/EditorSettings.h"
 #include "filebrowser/FileImportOptionsViewController.h"
+#include "filemodel/settings/FileModelSettings.h"
 #include "platform/brisa/core/UserDefaults.h"
 #include "platform/brisa/ui/SheetPresenter.h"
+#include "widgets/controls/TokenField.h"
 
 #include <QAbstractButton>
 #include <QDialog>

@@ -1,12 +1,12 @@
-#include "app/Settings.h"
-#include "app/TextLocalizer.h"
 #include "engine/halvex/tasks/TaskManager.h"
+#include "filebrowser/FileBrowserSettings.h"
 #include "filebrowser/QuickLookPlayerView.h"
 #include "filebrowser/QuickLookWindow.h"
 #include "filebrowser/QuickLookWindowController.h"
 #include "filemodel/FileModelTestSupport.h"
 #include "filemodel/MetadataFileList.h"
 #include "platform/brisa/core/UserDefaults.h"
+#include "widgets/TextLocalizer.h"
 
 #include <QAbstractButton>
 #include <QLabel>

@@ -1,7 +1,7 @@
+#include "engine/halvex/tags/ETTagEditor.h"
 #include "filemodel/FileModelTestSupport.h"
 #include "filemodel/MetadataFileList.h"
 #include "filemodel/MetadataFileListFilter.h"
-#include "engine/halvex/tags/ETTagEditor.h"
 
 #include <QtTest>
 

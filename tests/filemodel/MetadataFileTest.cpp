@@ -1,6 +1,6 @@
+#include "engine/halvex/tags/ETTagEditor.h"
 #include "filemodel/FileModelTestSupport.h"
 #include "filemodel/MetadataFile.h"
-#include "engine/halvex/tags/ETTagEditor.h"
 
 #include <QtTest>
 

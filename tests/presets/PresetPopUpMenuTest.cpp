@@ -1,16 +1,17 @@
-#include "app/MenuResponder.h"
-#include "app/Settings.h"
-#include "app/TextLocalizer.h"
+#include "editor/EditorSettings.h"
 #include "engine/halvex/libraries/PresetManager.h"
 #include "platform/brisa/core/UserDefaults.h"
 #include "presets/PresetPopUpMenu.h"
+#include "widgets/MenuResponder.h"
+#include "widgets/TextLocalizer.h"
+#include "widgets/settings/GeneralSettings.h"
 
 #include <QAction>
 #include <QtTest>
 
 using corvelle::MenuValidation;
 using corvelle::PresetPopUpMenu;
-using corvelle::Settings;
+namespace Settings = corvelle::Settings;
 using halvex::PresetGroup;
 using halvex::PresetItem;
 

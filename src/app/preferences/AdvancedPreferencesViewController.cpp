@@ -1,12 +1,12 @@
 #include "app/preferences/AdvancedPreferencesViewController.h"
 
-#include "app/TextLocalizer.h"
-#include "app/preferences/FileViewer.h"
 #include "engine/halvex/kit/KitDebugger.h"
 #include "engine/ostrak/ETSettings.h"
 #include "platform/brisa/ui/SheetPresenter.h"
 #include "platform/brisa/ui/SymbolIcons.h"
 #include "platform/brisa/ui/UserKeychain.h"
+#include "widgets/TextLocalizer.h"
+#include "widgets/desktop/FileViewer.h"
 
 #include "ui_AdvancedPreferencesView.h"
 

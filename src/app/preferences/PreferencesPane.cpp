@@ -1,10 +1,10 @@
 #include "app/preferences/PreferencesPane.h"
 
-#include "app/TextLocalizer.h"
-#include "app/preferences/FormTexts.h"
 #include "platform/brisa/core/NoteSubscriber.h"
 #include "platform/brisa/ui/DynamicTouchBarItemButtonSettings.h"
 #include "platform/brisa/ui/SymbolIcons.h"
+#include "widgets/FormTexts.h"
+#include "widgets/TextLocalizer.h"
 
 #include <QHash>
 #include <QSignalBlocker>

@@ -1,11 +1,14 @@
 #pragma once
 
-#include "app/Settings.h"
-#include "app/settings/IPTCDigestUpdateTitle.h"
+#include "app/settings/AdvancedSettings.h"
+#include "filemodel/settings/EditionSettings.h"
+#include "filemodel/settings/IPTCDigestUpdateTitle.h"
+#include "map/MapSettings.h"
 #include "platform/almira/PreferencePanel.h"
 #include "platform/brisa/core/UserDefaults.h"
 #include "platform/brisa/ui/ComboBoxCaseList.h"
 #include "platform/brisa/ui/DynamicTouchBar.h"
+#include "widgets/settings/GeneralSettings.h"
 
 #include <QComboBox>
 #include <QLabel>

@@ -1,12 +1,12 @@
 #include "app/preferences/AdvancedPreferencesViewController.h"
 
-#include "app/preferences/FileViewer.h"
 #include "engine/halvex/kit/KitDebugger.h"
 #include "engine/ostrak/ETSettings.h"
 #include "platform/brisa/core/UserDefaults.h"
 #include "platform/brisa/ui/UserKeychain.h"
 #include "support/ui/PrivateSessionBus.h"
 #include "support/ui/WidgetDriver.h"
+#include "widgets/desktop/FileViewer.h"
 
 #include <QApplication>
 #include <QComboBox>

@@ -3,17 +3,19 @@
 
 #include "app/EngineConfigurator.h"
 #include "app/MainMenu.h"
-#include "app/Settings.h"
-#include "app/TextLocalizer.h"
-#include "app/UserNotificationCenter.h"
-#include "engine/halvex/libraries/KeywordManager.h"
+#include "app/settings/AdvancedSettings.h"
+#include "editor/EditorSettings.h"
 #include "engine/halvex/kit/KitDebugger.h"
 #include "engine/halvex/kit/KitSettings.h"
+#include "engine/halvex/libraries/KeywordManager.h"
 #include "engine/halvex/libraries/LibraryFile.h"
-#include "engine/halvex/tags/MediaType.h"
 #include "engine/halvex/libraries/TagSetManager.h"
+#include "engine/halvex/tags/MediaType.h"
 #include "engine/ostrak/ETSettings.h"
+#include "filemodel/settings/EditionSettings.h"
 #include "platform/brisa/core/UserDefaults.h"
+#include "widgets/TextLocalizer.h"
+#include "widgets/desktop/UserNotificationCenter.h"
 
 #include <QAction>
 #include <QDir>
@@ -25,7 +27,7 @@
 
 using corvelle::AppController;
 using corvelle::LaunchLibrary;
-using corvelle::Settings;
+namespace Settings = corvelle::Settings;
 using corvelle::localizedString;
 
 namespace {

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "app/AppController.h"
-#include "app/EditorWindowInterface.h"
+#include "editor/EditorWindowInterface.h"
 
 #include <QMainWindow>
 #include <QSet>

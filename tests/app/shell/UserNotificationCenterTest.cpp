@@ -1,9 +1,9 @@
 #include "FakeEditorWindow.h"
 
 #include "app/AppController.h"
-#include "app/UserNotificationCenter.h"
-#include "app/UserNotificationCenterDelegate.h"
 #include "support/ui/PrivateSessionBus.h"
+#include "widgets/desktop/UserNotificationCenter.h"
+#include "widgets/desktop/UserNotificationCenterDelegate.h"
 
 #include <QDBusConnection>
 #include <QDBusConnectionInterface>

@@ -1,11 +1,11 @@
-#include "engine/halvex/editions/ApplyPresetEntries.h"
-#include "engine/halvex/tasks/ApplyPresetTask.h"
-#include "engine/halvex/tasks/SaveTagEditorsTask.h"
-#include "engine/halvex/tags/TagEditor.h"
-#include "engine/ostrak/ETSettings.h"
-#include "engine/ostrak/ExifToolPool.h"
 #include "EditionTestSupport.h"
 #include "TagEditorTestSupport.h"
+#include "engine/halvex/editions/ApplyPresetEntries.h"
+#include "engine/halvex/tags/TagEditor.h"
+#include "engine/halvex/tasks/ApplyPresetTask.h"
+#include "engine/halvex/tasks/SaveTagEditorsTask.h"
+#include "engine/ostrak/ETSettings.h"
+#include "engine/ostrak/ExifToolPool.h"
 
 #include <QTemporaryDir>
 #include <QTest>

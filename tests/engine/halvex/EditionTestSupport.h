@@ -1,9 +1,9 @@
 #pragma once
 
-#include "engine/halvex/tasks/AbstractTask.h"
 #include "engine/halvex/editions/EditionManager.h"
 #include "engine/halvex/editions/EditionTask.h"
 #include "engine/halvex/tags/TagEditor.h"
+#include "engine/halvex/tasks/AbstractTask.h"
 #include "engine/halvex/tasks/TaskManager.h"
 #include "platform/brisa/core/NotificationCenter.h"
 

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "engine/halvex/tasks/SaveTagEditorsTask.h"
-#include "engine/halvex/tags/TagEditor.h"
-#include "engine/ostrak/ExifToolPool.h"
 #include "TagEditorTestSupport.h"
+#include "engine/halvex/tags/TagEditor.h"
+#include "engine/halvex/tasks/SaveTagEditorsTask.h"
+#include "engine/ostrak/ExifToolPool.h"
 
 #include <QProcess>
 #include <QTemporaryDir>

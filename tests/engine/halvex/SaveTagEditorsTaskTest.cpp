@@ -1,12 +1,12 @@
+#include "TagEditorTestSupport.h"
 #include "engine/halvex/tags/ETTagEditor.h"
+#include "engine/halvex/tags/TagEditor.h"
 #include "engine/halvex/tasks/SaveArguments.h"
 #include "engine/halvex/tasks/SaveTagEditorsTask.h"
-#include "engine/halvex/tags/TagEditor.h"
 #include "engine/ostrak/ETSettings.h"
 #include "engine/ostrak/ETTagStorageReader.h"
 #include "engine/ostrak/ExifToolPool.h"
 #include "support/TestEnvironment.h"
-#include "TagEditorTestSupport.h"
 
 #include <QDateTime>
 #include <QDir>

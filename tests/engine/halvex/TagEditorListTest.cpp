@@ -1,10 +1,10 @@
 #include "engine/halvex/editions/EditionTask.h"
 #include "engine/halvex/places/LocationTagNames.h"
-#include "engine/halvex/tasks/SaveTagEditorsTask.h"
 #include "engine/halvex/tags/TagEditor.h"
 #include "engine/halvex/tags/TagEditorList.h"
 #include "engine/halvex/tags/TagPasteboard.h"
 #include "engine/halvex/tags/TagValueMarker.h"
+#include "engine/halvex/tasks/SaveTagEditorsTask.h"
 #include "engine/ostrak/ExifToolPool.h"
 
 #include "EditionTestSupport.h"

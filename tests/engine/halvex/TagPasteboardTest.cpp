@@ -1,6 +1,6 @@
-#include "engine/halvex/tasks/AbstractTask.h"
 #include "engine/halvex/tags/TagPasteboard.h"
 #include "engine/halvex/tags/TagValueMarker.h"
+#include "engine/halvex/tasks/AbstractTask.h"
 #include "engine/halvex/tasks/TaskManager.h"
 
 #include <QSemaphore>

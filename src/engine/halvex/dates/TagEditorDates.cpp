@@ -1,8 +1,8 @@
 #include "engine/halvex/dates/TagEditorDates.h"
 
-#include "engine/halvex/editions/EditionManager.h"
 #include "engine/halvex/dates/DateText.h"
 #include "engine/halvex/dates/DateTextZone.h"
+#include "engine/halvex/editions/EditionManager.h"
 #include "engine/halvex/tags/TagEditor.h"
 #include "engine/halvex/tags/TagValueMarker.h"
 

@@ -2,8 +2,8 @@
 
 #include "engine/halvex/dates/DateEdition.h"
 #include "engine/halvex/editions/EditionManager.h"
-#include "engine/halvex/tags/TagEditor.h"
 #include "engine/halvex/editions/TextReplacement.h"
+#include "engine/halvex/tags/TagEditor.h"
 #include "engine/ostrak/ValueConverter.h"
 
 #include <QCollator>

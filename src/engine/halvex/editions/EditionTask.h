@@ -1,7 +1,7 @@
 #pragma once
 
-#include "engine/halvex/tasks/AbstractTask.h"
 #include "engine/halvex/tags/TagEditorList.h"
+#include "engine/halvex/tasks/AbstractTask.h"
 
 #include <QString>
 

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "engine/halvex/places/Coordinate.h"
 #include "engine/halvex/libraries/PhotosRemoteDateTimeValue.h"
 #include "engine/halvex/libraries/PhotosRemoteFileNameEdition.h"
+#include "engine/halvex/places/Coordinate.h"
 
 #include <QJsonObject>
 #include <QString>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "engine/halvex/libraries/PresetLibraryObject.h"
 #include "engine/halvex/libraries/PresetEdition.h"
+#include "engine/halvex/libraries/PresetLibraryObject.h"
 #include "engine/ostrak/TagName.h"
 #include "platform/brisa/core/IndexSet.h"
 

@@ -1,7 +1,7 @@
 #include "engine/halvex/places/LocationCoding.h"
 
-#include "engine/halvex/places/CoordinateCoding.h"
 #include "engine/halvex/dates/DateTimeCoding.h"
+#include "engine/halvex/places/CoordinateCoding.h"
 #include "engine/halvex/tags/StoredNumber.h"
 #include "platform/brisa/core/KeyedJson.h"
 

@@ -1,11 +1,11 @@
 #include "engine/halvex/places/TagEditorLocation.h"
 
+#include "engine/halvex/dates/DateText.h"
+#include "engine/halvex/dates/DateTextZone.h"
 #include "engine/halvex/editions/EditionManager.h"
 #include "engine/halvex/places/CoordinateParser.h"
 #include "engine/halvex/places/CoordinateWriter.h"
 #include "engine/halvex/places/Country.h"
-#include "engine/halvex/dates/DateText.h"
-#include "engine/halvex/dates/DateTextZone.h"
 #include "engine/halvex/places/LocationTagNames.h"
 #include "engine/halvex/tags/MediaType.h"
 #include "engine/halvex/tags/StagedValues.h"

@@ -3,9 +3,9 @@
 #include "engine/halvex/places/Coordinate.h"
 #include "engine/halvex/places/Geocoder.h"
 #include "engine/halvex/places/Location.h"
-#include "engine/halvex/tasks/TaskMessage.h"
 #include "engine/halvex/places/TextLocation.h"
 #include "engine/halvex/places/TypedValue.h"
+#include "engine/halvex/tasks/TaskMessage.h"
 
 #include <QDateTime>
 

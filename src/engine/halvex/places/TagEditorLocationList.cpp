@@ -1,8 +1,8 @@
 #include "engine/halvex/places/TagEditorLocationList.h"
 
 #include "engine/halvex/editions/EditionManager.h"
-#include "engine/halvex/tags/TagEditor.h"
 #include "engine/halvex/places/TagEditorLocation.h"
+#include "engine/halvex/tags/TagEditor.h"
 
 namespace halvex {
 

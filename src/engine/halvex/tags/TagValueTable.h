@@ -1,7 +1,7 @@
 #pragma once
 
-#include "engine/halvex/tags/GenericTable.h"
 #include "engine/halvex/libraries/TagSetManager.h"
+#include "engine/halvex/tags/GenericTable.h"
 #include "engine/halvex/tags/TagValueTableContent.h"
 #include "engine/halvex/tags/TagValueTableEntry.h"
 #include "engine/halvex/tags/TagValueTableFilter.h"

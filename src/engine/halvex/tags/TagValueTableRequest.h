@@ -1,7 +1,7 @@
 #pragma once
 
-#include "engine/halvex/tags/Identified.h"
 #include "engine/halvex/libraries/TagSetManager.h"
+#include "engine/halvex/tags/Identified.h"
 #include "engine/halvex/tags/TagValueTableFilter.h"
 #include "engine/halvex/tags/TagValueTableRowValue.h"
 #include "platform/brisa/core/IndexSet.h"

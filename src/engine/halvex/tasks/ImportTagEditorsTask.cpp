@@ -1,7 +1,7 @@
 #include "engine/halvex/tasks/ImportTagEditorsTask.h"
 
-#include "engine/halvex/tags/ETTagEditor.h"
 #include "engine/halvex/kit/KitSettings.h"
+#include "engine/halvex/tags/ETTagEditor.h"
 #include "engine/ostrak/ETTagStorageReader.h"
 #include "engine/ostrak/ExifToolCommand.h"
 #include "engine/ostrak/ExifToolPool.h"

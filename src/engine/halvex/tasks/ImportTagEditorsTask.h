@@ -1,9 +1,9 @@
 #pragma once
 
-#include "engine/halvex/tasks/AbstractTask.h"
 #include "engine/halvex/tags/MediaType.h"
 #include "engine/halvex/tags/TagEditor.h"
 #include "engine/halvex/tags/TagStorageSource.h"
+#include "engine/halvex/tasks/AbstractTask.h"
 
 #include <QList>
 #include <QMutex>

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "engine/halvex/tasks/AbstractTask.h"
 #include "engine/halvex/kit/IPTCDigestUpdate.h"
 #include "engine/halvex/tags/TagEdit.h"
+#include "engine/halvex/tasks/AbstractTask.h"
 
 #include <QList>
 #include <QString>

@@ -1,0 +1,11 @@
+#include "widgets/controls/FixedProgressIndicator.h"
+
+namespace corvelle {
+
+FixedProgressIndicator::FixedProgressIndicator(QWidget* parent)
+    : QProgressBar(parent)
+{
+    setTextVisible(false);
+}
+
+} // namespace corvelle

@@ -1,0 +1,11 @@
+#include "widgets/controls/RightClickOutlineView.h"
+
+namespace corvelle {
+
+RightClickOutlineView::RightClickOutlineView(QWidget* parent)
+    : RightClickView<QTreeView>(parent)
+{
+    setSelectionBehavior(QAbstractItemView::SelectRows);
+}
+
+} // namespace corvelle
