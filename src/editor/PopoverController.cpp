@@ -23,14 +23,18 @@ QRect globalRect(const QWidget& widget)
 
 } // namespace
 
-PopoverController::PopoverController(QObject* parent)
+PopoverController::PopoverController(QWidget* parent)
     : ViewController(parent)
 {
 }
 
 PopoverController::~PopoverController()
 {
-    delete popover_;
+    // The frame holds this view: it leaves the frame before the frame goes.
+    if (popover_) {
+        setParent(nullptr);
+        delete popover_;
+    }
 }
 
 QFrame* PopoverController::popover()

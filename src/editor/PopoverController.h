@@ -22,7 +22,7 @@ class PopoverController : public ViewController {
 public:
     enum class Edge { top, bottom, left, right };
 
-    explicit PopoverController(QObject* parent = nullptr);
+    explicit PopoverController(QWidget* parent = nullptr);
     ~PopoverController() override;
 
     // The frame holding the view, made on first request.

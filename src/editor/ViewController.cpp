@@ -2,33 +2,37 @@
 
 #include "editor/FormLoader.h"
 
-#include <QEvent>
+#include <QVBoxLayout>
 
 namespace corvelle {
 
-ViewController::ViewController(QObject* parent)
-    : QObject(parent)
+ViewController::ViewController(QWidget* parent)
+    : QWidget(parent)
 {
 }
 
-ViewController::~ViewController()
-{
-    delete view_;
-}
+ViewController::~ViewController() = default;
 
 QWidget* ViewController::view()
 {
-    if (!view_) {
-        view_ = FormLoader::load(nibName());
-        view_->installEventFilter(this);
+    if (!loaded_) {
+        loaded_ = true;
+        loadView();
         viewDidLoad();
     }
-    return view_;
+    return this;
 }
 
-QString ViewController::nibName() const
+void ViewController::loadView()
 {
-    toOverride();
+    const QString form = nibName();
+    if (form.isEmpty())
+        return;
+    QWidget* content = FormLoader::load(form, this);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(content);
 }
 
 void ViewController::toOverride()
@@ -36,11 +40,10 @@ void ViewController::toOverride()
     qFatal("To override");
 }
 
-bool ViewController::eventFilter(QObject* watched, QEvent* event)
+void ViewController::showEvent(QShowEvent* event)
 {
-    if (watched == view_ && event->type() == QEvent::Show)
-        viewDidAppear();
-    return QObject::eventFilter(watched, event);
+    QWidget::showEvent(event);
+    viewDidAppear();
 }
 
 } // namespace corvelle

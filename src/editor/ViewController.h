@@ -1,28 +1,29 @@
 #pragma once
 
-#include <QObject>
-#include <QPointer>
 #include <QWidget>
 
 namespace corvelle {
 
-// A controller with a view made from its form on first request. The view is the controller's:
-// it goes with the controller, wherever the controller's owner has placed it.
-class ViewController : public QObject {
+// A view that builds its content on first request: the section views, bars and popovers of the
+// editor window are widgets of this kind. Whoever places the view owns it, as any widget.
+class ViewController : public QWidget {
     Q_OBJECT
 
 public:
-    explicit ViewController(QObject* parent = nullptr);
+    explicit ViewController(QWidget* parent = nullptr);
     ~ViewController() override;
 
-    // Loads the view from the form named by nibName(), then runs viewDidLoad().
+    // Builds the content once (loadView(), then viewDidLoad()) and answers this widget.
     QWidget* view();
-    bool isViewLoaded() const { return !view_.isNull(); }
+    bool isViewLoaded() const { return loaded_; }
 
-    // The form of the view: the class name without "Controller". Every subclass names its own.
-    virtual QString nibName() const;
+    // The form the default loadView() fills this widget with; none by default.
+    virtual QString nibName() const { return {}; }
 
 protected:
+    // Builds the content: a compiled form set up on this widget, or the form named by nibName()
+    // filling it.
+    virtual void loadView();
     virtual void viewDidLoad() {}
     // Each time the view is shown.
     virtual void viewDidAppear() {}
@@ -30,10 +31,10 @@ protected:
     // Stops the program for a member that every subclass must supply.
     [[noreturn]] static void toOverride();
 
-    bool eventFilter(QObject* watched, QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
-    QPointer<QWidget> view_;
+    bool loaded_ = false;
 };
 
 } // namespace corvelle

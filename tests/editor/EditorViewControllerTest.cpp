@@ -80,15 +80,10 @@ private:
     QStringList* log_;
 };
 
-// Sections and bars that supply nothing of their own.
+// A section that supplies nothing of its own.
 class BareView : public EditorViewController {
 public:
     using EditorViewController::EditorViewController;
-};
-
-class BareBar : public EditorBarController {
-public:
-    using EditorBarController::EditorBarController;
 };
 
 } // namespace
@@ -297,23 +292,17 @@ private Q_SLOTS:
             QSKIP("runs only as the child of membersToOverrideStopTheProgram");
         EditorHostStandIn host;
         BareView view(&host);
-        if (which == "viewNibName")
-            view.view();
-        else if (which == "windowTitle")
+        if (which == "windowTitle")
             view.windowTitle();
         else if (which == "windowSubtitle")
             view.windowSubtitle();
-        else if (which == "barNibName")
-            BareBar(&view).view();
     }
 
     void membersToOverrideStopTheProgram_data()
     {
         QTest::addColumn<QString>("member");
-        QTest::newRow("section nib") << "viewNibName";
         QTest::newRow("window title") << "windowTitle";
         QTest::newRow("window subtitle") << "windowSubtitle";
-        QTest::newRow("bar nib") << "barNibName";
     }
 
     void membersToOverrideStopTheProgram()
