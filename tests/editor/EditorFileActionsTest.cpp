@@ -282,6 +282,33 @@ private Q_SLOTS:
         QTRY_COMPARE(controller_->effectiveSection(), EditorContentSection::welcome);
     }
 
+    // Any edited file of the selection asks, wherever it stands in it.
+    void removeAsksWhereverTheEditedFileStands_data()
+    {
+        QTest::addColumn<int>("edited");
+        QTest::newRow("first") << 0;
+        QTest::newRow("middle") << 1;
+        QTest::newRow("last") << 2;
+    }
+
+    void removeAsksWhereverTheEditedFileStands()
+    {
+        QFETCH(int, edited);
+        openFour();
+        QVERIFY(list().files()[edited]->editor()->setValue(QStringLiteral("Someone"), artist));
+        list().setSelection(brisa::IndexSet{0, 1, 2});
+        QVERIFY(perform("removeSelectedFiles:"));
+        QMessageBox* alert = nullptr;
+        QTRY_VERIFY((alert = shownAlert()) != nullptr);
+        QCOMPARE(alert->text(), localizedString("RemovingUnsavedFilesMessageText"));
+        for (QAbstractButton* button : alert->buttons()) {
+            if (button != EditorAlert::firstButton(alert))
+                button->click();
+        }
+        QTRY_VERIFY(!shownAlert());
+        QCOMPARE(list().files().size(), 4);
+    }
+
     // A reload reads the file again into the same editor, keeping the list as it is.
     void reloadReadsExternalChanges()
     {
