@@ -12,7 +12,6 @@
 #include <QtTest>
 
 using namespace corvelle;
-using corvelle::test::fixturePath;
 
 namespace {
 
@@ -36,12 +35,7 @@ private:
 
     QString copy(const QString& fixture, const QString& name = {})
     {
-        const QString target = folder_.filePath(name.isEmpty() ? fixture : name);
-        QDir().mkpath(QFileInfo(target).path());
-        QFile::remove(target);
-        QFile::copy(fixturePath(fixture), target);
-        QFile::setPermissions(target, QFile::ReadOwner | QFile::WriteOwner);
-        return target;
+        return corvelle::test::copyFixture(folder_.path(), fixture, name);
     }
 
     // Every task done and its completion and notes delivered.
