@@ -63,7 +63,7 @@ bool runExiftool(const QStringList& arguments)
     return exiftool.waitForFinished(30000) && exiftool.exitCode() == 0;
 }
 
-const ostrak::TagName objectName(QStringLiteral("IPTC"), QStringLiteral("ObjectName"));
+const ostrak::TagName iptcObjectName(QStringLiteral("IPTC"), QStringLiteral("ObjectName"));
 const ostrak::TagName artist(QStringLiteral("IFD0"), QStringLiteral("Artist"));
 
 // The save task queued last.
@@ -195,7 +195,8 @@ private:
         for (const QString& path : paths)
             urls << QUrl::fromLocalFile(path);
         controller_->addFiles(urls);
-        QTest::qWaitFor([&] { return controller_->metadataFileList()->files().size() == paths.size(); }, taskTimeout);
+        if (!QTest::qWaitFor([&] { return controller_->metadataFileList()->files().size() == paths.size(); }, taskTimeout))
+            return {};
         waitForTasks();
         QList<std::shared_ptr<halvex::TagEditor>> editors;
         for (const MetadataFilePointer& file : controller_->metadataFileList()->files())
@@ -577,7 +578,7 @@ private Q_SLOTS:
         QVERIFY(editor->setValue(QStringLiteral("Someone"), artist));
         auto* field = new QLineEdit(controller_->window());
         connect(field, &QLineEdit::editingFinished, field,
-                [field, editor] { editor->setValue(field->text(), objectName); });
+                [field, editor] { editor->setValue(field->text(), iptcObjectName); });
         field->show();
         QApplication::setActiveWindow(controller_->window());
         QVERIFY(QTest::qWaitForWindowActive(controller_->window()));
@@ -648,6 +649,9 @@ private Q_SLOTS:
             QCOMPARE(alert->text(), localizedString("ReplacePhotosWarningMessageText"));
             answer(alert, button);
             QTRY_VERIFY(!shownAlert());
+            // The answer is taken on the next turn of the event loop.
+            if (button == 0)
+                QTRY_VERIFY_WITH_TIMEOUT(!editors[0]->hasEdits() && !editors[1]->hasEdits(), taskTimeout);
             waitForTasks();
             const QString expected = button == 0 ? QStringLiteral("Someone") : exiftoolValue(fixturePath("photo.jpg"), "IFD0:Artist");
             QCOMPARE(exiftoolValue(plain, "IFD0:Artist"), expected);
@@ -700,7 +704,7 @@ private Q_SLOTS:
             QVERIFY(file.setFileTime(old, QFileDevice::FileModificationTime));
         }
         for (const auto& editor : editors)
-            QVERIFY(editor->setValue(QStringLiteral("Harbour"), objectName));
+            QVERIFY(editor->setValue(QStringLiteral("Harbour"), iptcObjectName));
         QVERIFY(QFile::remove(gone));
 
         controller_->saveAllEditedFiles();
