@@ -72,8 +72,6 @@ void EditorTaskReports::taskManagerDidRemoveTask(const brisa::Notification& note
         // Saves, reloads and the other work on open files: a failure is never announced as done
         // and its alert shows whatever the setting.
         const bool fileWork = reload || (!import && !task->isEdition());
-        if (import && !reload && editorWindowController_)
-            editorWindowController_->addTagEditors(import->editors());
         if (!reload || failed) {
             if (fileWork)
                 failed ? showTasksFailedOverlay() : showTasksDoneOverlay();

@@ -16,9 +16,10 @@ namespace corvelle {
 class EditorWindowHost;
 
 // What the editor window shows about the tasks of the shared task manager: a notice when file
-// work starts and when it ends, the files of a finished import added to the window, an alert
-// listing a task's messages and a desktop notification, each as the settings ask, and a
-// refreshed window after every add and remove note. The editor window controller owns it.
+// work starts and when it ends, an alert listing a task's messages and a desktop notification,
+// each as the settings ask, and a refreshed window after every add and remove note. The editor
+// window controller owns it. The files of an import reach the window's session through the
+// import task itself, before its remove note.
 //
 // Imports and edition tasks get no notices (the files appearing, or the values changing, tell
 // the user enough); a reload of open files reports nothing at all.

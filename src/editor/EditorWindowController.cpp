@@ -14,15 +14,12 @@
 #include "editor/FormLoader.h"
 #include "editor/OpenPanel.h"
 #include "engine/halvex/kit/KitSettings.h"
-#include "engine/halvex/tags/MediaType.h"
-#include "engine/halvex/tasks/ImportTagEditorsTask.h"
-#include "engine/halvex/tasks/SaveTagEditorsTask.h"
-#include "engine/halvex/tasks/TaskManager.h"
+#include "engine/halvex/libraries/TagSetManager.h"
+#include "engine/halvex/tags/TagValueTable.h"
 #include "filebrowser/FileImportOptionsViewController.h"
 #include "filebrowser/QuickLookWindowController.h"
+#include "filemodel/EditorSession.h"
 #include "filemodel/MetadataFileList.h"
-#include "filemodel/settings/EditionSettings.h"
-#include "filemodel/settings/FileModelSettings.h"
 #include "platform/brisa/core/UserDefaults.h"
 #include "platform/brisa/ui/DynamicToolbar.h"
 #include "platform/brisa/ui/FilledSubview.h"
@@ -33,8 +30,6 @@
 #include "widgets/desktop/DesktopApplication.h"
 
 #include <QApplication>
-#include <QCollator>
-#include <QDir>
 #include <QDropEvent>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -52,12 +47,6 @@ namespace {
 
 const char* const controllerProperty = "corvelleEditorWindowController";
 
-// Two URLs name the same file when their cleaned absolute paths are equal.
-QString pathKey(const QUrl& url)
-{
-    return url.isLocalFile() ? QDir::cleanPath(QFileInfo(url.toLocalFile()).absoluteFilePath()) : url.toString();
-}
-
 } // namespace
 
 EditorWindowController::EditorWindowController()
@@ -67,6 +56,8 @@ EditorWindowController::EditorWindowController()
     , viewActions_(std::make_unique<EditorViewActions>(*this))
     , presetActions_(std::make_unique<EditorPresetActions>(*this))
     , openFilesMenu_(std::make_unique<QMenu>())
+    , session_(std::make_unique<EditorSession>(*metadataFileList_))
+    , tagValueTable_(std::make_unique<halvex::TagValueTable>(halvex::TagValueTable::Request(halvex::TagSetManager::Domain::chosen)))
 {
     commandChain_.append(copyCutPasteActions_.get());
     commandChain_.append(fileActions_.get());
@@ -120,15 +111,13 @@ EditorWindowController::EditorWindowController()
 
     fileListDidChangeFilesSubscriber_.subscribe(MetadataFileList::didChangeFilesNotification, metadataFileList_.get(),
                                                 [this](const brisa::Notification&) { fileListDidChangeFiles(); });
-    taskManagerDidRemoveTaskSubscriber_.subscribe(
-        halvex::TaskManager::didRemoveTaskNotification, &halvex::TaskManager::shared(),
-        [this](const brisa::Notification& note) {
-            const std::shared_ptr<halvex::AbstractTask> task = halvex::TaskManager::task(note);
-            if (!task)
-                return;
-            for (const QString& path : pendingPathsByTask_.take(task.get()))
-                pendingPaths_.remove(path);
-        });
+    session_->setImportOptionsQuestion([this](std::function<void(bool)> answer) { askImportOptions(std::move(answer)); });
+    session_->setDecodingPasswordQuestion([this](EditorSession::PasswordAnswer answer) {
+        brisa::UserKeychain::standard().readAsync(
+            decodingPasswordKeychainName(), this,
+            [answer = std::move(answer)](const brisa::KeychainResult& result) { answer(result.password); });
+    });
+    session_->setPhotosReplaceQuestion([this](std::function<void(bool)> answer) { askToReplacePhotos(std::move(answer)); });
     taskReports_ = new EditorTaskReports(this, this);
     taskReports_->startObserving();
     updateInterface();
@@ -137,7 +126,6 @@ EditorWindowController::EditorWindowController()
 EditorWindowController::~EditorWindowController()
 {
     fileListDidChangeFilesSubscriber_.unsubscribe();
-    taskManagerDidRemoveTaskSubscriber_.unsubscribe();
     taskReports_->stopObserving();
     // Its panel goes before the list it shows.
     quickLookWindowController_.reset();
@@ -244,6 +232,10 @@ void EditorWindowController::installEditorViewController(EditorContentSection se
 
 void EditorWindowController::fileListDidChangeFiles()
 {
+    // The tag rows follow the selected files.
+    halvex::TagValueTable::Request request = tagValueTable_->latestRequest();
+    request.editors = metadataFileList_->selectedEditors();
+    tagValueTable_->reload(request);
     QPointer<EditorWindowController> weakSelf(this);
     QTimer::singleShot(0, this, [weakSelf] {
         if (!weakSelf)
@@ -292,166 +284,43 @@ bool EditorWindowController::canOpenFiles(const QList<QUrl>& urls) const
     return false;
 }
 
-QList<halvex::TagStorageSource> EditorWindowController::newSources(const QList<halvex::TagStorageSource>& sources) const
-{
-    QSet<QString> taken = pendingPaths_;
-    for (const MetadataFilePointer& file : metadataFileList_->files())
-        taken.insert(pathKey(file->url()));
-    QList<halvex::TagStorageSource> result;
-    for (const halvex::TagStorageSource& source : sources) {
-        const QString key = pathKey(source.url());
-        if (!taken.contains(key)) {
-            taken.insert(key);
-            result << source;
-        }
-    }
-    return result;
-}
-
 void EditorWindowController::addFiles(const QList<QUrl>& urls)
 {
     // A drop between rows names where its own files go: taken now, so that it is neither left
     // behind for other files nor used by an import that ends first.
     const std::optional<int> dropIndex = editorViewController_ ? editorViewController_->takePendingDropIndex() : std::nullopt;
-    QList<halvex::TagStorageSource> sources;
-    for (const QUrl& url : urls)
-        sources << halvex::TagStorageSource(url);
-    QList<QUrl> remaining;
-    for (const halvex::TagStorageSource& source : newSources(sources))
-        remaining << source.url();
-    if (remaining.isEmpty())
-        return;
-    // Held as pending from now on: the options sheet and the password come before the task.
-    for (const QUrl& url : remaining)
-        pendingPaths_.insert(pathKey(url));
-    const bool hasFolder = std::any_of(remaining.begin(), remaining.end(), [](const QUrl& url) {
-        return QFileInfo(url.path()).suffix().isEmpty();
-    });
-    if (!hasFolder) {
-        importSourcesWithPassword(remaining, dropIndex);
-        return;
-    }
-    // Folders open as the import options say: they are asked first, and a sheet closed any
-    // other way than by its Continue button opens nothing at all.
+    session_->addFiles(urls, dropIndex);
+}
+
+void EditorWindowController::askImportOptions(std::function<void(bool)> answer)
+{
+    // A sheet closed any other way than by its Continue button opens nothing at all.
     auto* options = new FileImportOptionsViewController(this);
-    QPointer<EditorWindowController> weakSelf(this);
     QPointer<FileImportOptionsViewController> weakOptions(options);
-    const auto ended = [weakSelf, weakOptions, remaining, dropIndex](int returnCode) {
+    const auto ended = [weakOptions, answer](int returnCode) {
         if (weakOptions)
             weakOptions->deleteLater();
-        if (!weakSelf)
-            return;
-        if (returnCode == 1) {
-            weakSelf->importSourcesWithPassword(remaining, dropIndex);
-        } else {
-            for (const QUrl& url : remaining)
-                weakSelf->pendingPaths_.remove(pathKey(url));
-        }
+        answer(returnCode == 1);
     };
     if (!brisa::SheetPresenter::presentContentSheet(window_.get(), options->view(), ended))
         ended(0);
 }
 
-void EditorWindowController::importSourcesWithPassword(const QList<QUrl>& urls, std::optional<int> dropIndex)
-{
-    brisa::UserKeychain::standard().readAsync(decodingPasswordKeychainName(), this,
-                                              [this, urls, dropIndex](const brisa::KeychainResult& result) {
-                                                  QList<halvex::TagStorageSource> sources;
-                                                  for (const QUrl& url : urls)
-                                                      sources << halvex::TagStorageSource(url, std::nullopt, result.password);
-                                                  for (const QUrl& url : urls)
-                                                      pendingPaths_.remove(pathKey(url));
-                                                  importFiles(sources, dropIndex);
-                                              });
-}
-
 void EditorWindowController::importFiles(const QList<halvex::TagStorageSource>& sources)
 {
-    importFiles(sources, std::nullopt);
-}
-
-void EditorWindowController::importFiles(const QList<halvex::TagStorageSource>& sources, std::optional<int> dropIndex)
-{
-    const QList<halvex::TagStorageSource> fresh = newSources(sources);
-    if (fresh.isEmpty())
-        return;
-    const brisa::UserDefaults& defaults = brisa::UserDefaults::standard();
-    QSet<halvex::MediaType> allowedTypes;
-    for (const QString& name : defaults.value(Settings::unfoldImportAllowedTypes())) {
-        if (const std::optional<halvex::MediaType> type = halvex::MediaType::type(name))
-            allowedTypes.insert(*type);
-    }
-    halvex::ImportTagEditorsTask::Settings settings(fresh);
-    settings.errorsIgnored =
-        defaults.value(Settings::editionUserChoiceErrorsBehavior()) == ErrorsBehaviorEditionUserChoice::ignore;
-    settings.unfoldFolders = defaults.value(Settings::useUnfoldFoldersImport());
-    settings.unfoldSubfolders = defaults.value(Settings::useRecursiveUnfoldImport());
-    if (!allowedTypes.isEmpty())
-        settings.supportedTypes = allowedTypes;
-    auto task = std::make_shared<halvex::ImportTagEditorsTask>(settings);
-    QStringList& paths = pendingPathsByTask_[task.get()];
-    for (const halvex::TagStorageSource& source : fresh) {
-        paths << pathKey(source.url());
-        pendingPaths_.insert(paths.last());
-    }
-    if (dropIndex)
-        pendingDrops_.append({task, *dropIndex});
-    halvex::TaskManager::shared().add(task);
+    session_->importFiles(sources);
 }
 
 void EditorWindowController::addTagEditors(const QList<std::shared_ptr<halvex::TagEditor>>& editors)
 {
-    // Two imports of one file may have been queued before either was done (a file inside an
-    // unfolded folder and the same file on its own): two editors of one file would overwrite
-    // each other's saves, so the later one is dropped.
-    QSet<QString> taken;
-    for (const MetadataFilePointer& file : metadataFileList_->files())
-        taken.insert(pathKey(file->url()));
-    QList<MetadataFilePointer> files;
-    for (const std::shared_ptr<halvex::TagEditor>& editor : editors) {
-        auto file = std::make_shared<MetadataFile>(editor);
-        const QString key = pathKey(file->url());
-        if (!taken.contains(key)) {
-            taken.insert(key);
-            files << file;
-        }
-    }
-    std::optional<int> dropIndex;
-    for (auto it = pendingDrops_.begin(); it != pendingDrops_.end();) {
-        const std::shared_ptr<halvex::ImportTagEditorsTask> task = it->task.lock();
-        if (task && task->editors() == editors)
-            dropIndex = it->index;
-        if (!task || task->editors() == editors)
-            it = pendingDrops_.erase(it);
-        else
-            ++it;
-    }
-    if (files.isEmpty())
-        return;
-    QCollator collator;
-    collator.setCaseSensitivity(Qt::CaseInsensitive);
-    collator.setNumericMode(true);
-    collator.setIgnorePunctuation(false);
-    std::stable_sort(files.begin(), files.end(), [&collator](const MetadataFilePointer& a, const MetadataFilePointer& b) {
-        return collator.compare(a->filename(), b->filename()) < 0;
-    });
-    // The row was chosen against the list as it was then: files removed since may put it past
-    // the end.
-    const int index = std::clamp(dropIndex.value_or(int(metadataFileList_->files().size())), 0,
-                                 int(metadataFileList_->files().size()));
-    metadataFileList_->postDidChangeFiles(metadataFileList_->insertWithoutNotifying(files, index));
-    metadataFileList_->setSelection(brisa::IndexSet{index});
+    session_->addTagEditors(editors);
 }
 
 // --- Saving
 
 bool EditorWindowController::hasUnsavedChanges() const
 {
-    for (const MetadataFilePointer& file : metadataFileList_->files()) {
-        if (file->editor()->hasEdits())
-            return true;
-    }
-    return false;
+    return session_->hasUnsavedChanges();
 }
 
 bool EditorWindowController::canSaveAllEditedFiles() const
@@ -491,50 +360,22 @@ void EditorWindowController::saveFiles(const QList<std::shared_ptr<halvex::TagEd
     // A value being typed is committed first: editors commit when they lose the focus.
     if (window_ && window_->focusWidget())
         window_->focusWidget()->clearFocus();
-    QList<std::shared_ptr<halvex::TagEditor>> edited;
-    for (const std::shared_ptr<halvex::TagEditor>& editor : editors) {
-        if (editor->hasEdits())
-            edited << editor;
-    }
-    if (edited.isEmpty())
-        return;
-    if (halvex::TaskManager::shared().isEditing()) {
+    if (session_->saveFiles(editors) == EditorSession::SaveOutcome::cannotSaveWhileEditing) {
         brisa::SheetPresenter::safeBeginSheetModal(
             EditorAlert::make(QStringLiteral("CannotSaveWhileEditing"), {QStringLiteral("CannotSaveWhileEditingOKButton")}),
             window_.get(), {});
-        return;
     }
-    const bool fromPhotos = std::any_of(edited.begin(), edited.end(), [](const auto& editor) {
-        return editor->source().photosItem().has_value();
-    });
-    if (!fromPhotos) {
-        addSaveTask(edited);
-        return;
-    }
+}
+
+void EditorWindowController::askToReplacePhotos(std::function<void(bool)> answer)
+{
     QMessageBox* alert = EditorAlert::make(QStringLiteral("ReplacePhotosWarning"), {QStringLiteral("ReplacePhotosWarningContinueButton"),
                                                                            QStringLiteral("ReplacePhotosWarningCancelButton")});
     QAbstractButton* confirm = EditorAlert::firstButton(alert);
-    QPointer<EditorWindowController> weakSelf(this);
-    brisa::SheetPresenter::safeBeginSheetModal(alert, window_.get(), [weakSelf, confirm, edited](QAbstractButton* clicked) {
-        if (weakSelf && clicked == confirm)
-            weakSelf->addSaveTask(edited);
-    });
-}
-
-void EditorWindowController::addSaveTask(const QList<std::shared_ptr<halvex::TagEditor>>& editors)
-{
-    const brisa::UserDefaults& defaults = brisa::UserDefaults::standard();
-    halvex::SaveTagEditorsTask::Settings settings;
-    settings.editors = editors;
-    settings.fixInvalidOffsets =
-        defaults.value(Settings::editionUserChoiceCorrections()) == CorrectionsEditionUserChoice::fixInvalidOffsets;
-    settings.ignoreErrors =
-        defaults.value(Settings::editionUserChoiceErrorsBehavior()) == ErrorsBehaviorEditionUserChoice::ignore;
-    settings.updateFileModifyDate =
-        defaults.value(Settings::editionFileModifyDateUpdate()) == FileModifyDateUpdateUserChoice::updateWithEachSave;
-    settings.iptcAsUTF8 = defaults.value(Settings::editionUserChoiceIPTCCharSet()) == IPTCCharSetEditionUserChoice::utf8;
-    settings.iptcDigestUpdate = defaults.value(Settings::editionUserChoiceIPTCDigest());
-    halvex::TaskManager::shared().add(std::make_shared<halvex::SaveTagEditorsTask>(settings));
+    if (!brisa::SheetPresenter::safeBeginSheetModal(alert, window_.get(), [confirm, answer](QAbstractButton* clicked) {
+            answer(clicked == confirm);
+        }))
+        answer(false);
 }
 
 // --- Window parts

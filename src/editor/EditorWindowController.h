@@ -38,6 +38,7 @@ namespace corvelle {
 class EditorCopyCutPasteActions;
 class EditorFileActions;
 class EditorPresetActions;
+class EditorSession;
 class EditorTaskReports;
 class EditorViewActions;
 class EditorViewController;
@@ -62,7 +63,7 @@ public:
     void updateInterface() override;
     QMenu* fileContextualMenu() const override { return nullptr; }
     MetadataFileList* metadataFileList() const override { return metadataFileList_.get(); }
-    halvex::TagValueTable* tagValueTable() const override { return nullptr; }
+    halvex::TagValueTable* tagValueTable() const override { return tagValueTable_.get(); }
     void switchToPreviewSection() override { setContentSection(EditorContentSection::preview); }
     void switchToTagsSection() override { setContentSection(EditorContentSection::tags); }
     void switchToMapSection() override { setContentSection(EditorContentSection::map); }
@@ -154,17 +155,15 @@ public:
     // The enabled state of an item of this window: an action no family knows is disabled.
     bool validateUserInterfaceItem(const QString& action) const override;
 
+    // Opening and saving: the window asks it and shows what it reports.
+    EditorSession& session() const { return *session_; }
+
 private:
     static QHash<EditorContentSection, SectionViewFactory>& sectionViewFactories();
     void installEditorViewController(EditorContentSection section);
     // Some selected file is (or is not) a folder; a large selection is taken to hold both.
     bool selectionHoldsFolder(bool folder) const;
     void fileListDidChangeFiles();
-    // Sources whose file is open, or on its way in a queued import, are dropped.
-    QList<halvex::TagStorageSource> newSources(const QList<halvex::TagStorageSource>& sources) const;
-    void importSourcesWithPassword(const QList<QUrl>& urls, std::optional<int> dropIndex);
-    void importFiles(const QList<halvex::TagStorageSource>& sources, std::optional<int> dropIndex);
-    void addSaveTask(const QList<std::shared_ptr<halvex::TagEditor>>& editors);
     bool eventFilter(QObject* watched, QEvent* event) override;
 
     std::unique_ptr<MetadataFileList> metadataFileList_;
@@ -178,17 +177,7 @@ private:
     // The section the current view was made for.
     EditorContentSection viewSection_ = EditorContentSection::welcome;
     QTimer liveResizeEnd_;
-    // The files of imports not done yet, by task, so that a file is never opened twice.
-    QSet<QString> pendingPaths_;
-    QHash<const halvex::AbstractTask*, QStringList> pendingPathsByTask_;
-    // Imports of dropped files, with the row their files go before.
-    struct PendingDrop {
-        std::weak_ptr<halvex::ImportTagEditorsTask> task;
-        int index;
-    };
-    QList<PendingDrop> pendingDrops_;
     brisa::NoteSubscriber fileListDidChangeFilesSubscriber_;
-    brisa::NoteSubscriber taskManagerDidRemoveTaskSubscriber_;
     std::unique_ptr<EditorCopyCutPasteActions> copyCutPasteActions_;
     std::unique_ptr<EditorFileActions> fileActions_;
     std::unique_ptr<EditorViewActions> viewActions_;
@@ -197,6 +186,12 @@ private:
     std::unique_ptr<EditorPresetActions> presetActions_;
     std::unique_ptr<QMenu> openFilesMenu_;
     EditorCommandChain commandChain_;
+    // The questions of the session are asked as sheets of the window.
+    void askImportOptions(std::function<void(bool)> answer);
+    void askToReplacePhotos(std::function<void(bool)> answer);
+    std::unique_ptr<EditorSession> session_;
+    // The tag rows of the selected files: its latest request follows the selection.
+    std::unique_ptr<halvex::TagValueTable> tagValueTable_;
 };
 
 } // namespace corvelle

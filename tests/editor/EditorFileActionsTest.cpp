@@ -108,6 +108,20 @@ private:
         return true;
     }
 
+    // Removes the selection, which asks about its unsaved edits, and cancels the question.
+    void removeSelectionAndCancelTheQuestion()
+    {
+        QVERIFY(perform("removeSelectedFiles:"));
+        QMessageBox* alert = nullptr;
+        QTRY_VERIFY((alert = shownAlert()) != nullptr);
+        QCOMPARE(alert->text(), localizedString("RemovingUnsavedFilesMessageText"));
+        for (QAbstractButton* button : alert->buttons()) {
+            if (button != EditorAlert::firstButton(alert))
+                button->click();
+        }
+        QTRY_VERIFY(!shownAlert());
+    }
+
 private Q_SLOTS:
     // The tags, map and raw sections are offered as in the finished window.
     void initTestCase() { corvelle::test::SectionViewStandIn::registerFor(); }
@@ -248,15 +262,10 @@ private Q_SLOTS:
 
         list().files()[1]->editor()->setValue(QStringLiteral("Someone"), artist);
         list().setSelection(brisa::IndexSet{0, 1});
-        QVERIFY(perform("removeSelectedFiles:"));
+        removeSelectionAndCancelTheQuestion();
+        if (QTest::currentTestFailed())
+            return;
         QMessageBox* alert = nullptr;
-        QTRY_VERIFY((alert = shownAlert()) != nullptr);
-        QCOMPARE(alert->text(), localizedString("RemovingUnsavedFilesMessageText"));
-        for (QAbstractButton* button : alert->buttons()) {
-            if (button != EditorAlert::firstButton(alert))
-                button->click();
-        }
-        QTRY_VERIFY(!shownAlert());
         QCOMPARE(list().files().size(), 3);
         QVERIFY(list().files()[1]->editor()->hasEdits());
 
@@ -280,6 +289,27 @@ private Q_SLOTS:
         QTRY_COMPARE(list().files(), QList<MetadataFilePointer>{arrived});
         list().removeAllFiles();
         QTRY_COMPARE(controller_->effectiveSection(), EditorContentSection::welcome);
+    }
+
+    // Any edited file of the selection asks, wherever it stands in it.
+    void removeAsksWhereverTheEditedFileStands_data()
+    {
+        QTest::addColumn<int>("edited");
+        QTest::newRow("first") << 0;
+        QTest::newRow("middle") << 1;
+        QTest::newRow("last") << 2;
+    }
+
+    void removeAsksWhereverTheEditedFileStands()
+    {
+        QFETCH(int, edited);
+        openFour();
+        QVERIFY(list().files()[edited]->editor()->setValue(QStringLiteral("Someone"), artist));
+        list().setSelection(brisa::IndexSet{0, 1, 2});
+        removeSelectionAndCancelTheQuestion();
+        if (QTest::currentTestFailed())
+            return;
+        QCOMPARE(list().files().size(), 4);
     }
 
     // A reload reads the file again into the same editor, keeping the list as it is.

@@ -230,7 +230,8 @@ private Q_SLOTS:
         QVERIFY(std::none_of(boxes.cbegin(), boxes.cend(), [](const QMessageBox* box) { return box->isVisible(); }));
     }
 
-    void importedFilesJoinTheWindowAndOnlyFailedReloadsAreReported()
+    // The files of an import reach whoever queued it through the task; the reports only tell.
+    void importsAreReportedAndOnlyFailedReloadsAreAnnounced()
     {
         brisa::UserDefaults::standard().set(Settings::editionUserChoiceErrorAlert(), ErrorAlertEditionUserChoice::display);
         QWidget* window = host_->window();
@@ -240,8 +241,7 @@ private Q_SLOTS:
             {halvex::TagStorageSource(QUrl::fromLocalFile(photo)), halvex::TagStorageSource(QUrl::fromLocalFile(notMedia))});
         auto import = std::make_shared<halvex::ImportTagEditorsTask>(settings);
         halvex::TaskManager::shared().add(import);
-        QTRY_COMPARE_WITH_TIMEOUT(host_->addedEditors.size(), 1, 60000);
-        QCOMPARE(host_->addedEditors.first(), import->editors());
+        QTRY_VERIFY_WITH_TIMEOUT(import->isDone(), 60000);
         QCOMPARE(import->editors().size(), 1);
         // The file that could not be opened is named in the alert; opening gets no notices.
         QTRY_COMPARE(alertsOver(window).size(), 1);
@@ -269,7 +269,7 @@ private Q_SLOTS:
             {halvex::TagStorageSource(QUrl::fromLocalFile(scratch_.filePath(QStringLiteral("gone.jpg"))))});
         auto opened = std::make_shared<halvex::ImportTagEditorsTask>(vanished);
         halvex::TaskManager::shared().add(opened);
-        QTRY_COMPARE_WITH_TIMEOUT(host_->addedEditors.size(), 2, 60000);
+        QTRY_VERIFY_WITH_TIMEOUT(opened->isDone(), 60000);
         QVERIFY(QFile::remove(scratch_.filePath(QStringLiteral("gone.jpg"))));
         vanished.editorsToReload = opened->editors();
         auto failedReload = std::make_shared<halvex::ImportTagEditorsTask>(vanished);
@@ -279,7 +279,7 @@ private Q_SLOTS:
         QTRY_COMPARE(alertsOver(window).size(), 1);
         QVERIFY(alertsOver(window).first()->informativeText().contains(QStringLiteral("gone.jpg")));
         QCOMPARE(reports_->messageOverlay().text(), localizedString(QStringLiteral("MessageOverlayTasksFailed")));
-        QCOMPARE(host_->addedEditors.size(), 2);
+        QVERIFY(host_->addedEditors.isEmpty());
         closeAlerts(window);
     }
 

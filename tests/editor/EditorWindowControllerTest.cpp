@@ -1,3 +1,4 @@
+#include "editor/EditorAlert.h"
 #include "editor/EditorFileListBarController.h"
 #include "editor/EditorPreviewViewController.h"
 #include "editor/EditorSettings.h"
@@ -6,8 +7,11 @@
 #include "editor/FileButtonTableCellView.h"
 #include "editor/FileSourceTableCellView.h"
 #include "editor/FileTextTableCellView.h"
+#include "engine/halvex/tags/TagValueTable.h"
+#include "engine/halvex/tasks/SaveTagEditorsTask.h"
 #include "engine/halvex/tasks/TaskManager.h"
 #include "engine/ostrak/TagItem.h"
+#include "filemodel/EditorSession.h"
 #include "filemodel/MetadataFileList.h"
 #include "filemodel/settings/EditionSettings.h"
 #include "platform/brisa/core/UserDefaults.h"
@@ -15,6 +19,8 @@
 #include "support/TestEnvironment.h"
 #include "support/ui/SectionViewStandIn.h"
 #include "widgets/TextLocalizer.h"
+
+#include "GateTask.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -24,6 +30,7 @@
 #include <QDropEvent>
 #include <QFileDialog>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMainWindow>
 #include <QMessageBox>
 #include <QMimeData>
@@ -49,7 +56,56 @@ QString exiftoolValue(const QString& path, const QString& tag)
     return QString::fromUtf8(exiftool.readAllStandardOutput()).trimmed();
 }
 
+bool runExiftool(const QStringList& arguments)
+{
+    QProcess exiftool;
+    exiftool.start(QStringLiteral("exiftool"), arguments);
+    return exiftool.waitForFinished(30000) && exiftool.exitCode() == 0;
+}
+
+const ostrak::TagName iptcObjectName(QStringLiteral("IPTC"), QStringLiteral("ObjectName"));
+const ostrak::TagName artist(QStringLiteral("IFD0"), QStringLiteral("Artist"));
+
+// The save task queued last.
+std::shared_ptr<halvex::SaveTagEditorsTask> lastSaveTask()
+{
+    const auto tasks = halvex::TaskManager::shared().tasks();
+    for (auto it = tasks.rbegin(); it != tasks.rend(); ++it) {
+        if (auto save = std::dynamic_pointer_cast<halvex::SaveTagEditorsTask>(*it))
+            return save;
+    }
+    return nullptr;
+}
+
+// The settings saved under, and what to restore after.
+struct SaveDefaults {
+    std::optional<CorrectionsEditionUserChoice> corrections;
+    std::optional<ErrorsBehaviorEditionUserChoice> errors;
+    std::optional<FileModifyDateUpdateUserChoice> modifyDate;
+    std::optional<IPTCCharSetEditionUserChoice> charSet;
+    std::optional<halvex::IPTCDigestUpdate> digest;
+
+    void apply() const
+    {
+        auto& defaults = brisa::UserDefaults::standard();
+        const auto put = [&defaults](const auto& key, const auto& value) {
+            if (value)
+                defaults.set(key, *value);
+            else
+                defaults.setObject(key.name(), {});
+        };
+        put(Settings::editionUserChoiceCorrections(), corrections);
+        put(Settings::editionUserChoiceErrorsBehavior(), errors);
+        put(Settings::editionFileModifyDateUpdate(), modifyDate);
+        put(Settings::editionUserChoiceIPTCCharSet(), charSet);
+        put(Settings::editionUserChoiceIPTCDigest(), digest);
+    }
+};
+
 } // namespace
+
+Q_DECLARE_METATYPE(SaveDefaults)
+Q_DECLARE_METATYPE(halvex::IPTCDigestUpdate)
 
 // A section view that counts what the window asks of it.
 class CountingSectionView : public corvelle::test::SectionViewStandIn {
@@ -132,6 +188,42 @@ private:
         return cell ? cell->filenameTextField()->text() : QString();
     }
 
+    // The files opened through the window, in list order.
+    QList<std::shared_ptr<halvex::TagEditor>> open(const QStringList& paths)
+    {
+        QList<QUrl> urls;
+        for (const QString& path : paths)
+            urls << QUrl::fromLocalFile(path);
+        controller_->addFiles(urls);
+        if (!QTest::qWaitFor([&] { return controller_->metadataFileList()->files().size() == paths.size(); }, taskTimeout))
+            return {};
+        waitForTasks();
+        QList<std::shared_ptr<halvex::TagEditor>> editors;
+        for (const MetadataFilePointer& file : controller_->metadataFileList()->files())
+            editors << file->editor();
+        return editors;
+    }
+
+    QMessageBox* shownAlert() const
+    {
+        for (QMessageBox* box : controller_->window()->findChildren<QMessageBox*>()) {
+            if (box->isVisible())
+                return box;
+        }
+        return nullptr;
+    }
+
+    // Clicks the alert's button at `index`, the first being the one that goes on.
+    static void answer(QMessageBox* alert, int index)
+    {
+        QAbstractButton* chosen = index == 0 ? EditorAlert::firstButton(alert) : nullptr;
+        for (QAbstractButton* button : alert->buttons()) {
+            if (!chosen && button != EditorAlert::firstButton(alert))
+                chosen = button;
+        }
+        chosen->click();
+    }
+
 private Q_SLOTS:
     // The tags, map and raw sections are offered as in the finished window.
     void initTestCase() { corvelle::test::SectionViewStandIn::registerFor(); }
@@ -147,6 +239,7 @@ private Q_SLOTS:
     {
         waitForTasks();
         controller_.reset();
+        SaveDefaults().apply();
     }
 
     // An empty window shows the welcome section whatever section was chosen last.
@@ -454,6 +547,185 @@ private Q_SLOTS:
         QVERIFY(segments[0]->isEnabled());
         QVERIFY(!segments[1]->isEnabled());
         QVERIFY(segments[2]->isEnabled());
+    }
+
+    // The tag rows are those of the selected files, after every change of the selection.
+    void tagValueTableFollowsTheSelection()
+    {
+        halvex::TagValueTable* table = controller_->tagValueTable();
+        QVERIFY(table);
+        QCOMPARE(static_cast<EditorWindowHost*>(controller_.get())->tagValueTable(), table);
+        QVERIFY(table->content().editors().isEmpty());
+        const auto editors = open({copy("movie.mov"), copy("photo.jpg"), copy("movie.mp4")});
+        MetadataFileList& list = *controller_->metadataFileList();
+        QCOMPARE(table->content().editors(), list.selectedEditors());
+        list.setSelection(brisa::IndexSet{0, 2});
+        QCOMPARE(table->content().editors(), (QList<std::shared_ptr<halvex::TagEditor>>{editors[0], editors[2]}));
+        QCOMPARE(table->latestRequest().editors, table->content().editors());
+        list.selectAllFiles();
+        QCOMPARE(table->content().editors(), editors);
+        list.removeSelectedFiles();
+        QVERIFY(table->content().editors().isEmpty());
+    }
+
+    // A value still being typed is part of the save: the focused field commits first.
+    void saveCommitsTheValueBeingTyped()
+    {
+        const QString photo = copy("photo.jpg");
+        const auto opened = open({photo});
+        QCOMPARE(opened.size(), 1);
+        const auto editor = opened.first();
+        QVERIFY(editor->setValue(QStringLiteral("Someone"), artist));
+        auto* field = new QLineEdit(controller_->window());
+        connect(field, &QLineEdit::editingFinished, field,
+                [field, editor] { editor->setValue(field->text(), iptcObjectName); });
+        field->show();
+        QApplication::setActiveWindow(controller_->window());
+        QVERIFY(QTest::qWaitForWindowActive(controller_->window()));
+        field->setFocus();
+        QTRY_VERIFY(field->hasFocus());
+        QTest::keyClicks(field, QStringLiteral("Typed caption"));
+        QVERIFY(controller_->validateUserInterfaceItem(QStringLiteral("saveAllEditedFiles:")));
+        controller_->performMenuCommand(QStringLiteral("saveAllEditedFiles:"), nullptr);
+        waitForTasks();
+        QTRY_VERIFY(!editor->hasEdits());
+        QCOMPARE(exiftoolValue(photo, "IFD0:Artist"), QString("Someone"));
+        QCOMPARE(exiftoolValue(photo, "IPTC:ObjectName"), QString("Typed caption"));
+    }
+
+    // While an edition is queued or running the values are about to change: saving says so and
+    // writes nothing, and the edits wait for the next save.
+    void cannotSaveWhileEditing()
+    {
+        const QString photo = copy("photo.jpg");
+        const QString before = exiftoolValue(photo, "IFD0:Artist");
+        const auto opened = open({photo});
+        QCOMPARE(opened.size(), 1);
+        const auto editor = opened.first();
+        QVERIFY(editor->setValue(QStringLiteral("Someone"), artist));
+        const auto edition = corvelle::test::addGateTask({}, true);
+        QCOMPARE(controller_->session().saveFiles({editor}), EditorSession::SaveOutcome::cannotSaveWhileEditing);
+        controller_->saveAllEditedFiles();
+        QMessageBox* alert = nullptr;
+        QTRY_VERIFY((alert = shownAlert()) != nullptr);
+        QCOMPARE(alert->text(), localizedString("CannotSaveWhileEditingMessageText"));
+        QVERIFY(!lastSaveTask() || lastSaveTask()->settings().editors != QList{editor});
+        answer(alert, 0);
+        QVERIFY(corvelle::test::finishAll({edition}));
+        QVERIFY(editor->hasEdits());
+        QCOMPARE(exiftoolValue(photo, "IFD0:Artist"), before);
+
+        controller_->saveAllEditedFiles();
+        waitForTasks();
+        QCOMPARE(exiftoolValue(photo, "IFD0:Artist"), QString("Someone"));
+    }
+
+    // A file of the photo library is replaced only once the user agrees, and then the whole
+    // batch is saved; cancelling saves none of it.
+    void photoLibraryFilesAskBeforeTheyAreReplaced()
+    {
+        const QString plain = copy("photo.jpg", "plain.jpg");
+        const QString library = copy("photo.jpg", "library.jpg");
+        controller_->addFiles({QUrl::fromLocalFile(plain)});
+        controller_->importFiles({halvex::TagStorageSource(QUrl::fromLocalFile(library), QStringLiteral("library-item-1"))});
+        QTRY_COMPARE_WITH_TIMEOUT(controller_->metadataFileList()->files().size(), 2, taskTimeout);
+        waitForTasks();
+        QList<std::shared_ptr<halvex::TagEditor>> editors;
+        // The photo-library file first.
+        for (const MetadataFilePointer& file : controller_->metadataFileList()->files()) {
+            if (file->editor()->source().photosItem())
+                editors.prepend(file->editor());
+            else
+                editors.append(file->editor());
+        }
+        QCOMPARE(editors[0]->source().photosItem(), std::optional<QString>(QStringLiteral("library-item-1")));
+        for (const auto& editor : editors)
+            QVERIFY(editor->setValue(QStringLiteral("Someone"), artist));
+
+        for (const int button : {1, 0}) {
+            controller_->saveAllEditedFiles();
+            QMessageBox* alert = nullptr;
+            QTRY_VERIFY((alert = shownAlert()) != nullptr);
+            QCOMPARE(alert->text(), localizedString("ReplacePhotosWarningMessageText"));
+            answer(alert, button);
+            QTRY_VERIFY(!shownAlert());
+            // The answer is taken on the next turn of the event loop.
+            if (button == 0)
+                QTRY_VERIFY_WITH_TIMEOUT(!editors[0]->hasEdits() && !editors[1]->hasEdits(), taskTimeout);
+            waitForTasks();
+            const QString expected = button == 0 ? QStringLiteral("Someone") : exiftoolValue(fixturePath("photo.jpg"), "IFD0:Artist");
+            QCOMPARE(exiftoolValue(plain, "IFD0:Artist"), expected);
+            QCOMPARE(exiftoolValue(library, "IFD0:Artist"), expected);
+            QCOMPARE(editors[0]->hasEdits(), button != 0);
+        }
+    }
+
+    // The five save settings reach the task, and the file shows them: the first file of the
+    // batch is gone, so whether the second is written follows the errors setting.
+    void saveSettingsReachTheWrittenFile_data()
+    {
+        using Digest = halvex::IPTCDigestUpdate;
+        QTest::addColumn<SaveDefaults>("defaults");
+        QTest::addColumn<bool>("fixInvalidOffsets");
+        QTest::addColumn<bool>("ignoreErrors");
+        QTest::addColumn<bool>("updateFileModifyDate");
+        QTest::addColumn<bool>("iptcAsUTF8");
+        QTest::addColumn<Digest>("digest");
+        QTest::newRow("nothing set") << SaveDefaults{} << true << true << false << true << Digest::updateIfExists;
+        QTest::newRow("every other choice")
+            << SaveDefaults{CorrectionsEditionUserChoice::noCorrection, ErrorsBehaviorEditionUserChoice::ignore,
+                            FileModifyDateUpdateUserChoice::updateWithEachSave, IPTCCharSetEditionUserChoice::none, Digest::update}
+            << false << true << true << false << Digest::update;
+        QTest::newRow("stop at the first error")
+            << SaveDefaults{CorrectionsEditionUserChoice::fixInvalidOffsets, ErrorsBehaviorEditionUserChoice::stop,
+                            FileModifyDateUpdateUserChoice::updateManually, IPTCCharSetEditionUserChoice::utf8, Digest::delete_}
+            << true << false << false << true << Digest::delete_;
+    }
+
+    void saveSettingsReachTheWrittenFile()
+    {
+        QFETCH(SaveDefaults, defaults);
+        QFETCH(bool, fixInvalidOffsets);
+        QFETCH(bool, ignoreErrors);
+        QFETCH(bool, updateFileModifyDate);
+        QFETCH(bool, iptcAsUTF8);
+        QFETCH(halvex::IPTCDigestUpdate, digest);
+        defaults.apply();
+        const QString gone = copy("photo.jpg", "a.jpg");
+        const QString kept = copy("photo.jpg", "b.jpg");
+        // No IPTC yet: whether the character set is marked shows.
+        QVERIFY(runExiftool({"-IPTC:all=", "-overwrite_original", kept}));
+        const QDateTime old(QDate(2001, 2, 3), QTime(4, 5, 6), Qt::UTC);
+        const auto editors = open({gone, kept});
+        QCOMPARE(editors.size(), 2);
+        {
+            QFile file(kept);
+            QVERIFY(file.open(QIODevice::ReadWrite));
+            QVERIFY(file.setFileTime(old, QFileDevice::FileModificationTime));
+        }
+        for (const auto& editor : editors)
+            QVERIFY(editor->setValue(QStringLiteral("Harbour"), iptcObjectName));
+        QVERIFY(QFile::remove(gone));
+
+        controller_->saveAllEditedFiles();
+        QTRY_VERIFY(lastSaveTask() && lastSaveTask()->settings().editors == editors);
+        const halvex::SaveTagEditorsTask::Settings settings = lastSaveTask()->settings();
+        QCOMPARE(settings.fixInvalidOffsets, fixInvalidOffsets);
+        QCOMPARE(settings.ignoreErrors, ignoreErrors);
+        QCOMPARE(settings.updateFileModifyDate, updateFileModifyDate);
+        QCOMPARE(settings.iptcAsUTF8, iptcAsUTF8);
+        QCOMPARE(settings.iptcDigestUpdate, digest);
+        waitForTasks();
+        // The failure is told whatever the alert setting.
+        QTRY_VERIFY(shownAlert());
+        answer(shownAlert(), 0);
+
+        QCOMPARE(exiftoolValue(kept, "IPTC:ObjectName"), ignoreErrors ? QString("Harbour") : QString());
+        if (!ignoreErrors)
+            return;
+        QCOMPARE(exiftoolValue(kept, "IPTC:CodedCharacterSet"), iptcAsUTF8 ? QString("UTF8") : QString());
+        QCOMPARE(!exiftoolValue(kept, "Photoshop:IPTCDigest").isEmpty(), digest == halvex::IPTCDigestUpdate::update);
+        QCOMPARE(QFileInfo(kept).lastModified().toUTC() == old, !updateFileModifyDate);
     }
 };
 

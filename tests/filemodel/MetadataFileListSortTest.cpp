@@ -2,6 +2,7 @@
 #include "filemodel/MetadataFileList.h"
 #include "filemodel/MetadataFileListSort.h"
 #include "engine/ostrak/TagItem.h"
+#include "platform/brisa/core/NoteSubscriber.h"
 #include "platform/brisa/core/NotificationCenter.h"
 
 #include <QtTest>
@@ -108,17 +109,17 @@ private Q_SLOTS:
         list.setFiles(filesWithValues(tagName, values));
         list.setSelection({0});
         QStringList posts;
-        auto& center = brisa::NotificationCenter::defaultCenter();
-        const auto token = center.addObserver(MetadataFileList::didChangeFilesNotification, &list,
-                                              [&](const brisa::Notification& note) {
-                                                  posts.append(describe(*MetadataFileList::fileListEdition(note)));
-                                              });
+        // Made after what it writes to, so gone before it, even when a check fails on the way.
+        brisa::NoteSubscriber subscriber;
+        subscriber.subscribe(MetadataFileList::didChangeFilesNotification, &list, [&](const brisa::Notification& note) {
+            posts.append(describe(*MetadataFileList::fileListEdition(note)));
+        });
         const MetadataFileListSort sort(tagName, sortOrder);
         list.sort(sort);
         QCOMPARE(order(list), sorted);
         // Sorting again changes nothing.
         list.sort(sort);
-        center.removeObserver(token);
+        subscriber.unsubscribe();
         QCOMPARE(order(list), sorted);
         const QString reload = QStringLiteral("reload {%1}").arg(sorted.indexOf('0'));
         QCOMPARE(posts, (QStringList{reload, reload}));
@@ -138,11 +139,11 @@ private Q_SLOTS:
     {
         MetadataFileList list;
         int posts = 0;
-        auto& center = brisa::NotificationCenter::defaultCenter();
-        const auto token = center.addObserver(MetadataFileList::didChangeFilesNotification, &list,
-                                              [&](const brisa::Notification&) { ++posts; });
+        brisa::NoteSubscriber subscriber;
+        subscriber.subscribe(MetadataFileList::didChangeFilesNotification, &list,
+                             [&](const brisa::Notification&) { ++posts; });
         list.sort(MetadataFileListSort());
-        center.removeObserver(token);
+        subscriber.unsubscribe();
         QCOMPARE(posts, 0);
     }
 

@@ -271,6 +271,46 @@ private Q_SLOTS:
         QCOMPARE(first->status(), Status::finished);
     }
 
+    // Whoever queued a task hears of its end from the task: once, on the main thread, before the
+    // manager's remove note, whether it ran or was cancelled while waiting.
+    void completesEachTaskBeforeItsRemoveNote()
+    {
+        Journal journal;
+        Gate gate;
+        TaskManager manager;
+        NoteRecorder recorder;
+        auto ran = makeTask("ran", 2, journal);
+        ran->onItem = gate.holdItemsBelow(1);
+        auto cancelled = makeTask("cancelled", 1, journal);
+        QStringList completions;
+        for (const auto& task : {ran, cancelled}) {
+            // The handler may hold its task: it is dropped once called.
+            task->setCompletionHandler([&completions, &recorder, task] {
+                const bool removed = recorder.indexOf(TaskManager::didRemoveTaskNotification, task) >= 0;
+                completions << QStringLiteral("%1 done:%2 main:%3 removed:%4")
+                                   .arg(task->title().arguments.value(0).toString())
+                                   .arg(task->isDone())
+                                   .arg(QThread::currentThread() == qApp->thread())
+                                   .arg(removed);
+            });
+        }
+        manager.add(ran);
+        manager.add(cancelled);
+        gate.entered.acquire();
+        cancelled->cancel();
+        gate.released.release();
+        QTRY_COMPARE(recorder.named(TaskManager::didRemoveTaskNotification, &manager).size(), 2);
+        QCoreApplication::sendPostedEvents();
+        QCOMPARE(completions, (QStringList{"cancelled done:1 main:1 removed:0", "ran done:1 main:1 removed:0"}));
+        const std::weak_ptr<ScriptedTask> weakRan = ran, weakCancelled = cancelled;
+        ran.reset();
+        cancelled.reset();
+        recorder.notes.clear();
+        manager.clearFinishedTasks();
+        QVERIFY(weakRan.expired());
+        QVERIFY(weakCancelled.expired());
+    }
+
     void cancelsRunningBatchBeforeItsNextItem_data()
     {
         QTest::addColumn<int>("parallelism");

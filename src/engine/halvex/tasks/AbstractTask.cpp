@@ -180,6 +180,23 @@ bool AbstractTask::hasWaitingCancelHandler() const
     return bool(waitingCancelHandler_);
 }
 
+void AbstractTask::setCompletionHandler(std::function<void()> handler)
+{
+    QMutexLocker lock(&mutex_);
+    completionHandler_ = std::move(handler);
+}
+
+void AbstractTask::complete()
+{
+    std::function<void()> handler;
+    {
+        QMutexLocker lock(&mutex_);
+        std::swap(handler, completionHandler_);
+    }
+    if (handler)
+        handler();
+}
+
 void AbstractTask::runGuarded(const std::function<void()>& work)
 {
     // One failing task must neither stop the task thread nor the tasks queued after it.

@@ -65,6 +65,12 @@ public:
     // Edits tag editors in memory: saving waits until no edition is queued or running.
     virtual bool isEdition() const { return false; }
 
+    // Called once, on the main thread, when the task manager is done with the task (finished,
+    // failed or cancelled), just before its remove note: the result reaches whoever queued the
+    // task without watching the manager. Set it before adding the task; the handler is dropped
+    // once called, so it may hold the task.
+    void setCompletionHandler(std::function<void()> handler);
+
 protected:
     // Runs on the task manager's thread. An exception that escapes is reported as a message.
     virtual void run() = 0;
@@ -91,6 +97,8 @@ private:
     void execute();
     void setWaitingCancelHandler(std::function<void(AbstractTask*)> handler);
     bool hasWaitingCancelHandler() const;
+    // Runs and drops the completion handler; main thread.
+    void complete();
 
     void runGuarded(const std::function<void()>& work);
     void post(const QString& name);
@@ -106,6 +114,7 @@ private:
     int postedPercent_ = -1;
     QList<TaskMessage> messages_;
     std::function<void(AbstractTask*)> waitingCancelHandler_;
+    std::function<void()> completionHandler_;
 };
 
 } // namespace halvex

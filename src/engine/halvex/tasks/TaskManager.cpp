@@ -77,6 +77,22 @@ struct TaskManager::State : std::enable_shared_from_this<State> {
         }
     }
 
+    // With the mutex held: the task's completion, then its remove note, on the main thread and
+    // in that order (both are queued there, in order, when posted from another thread).
+    void finishAndUnlock(const std::shared_ptr<AbstractTask>& task, QMutexLocker<QMutex>& lock) const
+    {
+        if (onMainThread()) {
+            lock.unlock();
+            task->complete();
+            post(didRemoveTaskNotification, task);
+            return;
+        }
+        if (auto* app = QCoreApplication::instance())
+            QMetaObject::invokeMethod(app, [task] { task->complete(); }, Qt::QueuedConnection);
+        post(didRemoveTaskNotification, task);
+        lock.unlock();
+    }
+
     void add(const std::shared_ptr<AbstractTask>& task)
     {
         QMutexLocker lock(&mutex);
@@ -124,7 +140,7 @@ struct TaskManager::State : std::enable_shared_from_this<State> {
         const auto removed = *it;
         queue.erase(it);
         trimDoneTasks();
-        postAndUnlock(didRemoveTaskNotification, removed, lock);
+        finishAndUnlock(removed, lock);
     }
 
     void work()
@@ -148,7 +164,7 @@ struct TaskManager::State : std::enable_shared_from_this<State> {
             QMutexLocker lock(&mutex);
             running.reset();
             trimDoneTasks();
-            post(didRemoveTaskNotification, task);
+            finishAndUnlock(task, lock);
         }
     }
 

@@ -16,7 +16,8 @@ namespace halvex {
 // Notifications, posted on brisa::NotificationCenter::defaultCenter() with this manager as object
 // and the task in the user info (decode with task()); they arrive on the main thread:
 // - didAddTaskNotification when a task is added;
-// - didRemoveTaskNotification when a task is done: finished, failed or cancelled. Its result,
+// - didRemoveTaskNotification when a task is done: finished, failed or cancelled (the task's own
+//   completion handler runs just before it). Its result,
 //   status and messages are final by then.
 //
 // tasks() keeps done tasks after their removal note, so that the tasks popover can show how they
