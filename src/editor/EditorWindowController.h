@@ -35,6 +35,7 @@ class ProgressOverlay;
 
 namespace corvelle {
 
+class EditorCommandActions;
 class EditorCopyCutPasteActions;
 class EditorFileActions;
 class EditorPresetActions;
@@ -60,7 +61,7 @@ public:
     // EditorWindowHost
     QWidget* window() const override;
     void updateInterface() override;
-    QMenu* fileContextualMenu() const override { return nullptr; }
+    QMenu* fileContextualMenu() const override;
     MetadataFileList* metadataFileList() const override { return metadataFileList_.get(); }
     halvex::TagValueTable* tagValueTable() const override { return nullptr; }
     void switchToPreviewSection() override { setContentSection(EditorContentSection::preview); }
@@ -154,6 +155,15 @@ public:
     // The enabled state of an item of this window: an action no family knows is disabled.
     bool validateUserInterfaceItem(const QString& action) const override;
 
+    // --- Actions
+
+    // The window's action of a command ("saveSelectedFiles:"); null for a command it has none of.
+    QAction* commandAction(const QString& name) const override;
+    // Every action of the window, in the order of its families.
+    QList<QAction*> commandActions() const override;
+    // The actions' enabled and checked states, from their rules.
+    void refreshCommandActions();
+
 private:
     static QHash<EditorContentSection, SectionViewFactory>& sectionViewFactories();
     void installEditorViewController(EditorContentSection section);
@@ -197,6 +207,14 @@ private:
     std::unique_ptr<EditorPresetActions> presetActions_;
     std::unique_ptr<QMenu> openFilesMenu_;
     EditorCommandChain commandChain_;
+    // The file lists' context menu: the window's file commands.
+    std::unique_ptr<QMenu> fileContextualMenu_;
+    brisa::NoteSubscriber commandFilesSubscriber_;
+    brisa::NoteSubscriber commandTaskAddedSubscriber_;
+    brisa::NoteSubscriber commandTaskRemovedSubscriber_;
+    brisa::NoteSubscriber commandSettingsSubscriber_;
+    // Made last, gone first: its actions' rules reach every member above.
+    std::unique_ptr<EditorCommandActions> commandActions_;
 };
 
 } // namespace corvelle
