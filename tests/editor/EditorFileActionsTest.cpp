@@ -17,6 +17,7 @@
 #include <QApplication>
 #include <QLineEdit>
 #include <QMainWindow>
+#include <QMenu>
 #include <QMessageBox>
 #include <QProcess>
 #include <QTemporaryDir>
