@@ -3,6 +3,7 @@
 #include "platform/brisa/ui/MenuTree.h"
 
 #include <QAction>
+#include <QHash>
 #include <QMenu>
 #include <QSet>
 
@@ -41,6 +42,28 @@ QChar MenuMnemonics::mnemonic(const QString& text)
     return {};
 }
 
+namespace {
+
+// Gives `item` a letter of its candidates, taking one from an item that can move to another of
+// its own when none is free (a matching by augmenting paths: every item gets a letter whenever
+// the letters allow it).
+bool place(int item, const QList<QList<QChar>>& letters, QHash<QChar, int>& owner, QSet<QChar>& visited)
+{
+    for (const QChar letter : letters[item]) {
+        if (visited.contains(letter))
+            continue;
+        visited.insert(letter);
+        const auto taken = owner.constFind(letter);
+        if (taken == owner.cend() || place(*taken, letters, owner, visited)) {
+            owner.insert(letter, item);
+            return true;
+        }
+    }
+    return false;
+}
+
+} // namespace
+
 void MenuMnemonics::assign(const QList<QAction*>& items)
 {
     QSet<QChar> used;
@@ -48,19 +71,35 @@ void MenuMnemonics::assign(const QList<QAction*>& items)
         if (const QChar taken = mnemonic(item->text()); !taken.isNull())
             used.insert(taken);
     }
+    QList<QAction*> waiting;
+    QList<QList<QChar>> letters;
     for (QAction* item : items) {
         const QString text = item->text();
         if (item->isSeparator() || text.isEmpty() || !mnemonic(text).isNull())
             continue;
+        QList<QChar> own;
         for (int position : candidates(text)) {
             const QChar letter = text[position].toLower();
-            if (used.contains(letter))
-                continue;
-            used.insert(letter);
-            QString marked = text;
-            marked.insert(position, QLatin1Char('&'));
-            item->setText(marked);
-            break;
+            if (!used.contains(letter) && !own.contains(letter))
+                own << letter;
+        }
+        waiting << item;
+        letters << own;
+    }
+    QHash<QChar, int> owner;
+    for (int index = 0; index < waiting.size(); ++index) {
+        QSet<QChar> visited;
+        place(index, letters, owner, visited);
+    }
+    for (auto it = owner.cbegin(); it != owner.cend(); ++it) {
+        QAction* item = waiting[it.value()];
+        QString text = item->text();
+        for (int position : candidates(text)) {
+            if (text[position].toLower() == it.key()) {
+                text.insert(position, QLatin1Char('&'));
+                item->setText(text);
+                break;
+            }
         }
     }
 }
