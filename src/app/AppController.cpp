@@ -5,7 +5,7 @@
 #include "app/LaunchLibrary.h"
 #include "app/LibraryErrorText.h"
 #include "app/QuitController.h"
-#include "app/TextResponder.h"
+#include "widgets/TextResponder.h"
 #include "app/preferences/PreferencesController.h"
 #include "app/settings/AdvancedSettings.h"
 #include "editor/EditorSettings.h"
@@ -339,6 +339,7 @@ EditorWindowInterface* AppController::editorWindowController()
 {
     if (!editorWindow_) {
         editorWindow_ = environment_.makeEditorWindow();
+        mainMenu_->adopt(editorWindow_->commandActions());
         mainMenu_->attach(editorWindow_->window()->menuBar());
     }
     return editorWindow_.get();

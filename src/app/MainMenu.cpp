@@ -1,10 +1,12 @@
 #include "app/MainMenu.h"
 
+#include "platform/brisa/ui/MenuMnemonics.h"
 #include "platform/brisa/ui/MenuTree.h"
 #include "presets/PresetPopUpMenu.h"
 #include "widgets/TextLocalizer.h"
 
 #include <QAction>
+#include <QHash>
 #include <QApplication>
 #include <QKeyEvent>
 #include <QMenu>
@@ -32,6 +34,16 @@ MainMenu::MainMenu(Validator validator, Performer performer, QObject* parent)
     buildViewMenu();
     buildWindowMenu();
     buildHelpMenus();
+    // Alt mnemonics, unique within each menu. The application menu's titles come at launch:
+    // its items get theirs when it opens.
+    QList<QAction*> titles;
+    for (QMenu* menu : std::as_const(menus_)) {
+        if (menu->menuAction() == appNameMenuItem_)
+            continue;
+        titles << menu->menuAction();
+        brisa::MenuMnemonics::assignTree(menu);
+    }
+    brisa::MenuMnemonics::assign(titles);
     qApp->installEventFilter(this);
 }
 
@@ -99,6 +111,17 @@ QAction* MainMenu::makeItem(const QString& command, const QString& titleKey, QOb
     return action;
 }
 
+void MainMenu::adopt(const QList<QAction*>& actions)
+{
+    QHash<QString, QAction*> byName;
+    for (QAction* action : actions) {
+        if (!action->objectName().isEmpty())
+            byName.insert(action->objectName(), action);
+    }
+    for (QMenu* top : std::as_const(menus_))
+        brisa::MenuTree::shareItems(top, [&byName](const QString& name) { return byName.value(name); }, true);
+}
+
 void MainMenu::validate(QMenu* menu) const
 {
     for (QAction* action : menu->actions()) {
@@ -128,7 +151,11 @@ bool MainMenu::eventFilter(QObject* watched, QEvent* event)
 
 void MainMenu::watch(QMenu* menu)
 {
-    connect(menu, &QMenu::aboutToShow, this, [this, menu] { validate(menu); });
+    connect(menu, &QMenu::aboutToShow, this, [this, menu] {
+        validate(menu);
+        // Items made or titled since (the presets, the sections, the application's own).
+        brisa::MenuMnemonics::assign(menu->actions());
+    });
 }
 
 QMenu* MainMenu::addMenu(const QString& titleKey, QMenu* menu)

@@ -63,6 +63,11 @@ public:
     // The menu that the Help buttons of the windows' toolbars show.
     QMenu* toolbarItemHelpMenu() const { return toolbarItemHelpMenu_; }
 
+    // Shows the window's actions in place of the items of the same commands: the menu then
+    // holds those very actions, which act and follow their rules by themselves. Each keeps the
+    // title, mnemonic included, of the item it replaces.
+    void adopt(const QList<QAction*>& actions);
+
     void validate(QMenu* menu) const;
     void validateItemsWithShortcuts() const;
 

@@ -17,6 +17,7 @@ class EditorCommandChain {
 public:
     // The family is not owned; it must outlive the chain.
     void append(EditorCommandFamily* family);
+    const QList<EditorCommandFamily*>& families() const { return families_; }
 
     // The first answer other than notMine; notMine when every family declines.
     // `item` is the menu item asked about, when there is one.

@@ -1,24 +1,34 @@
 #pragma once
 
+#include "editor/EditorCommand.h"
 #include "widgets/MenuValidation.h"
 
+#include <QList>
 #include <QString>
+
+#include <optional>
 
 class QAction;
 
 namespace corvelle {
 
-// One family of editor window commands (the file commands, copy and paste, ...). A command is
-// named by its action ("removeSelectedFiles:").
+// One family of editor window commands (the file commands, copy and paste, ...): its table of
+// commands and rules, in menu order. A command is named by its action ("removeSelectedFiles:").
 class EditorCommandFamily {
 public:
     virtual ~EditorCommandFamily() = default;
 
-    // notMine for an action of another family.
-    virtual MenuValidation validateItem(const QString& action) const = 0;
+    const QList<EditorCommand>& commands() const { return commands_; }
+    // The row of `action`; null for an action of another family.
+    const EditorCommand* command(const QString& action) const;
+
+    // notMine for an action of another family; else what its rule says now.
+    virtual MenuValidation validateItem(const QString& action) const;
     // Runs the action after checking its rule again: a stale menu item, toolbar or touch-bar
     // button never acts. Nothing for an action of another family.
-    virtual void perform(const QString& action) = 0;
+    virtual void perform(const QString& action);
+    // The check mark of the action; none for an action without one or of another family.
+    std::optional<bool> itemState(const QString& action) const;
 
     // A family whose commands depend on the menu item that sends them (the preset a preset
     // item stands for) overrides these; `item` may be null.
@@ -32,6 +42,13 @@ public:
         Q_UNUSED(sender);
         perform(action);
     }
+
+protected:
+    // Each family sets its table once, when it is made.
+    void setCommands(QList<EditorCommand> commands) { commands_ = std::move(commands); }
+
+private:
+    QList<EditorCommand> commands_;
 };
 
 } // namespace corvelle

@@ -8,28 +8,14 @@ namespace corvelle {
 EditorCopyCutPasteActions::EditorCopyCutPasteActions(EditorWindowController& controller)
     : controller_(controller)
 {
-}
-
-MenuValidation EditorCopyCutPasteActions::validateItem(const QString& action) const
-{
-    auto answer = [](bool enabled) { return enabled ? MenuValidation::enabled : MenuValidation::disabled; };
-    if (action == QLatin1String("copy:"))
-        return answer(canCopy());
-    if (action == QLatin1String("cut:"))
-        return answer(canCut());
-    if (action == QLatin1String("paste:"))
-        return answer(canPaste());
-    return MenuValidation::notMine;
-}
-
-void EditorCopyCutPasteActions::perform(const QString& action)
-{
-    if (action == QLatin1String("copy:"))
-        copy();
-    else if (action == QLatin1String("cut:"))
-        cut();
-    else if (action == QLatin1String("paste:"))
-        paste();
+    setCommands({
+        {QStringLiteral("cut:"), QStringLiteral("MainMenuCut"), QKeySequence::Cut, {}, [this] { return canCut(); }, {},
+         [this] { cut(); }},
+        {QStringLiteral("copy:"), QStringLiteral("MainMenuCopy"), QKeySequence::Copy, {}, [this] { return canCopy(); },
+         {}, [this] { copy(); }},
+        {QStringLiteral("paste:"), QStringLiteral("MainMenuPaste"), QKeySequence::Paste, {},
+         [this] { return canPaste(); }, {}, [this] { paste(); }},
+    });
 }
 
 bool EditorCopyCutPasteActions::canCopy() const

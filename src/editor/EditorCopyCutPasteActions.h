@@ -11,9 +11,6 @@ class EditorCopyCutPasteActions : public EditorCommandFamily {
 public:
     explicit EditorCopyCutPasteActions(EditorWindowController& controller);
 
-    MenuValidation validateItem(const QString& action) const override;
-    void perform(const QString& action) override;
-
     bool canCopy() const;
     bool canCut() const;
     bool canPaste() const;

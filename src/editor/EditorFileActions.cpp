@@ -24,6 +24,7 @@ EditorFileActions::EditorFileActions(EditorWindowController& controller)
     : controller_(controller)
     , fileViewer_(&FileViewer::activateSelecting)
 {
+    makeCommands();
 }
 
 MetadataFileList& EditorFileActions::list() const
@@ -31,84 +32,74 @@ MetadataFileList& EditorFileActions::list() const
     return *controller_.metadataFileList();
 }
 
-// --- Validation and routing
+// --- The table
 
 namespace {
 
-using Predicate = std::function<bool(const EditorFileActions&, const EditorWindowController&)>;
-using Action = std::function<void(EditorFileActions&, EditorWindowController&)>;
-
-struct Command {
-    QLatin1String action;
-    Predicate isEnabled;
-    Action run;
-};
-
-const QList<Command>& commands()
+QString key(const char* name)
 {
-    using F = EditorFileActions;
-    using C = EditorWindowController;
-    static const QList<Command> table{
-        {QLatin1String("openFilesFromFinder:"), [](const F&, const C&) { return true; },
-         [](F&, C& c) { c.openFilesFromFinder(); }},
-        // This system has no photo library to open files from.
-        {QLatin1String("openFilesFromPhotos:"), [](const F&, const C&) { return false; }, [](F&, C&) {}},
-        {QLatin1String("reloadSelectedFiles:"), [](const F& f, const C&) { return f.canActOnSelectedFiles(); },
-         [](F& f, C&) { f.reloadSelectedFiles(); }},
-        {QLatin1String("restoreSelectedFiles:"), [](const F& f, const C&) { return f.canActOnSelectedFiles(); },
-         [](F& f, C&) { f.restoreSelectedFiles(); }},
-        {QLatin1String("removeSelectedFiles:"), [](const F& f, const C&) { return f.hasSelection(); },
-         [](F& f, C&) { f.removeSelectedFiles(); }},
-        {QLatin1String("removeAllFiles:"), [](const F& f, const C&) { return f.hasFiles(); },
-         [](F& f, C&) { f.removeAllFiles(); }},
-        {QLatin1String("saveSelectedFiles:"), [](const F&, const C& c) { return c.canSaveSelectedFiles(); },
-         [](F&, C& c) { c.saveSelectedFiles(); }},
-        {QLatin1String("saveAllEditedFiles:"), [](const F&, const C& c) { return c.canSaveAllEditedFiles(); },
-         [](F&, C& c) { c.saveAllEditedFiles(); }},
-        {QLatin1String("selectPreviousFile:"), [](const F& f, const C&) { return f.canSelectPreviousFile(); },
-         [](F& f, C&) { f.selectPreviousFile(); }},
-        {QLatin1String("selectNextFile:"), [](const F& f, const C&) { return f.canSelectNextFile(); },
-         [](F& f, C&) { f.selectNextFile(); }},
-        {QLatin1String("selectAllFiles:"), [](const F& f, const C&) { return f.hasUnselectedFiles(); },
-         [](F& f, C&) { f.selectAllFiles(); }},
-        {QLatin1String("deselectAllFiles:"), [](const F& f, const C&) { return f.hasSelection(); },
-         [](F& f, C&) { f.deselectAllFiles(); }},
-        {QLatin1String("invertFileSelection:"), [](const F& f, const C&) { return f.hasFiles(); },
-         [](F& f, C&) { f.invertFileSelection(); }},
-        {QLatin1String("revealSelectedFilesInFinder:"), [](const F& f, const C&) { return f.hasSelection(); },
-         [](F& f, C&) { f.revealSelectedFilesInFinder(); }},
-        {QLatin1String("inspectSelectedFiles:"), [](const F& f, const C&) { return f.canInspect(); },
-         [](F& f, C&) { f.inspectSelectedFiles(); }},
-        {QLatin1String("uninspectSelectedFiles:"), [](const F& f, const C&) { return f.canUninspect(); },
-         [](F& f, C&) { f.uninspectSelectedFiles(); }},
-    };
-    return table;
-}
-
-const Command* command(const QString& action)
-{
-    for (const Command& command : commands()) {
-        if (action == command.action)
-            return &command;
-    }
-    return nullptr;
+    return QString::fromLatin1(name);
 }
 
 } // namespace
 
-MenuValidation EditorFileActions::validateItem(const QString& action) const
+void EditorFileActions::makeCommands()
 {
-    const Command* found = command(action);
-    if (!found)
-        return MenuValidation::notMine;
-    return found->isEnabled(*this, controller_) ? MenuValidation::enabled : MenuValidation::disabled;
+    const auto row = [](const char* name, const char* textKey, std::function<bool()> isEnabled,
+                        std::function<void()> run, const QKeySequence& shortcut = {}, const char* symbol = "") {
+        return EditorCommand{key(name), key(textKey), shortcut, key(symbol), std::move(isEnabled), {}, std::move(run)};
+    };
+    setCommands({
+        row("openFilesFromFinder:", "MainMenuOpenFilesInFinder", [] { return true; }, [this] { controller_.openFilesFromFinder(); },
+            {}, "plus"),
+        // This system has no photo library to open files from.
+        row("openFilesFromPhotos:", "MainMenuOpenFilesInPhotos", [] { return false; }, [] {}),
+        row("saveSelectedFiles:", "MainMenuSaveSelectedFiles", [this] { return controller_.canSaveSelectedFiles(); },
+            [this] { controller_.saveSelectedFiles(); }, QKeySequence::Save),
+        row("saveAllEditedFiles:", "MainMenuSaveAllEditedFiles", [this] { return controller_.canSaveAllEditedFiles(); },
+            [this] { controller_.saveAllEditedFiles(); }, QKeySequence(QStringLiteral("Ctrl+Shift+S")), "square.and.arrow.down"),
+        row("reloadSelectedFiles:", "MainMenuReloadSelectedFiles", [this] { return canActOnSelectedFiles(); },
+            [this] { reloadSelectedFiles(); }, QKeySequence(QStringLiteral("Ctrl+R"))),
+        row("restoreSelectedFiles:", "MainMenuRestoreSelectedFiles", [this] { return canActOnSelectedFiles(); },
+            [this] { restoreSelectedFiles(); }),
+        row("removeSelectedFiles:", "MainMenuRemoveSelectedFiles", [this] { return hasSelection(); },
+            [this] { removeSelectedFiles(); }, QKeySequence(QStringLiteral("Ctrl+Backspace"))),
+        row("removeAllFiles:", "MainMenuRemoveAllFiles", [this] { return hasFiles(); }, [this] { removeAllFiles(); }, {},
+            "delete.left"),
+        row("selectPreviousFile:", "MainMenuSelectPreviousFile", [this] { return canSelectPreviousFile(); },
+            [this] { selectPreviousFile(); }, QKeySequence(QStringLiteral("Ctrl+[")), "arrow.left"),
+        row("selectNextFile:", "MainMenuSelectNextFile", [this] { return canSelectNextFile(); },
+            [this] { selectNextFile(); }, QKeySequence(QStringLiteral("Ctrl+]")), "arrow.right"),
+        row("selectAllFiles:", "MainMenuSelectAllFiles", [this] { return hasUnselectedFiles(); },
+            [this] { selectAllFiles(); }),
+        row("deselectAllFiles:", "MainMenuDeselectAllFiles", [this] { return hasSelection(); },
+            [this] { deselectAllFiles(); }),
+        row("invertFileSelection:", "MainMenuInvertFileSelection", [this] { return hasFiles(); },
+            [this] { invertFileSelection(); }),
+        // The Edit menu's Select All and Deselect All act on the file table when no text field
+        // takes them.
+        row("selectAll:", "MainMenuSelectAll", [this] { return hasUnselectedFiles(); }, [this] { selectAllFiles(); },
+            QKeySequence::SelectAll),
+        row("deselectAll:", "MainMenuDeselectAll", [this] { return hasSelection(); }, [this] { deselectAllFiles(); },
+            QKeySequence(QStringLiteral("Ctrl+Shift+A"))),
+        row("inspectSelectedFiles:", "MainMenuInspectSelectedFiles", [this] { return canInspect(); },
+            [this] { inspectSelectedFiles(); }, QKeySequence(QStringLiteral("Ctrl+I")), "doc.text.magnifyingglass"),
+        row("uninspectSelectedFiles:", "MainMenuUninspectSelectedFiles", [this] { return canUninspect(); },
+            [this] { uninspectSelectedFiles(); }),
+        row("revealSelectedFilesInFinder:", "MainMenuRevealSelectedFilesInFinder", [this] { return hasSelection(); },
+            [this] { revealSelectedFilesInFinder(); }),
+    });
 }
 
-void EditorFileActions::perform(const QString& action)
+const QStringList& EditorFileActions::contextualMenuCommands()
 {
-    // Each action checks its own rule.
-    if (const Command* found = command(action))
-        found->run(*this, controller_);
+    // The File menu's commands on the selected files, in its order.
+    static const QStringList names{
+        QStringLiteral("saveSelectedFiles:"),    QStringLiteral("reloadSelectedFiles:"),
+        QStringLiteral("restoreSelectedFiles:"), QStringLiteral("removeSelectedFiles:"),
+        QStringLiteral("inspectSelectedFiles:"), QStringLiteral("revealSelectedFilesInFinder:"),
+    };
+    return names;
 }
 
 // --- Rules

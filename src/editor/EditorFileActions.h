@@ -3,6 +3,7 @@
 #include "editor/EditorCommandFamily.h"
 
 #include <QList>
+#include <QStringList>
 #include <QUrl>
 
 #include <functional>
@@ -23,8 +24,8 @@ public:
 
     explicit EditorFileActions(EditorWindowController& controller);
 
-    MenuValidation validateItem(const QString& action) const override;
-    void perform(const QString& action) override;
+    // The commands of the file lists' context menu, in order.
+    static const QStringList& contextualMenuCommands();
 
     // --- Rules (the menu, the toolbar and the touch bar share them)
 
@@ -61,6 +62,7 @@ public:
     void setFileViewer(FileViewerCall call) { fileViewer_ = std::move(call); }
 
 private:
+    void makeCommands();
     MetadataFileList& list() const;
     // Runs `removal` at once, or after the unsaved-changes alert ended with its first button.
     void confirmRemoval(bool hasUnsavedEdits, std::function<void(EditorFileActions&)> removal);

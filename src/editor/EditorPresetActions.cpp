@@ -11,18 +11,16 @@ namespace corvelle {
 
 namespace {
 
-const QLatin1String applyPresetAction("applyPreset:");
+const QString applyPresetAction = QStringLiteral("applyPreset:");
 
 } // namespace
 
 EditorPresetActions::EditorPresetActions(EditorWindowController& controller)
     : controller_(controller)
 {
-}
-
-MenuValidation EditorPresetActions::validateItem(const QString& action) const
-{
-    return validateItem(action, nullptr);
+    // Sent by the preset items, each standing for its preset: no action of its own.
+    setCommands({{applyPresetAction, {}, {}, {}, [this] { return canApplyPreset(nullptr); }, {},
+                  [this] { applyPreset(nullptr); }}});
 }
 
 MenuValidation EditorPresetActions::validateItem(const QString& action, QAction* item) const
@@ -30,11 +28,6 @@ MenuValidation EditorPresetActions::validateItem(const QString& action, QAction*
     if (action != applyPresetAction)
         return MenuValidation::notMine;
     return canApplyPreset(PresetPopUpMenu::presetItem(item)) ? MenuValidation::enabled : MenuValidation::disabled;
-}
-
-void EditorPresetActions::perform(const QString& action)
-{
-    perform(action, nullptr);
 }
 
 void EditorPresetActions::perform(const QString& action, QAction* sender)

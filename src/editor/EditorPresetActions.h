@@ -18,9 +18,9 @@ class EditorPresetActions : public EditorCommandFamily {
 public:
     explicit EditorPresetActions(EditorWindowController& controller);
 
-    MenuValidation validateItem(const QString& action) const override;
+    using EditorCommandFamily::perform;
+    using EditorCommandFamily::validateItem;
     MenuValidation validateItem(const QString& action, QAction* item) const override;
-    void perform(const QString& action) override;
     void perform(const QString& action, QAction* sender) override;
 
     // A preset was chosen and a section other than raw shows a selection.

@@ -1,6 +1,5 @@
 #include "editor/EditorPreviewViewController.h"
 
-#include "editor/CommandMenuRouting.h"
 #include "editor/EditorFileListBarController.h"
 #include "editor/EditorTouchBarItems.h"
 #include "editor/EditorWindowController.h"
@@ -15,6 +14,7 @@
 #include "editor/FormLoader.h"
 #include "filemodel/MetadataFileList.h"
 #include "platform/brisa/ui/DynamicTouchBarItemSet.h"
+#include "platform/brisa/ui/MenuTree.h"
 #include "widgets/TextLocalizer.h"
 
 #include <QMenu>
@@ -73,18 +73,14 @@ void EditorPreviewViewController::setupViews()
     tagToolbarMenu_ = FormLoader::outlet<QMenu>(root, "tagToolbarMenu");
     gpsToolbarMenu_ = FormLoader::outlet<QMenu>(root, "gpsToolbarMenu");
     sidecarToolbarMenu_ = FormLoader::outlet<QMenu>(root, "sidecarToolbarMenu");
-    // Their items name window commands.
+    // Their items name window commands: the window's actions stand in their place; a command
+    // the window has no action of yet is not offered.
+    EditorWindowHost* window = editorWindowController();
     for (QMenu* menu : {clockToolbarMenu_, tagToolbarMenu_, gpsToolbarMenu_, sidecarToolbarMenu_}) {
-        CommandMenuRouting::route(
-            menu,
-            [this](const QString& command, QAction*) {
-                EditorWindowHost* window = editorWindowController();
-                return window && window->validateUserInterfaceItem(command);
-            },
-            [this](const QString& command, QAction* sender) {
-                if (EditorWindowHost* window = editorWindowController())
-                    window->performCommand(command, sender);
-            });
+        const QList<QAction*> left = brisa::MenuTree::shareItems(
+            menu, [window](const QString& name) { return window ? window->commandAction(name) : nullptr; });
+        for (QAction* item : left)
+            item->setEnabled(false);
     }
 }
 

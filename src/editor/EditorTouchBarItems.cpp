@@ -1,18 +1,16 @@
 #include "editor/EditorTouchBarItems.h"
 
-#include "editor/EditorFileActions.h"
 #include "editor/EditorWindowController.h"
 #include "platform/brisa/ui/DynamicTouchBarItemContainer.h"
 #include "widgets/TextLocalizer.h"
 
-#include <functional>
+#include <QAction>
 
 namespace corvelle {
 
 namespace {
 
 using Controller = EditorTouchBarItems::Controller;
-using Rule = std::function<bool(EditorWindowController&)>;
 
 struct Button {
     QString title;
@@ -22,11 +20,13 @@ struct Button {
     bool accent = false;
 };
 
-void addButton(brisa::DynamicTouchBarItemContainer& container, const Controller& controller, const Button& button,
-               Rule rule = {})
+// The button holds the window's action of its command: it is enabled as the action's rule says
+// and triggers the action.
+void addButton(brisa::DynamicTouchBarItemContainer& container, const Controller& controller, const Button& button)
 {
+    const QPointer<QAction> shared = controller ? controller->commandAction(button.action) : nullptr;
     container.addItem(
-        [controller, button](brisa::DynamicTouchBarItemButtonSettings& settings) {
+        [controller, button, shared](brisa::DynamicTouchBarItemButtonSettings& settings) {
             if (!button.title.isEmpty())
                 settings.title = localizedString(button.title);
             settings.symbolName = button.symbolName;
@@ -34,13 +34,14 @@ void addButton(brisa::DynamicTouchBarItemContainer& container, const Controller&
                 settings.width = button.width;
             if (button.accent)
                 settings.bezelColor = brisa::DynamicTouchBarItemButtonSettings::accentColor();
-            const QString action = button.action;
-            settings.action = [controller, action] {
-                if (controller)
-                    controller->performMenuCommand(action, nullptr);
+            settings.action = [controller, shared] {
+                if (controller && shared)
+                    controller->performCommand(shared->objectName(), shared);
             };
         },
-        [controller, rule](brisa::DynamicTouchBarItem& item) { item.setEnabled(controller && (!rule || rule(*controller))); });
+        [controller, shared](brisa::DynamicTouchBarItem& item) {
+            item.setEnabled(controller && shared && controller->validateUserInterfaceItem(shared->objectName()));
+        });
 }
 
 } // namespace
@@ -52,20 +53,17 @@ void EditorTouchBarItems::addOpenFilesItem(brisa::DynamicTouchBarItemContainer& 
 
 void EditorTouchBarItems::addPreviousFileItem(brisa::DynamicTouchBarItemContainer& container, const Controller& controller)
 {
-    addButton(container, controller, {{}, QStringLiteral("arrow.left"), QStringLiteral("selectPreviousFile:")},
-              [](EditorWindowController& c) { return c.fileActions().canSelectPreviousFile(); });
+    addButton(container, controller, {{}, QStringLiteral("arrow.left"), QStringLiteral("selectPreviousFile:")});
 }
 
 void EditorTouchBarItems::addNextFileItem(brisa::DynamicTouchBarItemContainer& container, const Controller& controller)
 {
-    addButton(container, controller, {{}, QStringLiteral("arrow.right"), QStringLiteral("selectNextFile:")},
-              [](EditorWindowController& c) { return c.fileActions().canSelectNextFile(); });
+    addButton(container, controller, {{}, QStringLiteral("arrow.right"), QStringLiteral("selectNextFile:")});
 }
 
 void EditorTouchBarItems::addSaveAllItem(brisa::DynamicTouchBarItemContainer& container, const Controller& controller)
 {
-    addButton(container, controller, {{}, QStringLiteral("square.and.arrow.down"), QStringLiteral("saveAllEditedFiles:")},
-              [](EditorWindowController& c) { return c.canSaveAllEditedFiles(); });
+    addButton(container, controller, {{}, QStringLiteral("square.and.arrow.down"), QStringLiteral("saveAllEditedFiles:")});
 }
 
 void EditorTouchBarItems::addQuickLookItem(brisa::DynamicTouchBarItemContainer& container, const Controller& controller)
@@ -86,8 +84,7 @@ void EditorTouchBarItems::addWelcomeOpenFromPhotosItem(brisa::DynamicTouchBarIte
 {
     addButton(container, controller,
               {QStringLiteral("EditorWelcomeOpenFromPhotosTouchButton"), {}, QStringLiteral("openFilesFromPhotos:"),
-               brisa::DynamicTouchBarItemButtonSettings::standardWidth, true},
-              [](EditorWindowController& c) { return c.validateUserInterfaceItem(QStringLiteral("openFilesFromPhotos:")); });
+               brisa::DynamicTouchBarItemButtonSettings::standardWidth, true});
 }
 
 void EditorTouchBarItems::addFileItems(brisa::DynamicTouchBarItemContainer& container, const Controller& controller)

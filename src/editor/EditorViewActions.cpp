@@ -14,74 +14,9 @@ namespace corvelle {
 
 namespace {
 
-using V = EditorViewActions;
-using C = EditorWindowController;
-using Predicate = std::function<bool(const V&, const C&)>;
-using Action = std::function<void(V&, C&)>;
-using State = std::function<std::optional<bool>(const V&, const C&)>;
-
-struct Command {
-    QLatin1String action;
-    Predicate isEnabled;
-    Action run;
-    State state;
-};
-
-bool always(const V&, const C&)
-{
-    return true;
-}
-
-bool isQuickLookShown(const C& c)
+bool isQuickLookShown(const EditorWindowController& c)
 {
     return c.hasQuickLookWindowController() && c.quickLookWindowController().isShown();
-}
-
-Command sectionSwitch(const char* action, EditorContentSection section)
-{
-    return {QLatin1String(action), [section](const V&, const C&) { return C::hasSectionView(section); },
-            [section](V&, C& c) { c.setContentSection(section); },
-            // The mark follows the section the user chose, which the welcome section only hides.
-            [section](const V&, const C& c) -> std::optional<bool> { return c.preferredSection() == section; }};
-}
-
-const QList<Command>& commands()
-{
-    static const QList<Command> table{
-        {QLatin1String("showTaskManager:"), [](const V& v, const C&) { return v.canShowTaskManager(); },
-         [](V& v, C&) { v.showTaskManager(); }, {}},
-        {QLatin1String("showQuicklook:"), [](const V&, const C& c) { return !isQuickLookShown(c); },
-         [](V& v, C&) { v.showQuicklook(); }, {}},
-        {QLatin1String("hideQuicklook:"), [](const V&, const C& c) { return isQuickLookShown(c); },
-         [](V& v, C&) { v.hideQuicklook(); }, {}},
-        {QLatin1String("toggleQuickLook:"), always, [](V& v, C&) { v.toggleQuickLook(); },
-         [](const V&, const C& c) -> std::optional<bool> { return isQuickLookShown(c); }},
-        sectionSwitch("switchToPreviewSection:", EditorContentSection::preview),
-        sectionSwitch("switchToTagsSection:", EditorContentSection::tags),
-        sectionSwitch("switchToMapSection:", EditorContentSection::map),
-        sectionSwitch("switchToRawSection:", EditorContentSection::raw),
-        {QLatin1String("toggleFileViewMode:"), [](const V& v, const C&) { return v.hasSectionSettings(); },
-         [](V& v, C&) { v.toggleFileViewMode(); }, {}},
-        {QLatin1String("toggleAllColumnsInFileList:"), [](const V& v, const C&) { return v.hasSectionSettings(); },
-         [](V& v, C&) { v.toggleAllColumnsInFileList(); }, {}},
-        {QLatin1String("toggleEditingSidebar:"), [](const V& v, const C&) { return v.hasSectionSettings(); },
-         [](V& v, C&) { v.toggleEditingSidebar(); },
-         [](const V& v, const C&) -> std::optional<bool> { return v.isEditingSidebarEnabled(); }},
-        {QLatin1String("enableEditingSidebar:"), [](const V& v, const C&) { return v.isEditingSidebarDisabled(); },
-         [](V& v, C&) { v.enableEditingSidebar(); }, {}},
-        {QLatin1String("disableEditingSidebar:"), [](const V& v, const C&) { return v.isEditingSidebarEnabled(); },
-         [](V& v, C&) { v.disableEditingSidebar(); }, {}},
-    };
-    return table;
-}
-
-const Command* command(const QString& action)
-{
-    for (const Command& command : commands()) {
-        if (action == command.action)
-            return &command;
-    }
-    return nullptr;
 }
 
 brisa::UserDefaults& defaults()
@@ -94,29 +29,43 @@ brisa::UserDefaults& defaults()
 EditorViewActions::EditorViewActions(EditorWindowController& controller)
     : controller_(controller)
 {
-}
-
-MenuValidation EditorViewActions::validateItem(const QString& action) const
-{
-    const Command* found = command(action);
-    if (!found)
-        return MenuValidation::notMine;
-    return found->isEnabled(*this, controller_) ? MenuValidation::enabled : MenuValidation::disabled;
-}
-
-void EditorViewActions::perform(const QString& action)
-{
-    const Command* found = command(action);
-    if (found && found->isEnabled(*this, controller_))
-        found->run(*this, controller_);
-}
-
-std::optional<bool> EditorViewActions::itemState(const QString& action) const
-{
-    const Command* found = command(action);
-    if (!found || !found->state)
-        return std::nullopt;
-    return found->state(*this, controller_);
+    const auto row = [](const char* name, std::function<bool()> isEnabled, std::function<void()> run,
+                        std::function<std::optional<bool>()> isChecked = {}, const QKeySequence& shortcut = {},
+                        const char* symbol = "") {
+        const QString command = QString::fromLatin1(name);
+        QString textKey = command.chopped(1);
+        textKey[0] = textKey[0].toUpper();
+        return EditorCommand{command, QStringLiteral("MainMenu") + textKey, shortcut, QString::fromLatin1(symbol),
+                             std::move(isEnabled), std::move(isChecked), std::move(run)};
+    };
+    const auto sectionSwitch = [this, &row](const char* name, EditorContentSection section, int digit) {
+        return row(
+            name, [section] { return EditorWindowController::hasSectionView(section); },
+            [this, section] { controller_.setContentSection(section); },
+            // The mark follows the section the user chose, which the welcome section only hides.
+            [this, section]() -> std::optional<bool> { return controller_.preferredSection() == section; },
+            QKeySequence(QStringLiteral("Ctrl+%1").arg(digit)));
+    };
+    setCommands({
+        sectionSwitch("switchToPreviewSection:", EditorContentSection::preview, 1),
+        sectionSwitch("switchToTagsSection:", EditorContentSection::tags, 2),
+        sectionSwitch("switchToMapSection:", EditorContentSection::map, 3),
+        sectionSwitch("switchToRawSection:", EditorContentSection::raw, 4),
+        row("toggleFileViewMode:", [this] { return hasSectionSettings(); }, [this] { toggleFileViewMode(); }),
+        row("toggleAllColumnsInFileList:", [this] { return hasSectionSettings(); },
+            [this] { toggleAllColumnsInFileList(); }),
+        row("toggleEditingSidebar:", [this] { return hasSectionSettings(); }, [this] { toggleEditingSidebar(); },
+            [this]() -> std::optional<bool> { return isEditingSidebarEnabled(); }),
+        row("enableEditingSidebar:", [this] { return isEditingSidebarDisabled(); }, [this] { enableEditingSidebar(); }),
+        row("disableEditingSidebar:", [this] { return isEditingSidebarEnabled(); }, [this] { disableEditingSidebar(); }),
+        row("toggleQuickLook:", [] { return true; }, [this] { toggleQuickLook(); },
+            [this]() -> std::optional<bool> { return isQuickLookShown(controller_); },
+            QKeySequence(QStringLiteral("Ctrl+Y")), "eye"),
+        row("showQuicklook:", [this] { return !isQuickLookShown(controller_); }, [this] { showQuicklook(); }),
+        row("hideQuicklook:", [this] { return isQuickLookShown(controller_); }, [this] { hideQuicklook(); }),
+        row("showTaskManager:", [this] { return canShowTaskManager(); }, [this] { showTaskManager(); }, {},
+            QKeySequence(QStringLiteral("Ctrl+Alt+T"))),
+    });
 }
 
 // --- Rules

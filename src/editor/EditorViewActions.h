@@ -18,11 +18,6 @@ class EditorViewActions : public EditorCommandFamily {
 public:
     explicit EditorViewActions(EditorWindowController& controller);
 
-    MenuValidation validateItem(const QString& action) const override;
-    void perform(const QString& action) override;
-    // The check mark of a menu item of this family; none for an action without one.
-    std::optional<bool> itemState(const QString& action) const;
-
     // --- Rules
 
     // The window has no sheet on it.

@@ -1,7 +1,7 @@
 #include "editor/EditorWindowController.h"
 
-#include "editor/CommandMenuRouting.h"
 #include "editor/EditorAlert.h"
+#include "editor/EditorCommandActions.h"
 #include "editor/EditorCopyCutPasteActions.h"
 #include "editor/EditorFileActions.h"
 #include "editor/EditorPresetActions.h"
@@ -23,6 +23,7 @@
 #include "platform/brisa/core/UserDefaults.h"
 #include "platform/brisa/ui/DynamicToolbar.h"
 #include "platform/brisa/ui/FilledSubview.h"
+#include "platform/brisa/ui/MenuMnemonics.h"
 #include "platform/brisa/ui/SheetPresenter.h"
 #include "platform/brisa/ui/UserKeychain.h"
 #include "platform/veilcast/ProgressOverlay.h"
@@ -38,6 +39,7 @@
 #include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QTimer>
 #include <QToolBar>
 
@@ -64,22 +66,25 @@ EditorWindowController::EditorWindowController()
     commandChain_.append(presetActions_.get());
     // Asked last.
     commandChain_.append(viewActions_.get());
-    // Titled as the main menu's open commands.
-    const std::pair<QString, QString> openCommands[] = {
-        {QStringLiteral("openFilesFromFinder:"), QStringLiteral("MainMenuOpenFilesInFinder")},
-        {QStringLiteral("openFilesFromPhotos:"), QStringLiteral("MainMenuOpenFilesInPhotos")},
-    };
-    for (const auto& [command, titleKey] : openCommands)
-        openFilesMenu_->addAction(localizedString(titleKey))->setObjectName(command);
-    CommandMenuRouting::route(
-        openFilesMenu_.get(), [this](const QString& command, QAction*) { return validateUserInterfaceItem(command); },
-        [this](const QString& command, QAction* sender) { performCommand(command, sender); });
     window_.reset(qobject_cast<QMainWindow*>(FormLoader::load(QStringLiteral("EditorWindow"))));
     if (!window_)
         qFatal("The form EditorWindow is not a main window");
     window_->setProperty(controllerProperty, QVariant::fromValue(static_cast<QObject*>(this)));
     window_->setAcceptDrops(true);
     window_->installEventFilter(this);
+    commandActions_ = std::make_unique<EditorCommandActions>(commandChain_, window_.get());
+    for (const char* command : {"openFilesFromFinder:", "openFilesFromPhotos:"})
+        openFilesMenu_->addAction(commandAction(QString::fromLatin1(command)));
+    commandActions_->watch(openFilesMenu_.get());
+    fileContextualMenu_ = std::make_unique<QMenu>();
+    for (const QString& command : EditorFileActions::contextualMenuCommands()) {
+        if (QAction* action = commandAction(command))
+            fileContextualMenu_->addAction(action);
+    }
+    commandActions_->watch(fileContextualMenu_.get());
+    // Shown on its own, without the main menu that names the items, it gives them mnemonics.
+    connect(fileContextualMenu_.get(), &QMenu::aboutToShow, this,
+            [menu = fileContextualMenu_.get()] { brisa::MenuMnemonics::assign(menu->actions()); });
     // Window systems here say nothing of a resize by the user starting or ending: a run of
     // resizes with no pause longer than this is taken as one.
     liveResizeEnd_.setSingleShot(true);
@@ -120,11 +125,23 @@ EditorWindowController::EditorWindowController()
     session_->setPhotosReplaceQuestion([this](std::function<void(bool)> answer) { askToReplacePhotos(std::move(answer)); });
     taskReports_ = new EditorTaskReports(this, this);
     taskReports_->startObserving();
+    // The actions' states follow the files and the selection, the tasks and the settings; the
+    // section is followed by updateInterface().
+    const auto refresh = [this](const brisa::Notification&) { refreshCommandActions(); };
+    commandFilesSubscriber_.subscribe(MetadataFileList::didChangeFilesNotification, metadataFileList_.get(), refresh);
+    commandTaskAddedSubscriber_.subscribe(halvex::TaskManager::didAddTaskNotification, &halvex::TaskManager::shared(),
+                                          refresh);
+    commandTaskRemovedSubscriber_.subscribe(halvex::TaskManager::didRemoveTaskNotification,
+                                            &halvex::TaskManager::shared(), refresh);
+    commandSettingsSubscriber_.subscribe(brisa::UserDefaults::didSetKeyNotification, &brisa::UserDefaults::standard(),
+                                         refresh);
     updateInterface();
 }
 
 EditorWindowController::~EditorWindowController()
 {
+    // No rule is asked while the parts it reads go.
+    commandActions_.reset();
     fileListDidChangeFilesSubscriber_.unsubscribe();
     taskReports_->stopObserving();
     // Its panel goes before the list it shows.
@@ -168,12 +185,15 @@ void EditorWindowController::updateInterface()
     else
         window_->setWindowTitle(subtitle.isEmpty() ? title : title + QStringLiteral(" — ") + subtitle);
     dynamicToolbar_->reloadDisplayedItems();
+    refreshCommandActions();
 }
 
 // --- Sections
 
 void EditorWindowController::setContentSection(EditorContentSection section)
 {
+    // The section switches' check marks follow the choice even when the section stays.
+    const auto refresh = qScopeGuard([this] { refreshCommandActions(); });
     // The choice is remembered even while the list is empty: the files that arrive next open in it.
     if ((section == EditorContentSection::preview || section == EditorContentSection::tags
          || section == EditorContentSection::map)
@@ -468,29 +488,61 @@ void EditorWindowController::showCannotFindLindmereAlert()
 
 MenuValidation EditorWindowController::validateMenuCommand(const QString& command, QAction* item)
 {
-    // notMine lets the shell go on to the application's own commands.
-    const MenuValidation answer = commandChain_.validateItem(command, item);
-    if (item && item->isCheckable()) {
-        if (const std::optional<bool> checked = viewActions_->itemState(command))
-            item->setChecked(*checked);
+    if (QAction* action = commandAction(command)) {
+        const bool enabled = commandActions_->refresh(action);
+        // Another item of the command shows the action's check mark.
+        if (item && item != action && item->isCheckable() && action->isCheckable())
+            item->setChecked(action->isChecked());
+        return enabled ? MenuValidation::enabled : MenuValidation::disabled;
     }
-    return answer;
+    // notMine lets the shell go on to the application's own commands.
+    return commandChain_.validateItem(command, item);
 }
 
 bool EditorWindowController::validateUserInterfaceItem(const QString& action) const
 {
+    if (QAction* own = commandAction(action))
+        return commandActions_->refresh(own);
     return commandChain_.validateUserInterfaceItem(action);
 }
 
 void EditorWindowController::performMenuCommand(const QString& command, QAction* sender)
 {
-    commandChain_.perform(command, sender);
+    performCommand(command, sender);
 }
 
 void EditorWindowController::performCommand(const QString& action, QAction* sender)
 {
+    // A command with an action of its own is that action triggered; an item that stands for
+    // something (a preset) goes to its family with itself as sender.
+    if (QAction* own = commandAction(action)) {
+        if (commandActions_->refresh(own))
+            own->trigger();
+        return;
+    }
     if (commandChain_.validateUserInterfaceItem(action, sender))
         commandChain_.perform(action, sender);
+}
+
+QMenu* EditorWindowController::fileContextualMenu() const
+{
+    return fileContextualMenu_.get();
+}
+
+QAction* EditorWindowController::commandAction(const QString& name) const
+{
+    return commandActions_ ? commandActions_->action(name) : nullptr;
+}
+
+QList<QAction*> EditorWindowController::commandActions() const
+{
+    return commandActions_ ? commandActions_->actions() : QList<QAction*>();
+}
+
+void EditorWindowController::refreshCommandActions()
+{
+    if (commandActions_)
+        commandActions_->refresh();
 }
 
 bool EditorWindowController::eventFilter(QObject* watched, QEvent* event)

@@ -35,6 +35,7 @@ class ProgressOverlay;
 
 namespace corvelle {
 
+class EditorCommandActions;
 class EditorCopyCutPasteActions;
 class EditorFileActions;
 class EditorPresetActions;
@@ -61,7 +62,7 @@ public:
     // EditorWindowHost
     QWidget* window() const override;
     void updateInterface() override;
-    QMenu* fileContextualMenu() const override { return nullptr; }
+    QMenu* fileContextualMenu() const override;
     MetadataFileList* metadataFileList() const override { return metadataFileList_.get(); }
     halvex::TagValueTable* tagValueTable() const override { return tagValueTable_.get(); }
     void switchToPreviewSection() override { setContentSection(EditorContentSection::preview); }
@@ -158,6 +159,15 @@ public:
     // Opening and saving: the window asks it and shows what it reports.
     EditorSession& session() const { return *session_; }
 
+    // --- Actions
+
+    // The window's action of a command ("saveSelectedFiles:"); null for a command it has none of.
+    QAction* commandAction(const QString& name) const override;
+    // Every action of the window, in the order of its families.
+    QList<QAction*> commandActions() const override;
+    // The actions' enabled and checked states, from their rules.
+    void refreshCommandActions();
+
 private:
     static QHash<EditorContentSection, SectionViewFactory>& sectionViewFactories();
     void installEditorViewController(EditorContentSection section);
@@ -192,6 +202,14 @@ private:
     std::unique_ptr<EditorSession> session_;
     // The tag rows of the selected files: its latest request follows the selection.
     std::unique_ptr<halvex::TagValueTable> tagValueTable_;
+    // The file lists' context menu: the window's file commands.
+    std::unique_ptr<QMenu> fileContextualMenu_;
+    brisa::NoteSubscriber commandFilesSubscriber_;
+    brisa::NoteSubscriber commandTaskAddedSubscriber_;
+    brisa::NoteSubscriber commandTaskRemovedSubscriber_;
+    brisa::NoteSubscriber commandSettingsSubscriber_;
+    // Made last, gone first: its actions' rules reach every member above.
+    std::unique_ptr<EditorCommandActions> commandActions_;
 };
 
 } // namespace corvelle

@@ -57,6 +57,12 @@ public:
     }
     // The menu of the toolbar's Open Files button; none by default.
     virtual QMenu* openFilesMenu() const { return nullptr; }
+    // The window's action of a command, which menus and bars hold; none by default.
+    virtual QAction* commandAction(const QString& name) const
+    {
+        Q_UNUSED(name);
+        return nullptr;
+    }
 };
 
 } // namespace corvelle

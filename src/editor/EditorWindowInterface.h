@@ -18,6 +18,9 @@ public:
     virtual bool hasUnsavedChanges() const = 0;
     // Adds the files and folders that are not in the list yet.
     virtual void addFiles(const QList<QUrl>& urls) = 0;
+    // The window's own actions, one per command and named after it, that the main menu shows
+    // in place of its own items; none by default.
+    virtual QList<QAction*> commandActions() const { return {}; }
 };
 
 } // namespace corvelle

@@ -13,8 +13,11 @@
 #include "support/ui/SectionViewStandIn.h"
 
 #include <QAbstractButton>
+#include <QAction>
 #include <QApplication>
+#include <QLineEdit>
 #include <QMainWindow>
+#include <QMenu>
 #include <QMessageBox>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -99,12 +102,15 @@ private:
         return controller_->window()->findChild<QMessageBox*>();
     }
 
+    // Chooses the window's action for the command from a menu that opens now: false when the
+    // menu shows it disabled.
     bool perform(const char* action)
     {
-        const QString name = QString::fromLatin1(action);
-        if (controller_->validateMenuCommand(name, nullptr) != MenuValidation::enabled)
+        QAction* item = controller_->commandAction(QString::fromLatin1(action));
+        controller_->refreshCommandActions();
+        if (!item || !item->isEnabled())
             return false;
-        controller_->performMenuCommand(name, nullptr);
+        item->trigger();
         return true;
     }
 
@@ -159,10 +165,11 @@ private Q_SLOTS:
         QCOMPARE(chain.validateItem("unknown:"), MenuValidation::notMine);
         QVERIFY(!chain.validateUserInterfaceItem("unknown:"));
 
-        QCOMPARE(controller_->validateMenuCommand("showPreferences:", nullptr), MenuValidation::notMine);
+        QVERIFY(!controller_->commandAction("showPreferences:"));
         QVERIFY(!controller_->validateUserInterfaceItem("showPreferences:"));
         // Copy is the first family's even while it cannot copy.
-        QCOMPARE(controller_->validateMenuCommand("copy:", nullptr), MenuValidation::disabled);
+        QVERIFY(controller_->commandAction("copy:"));
+        QVERIFY(!controller_->commandAction("copy:")->isEnabled());
     }
 
     void validation_data()
@@ -401,6 +408,96 @@ private Q_SLOTS:
         QTRY_VERIFY(!shownAlert());
         QCOMPARE(controller_->effectiveSection(), EditorContentSection::preview);
         QCOMPARE(list().selection().count(), 21);
+    }
+
+    // One action per command, named after it, held by the window (for its shortcut), the open
+    // menu and the context menu alike.
+    void oneActionPerCommand()
+    {
+        QAction* open = controller_->commandAction("openFilesFromFinder:");
+        QVERIFY(open);
+        QCOMPARE(open->objectName(), QStringLiteral("openFilesFromFinder:"));
+        QVERIFY(controller_->openFilesMenu()->actions().contains(open));
+        QVERIFY(controller_->window()->actions().contains(open));
+        QAction* save = controller_->commandAction("saveSelectedFiles:");
+        QCOMPARE(save->shortcut(), QKeySequence(QKeySequence::Save));
+        QVERIFY(controller_->fileContextualMenu()->actions().contains(save));
+        QStringList names;
+        for (QAction* action : controller_->commandActions())
+            names << action->objectName();
+        QCOMPARE(names.removeDuplicates(), qsizetype(0));
+        QVERIFY(names.contains("switchToMapSection:") && names.contains("copy:"));
+        // A preset item stands for its preset: the command has no action of its own.
+        QVERIFY(!controller_->commandAction("applyPreset:"));
+    }
+
+    // The states follow the selection, the section and the settings as they change, and are
+    // right again when a menu opens after a change nothing announced (an edit).
+    void statesFollowChanges()
+    {
+        openFour();
+        QAction* saveSelected = controller_->commandAction("saveSelectedFiles:");
+        QAction* removeSelected = controller_->commandAction("removeSelectedFiles:");
+        QAction* reload = controller_->commandAction("reloadSelectedFiles:");
+        QAction* enableSidebar = controller_->commandAction("enableEditingSidebar:");
+        list().files()[2]->editor()->setValue(QStringLiteral("Someone"), artist);
+        list().setSelection(brisa::IndexSet{0});
+        QVERIFY(!saveSelected->isEnabled());
+        QVERIFY(removeSelected->isEnabled());
+        list().setSelection(brisa::IndexSet{2});
+        QVERIFY(saveSelected->isEnabled());
+        list().deselectAllFiles();
+        QVERIFY(!saveSelected->isEnabled());
+        QVERIFY(!removeSelected->isEnabled());
+
+        list().setSelection(brisa::IndexSet{1});
+        QVERIFY(reload->isEnabled());
+        controller_->setContentSection(EditorContentSection::raw);
+        QVERIFY(!reload->isEnabled());
+        controller_->setContentSection(EditorContentSection::tags);
+        QVERIFY(reload->isEnabled());
+        brisa::UserDefaults::standard().set(Settings::tagEditingSidebarState(), EditingSidebarState::disabled);
+        QVERIFY(enableSidebar->isEnabled());
+        brisa::UserDefaults::standard().set(Settings::tagEditingSidebarState(), EditingSidebarState::enabled);
+        QVERIFY(!enableSidebar->isEnabled());
+        QVERIFY(controller_->commandAction("toggleEditingSidebar:")->isChecked());
+
+        // An edit posts nothing: the context menu sets the states as it opens.
+        controller_->setContentSection(EditorContentSection::preview);
+        QVERIFY(!saveSelected->isEnabled());
+        list().files()[1]->editor()->setValue(QStringLiteral("Someone else"), artist);
+        Q_EMIT controller_->fileContextualMenu()->aboutToShow();
+        QVERIFY(saveSelected->isEnabled());
+        for (int index : {1, 2})
+            list().files()[index]->editor()->restoreAllValues();
+        brisa::UserDefaults::standard().setObject(Settings::tagEditingSidebarState().name(), {});
+    }
+
+    // Ctrl+A and Ctrl+Shift+A select and deselect every file, unless a text field has the focus:
+    // then Select All selects its text.
+    void selectAllActsOnTheFileTable()
+    {
+        openFour();
+        QMainWindow* window = controller_->window();
+        QVERIFY(QTest::qWaitForWindowActive(window));
+        list().setSelection(brisa::IndexSet{1});
+        window->setFocus();
+        QTest::keyClick(window, Qt::Key_A, Qt::ControlModifier);
+        QCOMPARE(list().selection().count(), 4);
+        QTest::keyClick(window, Qt::Key_A, Qt::ControlModifier | Qt::ShiftModifier);
+        QVERIFY(list().selection().isEmpty());
+
+        auto* field = new QLineEdit(QStringLiteral("Harbour"), window);
+        field->show();
+        field->setFocus();
+        QTRY_COMPARE(QApplication::focusWidget(), field);
+        QAction* selectAll = controller_->commandAction("selectAll:");
+        controller_->refreshCommandActions();
+        QVERIFY(selectAll->isEnabled());
+        selectAll->trigger();
+        QCOMPARE(field->selectedText(), QStringLiteral("Harbour"));
+        QVERIFY(list().selection().isEmpty());
+        delete field;
     }
 };
 

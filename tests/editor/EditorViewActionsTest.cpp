@@ -90,18 +90,24 @@ private:
         QTRY_VERIFY(controller_->effectiveSection() != EditorContentSection::welcome);
     }
 
-    MenuValidation validate(const QString& action) { return controller_->validateMenuCommand(action, nullptr); }
+    // The state of the window's action for the command as a menu that opens now shows it.
+    MenuValidation validate(const QString& action)
+    {
+        QAction* item = controller_->commandAction(action);
+        if (!item)
+            return MenuValidation::notMine;
+        controller_->refreshCommandActions();
+        return item->isEnabled() ? MenuValidation::enabled : MenuValidation::disabled;
+    }
 
-    void perform(const QString& action) { controller_->performMenuCommand(action, nullptr); }
+    void perform(const QString& action) { controller_->commandAction(action)->trigger(); }
 
-    // The check mark the window gives a menu item of that command.
+    // The check mark of the window's action for the command as a menu that opens now shows it.
     bool checkMark(const QString& action)
     {
-        QAction item;
-        item.setCheckable(true);
-        item.setChecked(!item.isChecked());
-        controller_->validateMenuCommand(action, &item);
-        return item.isChecked();
+        QAction* item = controller_->commandAction(action);
+        controller_->refreshCommandActions();
+        return item->isChecked();
     }
 
     int askedEditors() const

@@ -23,6 +23,7 @@
 #include "GateTask.h"
 
 #include <QAbstractButton>
+#include <QAction>
 #include <QApplication>
 #include <QButtonGroup>
 #include <QDialog>
@@ -352,7 +353,7 @@ private Q_SLOTS:
         copy("movie.mov");
         copy("photo.jpg");
         QVERIFY(controller_->validateUserInterfaceItem("openFilesFromFinder:"));
-        controller_->performMenuCommand("openFilesFromFinder:", nullptr);
+        controller_->commandAction("openFilesFromFinder:")->trigger();
         QFileDialog* dialog = nullptr;
         QTRY_VERIFY((dialog = controller_->window()->findChild<QFileDialog*>()) && dialog->isVisible());
         QCOMPARE(dialog->windowModality(), Qt::WindowModal);
@@ -533,7 +534,7 @@ private Q_SLOTS:
         QVERIFY(controller_->validateUserInterfaceItem(QStringLiteral("switchToMapSection:")));
         controller_->metadataFileList()->selectAllFiles();
         QVERIFY(!controller_->validateUserInterfaceItem(QStringLiteral("inspectSelectedFiles:")));
-        controller_->performMenuCommand(QStringLiteral("switchToRawSection:"), nullptr);
+        controller_->commandAction(QStringLiteral("switchToRawSection:"))->trigger();
         QCOMPARE(controller_->effectiveSection(), EditorContentSection::preview);
         // Edits can still be saved: the window is not in the raw section.
         QVERIFY(controller_->metadataFileList()->files().first()->editor()->setValue(

@@ -3,10 +3,15 @@
 #include "app/AppController.h"
 #include "app/MainMenu.h"
 #include "app/preferences/PreferencesController.h"
+#include "editor/EditorWindowController.h"
+#include "filebrowser/QuickLookWindowController.h"
+#include "platform/brisa/ui/MenuMnemonics.h"
+#include "platform/brisa/ui/MenuTree.h"
 #include "support/ui/PrivateSessionBus.h"
 #include "support/ui/SectionViewStandIn.h"
 
 #include <QAction>
+#include <QHash>
 #include <QApplication>
 #include <QLineEdit>
 #include <QMainWindow>
@@ -92,6 +97,14 @@ void validateAllMenus(MainMenu& menu)
         for (QMenu* submenu : top->findChildren<QMenu*>())
             Q_EMIT submenu->aboutToShow();
     }
+}
+
+// The editor window of the application once launched; null when launching failed.
+corvelle::EditorWindowController* launchedEditor(AppController& controller)
+{
+    if (!controller.launch())
+        return nullptr;
+    return dynamic_cast<corvelle::EditorWindowController*>(controller.existingEditorWindowController());
 }
 
 AppController::Environment withoutModifiers()
@@ -294,6 +307,70 @@ private Q_SLOTS:
         // Launching again with no document brings it back.
         controller.takeHandOver({});
         QVERIFY(window->isVisible());
+    }
+
+    // The window's commands are its own actions in the menu: one object, acting by itself.
+    void menuHoldsTheWindowsActions()
+    {
+        AppController controller(withoutModifiers());
+        corvelle::EditorWindowController* editor = launchedEditor(controller);
+        QVERIFY(editor);
+        MainMenu& menu = controller.mainMenu();
+        for (const char* command : {"saveSelectedFiles:", "selectAll:", "copy:", "switchToMapSection:",
+                                    "toggleQuickLook:", "removeAllFiles:"})
+            QCOMPARE(menu.item(QString::fromLatin1(command)), editor->commandAction(QString::fromLatin1(command)));
+        QCOMPARE(menu.item("saveSelectedFiles:")->shortcut(), QKeySequence(QKeySequence::Save));
+        QVERIFY(menu.item("switchToPreviewSection:")->isCheckable());
+
+        // Quick Look shows from the menu item, and its mark follows when the menu opens.
+        menu.item("toggleQuickLook:")->trigger();
+        QVERIFY(editor->quickLookWindowController().isShown());
+        validateAllMenus(menu);
+        QVERIFY(menu.item("toggleQuickLook:")->isChecked());
+        QVERIFY(menu.item("hideQuicklook:")->isEnabled());
+        menu.item("hideQuicklook:")->trigger();
+        QVERIFY(!editor->quickLookWindowController().isShown());
+        validateAllMenus(menu);
+        QVERIFY(!menu.item("toggleQuickLook:")->isChecked());
+    }
+
+    // Every item of every menu, the menu bar's titles and the file context menu carry an Alt
+    // mnemonic that no other item of their menu uses. The application menu is titled by the
+    // application's name alone.
+    void everyMenuHasUniqueMnemonics()
+    {
+        AppController controller(withoutModifiers());
+        corvelle::EditorWindowController* editor = launchedEditor(controller);
+        QVERIFY(editor);
+        MainMenu& menu = controller.mainMenu();
+        validateAllMenus(menu);
+        const auto check = [](const QString& where, const QList<QAction*>& items) {
+            QHash<QChar, QString> seen;
+            for (QAction* item : items) {
+                if (item->isSeparator() || item->text().isEmpty())
+                    continue;
+                const QChar letter = brisa::MenuMnemonics::mnemonic(item->text());
+                if (letter.isNull())
+                    return QStringLiteral("%1: no mnemonic in \"%2\"").arg(where, item->text());
+                if (seen.contains(letter))
+                    return QStringLiteral("%1: \"%2\" and \"%3\" share %4").arg(where, seen[letter], item->text(), letter);
+                seen.insert(letter, item->text());
+            }
+            return QString();
+        };
+        QList<QAction*> titles = editor->window()->menuBar()->actions();
+        titles.removeOne(menu.appNameMenuItem());
+        QCOMPARE(check(QStringLiteral("menu bar"), titles), QString());
+        for (QMenu* top : menu.menus()) {
+            for (QMenu* each : brisa::MenuTree::allMenus(top))
+                QCOMPARE(check(each->title(), each->actions()), QString());
+        }
+        QMenu* context = editor->fileContextualMenu();
+        QVERIFY(context && !context->isEmpty());
+        Q_EMIT context->aboutToShow();
+        QCOMPARE(check(QStringLiteral("context menu"), context->actions()), QString());
+        for (QAction* item : context->actions())
+            QCOMPARE(menu.item(item->objectName()), item);
     }
 
     void preferencesCommandOpensThePreferences()

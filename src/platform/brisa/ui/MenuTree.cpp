@@ -1,5 +1,6 @@
 #include "platform/brisa/ui/MenuTree.h"
 
+#include <QAction>
 #include <QMenu>
 
 namespace brisa {
@@ -17,6 +18,31 @@ void collect(QMenu* menu, QList<QMenu*>& menus)
 }
 
 } // namespace
+
+QList<QAction*> MenuTree::shareItems(QMenu* menu, const std::function<QAction*(const QString& name)>& shared,
+                                     bool keepTitles)
+{
+    QList<QAction*> left;
+    for (QMenu* each : allMenus(menu)) {
+        const QList<QAction*> items = each->actions();
+        for (QAction* item : items) {
+            if (item->objectName().isEmpty() || item->menu())
+                continue;
+            QAction* action = shared(item->objectName());
+            if (!action || action == item) {
+                if (!action)
+                    left << item;
+                continue;
+            }
+            if (keepTitles)
+                action->setText(item->text());
+            each->insertAction(item, action);
+            each->removeAction(item);
+            delete item;
+        }
+    }
+    return left;
+}
 
 QList<QMenu*> MenuTree::allMenus(QMenu* menu)
 {

@@ -1,6 +1,11 @@
 #pragma once
 
 #include <QList>
+#include <QString>
+
+#include <functional>
+
+class QAction;
 
 class QMenu;
 
@@ -11,6 +16,11 @@ public:
     // The menu, then the submenus of its items in item order, each followed by its own
     // submenus before the next item's (depth first). A menu met twice is listed once.
     static QList<QMenu*> allMenus(QMenu* menu);
+    // Each item of the menu and its submenus that is named (its object name) after an action
+    // `shared` gives is replaced by that action, in its place; with `keepTitles` the action takes
+    // the item's title. The named items left are returned, in menu order.
+    static QList<QAction*> shareItems(QMenu* menu, const std::function<QAction*(const QString& name)>& shared,
+                                      bool keepTitles = false);
 };
 
 } // namespace brisa

@@ -1,4 +1,4 @@
-#include "app/TextResponder.h"
+#include "widgets/TextResponder.h"
 
 #include <QAbstractSpinBox>
 #include <QClipboard>
