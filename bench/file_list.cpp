@@ -64,11 +64,12 @@ void evictCaches()
         other[i] = char(++touched);
 }
 
-// The fastest of `runs` runs of `operation` on the list, each from the shuffled order.
-double fastestMs(MetadataFileList& list, const QList<MetadataFilePointer>& shuffled, int runs,
-                 const std::function<void(MetadataFileList&)>& operation)
+// The median of `runs` runs of `operation` on the list, each from the shuffled order: one run
+// slowed or sped up by the rest of the machine moves it no more than any other.
+double medianMs(MetadataFileList& list, const QList<MetadataFilePointer>& shuffled, int runs,
+                const std::function<void(MetadataFileList&)>& operation)
 {
-    double best = 1e300;
+    std::vector<double> times;
     for (int run = 0; run < runs; ++run) {
         list.setFiles({});
         list.setFiles(shuffled);
@@ -76,9 +77,10 @@ double fastestMs(MetadataFileList& list, const QList<MetadataFilePointer>& shuff
         QElapsedTimer timer;
         timer.start();
         operation(list);
-        best = std::min(best, timer.nsecsElapsed() / 1e6);
+        times.push_back(timer.nsecsElapsed() / 1e6);
     }
-    return best;
+    std::nth_element(times.begin(), times.begin() + times.size() / 2, times.end());
+    return times[times.size() / 2];
 }
 
 struct Case {
@@ -93,8 +95,8 @@ void report(const char* goal, const QList<Case>& cases, const QList<MetadataFile
     QString detail;
     for (const Case& each : cases) {
         MetadataFileList list;
-        const double smallMs = fastestMs(list, small, 7, each.operation);
-        const double largeMs = fastestMs(list, large, 5, each.operation);
+        const double smallMs = medianMs(list, small, 7, each.operation);
+        const double largeMs = medianMs(list, large, 5, each.operation);
         std::printf("BENCH %s-%lld: %.1f ms\n", each.name, qlonglong(small.size()), smallMs);
         std::printf("BENCH %s-%lld: %.1f ms\n", each.name, qlonglong(large.size()), largeMs);
         const double growth = largeMs / smallMs;

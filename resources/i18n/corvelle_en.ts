@@ -211,6 +211,18 @@
         <source>ExifTool crashed while working on this command. It will be restarted for the next one.</source>
         <translation>ExifTool crashed while working on this command. It will be restarted for the next one.</translation>
     </message>
+    <message id="ExifToolCopyNotCreatedError">
+        <source>No new copy of “%1” could be written in its folder “%2”, so the file was left as it was.</source>
+        <translation>No new copy of “%1” could be written in its folder “%2”, so the file was left as it was.</translation>
+    </message>
+    <message id="ExifToolWriteError">
+        <source>“%1” could not be written (%2).</source>
+        <translation>“%1” could not be written (%2).</translation>
+    </message>
+    <message id="ExifToolReplaceError">
+        <source>The new copy of “%1” could not replace it (%2), so the file was left as it was.</source>
+        <translation>The new copy of “%1” could not replace it (%2), so the file was left as it was.</translation>
+    </message>
     <message id="ExifToolExitedError">
         <source>ExifTool quit unexpectedly (exit code %1) while working on this command. It will be restarted for the next one.</source>
         <translation>ExifTool quit unexpectedly (exit code %1) while working on this command. It will be restarted for the next one.</translation>
@@ -303,13 +315,21 @@
         <source>The library file “%1” is damaged: it is not valid JSON (%2 at line %3, column %4).</source>
         <translation>The library file “%1” is damaged: it is not valid JSON (%2 at line %3, column %4).</translation>
     </message>
-    <message id="LibraryFileContentError">
-        <source>The library file “%1” is damaged: the value at “%2” is not what was expected (%3).</source>
-        <translation>The library file “%1” is damaged: the value at “%2” is not what was expected (%3).</translation>
-    </message>
     <message id="LibraryFileTopContentError">
-        <source>The library file “%1” is damaged: it does not hold what was expected (%2).</source>
-        <translation>The library file “%1” is damaged: it does not hold what was expected (%2).</translation>
+        <source>The library file “%1” is damaged: it does not hold what the library stores.</source>
+        <translation>The library file “%1” is damaged: it does not hold what the library stores.</translation>
+    </message>
+    <message id="LibraryFileWrongValueError">
+        <source>The library file “%1” is damaged: the value at “%2” is of the wrong kind.</source>
+        <translation>The library file “%1” is damaged: the value at “%2” is of the wrong kind.</translation>
+    </message>
+    <message id="LibraryFileMissingValueError">
+        <source>The library file “%1” is damaged: the value at “%2” is missing.</source>
+        <translation>The library file “%1” is damaged: the value at “%2” is missing.</translation>
+    </message>
+    <message id="LibraryFileInvalidValueError">
+        <source>The library file “%1” is damaged at “%2”: %3</source>
+        <translation>The library file “%1” is damaged at “%2”: %3</translation>
     </message>
     <message id="LibraryFileKeepAsideError">
         <source>The unreadable library file “%1” could not be renamed to “%2” (%3), so it was not replaced.</source>
@@ -399,6 +419,14 @@
         <source>“%1” was not saved: its folder “%2” is read-only.</source>
         <translation>“%1” was not saved: its folder “%2” is read-only.</translation>
     </message>
+    <message id="SaveFolderHasNoFilesError">
+        <source>Nothing was saved for “%1”: the folder holds no file that can be opened here, so its edits were kept.</source>
+        <translation>Nothing was saved for “%1”: the folder holds no file that can be opened here, so its edits were kept.</translation>
+    </message>
+    <message id="SaveUnreadableNameError">
+        <source>“%1” was not saved: its name in “%2” is “%3”, which is not UTF-8 text and cannot be carried here, so the folder keeps its edits.</source>
+        <translation>“%1” was not saved: its name in “%2” is “%3”, which is not UTF-8 text and cannot be carried here, so the folder keeps its edits.</translation>
+    </message>
     <message id="SaveBackupError">
         <source>“%1” was not saved: no backup copy could be made in “%2” (%3).</source>
         <translation>“%1” was not saved: no backup copy could be made in “%2” (%3).</translation>
@@ -438,6 +466,10 @@
     <message id="ImportFileNotFoundError">
         <source>“%1” could not be found.</source>
         <translation>“%1” could not be found.</translation>
+    </message>
+    <message id="ImportUnreadableNameError">
+        <source>“%1” cannot be opened: its name in “%2” is “%3”, which is not UTF-8 text and cannot be carried here, so rename the file to open it.</source>
+        <translation>“%1” cannot be opened: its name in “%2” is “%3”, which is not UTF-8 text and cannot be carried here, so rename the file to open it.</translation>
     </message>
     <message id="ImportUnsupportedFileTypeError">
         <source>“%1” is not of a file type Corvelle opens.</source>
@@ -704,16 +736,24 @@
         <translation>Rights</translation>
     </message>
     <message id="TagSetFileJSONError">
-        <source>The tag-set file “%1” cannot be read: it is not valid JSON (%2).</source>
-        <translation>The tag-set file “%1” cannot be read: it is not valid JSON (%2).</translation>
-    </message>
-    <message id="TagSetFileContentError">
-        <source>The tag-set file “%1” cannot be read: the value at “%2” is not what was expected (%3).</source>
-        <translation>The tag-set file “%1” cannot be read: the value at “%2” is not what was expected (%3).</translation>
+        <source>The tag-set file “%1” cannot be read: it is not JSON text.</source>
+        <translation>The tag-set file “%1” cannot be read: it is not JSON text.</translation>
     </message>
     <message id="TagSetFileTopContentError">
-        <source>The tag-set file “%1” cannot be read: it does not hold a tag set (%2).</source>
-        <translation>The tag-set file “%1” cannot be read: it does not hold a tag set (%2).</translation>
+        <source>The tag-set file “%1” cannot be read: it does not hold a tag set.</source>
+        <translation>The tag-set file “%1” cannot be read: it does not hold a tag set.</translation>
+    </message>
+    <message id="TagSetFileWrongValueError">
+        <source>The tag-set file “%1” cannot be read: the value at “%2” is of the wrong kind.</source>
+        <translation>The tag-set file “%1” cannot be read: the value at “%2” is of the wrong kind.</translation>
+    </message>
+    <message id="TagSetFileMissingValueError">
+        <source>The tag-set file “%1” cannot be read: the value at “%2” is missing.</source>
+        <translation>The tag-set file “%1” cannot be read: the value at “%2” is missing.</translation>
+    </message>
+    <message id="TagSetFileInvalidValueError">
+        <source>The tag-set file “%1” cannot be read at “%2”: %3</source>
+        <translation>The tag-set file “%1” cannot be read at “%2”: %3</translation>
     </message>
     <message id="OrientationMirrorDroppedWarning">
         <source>“%1” is a movie: its picture can be turned but not mirrored, so it was only turned.</source>

@@ -71,6 +71,15 @@ private Q_SLOTS:
                                    << QStringLiteral("README 3");
         QTest::newRow("leading dot") << QStringLiteral(".hidden") << QStringLiteral(".hidden 2")
                                      << QStringLiteral(".hidden 3");
+        // The longest names a folder holds: the number takes the place of the base's end, whole
+        // characters only.
+        const QString longest = QString(251, QLatin1Char('a'));
+        QTest::newRow("255 bytes") << longest + QStringLiteral(".jpg") << longest.left(249) + QStringLiteral(" 2.jpg")
+                                   << longest.left(249) + QStringLiteral(" 3.jpg");
+        const QString accents = QString(125, QChar(0xe9));
+        QTest::newRow("254 bytes, two per character") << accents + QStringLiteral(".jpg")
+                                                      << accents.left(124) + QStringLiteral(" 2.jpg")
+                                                      << accents.left(124) + QStringLiteral(" 3.jpg");
     }
 
     void neverReplacesABackup()

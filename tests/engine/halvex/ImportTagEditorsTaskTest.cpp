@@ -182,7 +182,7 @@ close $child;
         QTest::newRow("newline in name") << QByteArray("line\nbreak.mp4") << "corrupt.mp4" << truncated;
         QTest::newRow("leading dash") << QByteArray("-corrupt.mp4") << "corrupt.mp4" << truncated;
         QTest::newRow("option as name") << QByteArray("-execute.jpg") << "notmedia.jpg" << mismatch;
-        QTest::newRow("not UTF-8") << QByteArray("bad-\xff\xfe-name.jpg") << "photo.jpg" << readError;
+        QTest::newRow("not UTF-8") << QByteArray("bad-\xff\xfe-name.jpg") << "photo.jpg" << QStringLiteral("ImportUnreadableNameError");
         QTest::newRow("name too long") << QByteArray(300, 'n') + ".jpg" << "photo.jpg" << readError;
         QTest::newRow("unreadable") << QByteArray("locked.jpg") << "photo.jpg" << readError;
         QTest::newRow("unsupported type") << QByteArray("notes.txt") << "notmedia.jpg" << "ImportUnsupportedFileTypeError";
@@ -227,6 +227,31 @@ close $child;
         QCOMPARE(messages.front().reason.key, reasonKey);
         QCOMPARE(messages.front().reason.arguments.value(0).toString(), path);
         QCOMPARE(task->completedCount(), 3);
+    }
+
+    // Linux names are bytes; one that is not UTF-8 has no QString form. Opening its folder says
+    // so, naming the folder and the bytes, and opens the other files.
+    void namesThatAreNotUTF8()
+    {
+        const QDir dir(work_->path());
+        QVERIFY(dir.mkpath(QStringLiteral("mixed")));
+        const QString folder = dir.filePath(QStringLiteral("mixed"));
+        test::copyFixture(QDir(folder), QStringLiteral("photo.jpg"), QStringLiteral("good.jpg"));
+        const QByteArray raw = QFile::encodeName(folder) + "/caf\xe9-\xc3\xa9.jpg";
+        QVERIFY(QFile::copy(corvelle::test::fixturePath(QStringLiteral("photo.jpg")), folder + QStringLiteral("/staging")));
+        QVERIFY(::rename(QFile::encodeName(folder + QStringLiteral("/staging")).constData(), raw.constData()) == 0);
+        const auto removeFile = qScopeGuard([&] { ::unlink(raw.constData()); });
+
+        ImportTagEditorsTask::Settings settings(test::sourcesOf({folder}));
+        settings.unfoldFolders = true;
+        settings.pool = &pool_;
+        const auto task = test::importFiles(settings);
+        QCOMPARE(fileNames(task->editors()), QStringList{QStringLiteral("good.jpg")});
+        const QList<TaskMessage> messages = task->messages();
+        QVERIFY2(messages.size() == 1, qPrintable(messagesText(messages)));
+        QCOMPARE(messages.front().reason.key, QStringLiteral("ImportUnreadableNameError"));
+        QCOMPARE(messages.front().reason.arguments.value(1).toString(), folder);
+        QCOMPARE(messages.front().reason.arguments.value(2).toString(), QStringLiteral("caf\\xE9-é.jpg"));
     }
 
     // Names ExifTool could take for options or split apart open like any other.

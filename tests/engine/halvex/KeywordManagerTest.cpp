@@ -81,8 +81,7 @@ private Q_SLOTS:
         put(path_, broken);
 
         QCOMPARE(errorOf([&manager] { manager.load(); }),
-                 QStringLiteral("LibraryFileContentError(%1, Index 0 / children / Index 0 / name, "
-                                "Expected to decode String but found a number instead.)")
+                 QStringLiteral("LibraryFileWrongValueError(%1, Index 0 / children / Index 0 / name)")
                      .arg(path_));
         QCOMPARE(describe(manager.items()), describe(librarytest::sample()));
 

@@ -133,17 +133,17 @@ private Q_SLOTS:
                                   << QStringLiteral("LibraryFileJSONError(%1, object is missing after a comma, 2, 30)");
         QTest::newRow("wrong shape")
             << QByteArray("{\"name\": \"Home\"}")
-            << QStringLiteral("LibraryFileTopContentError(%1, Expected to decode Array<Any> but found a dictionary instead.)");
+            << QStringLiteral("LibraryFileTopContentError(%1)");
         QTest::newRow("wrong field type")
             << QByteArray("[{\"name\": \"Home\", \"location\": {\"latitude\": \"north\", \"longitude\": 2}}]")
-            << QStringLiteral("LibraryFileContentError(%1, Index 0 / location / latitude, "
+            << QStringLiteral("LibraryFileInvalidValueError(%1, Index 0 / location / latitude, "
                               "Expected a number but found the text \"north\" instead.)");
         QTest::newRow("missing field")
             << QByteArray("[{\"name\": \"Home\", \"location\": {\"latitude\": 1, \"longitude\": 2}}, {\"name\": \"Work\"}]")
-            << QStringLiteral("LibraryFileContentError(%1, Index 1, No value associated with key \"location\".)");
+            << QStringLiteral("LibraryFileMissingValueError(%1, Index 1 / location)");
         QTest::newRow("bad date")
             << QByteArray("[{\"name\": \"Home\", \"location\": {\"latitude\": 1, \"longitude\": 2, \"date\": \"yesterday\"}}]")
-            << QStringLiteral("LibraryFileContentError(%1, Index 0 / location / date, Expected a date such as "
+            << QStringLiteral("LibraryFileInvalidValueError(%1, Index 0 / location / date, Expected a date such as "
                               "\"2024-01-31T09:45:00.000+01:00\" but found \"yesterday\" instead.)");
     }
 

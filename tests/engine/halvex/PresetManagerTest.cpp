@@ -178,17 +178,16 @@ private Q_SLOTS:
         QTest::newRow("empty") << QByteArray("  \n") << QStringLiteral("LibraryFileEmptyError(%1)");
         QTest::newRow("a preset file")
             << QByteArray("{\"format\": \"Corvelle presets\", \"groups\": []}")
-            << QStringLiteral("LibraryFileTopContentError(%1, Expected to decode Array<Any> but found a dictionary instead.)");
+            << QStringLiteral("LibraryFileTopContentError(%1)");
         QTest::newRow("unknown edition")
             << QByteArray("[{\"name\": \"G\", \"presets\": [{\"name\": \"P\", \"entries\": [{\"tagName\": "
                           "{\"group\": \"IPTC\", \"name\": \"City\"}, \"edition\": {\"shuffle\": {}}}]}]}]")
-            << QStringLiteral("LibraryFileContentError(%1, Index 0 / presets / Index 0 / entries / Index 0 / edition, "
-                              "Invalid number of keys found, expected one.)");
+            << QStringLiteral("LibraryFileWrongValueError(%1, Index 0 / presets / Index 0 / entries / Index 0 / edition)");
         QTest::newRow("unknown action")
             << QByteArray("[{\"name\": \"G\", \"presets\": [{\"name\": \"P\", \"entries\": [{\"tagName\": "
                           "{\"group\": \"IPTC\", \"name\": \"City\"}, \"edition\": {\"useCustomAction\": "
                           "{\"_0\": {\"action\": \"shuffle\"}}}}]}]}]")
-            << QStringLiteral("LibraryFileContentError(%1, Index 0 / presets / Index 0 / entries / Index 0 / edition / "
+            << QStringLiteral("LibraryFileInvalidValueError(%1, Index 0 / presets / Index 0 / entries / Index 0 / edition / "
                               "useCustomAction / _0 / action, Expected one of \"remove\", \"restoreOriginal\", "
                               "\"lowercase\", \"uppercase\", \"capitalize\", \"trimWhiteSpace\", \"sortAscending\", "
                               "\"sortDescending\" but found \"shuffle\" instead.)");
@@ -262,45 +261,41 @@ private Q_SLOTS:
         QTest::newRow("empty") << QByteArray() << context + QStringLiteral("LibraryFileEmptyError(%1)");
         QTest::newRow("the library file")
             << QByteArray("[{\"name\": \"G\"}]")
-            << context + QStringLiteral("LibraryFileTopContentError(%1, Expected to decode Dictionary<String, Any> but found an array instead.)");
+            << context + QStringLiteral("LibraryFileTopContentError(%1)");
         QTest::newRow("another format")
             << QByteArray("{\"format\": \"Corvelle remote profiles\", \"profiles\": []}")
-            << context + QStringLiteral("LibraryFileContentError(%1, format, Expected \"Corvelle presets\" or \"Corvelle "
+            << context + QStringLiteral("LibraryFileInvalidValueError(%1, format, Expected \"Corvelle presets\" or \"Corvelle "
                                         "preset\" but found \"Corvelle remote profiles\" instead: this is not a preset file.)");
         QTest::newRow("no format")
             << QByteArray("{\"groups\": []}")
-            << context + QStringLiteral("LibraryFileTopContentError(%1, No value associated with key \"format\".)");
+            << context + QStringLiteral("LibraryFileMissingValueError(%1, format)");
         QTest::newRow("one-preset file without its preset")
             << QByteArray("{\"format\": \"Corvelle preset\", \"groups\": []}")
-            << context + QStringLiteral("LibraryFileTopContentError(%1, No value associated with key \"preset\".)");
+            << context + QStringLiteral("LibraryFileMissingValueError(%1, preset)");
         QTest::newRow("group without name")
             << QByteArray("{\"format\": \"Corvelle presets\", \"groups\": [{\"name\": \"A\"}, {\"detail\": \"B\"}]}")
-            << context + QStringLiteral("LibraryFileContentError(%1, groups / Index 1, No value associated with key \"name\".)");
+            << context + QStringLiteral("LibraryFileMissingValueError(%1, groups / Index 1 / name)");
         QTest::newRow("tag name not a tag")
             << head + "{\"tagName\": \"IPTC:City\", \"edition\": {\"keepCurrentValue\": {}}}" + tail
-            << context + QStringLiteral("LibraryFileContentError(%1, %2 / tagName, "
-                                        "Expected to decode Dictionary<String, Any> but found a string instead.)").arg(QStringLiteral("%1"), where);
+            << context + QStringLiteral("LibraryFileWrongValueError(%1, %2 / tagName)").arg(QStringLiteral("%1"), where);
         QTest::newRow("two edition cases")
             << head + "{\"tagName\": {\"group\": \"IPTC\", \"name\": \"City\"}, \"edition\": {\"keepCurrentValue\": {}, "
                       "\"useCustomValue\": {\"_0\": {\"value\": \"x\"}}}}" + tail
-            << context + QStringLiteral("LibraryFileContentError(%1, %2 / edition, Invalid number of keys found, "
-                                        "expected one.)").arg(QStringLiteral("%1"), where);
+            << context + QStringLiteral("LibraryFileWrongValueError(%1, %2 / edition)").arg(QStringLiteral("%1"), where);
         QTest::newRow("unknown insertion")
             << head + "{\"tagName\": {\"group\": \"IPTC\", \"name\": \"City\"}, \"edition\": {\"useCustomValue\": "
                       "{\"_0\": {\"value\": \"x\", \"insertion\": \"Append\"}}}}" + tail
-            << context + QStringLiteral("LibraryFileContentError(%1, %2 / edition / useCustomValue / _0 / insertion, "
+            << context + QStringLiteral("LibraryFileInvalidValueError(%1, %2 / edition / useCustomValue / _0 / insertion, "
                                         "Expected one of \"replace\", \"prepend\", \"append\" but found \"Append\" "
                                         "instead.)").arg(QStringLiteral("%1"), where);
         QTest::newRow("option not a bool")
             << head + "{\"tagName\": {\"group\": \"IPTC\", \"name\": \"City\"}, \"edition\": {\"searchAndReplace\": "
                       "{\"_0\": {\"searchString\": \"a\", \"useRegex\": \"yes\"}}}}" + tail
-            << context + QStringLiteral("LibraryFileContentError(%1, %2 / edition / searchAndReplace / _0 / useRegex, "
-                                        "Expected to decode Bool but found a string instead.)").arg(QStringLiteral("%1"), where);
+            << context + QStringLiteral("LibraryFileWrongValueError(%1, %2 / edition / searchAndReplace / _0 / useRegex)").arg(QStringLiteral("%1"), where);
         QTest::newRow("copy without its tag")
             << head + "{\"tagName\": {\"group\": \"IPTC\", \"name\": \"City\"}, \"edition\": {\"copyTagValue\": "
                       "{\"_0\": {\"formatter\": \"raw\"}}}}" + tail
-            << context + QStringLiteral("LibraryFileContentError(%1, %2 / edition / copyTagValue / _0, No value "
-                                        "associated with key \"tagName\".)").arg(QStringLiteral("%1"), where);
+            << context + QStringLiteral("LibraryFileMissingValueError(%1, %2 / edition / copyTagValue / _0 / tagName)").arg(QStringLiteral("%1"), where);
     }
 
     void malformedImportThrowsAndChangesNothing()

@@ -25,7 +25,7 @@ QList<TagEdit> parseEdits(const QStringList& specs)
 
 QStringList options(bool preserveDate = true, bool fixOffsets = true)
 {
-    QStringList arguments{QStringLiteral("-overwrite_original")};
+    QStringList arguments;
     if (preserveDate)
         arguments << QStringLiteral("-P");
     if (fixOffsets)
@@ -122,8 +122,28 @@ private Q_SLOTS:
                 options() << keywordArguments);
         iptcRow("deleting needs no character set", {QStringLiteral("IPTC:City")}, true, ignore, QString(), false,
                 options() << QStringLiteral("-IPTC:City="));
-        iptcRow("character set edited itself", {QStringLiteral("IPTC:CodedCharacterSet=UTF8"), keywords}, true,
-                ignore, QString(), false, options() << markUTF8 << keywordArguments);
+        // However the mark arrives, the Latin values the file holds are recoded with it.
+        const QStringList recodedBesideEdits{QStringLiteral("-tagsFromFile"), QStringLiteral("@"), QStringLiteral("-IPTC:all"),
+                                             QStringLiteral("--IPTC:CodedCharacterSet"), QStringLiteral("--IPTC:Keywords")};
+        for (const bool utf8 : {true, false}) {
+            iptcRow(utf8 ? "character set edited itself" : "character set edited, none asked",
+                    {QStringLiteral("IPTC:CodedCharacterSet=UTF8"), keywords}, utf8, ignore, QString(), false,
+                    options() << recodedBesideEdits << markUTF8 << keywordArguments);
+        }
+        iptcRow("character set edited in a UTF-8 file", {QStringLiteral("IPTC:CodedCharacterSet=UTF8"), keywords}, true,
+                ignore, QStringLiteral("UTF8"), false, options() << markUTF8 << keywordArguments);
+
+        // A signed EXIF coordinate takes its hemisphere into the Ref tag, unless that is edited too.
+        row("signed coordinates", {QStringLiteral("GPS:GPSLatitude=-33.8568"), QStringLiteral("GPS:GPSLongitude=-70.25 ")},
+            options() << QStringLiteral("-GPS:GPSLatitude=-33.8568") << QStringLiteral("-GPS:GPSLongitude=-70.25 ")
+                      << QStringLiteral("-GPS:GPSLatitudeRef#=S") << QStringLiteral("-GPS:GPSLongitudeRef#=W"));
+        row("plain decimal and letters", {QStringLiteral("GPS:GPSLatitude=48.8584"), QStringLiteral("GPS:GPSLongitude=2 17 40 W")},
+            options() << QStringLiteral("-GPS:GPSLatitude=48.8584") << QStringLiteral("-GPS:GPSLongitude=2 17 40 W")
+                      << QStringLiteral("-GPS:GPSLatitudeRef#=N") << QStringLiteral("-GPS:GPSLongitudeRef#=W"));
+        row("Ref edited too", {QStringLiteral("GPS:GPSLatitude=-33.8568"), QStringLiteral("GPS:GPSLatitudeRef=N")},
+            options() << QStringLiteral("-GPS:GPSLatitude=-33.8568") << QStringLiteral("-GPS:GPSLatitudeRef#=N"));
+        row("degrees without a hemisphere", {QStringLiteral("GPS:GPSLatitude=33 deg 51' 24.48\"")},
+            options() << QStringLiteral("-GPS:GPSLatitude=33 deg 51' 24.48\""));
         iptcRow("digest deleted", {keywords}, true, remove, QStringLiteral("UTF8"), true,
                 options() << keywordArguments << QStringLiteral("-Photoshop:IPTCDigest="));
         iptcRow("digest updated", {keywords}, true, update, QStringLiteral("UTF8"), false,

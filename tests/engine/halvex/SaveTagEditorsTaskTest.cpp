@@ -6,6 +6,7 @@
 #include "engine/ostrak/ETSettings.h"
 #include "engine/ostrak/ETTagStorageReader.h"
 #include "engine/ostrak/ExifToolPool.h"
+#include "engine/ostrak/ExifToolWriter.h"
 #include "support/TestEnvironment.h"
 
 #include <QDateTime>
@@ -20,6 +21,8 @@
 
 #include <memory>
 #include <optional>
+
+#include <sys/stat.h>
 
 using namespace halvex;
 using ostrak::TagName;
@@ -287,7 +290,8 @@ private Q_SLOTS:
     {
         QFETCH(bool, update);
         const QString path = copy(QStringLiteral("movie.mp4"));
-        const QDateTime old(QDate(2020, 1, 1), QTime(12, 0), Qt::UTC);
+        // With its sub-second part, which file systems keep too.
+        const QDateTime old(QDate(2020, 1, 1), QTime(12, 0, 0, 123), Qt::UTC);
         {
             QFile file(path);
             QVERIFY(file.open(QIODevice::ReadWrite));
@@ -300,6 +304,177 @@ private Q_SLOTS:
         const auto task = save({editor}, settings);
         QVERIFY2(task->messages().isEmpty(), qPrintable(describe(*task)));
         QCOMPARE(QFileInfo(path).lastModified() == old, !update);
+    }
+
+    // A file whose permission bits allow no writing is read-only, and so is a folder, even for
+    // root, whom the bits do not stop.
+    void readOnlyByPermissionBits_data()
+    {
+        QTest::addColumn<bool>("folder");
+        QTest::newRow("file") << false;
+        QTest::newRow("folder") << true;
+    }
+
+    void readOnlyByPermissionBits()
+    {
+        QFETCH(bool, folder);
+        const QString locked = dir_->filePath(QStringLiteral("locked"));
+        QVERIFY(QDir().mkpath(locked));
+        const QString path = test::copyFixture(QDir(locked), QStringLiteral("photo.jpg"));
+        const QByteArray original = bytesOf(path);
+        const EditorPtr editor = open(path);
+        QVERIFY(editor->setValue(QStringLiteral("x"), tag(QStringLiteral("XMP-dc:Title"))));
+        const QString lockedPath = folder ? locked : path;
+        locked_ << lockedPath;
+        QVERIFY(QFile::setPermissions(lockedPath, folder ? QFile::ReadOwner | QFile::ExeOwner | QFile::ReadGroup
+                                                      | QFile::ExeGroup | QFile::ReadOther | QFile::ExeOther
+                                                        : QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther));
+
+        const auto task = save({editor});
+        const QList<TaskMessage> errors = errorsOf(*task);
+        QVERIFY2(errors.size() == 1, qPrintable(describe(*task)));
+        QCOMPARE(errors.front().reason.key, folder ? QStringLiteral("SaveFolderReadOnlyError") : QStringLiteral("SaveFileReadOnlyError"));
+        QCOMPARE(bytesOf(path), original);
+        QVERIFY(editor->hasEdits());
+    }
+
+    // ExifTool killed as it writes the new copy: the file stays as it was, the half-written
+    // copy goes, and the next save works. A copy left by a save killed with the whole program
+    // (our own name, hidden, beside the file) is never opened with its folder and goes with the
+    // next save of its file.
+    void killedSave()
+    {
+        const QString fake = dir_->filePath(QStringLiteral("killed-exiftool"));
+        {
+            QFile script(fake);
+            QVERIFY(script.open(QIODevice::WriteOnly));
+            script.write("#!/bin/bash\n"
+                         "# ExifTool killed as it writes: what it wrote so far is left beside the file it writes.\n"
+                         "exec exiftool \"$@\" < <(while IFS= read -r line; do\n"
+                         "    if [ \"$previous\" = -overwrite_original ] && [ -f \"$line\" ]; then\n"
+                         "        head -c 100 \"$line\" > \"${line}_exiftool_tmp\"; kill -KILL $$; exit 0\n"
+                         "    fi\n"
+                         "    previous=$line; printf '%s\\n' \"$line\"\n"
+                         "done)\n");
+        }
+        QVERIFY(QFile::setPermissions(fake, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+
+        const QString folder = dir_->filePath(QStringLiteral("clips"));
+        QVERIFY(QDir().mkpath(folder));
+        const QString path = test::copyFixture(QDir(folder), QStringLiteral("movie.mp4"));
+        const QByteArray original = bytesOf(path);
+        const EditorPtr editor = open(path);
+        QVERIFY(editor->setValue(QStringLiteral("Saved"), tag(QStringLiteral("Keys:Title"))));
+        const auto besideTheFile = [&] {
+            return QDir(folder).entryList(QDir::Files | QDir::Hidden | QDir::System);
+        };
+
+        pool_->setExecutable(fake);
+        const auto killed = save({editor});
+        const QList<TaskMessage> errors = errorsOf(*killed);
+        QVERIFY2(errors.size() == 1, qPrintable(describe(*killed)));
+        QVERIFY2(argumentText(errors.front()).contains(QStringLiteral("ExifToolCrashedError")), qPrintable(describe(*killed)));
+        QCOMPARE(bytesOf(path), original);
+        QCOMPARE(besideTheFile(), QStringList{QStringLiteral("movie.mp4")});
+        QVERIFY(editor->hasEdits());
+
+        // What a save killed with the program leaves: the second name of the file, and the new
+        // copy half written.
+        const QString leftover = QDir(folder).filePath(ostrak::ExifToolWriter::temporaryName(QStringLiteral("movie.mp4")));
+        QVERIFY(QFile::copy(path, leftover));
+        QVERIFY(QFile::copy(path, leftover + QStringLiteral("_exiftool_tmp")));
+        QVERIFY(QFile::resize(leftover + QStringLiteral("_exiftool_tmp"), 100));
+        ImportTagEditorsTask::Settings unfolded(test::sourcesOf({folder}));
+        unfolded.unfoldFolders = true;
+        unfolded.pool = pool_.get();
+        pool_->setExecutable(QStringLiteral("exiftool"));
+        const auto opened = test::importFiles(unfolded);
+        QCOMPARE(opened->editors().size(), 1);
+        QCOMPARE(opened->editors().front()->source().url().toLocalFile(), path);
+
+        const auto again = save({editor});
+        QVERIFY2(again->messages().isEmpty(), qPrintable(describe(*again)));
+        QCOMPARE(exifToolValue(path, QStringLiteral("Keys:Title")), QStringLiteral("Saved"));
+        QCOMPARE(besideTheFile(), QStringList{QStringLiteral("movie.mp4")});
+        QVERIFY(!editor->hasEdits());
+    }
+
+    // Any name the file system holds saves, and backs up beside an earlier backup of the day:
+    // up to 255 bytes, where ExifTool's own copy name would be too long.
+    void longNames_data()
+    {
+        QTest::addColumn<QString>("name");
+        for (const int length : {243, 250, 255}) {
+            QTest::addRow("%d bytes", length) << QString(length - 4, QLatin1Char('n')) + QStringLiteral(".jpg");
+        }
+        QTest::newRow("255 bytes, accented") << QStringLiteral("x") + QString(125, QChar(0xe9)) + QStringLiteral(".jpg");
+    }
+
+    void longNames()
+    {
+        QFETCH(QString, name);
+        QCOMPARE(QFile::encodeName(name).size() <= 255, true);
+        const QString backups = dir_->filePath(QStringLiteral("Backups"));
+        ostrak::ETSettings::shared().setBackupFolder(backups);
+        const QString path = copy(QStringLiteral("photo.jpg"), name);
+        const QByteArray original = bytesOf(path);
+        const QDir day(QDir(backups).filePath(QDate::currentDate().toString(QStringLiteral("yyyy-MM-dd"))));
+        QVERIFY(day.mkpath(QStringLiteral(".")));
+        QVERIFY(QFile::copy(path, day.filePath(name)));
+
+        const EditorPtr editor = open(path);
+        QVERIFY(editor->setValue(QStringLiteral("Long"), tag(QStringLiteral("XMP-dc:Title"))));
+        const auto task = save({editor});
+        QVERIFY2(task->messages().isEmpty(), qPrintable(describe(*task)));
+        QCOMPARE(exifToolValue(path, QStringLiteral("XMP-dc:Title")), QStringLiteral("Long"));
+        QCOMPARE(day.entryList(QDir::Files).size(), 2);
+        for (const QString& backup : day.entryList(QDir::Files))
+            QCOMPARE(bytesOf(day.filePath(backup)), original);
+        QCOMPARE(QDir(dir_->path()).entryList(QDir::Files | QDir::Hidden), QStringList{name});
+    }
+
+    // The mark of UTF-8 IPTC set by an edit (typed, from a preset or pasted) recodes the Latin
+    // text the file holds, as the setting's own mark does.
+    void iptcMarkedByAnEdit_data()
+    {
+        QTest::addColumn<bool>("utf8");
+        QTest::newRow("UTF-8 asked") << true;
+        QTest::newRow("Latin asked") << false;
+    }
+
+    void iptcMarkedByAnEdit()
+    {
+        QFETCH(bool, utf8);
+        const QString path = copy(QStringLiteral("photo.jpg"));
+        runExifTool({QStringLiteral("-overwrite_original"), QStringLiteral("-IPTC:all="), path});
+        runExifTool({QStringLiteral("-overwrite_original"), QStringLiteral("-IPTC:City=Zürich"),
+                     QStringLiteral("-IPTC:Keywords=café"), QStringLiteral("-IPTC:Keywords=crème"), path});
+        const EditorPtr editor = open(path);
+        QVERIFY(editor->setValue(QStringLiteral("UTF8"), tag(QStringLiteral("IPTC:CodedCharacterSet"))));
+        QVERIFY(editor->setValue(QStringLiteral("Genève – 日本"), nameIn(*editor, QStringLiteral("IPTC:Caption-Abstract"))));
+        SaveTagEditorsTask::Settings settings;
+        settings.iptcAsUTF8 = utf8;
+        const auto task = save({editor}, settings);
+        QVERIFY2(task->messages().isEmpty(), qPrintable(describe(*task)));
+
+        QCOMPARE(exifToolValue(path, QStringLiteral("IPTC:CodedCharacterSet")), QStringLiteral("UTF8"));
+        QCOMPARE(exifToolValue(path, QStringLiteral("IPTC:City")), QStringLiteral("Zürich"));
+        QCOMPARE(exifToolValue(path, QStringLiteral("IPTC:Keywords")), QStringLiteral("café|crème"));
+        QCOMPARE(exifToolValue(path, QStringLiteral("IPTC:Caption-Abstract")), QStringLiteral("Genève – 日本"));
+    }
+
+    // A signed coordinate set as a plain value lands in its hemisphere.
+    void signedCoordinatesAsPlainValues()
+    {
+        const QString path = copy(QStringLiteral("photo.jpg"));
+        const EditorPtr editor = open(path);
+        QVERIFY(editor->setValue(QStringLiteral("-33.8568"), nameIn(*editor, QStringLiteral("GPS:GPSLatitude"))));
+        QVERIFY(editor->setValue(QStringLiteral("-70.25"), nameIn(*editor, QStringLiteral("GPS:GPSLongitude"))));
+        const auto task = save({editor});
+        QVERIFY2(task->messages().isEmpty(), qPrintable(describe(*task)));
+        QCOMPARE(exifToolValue(path, QStringLiteral("Composite:GPSLatitude"), {QStringLiteral("-n")}), QStringLiteral("-33.8568"));
+        QCOMPARE(exifToolValue(path, QStringLiteral("Composite:GPSLongitude"), {QStringLiteral("-n")}), QStringLiteral("-70.25"));
+        QCOMPARE(editor->currentValue(nameIn(*editor, QStringLiteral("GPS:GPSLatitudeRef"))), QStringLiteral("South"));
     }
 
     void iptcDigest_data()
@@ -514,7 +689,9 @@ private Q_SLOTS:
         if (QFileInfo(path).isFile())
             QCOMPARE(bytesOf(path), original);
         QVERIFY(editor->isEdited(nameIn(*editor, edited)));
-        const QStringList leftovers = QDir(QFileInfo(path).absolutePath()).entryList({QStringLiteral("*_exiftool_tmp")});
+        const QStringList leftovers = QDir(QFileInfo(path).absolutePath())
+                                          .entryList({QStringLiteral("*_exiftool_tmp"), QStringLiteral(".corvelle-save-*")},
+                                                     QDir::Files | QDir::Hidden);
         QVERIFY(leftovers.isEmpty());
     }
 
@@ -582,10 +759,12 @@ private Q_SLOTS:
         {
             QFile script(fake);
             QVERIFY(script.open(QIODevice::WriteOnly));
+            // The file is written under the writer's own second name of it.
+            const QByteArray written = ostrak::ExifToolWriter::temporaryName(QStringLiteral("crash-me.mp4")).toUtf8();
             script.write("#!/bin/bash\n"
                          "# ExifTool that dies as a crash would when it is handed a file named crash-me.\n"
                          "exec exiftool \"$@\" < <(while IFS= read -r line; do\n"
-                         "    case \"$line\" in *crash-me*) kill -KILL $$; exit 0;; esac\n"
+                         "    case \"$line\" in *crash-me*|*" + written + "*) kill -KILL $$; exit 0;; esac\n"
                          "    printf '%s\\n' \"$line\"\n"
                          "done)\n");
         }
@@ -685,6 +864,18 @@ private Q_SLOTS:
             QCOMPARE(exifToolValue(root + QLatin1Char('/') + QLatin1String(name), QStringLiteral("Keys:Title")),
                      QStringLiteral("Keys title"));
         QVERIFY(!folder->hasEdits());
+
+        // A folder that holds no file to write: nothing written is no success.
+        const QString empty = dir_->filePath(QStringLiteral("notes"));
+        QVERIFY(QDir().mkpath(empty));
+        QVERIFY(QFile(empty + QStringLiteral("/notes.txt")).open(QIODevice::WriteOnly));
+        auto emptyFolder = std::make_shared<ETTagEditor>(TagStorage(TagStorageSource(QUrl::fromLocalFile(empty))), pool_.get());
+        QVERIFY(emptyFolder->setValue(QStringLiteral("Nowhere"), tag(QStringLiteral("Keys:Title"))));
+        const auto nothing = save({emptyFolder});
+        QCOMPARE(errorsOf(*nothing).size(), 1);
+        QCOMPARE(errorsOf(*nothing).front().reason.key, QStringLiteral("SaveFolderHasNoFilesError"));
+        QCOMPARE(errorsOf(*nothing).front().filePath, empty);
+        QVERIFY(emptyFolder->hasEdits());
 
         // A folder that is gone: reported, its edits kept.
         QVERIFY(folder->setValue(QStringLiteral("Later"), tag(QStringLiteral("Keys:Title"))));

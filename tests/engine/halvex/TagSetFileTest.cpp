@@ -81,24 +81,24 @@ private Q_SLOTS:
     {
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<QString>("error");
-        const QString notJSON = QStringLiteral("TagSetFileJSONError(%1, The given data was not valid JSON: ");
-        QTest::newRow("empty") << QByteArray() << notJSON + QStringLiteral("no value.)");
+        const QString notJSON = QStringLiteral("TagSetFileJSONError(%1)");
+        QTest::newRow("empty") << QByteArray() << notJSON;
         QTest::newRow("not JSON") << QByteArray("entries: none") << notJSON;
         QTest::newRow("cut short") << QByteArray(R"({"entries": [)") << notJSON;
         QTest::newRow("a preset file") << QByteArray(R"({"groups": []})")
-                                       << QStringLiteral("TagSetFileTopContentError(%1, No value associated with key \"entries\".)");
+                                       << QStringLiteral("TagSetFileMissingValueError(%1, entries)");
         QTest::newRow("a list") << QByteArray("[]")
-                                << QStringLiteral("TagSetFileTopContentError(%1, Expected to decode Dictionary<String, Any> but found an array instead.)");
+                                << QStringLiteral("TagSetFileTopContentError(%1)");
         QTest::newRow("two cases") << QByteArray(R"({"entries": [{"section": {"_0": {"title": "A"}}, "tag": {"_0": {"group": "IFD0", "name": "Make"}}}]})")
-                                   << QStringLiteral("TagSetFileContentError(%1, entries / Index 0, Invalid number of keys found, expected one.)");
+                                   << QStringLiteral("TagSetFileWrongValueError(%1, entries / Index 0)");
         QTest::newRow("title not text") << QByteArray(R"({"entries": [{"section": {"_0": {"title": 7}}}]})")
-                                        << QStringLiteral("TagSetFileContentError(%1, entries / Index 0 / section / _0 / title, Expected to decode String but found a number instead.)");
+                                        << QStringLiteral("TagSetFileWrongValueError(%1, entries / Index 0 / section / _0 / title)");
         QTest::newRow("option as group") << QByteArray(R"({"entries": [{"tag": {"_0": {"group": "-overwrite_original", "name": "Title"}}}]})")
-                                         << QStringLiteral("TagSetFileContentError(%1, entries / Index 0 / tag / _0, \"-overwrite_original:Title\" is not a tag name.)");
+                                         << QStringLiteral("TagSetFileInvalidValueError(%1, entries / Index 0 / tag / _0, \"-overwrite_original:Title\" is not a tag name.)");
         QTest::newRow("line break in name") << QByteArray(R"({"entries": [{"tag": {"_0": {"group": "IFD0", "name": "Make\n-all="}}}]})")
-                                            << QStringLiteral("TagSetFileContentError(%1, entries / Index 0 / tag / _0, \"IFD0:Make\n-all=\" is not a tag name.)");
+                                            << QStringLiteral("TagSetFileInvalidValueError(%1, entries / Index 0 / tag / _0, \"IFD0:Make\n-all=\" is not a tag name.)");
         QTest::newRow("no group") << QByteArray(R"({"entries": [{"tag": {"_0": {"group": "", "name": "Make"}}}]})")
-                                  << QStringLiteral("TagSetFileContentError(%1, entries / Index 0 / tag / _0, \"Make\" is not a tag name.)");
+                                  << QStringLiteral("TagSetFileInvalidValueError(%1, entries / Index 0 / tag / _0, \"Make\" is not a tag name.)");
     }
 
     void malformedFilesAreRefusedNamingTheFile()

@@ -225,7 +225,7 @@ private Q_SLOTS:
                                   << QStringLiteral("LibraryFileJSONError(%1, unterminated array, 1, 14)");
         QTest::newRow("not a tag name")
             << QByteArray(R"({"entries": [{"tag": {"_0": {"group": "IFD0", "name": "-all"}}}]})")
-            << QStringLiteral("LibraryFileContentError(%1, entries / Index 0 / tag / _0, \"IFD0:-all\" is not a tag name.)");
+            << QStringLiteral("LibraryFileInvalidValueError(%1, entries / Index 0 / tag / _0, \"IFD0:-all\" is not a tag name.)");
     }
 
     void unreadableLibraryIsKeptAsideByItsReset()
@@ -312,7 +312,7 @@ private Q_SLOTS:
 
         import(broken);
         QCOMPARE(failures.size(), 1);
-        QVERIFY2(failures.at(0).startsWith(QStringLiteral("TagSetFileContentError(%1, entries, ").arg(broken)),
+        QVERIFY2(failures.at(0).startsWith(QStringLiteral("TagSetFileWrongValueError(%1, entries)").arg(broken)),
                  qPrintable(failures.at(0)));
         QCOMPARE(manager.chosenTagSet(), startingSet());
         QVERIFY(recorder.take().isEmpty());

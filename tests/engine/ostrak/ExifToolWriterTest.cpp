@@ -106,6 +106,40 @@ private Q_SLOTS:
         QVERIFY(!QFile::exists(file + QStringLiteral("_original")));
     }
 
+    // The new copy is written beside the file whatever its folder is called, ExifTool's own codes
+    // for file names ("%d", "%c") included, takes the file's permission bits and leaves nothing.
+    void copyBesideTheFile_data()
+    {
+        QTest::addColumn<QString>("folder");
+        QTest::newRow("plain") << QStringLiteral("plain");
+        QTest::newRow("name codes") << QStringLiteral("100%d %f%e %-2c");
+    }
+
+    void copyBesideTheFile()
+    {
+        QFETCH(QString, folder);
+        QDir dir(dir_.path());
+        QVERIFY(dir.mkpath(folder));
+        QVERIFY(dir.cd(folder));
+        // Made outside: ImageMagick reads codes of its own in names.
+        const QString file = dir.filePath(QStringLiteral("photo.jpg"));
+        QFile::remove(file);
+        QVERIFY(QFile::copy(test::makeJpeg(QDir(dir_.path()), QStringLiteral("made.jpg")), file));
+        QVERIFY(QFile::setPermissions(file, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup));
+        ExifToolPool pool(1);
+        const ExifToolResult result = ExifToolWriter(pool).write(file, {QStringLiteral("-XMP-dc:Title=beside")});
+        QVERIFY2(result.succeeded(), qPrintable(result.errorText()));
+        QCOMPARE(result.updated, 1);
+        const TagRecordSet set = ETTagStorageReader(pool).read({file}).front();
+        QVERIFY(set.find(QStringLiteral("XMP-dc"), QStringLiteral("Title")));
+        const QFile::Permissions userBits = QFile::ReadUser | QFile::WriteUser | QFile::ExeUser;
+        QCOMPARE(QFile::permissions(file) & ~userBits, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup);
+        QCOMPARE(dir.entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot), QStringList{QStringLiteral("photo.jpg")});
+        // No folder made from a code read in the name.
+        for (const QString& made : QDir(dir_.path()).entryList(QDir::Dirs | QDir::NoDotAndDotDot))
+            QVERIFY2(made == u"plain" || made == u"100%d %f%e %-2c", qPrintable(made));
+    }
+
 private:
     QTemporaryDir dir_;
 };

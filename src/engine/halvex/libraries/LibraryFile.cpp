@@ -8,6 +8,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QJsonParseError>
+#include <QRegularExpression>
 #include <QSaveFile>
 #include <QStandardPaths>
 
@@ -123,10 +124,34 @@ void LibraryFile::writeFile(const QString& path, const QByteArray& bytes)
 LibraryError LibraryFile::wrongShape(const brisa::DecodingError& error)
 {
     unreadable_ = true;
-    if (error.codingPath().isEmpty())
-        return LibraryError(QStringLiteral("LibraryFileTopContentError"), {path_, error.description()});
-    return LibraryError(QStringLiteral("LibraryFileContentError"),
-                        {path_, error.codingPath().join(QStringLiteral(" / ")), error.description()});
+    return contentError(QStringLiteral("LibraryFile"), path_, error);
+}
+
+LibraryError LibraryFile::contentError(const QString& fileKind, const QString& path, const brisa::DecodingError& error)
+{
+    using Kind = brisa::DecodingError::Kind;
+    QStringList where = error.codingPath();
+    // The decoder names the entry it missed only in its own words; the user needs its place.
+    if (error.kind() == Kind::KeyNotFound) {
+        static const QRegularExpression missingKey(QStringLiteral("^No value associated with key \"(.*)\"\\.$"));
+        if (const auto match = missingKey.match(error.description()); match.hasMatch())
+            where.append(match.captured(1));
+    }
+    if (where.isEmpty())
+        return LibraryError(fileKind + QStringLiteral("TopContentError"), {path});
+    const QString place = where.join(QStringLiteral(" / "));
+    switch (error.kind()) {
+    case Kind::TypeMismatch:
+        return LibraryError(fileKind + QStringLiteral("WrongValueError"), {path, place});
+    case Kind::ValueNotFound:
+    case Kind::KeyNotFound:
+        return LibraryError(fileKind + QStringLiteral("MissingValueError"), {path, place});
+    case Kind::DataCorrupted:
+        break;
+    }
+    // Such a description says what was expected in words of this program ("… this is not a
+    // preset file."), one sentence.
+    return LibraryError(fileKind + QStringLiteral("InvalidValueError"), {path, place, error.description()});
 }
 
 QString LibraryFile::asidePath() const

@@ -67,6 +67,11 @@ public:
     static QByteArray readFile(const QString& path);
     static void writeFile(const QString& path, const QByteArray& bytes);
 
+    // What is wrong with a stored value, said plainly and naming where it lies, for a file of
+    // the kind `fileKind` ("LibraryFile", "TagSetFile"): the keys <fileKind>TopContentError,
+    // WrongValueError, MissingValueError and InvalidValueError.
+    static LibraryError contentError(const QString& fileKind, const QString& path, const brisa::DecodingError& error);
+
 private:
     LibraryError wrongShape(const brisa::DecodingError& error);
     QString asidePath() const;

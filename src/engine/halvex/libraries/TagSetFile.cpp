@@ -13,16 +13,13 @@ TagSetFile TagSetFile::from(const QString& jsonPath)
     QJsonValue json;
     try {
         json = brisa::parseJson(bytes);
-    } catch (const brisa::DecodingError& error) {
-        throw LibraryError(QStringLiteral("TagSetFileJSONError"), {jsonPath, error.description()});
+    } catch (const brisa::DecodingError&) {
+        throw LibraryError(QStringLiteral("TagSetFileJSONError"), {jsonPath});
     }
     try {
         return TagSetFile(brisa::JsonCoding<TagSet>::decode(json, {}));
     } catch (const brisa::DecodingError& error) {
-        if (error.codingPath().isEmpty())
-            throw LibraryError(QStringLiteral("TagSetFileTopContentError"), {jsonPath, error.description()});
-        throw LibraryError(QStringLiteral("TagSetFileContentError"),
-                           {jsonPath, error.codingPath().join(QStringLiteral(" / ")), error.description()});
+        throw LibraryFile::contentError(QStringLiteral("TagSetFile"), jsonPath, error);
     }
 }
 

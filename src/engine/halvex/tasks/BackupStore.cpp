@@ -5,8 +5,22 @@
 #include <QFileInfo>
 
 #include <cerrno>
+#include <climits>
 
 namespace halvex {
+
+namespace {
+
+// `base` + `tail`, the base cut short, whole characters at a time, where the name would be
+// longer than a folder can hold: a long name numbered would otherwise never back up twice.
+QString fittingName(QString base, const QString& tail)
+{
+    while (!base.isEmpty() && QFile::encodeName(base + tail).size() > NAME_MAX)
+        base.chop(base.size() > 1 && base.back().isLowSurrogate() ? 2 : 1);
+    return base + tail;
+}
+
+} // namespace
 
 BackupStore& BackupStore::shared()
 {
@@ -39,9 +53,10 @@ BackupStore::Outcome BackupStore::backUp(const QString& filePath, const QString&
     for (int number = 1;; ++number) {
         QString candidateName = name;
         if (number > 1) {
-            candidateName = base + QLatin1Char(' ') + QString::number(number);
+            QString tail = QLatin1Char(' ') + QString::number(number);
             if (!suffix.isEmpty())
-                candidateName += QLatin1Char('.') + suffix;
+                tail += QLatin1Char('.') + suffix;
+            candidateName = fittingName(base, tail);
         }
         const QString candidate = dayFolder.filePath(candidateName);
         if (QFileInfo::exists(candidate))

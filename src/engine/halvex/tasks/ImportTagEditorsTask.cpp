@@ -2,6 +2,7 @@
 
 #include "engine/halvex/kit/KitSettings.h"
 #include "engine/halvex/tags/ETTagEditor.h"
+#include "engine/halvex/tasks/FolderListing.h"
 #include "engine/ostrak/ETTagStorageReader.h"
 #include "engine/ostrak/ExifToolCommand.h"
 #include "engine/ostrak/ExifToolPool.h"
@@ -9,7 +10,6 @@
 #include "engine/ostrak/TagRecordSet.h"
 
 #include <QDir>
-#include <QDirIterator>
 #include <QFileInfo>
 
 #include <algorithm>
@@ -28,6 +28,7 @@ const QString truncatedKey = QStringLiteral("ImportTruncatedFileError");
 const QString mismatchKey = QStringLiteral("ImportFileTypeMismatchError");
 const QString stoppedKey = QStringLiteral("ImportStoppedAfterErrorMessage");
 const QString readErrorKey = QStringLiteral("ExifToolFileReadError");
+const QString unreadableNameKey = QStringLiteral("ImportUnreadableNameError");
 
 // Files per ExifTool command: enough that the per-command cost stays small, few enough that
 // every process of the pool gets a share of a batch.
@@ -63,6 +64,25 @@ TagStorage folderStorage(const TagStorageSource& source, const QString& path)
     storage.setValue(ostrak::TagName(QStringLiteral("System"), QStringLiteral("Directory")),
                      TagValue(info.absolutePath()));
     return storage;
+}
+
+TaskMessage unreadableNameError(const FolderListing::UnreadableName& name)
+{
+    return TaskMessage::error(name.lossyPath(), unreadableNameKey, {name.lossyPath(), name.folder, name.escapedName()});
+}
+
+// A path whose name Qt could not carry (a byte that is not UTF-8 turned into U+FFFD): the name
+// in its folder that it stands for, if there is one.
+std::optional<FolderListing::UnreadableName> unreadableNameOf(const QString& path)
+{
+    const QFileInfo info(path);
+    if (!info.fileName().contains(QChar::ReplacementCharacter))
+        return std::nullopt;
+    for (const FolderListing::UnreadableName& name : FolderListing::list(info.absolutePath(), false).unreadableNames()) {
+        if (name.lossyPath() == info.absoluteFilePath())
+            return name;
+    }
+    return std::nullopt;
 }
 
 bool isPasswordRead(const TagStorageSource& source, const QString& path)
@@ -182,6 +202,8 @@ QList<ImportTagEditorsTask::Item> ImportTagEditorsTask::collectItems(ostrak::Exi
             } else {
                 item.editor = std::make_shared<ETTagEditor>(folderStorage(item.source, item.path), &pool);
             }
+        } else if (const auto unreadable = info.exists() ? std::optional<FolderListing::UnreadableName>() : unreadableNameOf(item.path)) {
+            item.message = unreadableNameError(*unreadable);
         } else if (!item.reloadInto && info.exists()
                    && !openable.contains(MediaType::type(url).value_or(MediaType::typeFolder()))) {
             item.message = TaskMessage::error(item.path, unsupportedKey, {item.path});
@@ -197,19 +219,17 @@ QList<ImportTagEditorsTask::Item> ImportTagEditorsTask::collectItems(ostrak::Exi
 void ImportTagEditorsTask::unfold(const TagStorageSource& folder, const QString& path, QList<Item>& items) const
 {
     const QSet<MediaType> allowed = settings_.supportedTypes.value_or(supportedTypes());
-    QStringList files;
-    QDirIterator iterator(path, QDir::Files | QDir::NoDotAndDotDot,
-                          settings_.unfoldSubfolders ? QDirIterator::Subdirectories : QDirIterator::NoIteratorFlags);
-    while (iterator.hasNext()) {
-        const QString file = iterator.next();
+    const FolderListing listing = FolderListing::list(path, settings_.unfoldSubfolders);
+    for (const QString& file : listing.files()) {
         // By name only: looking into every file of a large folder would cost more than reading it.
         const auto type = MediaType::type(QFileInfo(file).suffix());
-        if (type && allowed.contains(*type))
-            files.append(file);
-    }
-    files.sort();
-    for (const QString& file : std::as_const(files)) {
+        if (!type || !allowed.contains(*type))
+            continue;
         Item item{TagStorageSource(QUrl::fromLocalFile(file), std::nullopt, folder.password()), file, {}, {}, {}, true};
+        items.append(std::move(item));
+    }
+    for (const FolderListing::UnreadableName& name : listing.unreadableNames()) {
+        Item item{folder, name.folder, {}, {}, unreadableNameError(name), false};
         items.append(std::move(item));
     }
 }

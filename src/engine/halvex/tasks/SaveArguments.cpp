@@ -7,6 +7,7 @@
 #include <QRegularExpression>
 
 #include <algorithm>
+#include <optional>
 
 namespace halvex {
 
@@ -17,6 +18,50 @@ const QString iptcGroup = QStringLiteral("IPTC");
 const QString xmpGroup = QStringLiteral("XMP");
 const QString utf8 = QStringLiteral("UTF8");
 const QString codedCharacterSet = QStringLiteral("CodedCharacterSet");
+const QString exifGroup = QStringLiteral("EXIF");
+
+// The mark of UTF-8 IPTC, printed or as stored.
+bool isUTF8Marker(const QString& value)
+{
+    return value.compare(utf8, Qt::CaseInsensitive) == 0 || value == QStringLiteral("\x1b%G");
+}
+
+// The letters of an EXIF GPS coordinate's hemispheres, positive first; null for other tags.
+const char* hemisphereLetters(const QString& tagName)
+{
+    if (tagName == QLatin1String("GPSLatitude") || tagName == QLatin1String("GPSDestLatitude"))
+        return "NS";
+    if (tagName == QLatin1String("GPSLongitude") || tagName == QLatin1String("GPSDestLongitude"))
+        return "EW";
+    return nullptr;
+}
+
+// The hemisphere a coordinate's text names: by its sign ("-33.85", "+151.2"), a plain decimal
+// number ("48.8584" is north), or a hemisphere letter ("33 51 24 S"). Degrees, minutes and
+// seconds without either name none, and the Ref the file holds stays.
+std::optional<QString> hemisphereOf(const QString& tagName, const QString& value)
+{
+    const char* letters = hemisphereLetters(tagName);
+    const QString text = value.trimmed();
+    if (!letters || text.isEmpty())
+        return std::nullopt;
+    const QString positive = QString(QLatin1Char(letters[0]));
+    const QString negative = QString(QLatin1Char(letters[1]));
+    if (text.startsWith(QLatin1Char('-')) || text.startsWith(QChar(0x2212)))
+        return negative;
+    if (text.startsWith(QLatin1Char('+')))
+        return positive;
+    static const QRegularExpression letter(QStringLiteral("(^[NSEWnsew]\\b)|(\\b[NSEWnsew]$)"));
+    if (const auto match = letter.match(text); match.hasMatch()) {
+        const QString found = match.captured(0).toUpper();
+        if (found == positive || found == negative)
+            return found;
+        return std::nullopt;
+    }
+    bool number = false;
+    text.toDouble(&number);
+    return number ? std::optional<QString>(positive) : std::nullopt;
+}
 
 QString family0Group(const ostrak::TagName& name, const ostrak::TagDatabase& database)
 {
@@ -89,6 +134,9 @@ SaveArguments::SaveArguments(const QList<TagEdit>& edits, const Options& options
     bool setsIPTC = false;
     bool writesXMP = false;
     bool assignsCharacterSet = false;
+    bool assignsUTF8 = false;
+    // Each Ref tag a signed EXIF coordinate calls for, with its letter.
+    QList<std::pair<ostrak::TagName, QString>> hemispheres;
 
     for (const TagEdit& edit : edits) {
         // ExifTool deletes a tag assigned an empty value, and an empty item would cut a list short.
@@ -103,7 +151,10 @@ SaveArguments::SaveArguments(const QList<TagEdit>& edits, const Options& options
             if (group == iptcGroup) {
                 writesIPTC_ = true;
                 setsIPTC = setsIPTC || !deletes;
-                assignsCharacterSet = assignsCharacterSet || target.name() == codedCharacterSet;
+                if (target.name() == codedCharacterSet) {
+                    assignsCharacterSet = true;
+                    assignsUTF8 = assignsUTF8 || (!deletes && isUTF8Marker(values.front()));
+                }
                 iptcExclusions << QStringLiteral("--") + target.rawValue();
             }
             writesXMP = writesXMP || group == xmpGroup;
@@ -116,11 +167,23 @@ SaveArguments::SaveArguments(const QList<TagEdit>& edits, const Options& options
                                                                                       : QStringLiteral("=");
             for (const QString& value : values)
                 assignments << tag + assign + value;
+            if (group == exifGroup) {
+                if (const auto hemisphere = hemisphereOf(target.name(), values.front()))
+                    hemispheres.append({ostrak::TagName(target.group(), target.name() + QStringLiteral("Ref")), *hemisphere});
+            }
         }
     }
 
-    // A temporary file renamed over the original, so that no file is ever left half written.
-    arguments_ << QStringLiteral("-overwrite_original");
+    // EXIF keeps a coordinate's hemisphere apart, in its Ref tag, and ExifTool drops the sign of
+    // the coordinate itself: a signed value written on its own would land in the north or east.
+    for (const auto& [ref, hemisphere] : std::as_const(hemispheres)) {
+        const bool refEdited = std::any_of(edits.begin(), edits.end(), [&](const TagEdit& edit) {
+            return SaveArguments::withoutCopyNumber(edit.tagName).name() == ref.name();
+        });
+        if (!refEdited)
+            assignments << QLatin1Char('-') + ref.rawValue() + QStringLiteral("#=") + hemisphere;
+    }
+
     if (!options.updateFileModifyDate)
         arguments_ << QStringLiteral("-P");
     if (options.fixInvalidOffsets)
@@ -132,11 +195,14 @@ SaveArguments::SaveArguments(const QList<TagEdit>& edits, const Options& options
     // alone would garble the values it already holds, so they are copied onto themselves in the
     // same write: read as Latin, written as UTF-8. Edited tags are left out of the copy, or a list
     // would get the new items after the old ones.
-    if (options.iptcAsUTF8 && setsIPTC && !assignsCharacterSet && file.iptcCharacterSet != utf8) {
+    // The same holds however the mark arrives: set here, or as an edit of its own.
+    const bool addsMark = options.iptcAsUTF8 && setsIPTC && !assignsCharacterSet;
+    if ((addsMark || assignsUTF8) && file.iptcCharacterSet != utf8) {
         if (file.hasIPTC)
             arguments_ << QStringLiteral("-tagsFromFile") << QStringLiteral("@") << QStringLiteral("-IPTC:all")
                        << iptcExclusions;
-        arguments_ << QStringLiteral("-IPTC:CodedCharacterSet=UTF8");
+        if (addsMark)
+            arguments_ << QStringLiteral("-IPTC:CodedCharacterSet=UTF8");
     }
 
     arguments_ << assignments;

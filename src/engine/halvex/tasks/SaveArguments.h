@@ -26,8 +26,9 @@ namespace halvex {
 // group, no such movie-header tag) goes to the blocks ETSettings prefers; deleting it deletes it
 // from every block.
 //
-// The file is written to a temporary file that replaces it (-overwrite_original): an interrupted
-// write never leaves it half written.
+// A signed EXIF GPS coordinate also writes its hemisphere into the Ref tag, unless an edit sets
+// that itself; an edit that marks IPTC as UTF-8 recodes the Latin IPTC the file holds. The
+// arguments name no output: ExifToolWriter writes the copy that replaces the file.
 class SaveArguments {
 public:
     struct Options {

@@ -5,6 +5,7 @@
 #include "engine/halvex/tags/TagEditor.h"
 #include "engine/halvex/tags/TagStorage.h"
 #include "engine/halvex/tasks/BackupStore.h"
+#include "engine/halvex/tasks/FolderListing.h"
 #include "engine/halvex/tasks/SaveArguments.h"
 #include "engine/ostrak/ETSettings.h"
 #include "engine/ostrak/ETTagStorageReader.h"
@@ -13,7 +14,6 @@
 #include "engine/ostrak/TagDatabase.h"
 
 #include <QDir>
-#include <QDirIterator>
 #include <QFileInfo>
 #include <QHash>
 #include <QMutex>
@@ -39,31 +39,22 @@ const QString iptcGroup = QStringLiteral("IPTC");
 
 // The files a folder editor writes to, in path order. Hidden files and the backup folder are
 // left alone: a backup must never be rewritten.
-QStringList folderFiles(const ETTagEditor& folder, const QString& backupFolder)
+FolderListing folderFiles(const ETTagEditor& folder, const QString& backupFolder)
 {
     const QString root = folder.source().url().toLocalFile();
     const QSet<QString> types = KitSettings::shared().supportedFileTypes();
     const auto filter = folder.filePathFilter();
     const QString backups = QFileInfo(backupFolder).canonicalFilePath();
-    QStringList files;
-    QDirIterator it(root, QDir::Files, folder.recurseSubfolders() ? QDirIterator::Subdirectories
-                                                                   : QDirIterator::NoIteratorFlags);
-    while (it.hasNext()) {
-        const QString path = it.next();
-        const QString relative = QDir(root).relativeFilePath(path);
-        const QStringList parts = relative.split(QLatin1Char('/'));
-        if (std::any_of(parts.begin(), parts.end(), [](const QString& part) { return part.startsWith(QLatin1Char('.')); }))
-            continue;
+    FolderListing listing = FolderListing::list(root, folder.recurseSubfolders());
+    const QDir rootFolder(root);
+    listing.removeFiles([&](const QString& path) {
         if (!types.contains(QFileInfo(path).suffix().toUpper()))
-            continue;
-        if (filter && !filter->matches(relative))
-            continue;
-        if (!backups.isEmpty() && QFileInfo(path).canonicalFilePath().startsWith(backups + QLatin1Char('/')))
-            continue;
-        files.append(path);
-    }
-    files.sort();
-    return files;
+            return true;
+        if (filter && !filter->matches(rootFolder.relativeFilePath(path)))
+            return true;
+        return !backups.isEmpty() && QFileInfo(path).canonicalFilePath().startsWith(backups + QLatin1Char('/'));
+    });
+    return listing;
 }
 
 SaveArguments::FileState fileState(const ostrak::TagRecordSet& set)
@@ -90,6 +81,14 @@ QStringList warningsOf(const ostrak::ExifToolResult& result, const QString& file
         warnings.append(text);
     }
     return warnings;
+}
+
+// Permission bits as the user set them. They do not stop root, yet a file or folder left with
+// no write bit at all was made read-only on purpose, whoever saves it.
+bool allowsWriting(const QFileInfo& info)
+{
+    constexpr auto writeBits = QFileDevice::WriteOwner | QFileDevice::WriteGroup | QFileDevice::WriteOther;
+    return info.isWritable() && (info.permissions() & writeBits);
 }
 
 bool namesTag(const QStringList& warnings, const ostrak::TagName& tag)
@@ -175,12 +174,25 @@ void SaveTagEditorsTask::run()
             continue;
         if (const auto* folder = dynamic_cast<const ETTagEditor*>(editor.get())) {
             // A folder that is gone holds no file to write: its edits stay.
-            if (const QString root = folder->source().url().toLocalFile(); !QFileInfo(root).isDir()) {
+            const QString root = folder->source().url().toLocalFile();
+            if (!QFileInfo(root).isDir()) {
                 addMessage(TaskMessage::error(root, QStringLiteral("SaveFileMissingError"), {root}));
                 continue;
             }
-            folderEdits.insert(editor.get(), edits);
-            for (const QString& file : folderFiles(*folder, backupFolder))
+            const FolderListing listing = folderFiles(*folder, backupFolder);
+            // A file whose name cannot be carried is not written: the folder keeps its edits.
+            for (const FolderListing::UnreadableName& name : listing.unreadableNames())
+                addMessage(TaskMessage::error(name.lossyPath(), QStringLiteral("SaveUnreadableNameError"),
+                                              {name.lossyPath(), name.folder, name.escapedName()}));
+            // Saving nothing is no success: the edits stay, and the user learns why.
+            if (listing.files().isEmpty()) {
+                if (listing.unreadableNames().isEmpty())
+                    addMessage(TaskMessage::error(root, QStringLiteral("SaveFolderHasNoFilesError"), {root}));
+                continue;
+            }
+            if (listing.unreadableNames().isEmpty())
+                folderEdits.insert(editor.get(), edits);
+            for (const QString& file : listing.files())
                 targets.append({editor, file, edits, true});
         } else {
             targets.append({editor, editor->source().url().toLocalFile(), edits, false});
@@ -188,6 +200,17 @@ void SaveTagEditorsTask::run()
     }
     setDescription({QStringLiteral("SaveTagEditorsTaskDescription"), {qlonglong(targets.size())}});
     setTotalCount(int(targets.size()));
+
+    // Files are saved in parallel, but one file is never written by two processes at once,
+    // though a folder editor and the file's own editor may both be saved.
+    QHash<QString, std::shared_ptr<QMutex>> fileLocks;
+    QList<QMutex*> targetLocks;
+    for (const Target& target : std::as_const(targets)) {
+        std::shared_ptr<QMutex>& lock = fileLocks[QFileInfo(target.path).canonicalFilePath()];
+        if (!lock)
+            lock = std::make_shared<QMutex>();
+        targetLocks.append(lock.get());
+    }
 
     std::atomic<bool> stopped = false;
     QMutex foldersMutex;
@@ -199,6 +222,7 @@ void SaveTagEditorsTask::run()
             addMessage(TaskMessage::error(target.path, QStringLiteral("SaveStoppedError"), {target.path}));
             return;
         }
+        QMutexLocker fileLock(targetLocks[index]);
         if (!save(target, backupFolder)) {
             if (!settings_.ignoreErrors)
                 stopped = true;
@@ -236,12 +260,12 @@ bool SaveTagEditorsTask::save(const Target& target, const QString& backupFolder)
         addMessage(TaskMessage::error(path, QStringLiteral("SaveNotAFileError"), {path}));
         return false;
     }
-    if (!file.isWritable()) {
+    if (!allowsWriting(file)) {
         addMessage(TaskMessage::error(path, QStringLiteral("SaveFileReadOnlyError"), {path}));
         return false;
     }
     // The written copy is made beside the file and renamed over it.
-    if (!QFileInfo(file.absolutePath()).isWritable()) {
+    if (!allowsWriting(QFileInfo(file.absolutePath()))) {
         addMessage(TaskMessage::error(path, QStringLiteral("SaveFolderReadOnlyError"), {path, file.absolutePath()}));
         return false;
     }

@@ -22,10 +22,12 @@ class TagEditor;
 // file its folder holds (see ETTagEditor).
 //
 // For each file, in order: the file is checked (it exists, is a file, it and its folder can be
-// written); the original is copied into ETSettings' backup folder before its first rewrite in
-// the run (BackupStore); ExifTool writes a temporary file and renames it over the original, so
-// a failure at any point leaves the file as it was; the file is read again and every edit is
-// looked for. The editor then holds the values read; edits that did not land, and edits staged
+// written, by their permission bits even for root); the original is copied into ETSettings'
+// backup folder before its first rewrite in the run (BackupStore); ExifToolWriter writes a new
+// copy and renames it over the original, so a failure at any point leaves the file as it was;
+// the file is read again and every edit is looked for. Files are saved in parallel over the
+// pool, one file never by two processes at once. A folder editor whose folder holds no file to
+// write, or a file whose name is not UTF-8, saves nothing and keeps its edits, and says so. The editor then holds the values read; edits that did not land, and edits staged
 // since the task began, stay staged.
 //
 // Each problem is a message naming the file and the reason: a file that could not be written,
