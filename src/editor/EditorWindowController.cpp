@@ -21,6 +21,8 @@
 #include "filebrowser/FileImportOptionsViewController.h"
 #include "filebrowser/QuickLookWindowController.h"
 #include "filemodel/MetadataFileList.h"
+#include "filemodel/MetadataFileListModel.h"
+#include "filemodel/MetadataFileListSelectionModel.h"
 #include "filemodel/settings/EditionSettings.h"
 #include "filemodel/settings/FileModelSettings.h"
 #include "platform/brisa/core/UserDefaults.h"
@@ -67,6 +69,8 @@ EditorWindowController::EditorWindowController()
     , viewActions_(std::make_unique<EditorViewActions>(*this))
     , presetActions_(std::make_unique<EditorPresetActions>(*this))
     , openFilesMenu_(std::make_unique<QMenu>())
+    , fileListModel_(std::make_unique<MetadataFileListModel>(metadataFileList_.get()))
+    , fileSelectionModel_(std::make_unique<MetadataFileListSelectionModel>(fileListModel_.get()))
 {
     commandChain_.append(copyCutPasteActions_.get());
     commandChain_.append(fileActions_.get());
@@ -132,6 +136,11 @@ EditorWindowController::EditorWindowController()
     taskReports_ = new EditorTaskReports(this, this);
     taskReports_->startObserving();
     updateInterface();
+}
+
+QItemSelectionModel* EditorWindowController::fileSelectionModel() const
+{
+    return fileSelectionModel_.get();
 }
 
 EditorWindowController::~EditorWindowController()

@@ -41,6 +41,8 @@ class EditorPresetActions;
 class EditorTaskReports;
 class EditorViewActions;
 class EditorViewController;
+class MetadataFileListModel;
+class MetadataFileListSelectionModel;
 class QuickLookWindowController;
 
 // The one editor window: it owns the open files and shows one section at a time, the welcome
@@ -154,6 +156,11 @@ public:
     // The enabled state of an item of this window: an action no family knows is disabled.
     bool validateUserInterfaceItem(const QString& action) const override;
 
+    // The open files as an item model and its selection, which every file table of the window
+    // shows; they follow the list and its selection.
+    MetadataFileListModel* fileListModel() const override { return fileListModel_.get(); }
+    QItemSelectionModel* fileSelectionModel() const override;
+
 private:
     static QHash<EditorContentSection, SectionViewFactory>& sectionViewFactories();
     void installEditorViewController(EditorContentSection section);
@@ -197,6 +204,8 @@ private:
     std::unique_ptr<EditorPresetActions> presetActions_;
     std::unique_ptr<QMenu> openFilesMenu_;
     EditorCommandChain commandChain_;
+    std::unique_ptr<MetadataFileListModel> fileListModel_;
+    std::unique_ptr<MetadataFileListSelectionModel> fileSelectionModel_;
 };
 
 } // namespace corvelle
