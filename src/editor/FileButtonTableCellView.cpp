@@ -17,7 +17,7 @@ constexpr int buttonPadding = 3;
 FileTableCellType FileButtonTableCellView::cellType()
 {
     return typeOf<FileButtonTableCellView>(QStringLiteral("FileButtonTableCellView"), [] {
-        return FileTableColumn{QStringLiteral("FileButtonTableColumn")};
+        return FileTableColumn{.identifier = QStringLiteral("FileButtonTableColumn")};
     });
 }
 

@@ -7,7 +7,7 @@ namespace corvelle {
 FileTableCellType FileImageTableCellView::cellType()
 {
     return typeOf<FileImageTableCellView>(QStringLiteral("FileImageTableCellView"), [] {
-        return FileTableColumn{QStringLiteral("FileImageTableCellView")};
+        return FileTableColumn{.identifier = QStringLiteral("FileImageTableCellView")};
     });
 }
 

@@ -15,7 +15,7 @@ public:
     static FileTableCellType cellType();
 
     // Empty when the cell shows no image.
-    QString symbolName(const QModelIndex& index) const;
+    virtual QString symbolName(const QModelIndex& index) const;
 
 protected:
     void paintContent(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override;

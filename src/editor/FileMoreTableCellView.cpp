@@ -9,7 +9,7 @@ namespace corvelle {
 FileTableCellType FileMoreTableCellView::cellType()
 {
     return typeOf<FileMoreTableCellView>(QStringLiteral("FileMoreTableCellView"), [] {
-        return FileTableColumn{QStringLiteral("FileMoreTableColumn")};
+        return FileTableColumn{.identifier = QStringLiteral("FileMoreTableColumn")};
     });
 }
 

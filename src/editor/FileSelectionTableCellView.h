@@ -1,24 +1,20 @@
 #pragma once
 
-#include "editor/FileItemTableCellView.h"
+#include "editor/FileImageTableCellView.h"
 
 namespace corvelle {
 
 // A check circle: "checkmark.circle" when the cell's value is the boolean true, "circle" for
 // false, no value or a value of another kind. Clicks go to the row.
-class FileSelectionTableCellView : public FileItemTableCellView {
+class FileSelectionTableCellView : public FileImageTableCellView {
     Q_OBJECT
 
 public:
-    using FileItemTableCellView::FileItemTableCellView;
+    using FileImageTableCellView::FileImageTableCellView;
 
     static FileTableCellType cellType();
 
-    // The symbol the cell shows.
-    QString symbolName(const QModelIndex& index) const;
-
-protected:
-    void paintContent(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override;
+    QString symbolName(const QModelIndex& index) const override;
 };
 
 } // namespace corvelle

@@ -28,7 +28,7 @@ FileTextTableCellView::FileTextTableCellView(QObject* parent)
 FileTableCellType FileTextTableCellView::cellType()
 {
     return typeOf<FileTextTableCellView>(QStringLiteral("FileTextTableCellView"), [] {
-        return FileTableColumn{QStringLiteral("FileTextTableColumn")};
+        return FileTableColumn{.identifier = QStringLiteral("FileTextTableColumn")};
     });
 }
 
@@ -81,17 +81,45 @@ QString FileTextTableCellView::deferredText(const QModelIndex& index, const Stri
     if (const DeferredText* earlier = deferredTexts_.object(editor.get()); earlier && earlier->editor.lock() == editor)
         standing = earlier->text;
     deferredTexts_.insert(editor.get(), new DeferredText{editor, revision, standing});
-    const QPersistentModelIndex where(index);
-    auto* self = const_cast<FileTextTableCellView*>(this);
-    QtConcurrent::run([maker, editor] { return maker(*editor); })
-        .then(self, [this, editor, revision, where](const QString& made) {
-            DeferredText* entry = deferredTexts_.object(editor.get());
-            if (!entry || entry->editor.lock() != editor || entry->revision != revision)
-                return;
-            entry->text = made;
-            updateIndex(where);
-        });
+    if (deferredRequests_.isEmpty())
+        QMetaObject::invokeMethod(const_cast<FileTextTableCellView*>(this), &FileTextTableCellView::makeDeferredTexts,
+                                  Qt::QueuedConnection);
+    deferredRequests_.append({editor, revision, maker, QPersistentModelIndex(index)});
     return standing;
+}
+
+void FileTextTableCellView::makeDeferredTexts()
+{
+    const QList<DeferredRequest> requests = std::exchange(deferredRequests_, {});
+    if (requests.isEmpty())
+        return;
+    QList<std::pair<std::shared_ptr<halvex::TagEditor>, StringValueMaker>> work;
+    work.reserve(requests.size());
+    for (const DeferredRequest& request : requests)
+        work.append({request.editor, request.maker});
+    const quint64 batch = ++lastDeferredBatch_;
+    deferredBatches_.insert(batch, requests);
+    QtConcurrent::run([work] {
+        QStringList texts;
+        texts.reserve(work.size());
+        for (const auto& [editor, maker] : work)
+            texts << maker(*editor);
+        return texts;
+    }).then(this, [this, batch](const QStringList& texts) { deferredTextsDidArrive(batch, texts); });
+}
+
+void FileTextTableCellView::deferredTextsDidArrive(quint64 batch, const QStringList& texts)
+{
+    const QList<DeferredRequest> requests = deferredBatches_.take(batch);
+    for (qsizetype at = 0; at < requests.size() && at < texts.size(); ++at) {
+        const DeferredRequest& request = requests[at];
+        DeferredText* entry = deferredTexts_.object(request.editor.get());
+        // The row may show another revision, or the entry another editor, by now.
+        if (!entry || entry->editor.lock() != request.editor || entry->revision != request.revision)
+            continue;
+        entry->text = texts[at];
+        updateIndex(request.index);
+    }
 }
 
 } // namespace corvelle

@@ -3,6 +3,8 @@
 #include "editor/FileItemTableCellView.h"
 
 #include <QCache>
+#include <QHash>
+#include <QPersistentModelIndex>
 
 #include <functional>
 #include <memory>
@@ -47,7 +49,22 @@ private:
         int revision = 0;
         QString text;
     };
+    struct DeferredRequest {
+        std::shared_ptr<halvex::TagEditor> editor;
+        int revision = 0;
+        StringValueMaker maker;
+        QPersistentModelIndex index;
+    };
+    // The texts asked for while painting are made together, in one job per turn of the event
+    // loop: a job per cell would wake a worker thread per cell at every scroll step.
+    void makeDeferredTexts();
+    void deferredTextsDidArrive(quint64 batch, const QStringList& texts);
+
     mutable QCache<const halvex::TagEditor*, DeferredText> deferredTexts_;
+    mutable QList<DeferredRequest> deferredRequests_;
+    // The requests of the jobs under way, kept on this thread (their indexes belong to it).
+    QHash<quint64, QList<DeferredRequest>> deferredBatches_;
+    quint64 lastDeferredBatch_ = 0;
 };
 
 } // namespace corvelle

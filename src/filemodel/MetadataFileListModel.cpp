@@ -37,7 +37,11 @@ MetadataFileListModel::MetadataFileListModel(MetadataFileList* list, QObject* pa
     , list_(list)
     , files_(list->files())
     , thumbnails_(thumbnailCacheKiB)
+    , thumbnailRequestTimer_(new QTimer(this))
 {
+    thumbnailRequestTimer_->setSingleShot(true);
+    thumbnailRequestTimer_->setInterval(thumbnailRequestDelayMilliseconds);
+    connect(thumbnailRequestTimer_, &QTimer::timeout, this, &MetadataFileListModel::requestWantedThumbnails);
     fileListDidChangeFilesSubscriber_.subscribe(MetadataFileList::didChangeFilesNotification, list_,
                                                 [this](const brisa::Notification& note) {
                                                     apply(MetadataFileList::fileListEdition(note).value_or(
@@ -304,11 +308,34 @@ QVariant MetadataFileListModel::thumbnail(const QModelIndex& index) const
         // Another file now lives at that address.
         thumbnails_.remove(key);
     }
-    requestThumbnail(file, orientation);
+    wantThumbnail(file, orientation);
     return {};
 }
 
-void MetadataFileListModel::requestThumbnail(const MetadataFilePointer& file, int orientation) const
+void MetadataFileListModel::wantThumbnail(const MetadataFilePointer& file, int orientation) const
+{
+    const ThumbnailKey key(file.get(), orientation);
+    wantedThumbnails_.removeIf([&key](const WantedThumbnail& wanted) {
+        return wanted.file.get() == key.first && wanted.orientation == key.second;
+    });
+    wantedThumbnails_.append({file, orientation});
+    // The rows asked for longest ago are out of sight by now.
+    if (wantedThumbnails_.size() > maximumPendingThumbnails)
+        wantedThumbnails_.removeFirst();
+    if (!thumbnailRequestTimer_->isActive())
+        thumbnailRequestTimer_->start();
+}
+
+void MetadataFileListModel::requestWantedThumbnails()
+{
+    const QList<WantedThumbnail> wanted = std::exchange(wantedThumbnails_, {});
+    for (const WantedThumbnail& thumbnail : wanted) {
+        if (!thumbnails_.contains(ThumbnailKey(thumbnail.file.get(), thumbnail.orientation)))
+            requestThumbnail(thumbnail.file, thumbnail.orientation);
+    }
+}
+
+void MetadataFileListModel::requestThumbnail(const MetadataFilePointer& file, int orientation)
 {
     const ThumbnailKey key(file.get(), orientation);
     for (const PendingThumbnail& pending : std::as_const(pendingThumbnails_)) {
@@ -317,7 +344,7 @@ void MetadataFileListModel::requestThumbnail(const MetadataFilePointer& file, in
     }
     if (pendingThumbnails_.size() >= maximumPendingThumbnails)
         FileThumbnailer::operationQueue().cancel(pendingThumbnails_.takeFirst().ticket);
-    auto* self = const_cast<MetadataFileListModel*>(this);
+    auto* self = this;
     const qreal scale = qApp ? qApp->devicePixelRatio() : 1.0;
     const ThumbnailQueue::Ticket ticket = FileThumbnailer(file).makeContentAsync(
         self, [self, file, orientation, scale](const std::optional<FileThumbnailer::Content>& content) {

@@ -11,6 +11,7 @@
 #include <QHash>
 #include <QList>
 #include <QPixmap>
+#include <QTimer>
 
 namespace corvelle {
 
@@ -50,6 +51,9 @@ public:
     // Thumbnails asked for and not made yet; the oldest requests go first, as their rows are
     // likely out of sight by now.
     static constexpr int maximumPendingThumbnails = 256;
+    // Thumbnails asked for are queued together this long after the first ask: rows that only fly
+    // by while the table scrolls do not each start a job.
+    static constexpr int thumbnailRequestDelayMilliseconds = 40;
 
     explicit MetadataFileListModel(MetadataFileList* list, QObject* parent = nullptr);
     ~MetadataFileListModel() override;
@@ -87,7 +91,9 @@ private:
     void editorsDidChange(const QList<const void*>& editors);
     void allRowsDidChange();
     QVariant thumbnail(const QModelIndex& index) const;
-    void requestThumbnail(const MetadataFilePointer& file, int orientation) const;
+    void wantThumbnail(const MetadataFilePointer& file, int orientation) const;
+    void requestWantedThumbnails();
+    void requestThumbnail(const MetadataFilePointer& file, int orientation);
     void thumbnailDidArrive(const MetadataFilePointer& file, int orientation, const QPixmap& pixmap);
     void forgetPendingThumbnail(const MetadataFile* file);
 
@@ -107,7 +113,13 @@ private:
         ThumbnailKey key;
         ThumbnailQueue::Ticket ticket;
     };
-    mutable QList<PendingThumbnail> pendingThumbnails_;
+    QList<PendingThumbnail> pendingThumbnails_;
+    struct WantedThumbnail {
+        MetadataFilePointer file;
+        int orientation;
+    };
+    mutable QList<WantedThumbnail> wantedThumbnails_;
+    QTimer* thumbnailRequestTimer_;
 
     brisa::NoteSubscriber fileListDidChangeFilesSubscriber_;
     brisa::NoteSubscriber editionManagerDidFlushHistorySubscriber_;

@@ -61,6 +61,19 @@ struct Signals {
     QSignalSpy inserted, removed, moved, changed, layout, reset;
 };
 
+// A list, its model with the file table's columns, and the model tester watching.
+struct Fixture {
+    Fixture()
+        : model(&list)
+    {
+        model.setColumns(columns());
+    }
+
+    MetadataFileList list;
+    MetadataFileListModel model;
+    QAbstractItemModelTester tester{&model, QAbstractItemModelTester::FailureReportingMode::QtTest};
+};
+
 QList<MetadataFilePointer> modelFiles(const MetadataFileListModel& model)
 {
     QList<MetadataFilePointer> files;
@@ -79,10 +92,9 @@ private Q_SLOTS:
     // the rows end in the list's order; a persistent index follows its file wherever it moves.
     void rowsFollowTheListsEditions()
     {
-        MetadataFileList list;
-        MetadataFileListModel model(&list);
-        model.setColumns(columns());
-        QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::QtTest);
+        Fixture fixture;
+        MetadataFileList& list = fixture.list;
+        MetadataFileListModel& model = fixture.model;
         MetadataFileListSelectionModel selection(&model);
         Signals spy(&model);
 
@@ -127,10 +139,9 @@ private Q_SLOTS:
     // and go around them.
     void selectionFollowsBothWays()
     {
-        MetadataFileList list;
-        MetadataFileListModel model(&list);
-        model.setColumns(columns());
-        QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::QtTest);
+        Fixture fixture;
+        MetadataFileList& list = fixture.list;
+        MetadataFileListModel& model = fixture.model;
         MetadataFileListSelectionModel selection(&model);
         list.appendFiles(makeFiles(QStringLiteral("clip"), 6));
 
@@ -174,10 +185,9 @@ private Q_SLOTS:
     // A thumbnail is made once it is asked for and announced for its one index.
     void thumbnailsArriveForTheirIndexOnly()
     {
-        MetadataFileList list;
-        MetadataFileListModel model(&list);
-        model.setColumns(columns());
-        QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::QtTest);
+        Fixture fixture;
+        MetadataFileList& list = fixture.list;
+        MetadataFileListModel& model = fixture.model;
         list.appendFiles(test::openedFixtures({QStringLiteral("photo.jpg"), QStringLiteral("movie.mov")}));
         QSignalSpy changed(&model, &QAbstractItemModel::dataChanged);
         const QModelIndex photo = model.index(0, 0);
