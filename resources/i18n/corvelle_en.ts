@@ -815,6 +815,14 @@
         <source>Cancel</source>
         <translation>Cancel</translation>
     </message>
+    <message id="TaskItemMessageLine">
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message id="TaskItemShowMessagesToolTip">
+        <source>Show or hide what went wrong.</source>
+        <translation>Show or hide what went wrong.</translation>
+    </message>
     <message id="TaskItemCancelButtonToolTip">
         <source>Stop this task. A file being written is finished first.</source>
         <translation>Stop this task. A file being written is finished first.</translation>

@@ -3,66 +3,74 @@
 #include "editor/EditorBarController.h"
 #include "editor/FileTableCellType.h"
 #include "filemodel/MetadataFile.h"
-#include "platform/brisa/core/NoteSubscriber.h"
 
 #include <QPointer>
-#include <QTableWidget>
 
+#include <memory>
 #include <optional>
-#include <set>
 
+class QItemSelectionModel;
+class QTableView;
+
+namespace Ui {
+class EditorFileListBar;
+} // namespace Ui
 
 namespace corvelle {
 
 class FileItemTableCellView;
+class MetadataFileListModel;
 
 // The opened files as a table: one row per file, one column per cell type, in the order the
-// owning section gives. The table's selection and the file list's selection follow each other;
-// file URLs dropped between rows are opened and inserted there.
+// owning section gives, each column drawn by its cell type's delegate. The table shows the
+// window's file model and selection, so its selection and the file list's follow each other;
+// file URLs dropped between rows are opened and inserted there. The name column takes the
+// width the fixed columns leave.
 class EditorFileListBarController : public EditorBarController {
     Q_OBJECT
 
 public:
+    static constexpr int rowHeight = 58;
+
     explicit EditorFileListBarController(EditorViewController* editorViewController);
     ~EditorFileListBarController() override;
 
-    QString nibName() const override { return QStringLiteral("EditorFileListBar"); }
-
-    QTableWidget* fileTableView() const { return fileTableView_; }
+    QTableView* fileTableView() const;
+    // The window's, or the bar's own when the window has none; null without a file list.
+    MetadataFileListModel* fileListModel() const;
+    QItemSelectionModel* fileSelectionModel() const;
     const QList<FileTableCellType>& tableCellTypes() const { return tableCellTypes_; }
     void setTableCellTypes(const QList<FileTableCellType>& types);
-    // The cell of a row in the column of that identifier; null when there is none or the row is
-    // far out of sight (only the rows near the visible ones have cells).
-    FileItemTableCellView* cell(int row, const QString& columnIdentifier) const;
+    // The delegate of the column of that identifier; null when the table shows none.
+    FileItemTableCellView* cellDelegate(const QString& columnIdentifier) const;
+    // The index of a row in the column of that identifier; invalid when there is none.
+    QModelIndex cellIndex(int row, const QString& columnIdentifier) const;
 
     // The row before which dropped files go, handed out once.
     std::optional<int> takeDropFilesIndex();
 
+    // Every file, or none, selected in the list (and so in the table).
+    void selectAll();
+    void deselectAll();
+
     void setupViews() override;
-    void startObserving() override;
-    void stopObserving() override;
     void focus() override;
     void saveScrollPosition() override;
     void restoreScrollPosition() override;
 
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-private:
-    void reloadRows();
-    void materializeVisibleRows();
-    // Redraws every cell: after a task, the files' state may have changed.
-    void reloadCellContents();
-    void applyListSelection();
-    void tableSelectionDidChange();
+protected:
+    void loadView() override;
 
-    QPointer<QTableWidget> fileTableView_;
+private:
+    void showContextualMenu(const QPoint& position);
+
+    std::unique_ptr<Ui::EditorFileListBar> ui_;
+    QPointer<MetadataFileListModel> model_;
     QList<FileTableCellType> tableCellTypes_;
-    QList<MetadataFilePointer> files_;
-    std::set<int> materializedRows_;
+    QList<QPointer<FileItemTableCellView>> delegates_;
     std::optional<int> dropFilesIndex_;
-    bool applyingSelection_ = false;
-    brisa::NoteSubscriber fileListDidChangeFilesSubscriber_;
-    brisa::NoteSubscriber taskManagerDidRemoveTaskSubscriber_;
 };
 
 } // namespace corvelle

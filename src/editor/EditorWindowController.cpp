@@ -20,6 +20,10 @@
 #include "filebrowser/QuickLookWindowController.h"
 #include "filemodel/EditorSession.h"
 #include "filemodel/MetadataFileList.h"
+#include "filemodel/MetadataFileListModel.h"
+#include "filemodel/MetadataFileListSelectionModel.h"
+#include "filemodel/settings/EditionSettings.h"
+#include "filemodel/settings/FileModelSettings.h"
 #include "platform/brisa/core/UserDefaults.h"
 #include "platform/brisa/ui/DynamicToolbar.h"
 #include "platform/brisa/ui/FilledSubview.h"
@@ -58,6 +62,8 @@ EditorWindowController::EditorWindowController()
     , viewActions_(std::make_unique<EditorViewActions>(*this))
     , presetActions_(std::make_unique<EditorPresetActions>(*this))
     , openFilesMenu_(std::make_unique<QMenu>())
+    , fileListModel_(std::make_unique<MetadataFileListModel>(metadataFileList_.get()))
+    , fileSelectionModel_(std::make_unique<MetadataFileListSelectionModel>(fileListModel_.get()))
     , session_(std::make_unique<EditorSession>(*metadataFileList_))
     , tagValueTable_(std::make_unique<halvex::TagValueTable>(halvex::TagValueTable::Request(halvex::TagSetManager::Domain::chosen)))
 {
@@ -136,6 +142,11 @@ EditorWindowController::EditorWindowController()
     commandSettingsSubscriber_.subscribe(brisa::UserDefaults::didSetKeyNotification, &brisa::UserDefaults::standard(),
                                          refresh);
     updateInterface();
+}
+
+QItemSelectionModel* EditorWindowController::fileSelectionModel() const
+{
+    return fileSelectionModel_.get();
 }
 
 EditorWindowController::~EditorWindowController()

@@ -43,6 +43,8 @@ class EditorSession;
 class EditorTaskReports;
 class EditorViewActions;
 class EditorViewController;
+class MetadataFileListModel;
+class MetadataFileListSelectionModel;
 class QuickLookWindowController;
 
 // The one editor window: it owns the open files and shows one section at a time, the welcome
@@ -168,6 +170,11 @@ public:
     // The actions' enabled and checked states, from their rules.
     void refreshCommandActions();
 
+    // The open files as an item model and its selection, which every file table of the window
+    // shows; they follow the list and its selection.
+    MetadataFileListModel* fileListModel() const override { return fileListModel_.get(); }
+    QItemSelectionModel* fileSelectionModel() const override;
+
 private:
     static QHash<EditorContentSection, SectionViewFactory>& sectionViewFactories();
     void installEditorViewController(EditorContentSection section);
@@ -196,6 +203,8 @@ private:
     std::unique_ptr<EditorPresetActions> presetActions_;
     std::unique_ptr<QMenu> openFilesMenu_;
     EditorCommandChain commandChain_;
+    std::unique_ptr<MetadataFileListModel> fileListModel_;
+    std::unique_ptr<MetadataFileListSelectionModel> fileSelectionModel_;
     // The questions of the session are asked as sheets of the window.
     void askImportOptions(std::function<void(bool)> answer);
     void askToReplacePhotos(std::function<void(bool)> answer);

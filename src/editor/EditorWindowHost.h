@@ -6,6 +6,7 @@
 #include <memory>
 
 class QAction;
+class QItemSelectionModel;
 class QMenu;
 class QWidget;
 
@@ -17,6 +18,7 @@ class TagValueTable;
 namespace corvelle {
 
 class MetadataFileList;
+class MetadataFileListModel;
 
 // What the section views, their bars and the task reports reach of the editor window
 // controller, which implements it. They hold it weakly (QPointer): it may be gone before them.
@@ -63,6 +65,10 @@ public:
         Q_UNUSED(name);
         return nullptr;
     }
+    // The model of the open files and its selection, which every file table of the window shows;
+    // none by default (a table then keeps a model of its own over metadataFileList()).
+    virtual MetadataFileListModel* fileListModel() const { return nullptr; }
+    virtual QItemSelectionModel* fileSelectionModel() const { return nullptr; }
 };
 
 } // namespace corvelle

@@ -10,9 +10,9 @@ FileTableCellType FileEditedTagsTableCellView::cellType()
     });
 }
 
-QString FileEditedTagsTableCellView::stateText() const
+QString FileEditedTagsTableCellView::stateText(const MetadataFilePointer& file) const
 {
-    return tagsCountText(file() ? file()->editor()->editedTags().size() : 0);
+    return tagsCountText(file, file ? file->editor()->editedTags().size() : 0);
 }
 
 } // namespace corvelle

@@ -1,7 +1,6 @@
 #pragma once
 
 #include "editor/FileTextTableCellView.h"
-#include "platform/brisa/core/NoteSubscriber.h"
 
 namespace corvelle {
 
@@ -10,17 +9,11 @@ class FileGPSTableCellView : public FileTextTableCellView {
     Q_OBJECT
 
 public:
-    explicit FileGPSTableCellView(QWidget* parent = nullptr);
+    using FileTextTableCellView::FileTextTableCellView;
 
     static FileTableCellType cellType();
 
-    void reloadCoordinate();
-    void updateContent() override;
-    void startObserving() override;
-    void stopObserving() override;
-
-private:
-    brisa::NoteSubscriber editionsManagerDidFlushHistorySubscriber_;
+    QString text(const QModelIndex& index) const override;
 };
 
 } // namespace corvelle

@@ -1,16 +1,17 @@
 #include "editor/FileItemTableCellView.h"
 
-#include <QHBoxLayout>
+#include "editor/FileTableRowView.h"
+#include "filemodel/MetadataFileListModel.h"
+#include "platform/brisa/ui/SymbolIcons.h"
+
+#include <QAbstractItemView>
+#include <QPainter>
 
 namespace corvelle {
 
-FileItemTableCellView::FileItemTableCellView(QWidget* parent)
-    : QWidget(parent)
-    , stackView_(new QHBoxLayout(this))
+FileItemTableCellView::FileItemTableCellView(QObject* parent)
+    : QStyledItemDelegate(parent)
 {
-    stackView_->setContentsMargins(4, 0, 4, 0);
-    stackView_->setSpacing(12);
-    stackView_->setAlignment(Qt::AlignVCenter | Qt::AlignLeft);
 }
 
 FileTableCellType FileItemTableCellView::cellType()
@@ -20,18 +21,59 @@ FileTableCellType FileItemTableCellView::cellType()
     });
 }
 
-void FileItemTableCellView::setFile(const MetadataFilePointer& file)
+MetadataFilePointer FileItemTableCellView::file(const QModelIndex& index)
 {
-    file_ = file;
-    reloadObjectValue();
+    return MetadataFileListModel::fileOf(index);
 }
 
-void FileItemTableCellView::reloadObjectValue()
+QVariant FileItemTableCellView::objectValue(const QModelIndex& index) const
 {
-    stopObserving();
-    if (file_)
-        startObserving();
-    updateContent();
+    return index.data(Qt::DisplayRole);
+}
+
+void FileItemTableCellView::paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const
+{
+    FileTableRowView::paint(painter, option, index);
+    painter->save();
+    painter->setClipRect(option.rect);
+    paintContent(painter, option, index);
+    painter->restore();
+}
+
+QSize FileItemTableCellView::sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const
+{
+    Q_UNUSED(index);
+    return {2 * horizontalMargin + symbolSize, std::max(option.fontMetrics.height() + 8, symbolSize + 8)};
+}
+
+QRect FileItemTableCellView::contentRect(const QRect& cellRect)
+{
+    return cellRect.adjusted(horizontalMargin, 0, -horizontalMargin, 0);
+}
+
+QIcon FileItemTableCellView::symbolImage(const QString& symbolName)
+{
+    return brisa::SymbolIcons::icon(symbolName);
+}
+
+void FileItemTableCellView::paintContent(QPainter*, const QStyleOptionViewItem&, const QModelIndex&) const
+{
+}
+
+QColor FileItemTableCellView::foregroundColor(const QStyleOptionViewItem& option, QPalette::ColorRole role)
+{
+    const QPalette::ColorGroup group = !(option.state & QStyle::State_Enabled) ? QPalette::Disabled
+                                       : (option.state & QStyle::State_Active) ? QPalette::Active
+                                                                                : QPalette::Inactive;
+    if (option.state & QStyle::State_Selected)
+        return option.palette.color(group, QPalette::HighlightedText);
+    return option.palette.color(group, role);
+}
+
+void FileItemTableCellView::updateIndex(const QModelIndex& index) const
+{
+    if (auto* view = qobject_cast<QAbstractItemView*>(parent()); view && index.isValid() && view->model() == index.model())
+        view->update(index);
 }
 
 } // namespace corvelle

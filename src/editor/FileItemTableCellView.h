@@ -3,45 +3,55 @@
 #include "editor/FileTableCellType.h"
 #include "filemodel/MetadataFile.h"
 
-#include <QWidget>
-
-class QHBoxLayout;
+#include <QStyledItemDelegate>
 
 namespace corvelle {
 
-// The base of the cells of the file tables: a row of subviews centred in the cell, showing the
-// file of its row. Every assignment of a file, the same one or none included, stops observing,
-// starts again when there is a file, then redraws, so a cell moved to another row never keeps
-// following the file it showed before.
-class FileItemTableCellView : public QWidget {
+// The base of the cells of every list: a delegate that draws the row (FileTableRowView), then
+// its content in the cell less its margins, from the cell's value. The cells of a file table
+// read the row's file (MetadataFileListModel::FileRole); the cells of other lists read the
+// index's display value. A delegate keeps nothing of a row between two paints, so a row that
+// shows another file at once shows that file's content.
+class FileItemTableCellView : public QStyledItemDelegate {
     Q_OBJECT
 
 public:
-    explicit FileItemTableCellView(QWidget* parent = nullptr);
+    explicit FileItemTableCellView(QObject* parent = nullptr);
 
     static FileTableCellType cellType();
 
-    const MetadataFilePointer& file() const { return file_; }
-    void setFile(const MetadataFilePointer& file);
-    void reloadObjectValue();
+    // The file of the index's row; null outside a file table.
+    static MetadataFilePointer file(const QModelIndex& index);
+    // What the cell shows: the index's display value.
+    virtual QVariant objectValue(const QModelIndex& index) const;
 
-    virtual void updateContent() {}
-    virtual void startObserving() {}
-    virtual void stopObserving() {}
+    void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override;
+    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override;
+
+    // The cell's rectangle less its margins.
+    static QRect contentRect(const QRect& cellRect);
+    // The symbol images of the cells, at their one size.
+    static QIcon symbolImage(const QString& symbolName);
+
+    static constexpr int horizontalMargin = 4;
+    static constexpr int spacing = 12;
+    static constexpr int symbolSize = 15;
 
 protected:
-    QHBoxLayout* stackView() const { return stackView_; }
+    // Draws what the cell shows inside contentRect(option.rect); the row is drawn already.
+    virtual void paintContent(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const;
+    // The colour of text and symbols over the row: the selection's text colour on a selected row.
+    static QColor foregroundColor(const QStyleOptionViewItem& option, QPalette::ColorRole role = QPalette::Text);
+    // Repaints one index in the view this delegate serves (its parent), if any.
+    void updateIndex(const QModelIndex& index) const;
 
     // A cell type of the class `Cell`, shown in `column`.
     template<class Cell>
     static FileTableCellType typeOf(const QString& cellIdentifier, std::function<FileTableColumn()> column)
     {
-        return {column().identifier, cellIdentifier, std::move(column), [] { return new Cell; }};
+        return {column().identifier, cellIdentifier, std::move(column),
+                [](QObject* parent) -> FileItemTableCellView* { return new Cell(parent); }};
     }
-
-private:
-    QHBoxLayout* stackView_;
-    MetadataFilePointer file_;
 };
 
 } // namespace corvelle

@@ -10,9 +10,9 @@ FileTableCellType FileOriginalTagsTableCellView::cellType()
     });
 }
 
-QString FileOriginalTagsTableCellView::stateText() const
+QString FileOriginalTagsTableCellView::stateText(const MetadataFilePointer& file) const
 {
-    return tagsCountText(file() ? file()->editor()->originalTags().size() : 0);
+    return tagsCountText(file, file ? file->editor()->originalTags().size() : 0);
 }
 
 } // namespace corvelle

@@ -13,7 +13,7 @@ public:
 
     static FileTableCellType cellType();
 
-    QString stateText() const override;
+    QString stateText(const MetadataFilePointer& file) const override;
 };
 
 } // namespace corvelle

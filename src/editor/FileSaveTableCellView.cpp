@@ -1,20 +1,10 @@
 #include "editor/FileSaveTableCellView.h"
 
 #include "editor/EditorWindowController.h"
-#include "engine/halvex/editions/EditionManager.h"
-#include "engine/halvex/editions/HistoryEdition.h"
 #include "filemodel/MetadataFileList.h"
-#include "platform/brisa/ui/SymbolIcons.h"
 #include "widgets/TextLocalizer.h"
 
-#include <QToolButton>
-
 namespace corvelle {
-
-FileSaveTableCellView::FileSaveTableCellView(QWidget* parent)
-    : FileButtonTableCellView(parent)
-{
-}
 
 FileTableCellType FileSaveTableCellView::cellType()
 {
@@ -23,53 +13,35 @@ FileTableCellType FileSaveTableCellView::cellType()
     });
 }
 
-bool FileSaveTableCellView::hasUnsavedEdits() const
+bool FileSaveTableCellView::hasUnsavedEdits(const QModelIndex& index)
 {
-    return file() && file()->editor()->hasEdits();
+    const MetadataFilePointer shown = file(index);
+    return shown && shown->editor()->hasEdits();
 }
 
-EditorWindowController* FileSaveTableCellView::editorWindowController() const
+QIcon FileSaveTableCellView::buttonIcon(const QModelIndex& index) const
 {
-    return EditorWindowController::controllerOf(window());
+    return symbolImage(hasUnsavedEdits(index) ? QStringLiteral("square.and.arrow.down") : QStringLiteral("checkmark.circle"));
 }
 
-void FileSaveTableCellView::updateContent()
+QString FileSaveTableCellView::buttonToolTip(const QModelIndex& index) const
 {
-    const bool edited = hasUnsavedEdits();
-    selectionButton()->setIcon(brisa::SymbolIcons::icon(edited ? QStringLiteral("square.and.arrow.down")
-                                                               : QStringLiteral("checkmark.circle")));
-    selectionButton()->setEnabled(edited);
-    selectionButton()->setToolTip(edited ? localizedString(QStringLiteral("FileSaveButtonToolTip")) : QString());
+    return hasUnsavedEdits(index) ? localizedString(QStringLiteral("FileSaveButtonToolTip")) : QString();
 }
 
-void FileSaveTableCellView::saveFile()
+void FileSaveTableCellView::saveFile(const QModelIndex& index, const QWidget* view)
 {
-    if (!hasUnsavedEdits())
+    if (!hasUnsavedEdits(index) || !view)
         return;
-    EditorWindowController* controller = editorWindowController();
+    EditorWindowController* controller = EditorWindowController::controllerOf(view->window());
     if (!controller)
         return;
+    const MetadataFilePointer shown = file(index);
     const MetadataFileList& list = *controller->metadataFileList();
-    const QList<MetadataFilePointer> selected = list.selectedFiles();
-    if (selected.contains(file()))
+    if (list.selectedFiles().contains(shown))
         controller->saveFiles(list.selectedEditors());
     else
-        controller->saveFiles({file()->editor()});
-}
-
-void FileSaveTableCellView::startObserving()
-{
-    editionsManagerDidFlushHistorySubscriber_.subscribe(
-        halvex::EditionManager::didFlushHistoryNotification, nullptr, [this](const brisa::Notification& note) {
-            const std::optional<halvex::HistoryEdition> history = halvex::EditionManager::history(note);
-            if (history && file() && history->hasEditions({file()->editor()}))
-                updateContent();
-        });
-}
-
-void FileSaveTableCellView::stopObserving()
-{
-    editionsManagerDidFlushHistorySubscriber_.unsubscribe();
+        controller->saveFiles({shown->editor()});
 }
 
 } // namespace corvelle

@@ -1,7 +1,6 @@
 #pragma once
 
 #include "editor/FileButtonTableCellView.h"
-#include "platform/brisa/core/NoteSubscriber.h"
 
 namespace corvelle {
 
@@ -13,24 +12,20 @@ class FileSaveTableCellView : public FileButtonTableCellView {
     Q_OBJECT
 
 public:
-    explicit FileSaveTableCellView(QWidget* parent = nullptr);
+    using FileButtonTableCellView::FileButtonTableCellView;
 
     static FileTableCellType cellType();
 
-    bool hasUnsavedEdits() const;
-    // The controller of the editor window the cell is in; null elsewhere.
-    EditorWindowController* editorWindowController() const;
-    void saveFile();
+    static bool hasUnsavedEdits(const QModelIndex& index);
+    // Saves through the controller of the editor window that `view` is in; nothing elsewhere.
+    static void saveFile(const QModelIndex& index, const QWidget* view);
 
-    void updateContent() override;
-    void startObserving() override;
-    void stopObserving() override;
+    QIcon buttonIcon(const QModelIndex& index) const override;
+    bool isButtonEnabled(const QModelIndex& index) const override { return hasUnsavedEdits(index); }
+    QString buttonToolTip(const QModelIndex& index) const override;
 
 protected:
-    void performAction() override { saveFile(); }
-
-private:
-    brisa::NoteSubscriber editionsManagerDidFlushHistorySubscriber_;
+    void performAction(const QModelIndex& index, const QWidget* view, const QPoint&) override { saveFile(index, view); }
 };
 
 } // namespace corvelle

@@ -1,32 +1,34 @@
 #pragma once
 
 #include "editor/FileItemTableCellView.h"
-#include "platform/brisa/core/MultiNoteSubscriber.h"
-
-class QLabel;
 
 namespace corvelle {
 
 // The file's name over its folder ("~" for the home folder), following the editor's source.
+// The name is cut in its middle, the folder at its end, when the column is too narrow.
 class FileSourceTableCellView : public FileItemTableCellView {
     Q_OBJECT
 
 public:
-    explicit FileSourceTableCellView(QWidget* parent = nullptr);
+    using FileItemTableCellView::FileItemTableCellView;
 
     static FileTableCellType cellType();
 
-    QLabel* filenameTextField() const { return filenameTextField_; }
-    QLabel* directoryTextField() const { return directoryTextField_; }
+    // "-" outside a file table.
+    static QString filenameText(const QModelIndex& index);
+    static QString directoryText(const QModelIndex& index);
+    // The name as far as it fits a cell of that rectangle, cut in its middle.
+    static QString displayedFilename(const QStyleOptionViewItem& option, const QModelIndex& index);
 
-    void updateContent() override;
-    void startObserving() override;
-    void stopObserving() override;
+    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override;
+    bool helpEvent(QHelpEvent* event, QAbstractItemView* view, const QStyleOptionViewItem& option,
+                   const QModelIndex& index) override;
+
+protected:
+    void paintContent(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override;
 
 private:
-    QLabel* filenameTextField_;
-    QLabel* directoryTextField_;
-    brisa::MultiNoteSubscriber editorDidChangeInfoSubscriber_;
+    static QFont directoryFont(const QFont& font);
 };
 
 } // namespace corvelle

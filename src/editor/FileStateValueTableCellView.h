@@ -1,31 +1,26 @@
 #pragma once
 
 #include "editor/FileTextTableCellView.h"
-#include "platform/brisa/core/NoteSubscriber.h"
 
 namespace corvelle {
 
-// A text about the file's tags, shown again whenever an applied edit touches the file.
+// A text about the file's tags, read again whenever the row's revision says an applied edit
+// may have touched the file.
 class FileStateValueTableCellView : public FileTextTableCellView {
     Q_OBJECT
 
 public:
-    explicit FileStateValueTableCellView(QWidget* parent = nullptr);
+    using FileTextTableCellView::FileTextTableCellView;
 
-    virtual QString stateText() const { return QStringLiteral("-"); }
-
-    void updateContent() override;
-    void startObserving() override;
-    void stopObserving() override;
+    // "-" by default.
+    virtual QString stateText(const MetadataFilePointer& file) const;
+    QString text(const QModelIndex& index) const override { return stateText(file(index)); }
 
 protected:
     // A fixed column of a tag count.
     static FileTableColumn makeTagCountTableColumn(const QString& identifier, const QString& titleKey);
     // "-" without a file, else the count text of that many tags.
-    QString tagsCountText(qsizetype count) const;
-
-private:
-    brisa::NoteSubscriber editionsManagerDidFlushHistorySubscriber_;
+    static QString tagsCountText(const MetadataFilePointer& file, qsizetype count);
 };
 
 } // namespace corvelle

@@ -2,10 +2,6 @@
 
 #include "editor/FileTextTableCellView.h"
 #include "engine/ostrak/TagItem.h"
-#include "platform/brisa/core/NoteSubscriber.h"
-
-#include <functional>
-#include <memory>
 
 namespace halvex {
 class TagEditor;
@@ -13,23 +9,18 @@ class TagEditor;
 
 namespace corvelle {
 
-// The value of one tag of the file, read off the main thread and shown again whenever an applied
-// edit of that tag touches the file. "-" until the value arrives, and when there is none.
+// The value of one tag of the file, read off the main thread and read again whenever an applied
+// edit touches the file. "-" until the value arrives, and when there is none.
 class FileTagValueTableCellView : public FileTextTableCellView {
     Q_OBJECT
 
 public:
-    explicit FileTagValueTableCellView(QWidget* parent = nullptr);
+    using FileTextTableCellView::FileTextTableCellView;
 
     virtual ostrak::TagItem displayedTagItem() const = 0;
-    // Makes the text of an editor; it runs on a worker thread, so it holds no reference to the cell.
-    using StringValueMaker = std::function<QString(const halvex::TagEditor& editor)>;
     virtual StringValueMaker makeStringValue() const = 0;
 
-    void reloadValue();
-    void updateContent() override;
-    void startObserving() override;
-    void stopObserving() override;
+    QString text(const QModelIndex& index) const override { return deferredText(index, makeStringValue()); }
 
 protected:
     // A fixed column titled by the tag.
@@ -38,9 +29,6 @@ protected:
     // the user's locale; "-" for anything else.
     static QString plainText(const halvex::TagEditor& editor, const ostrak::TagItem& item);
     static QString dateTimeText(const halvex::TagEditor& editor, const ostrak::TagItem& item);
-
-private:
-    brisa::NoteSubscriber editionsManagerDidFlushHistorySubscriber_;
 };
 
 } // namespace corvelle

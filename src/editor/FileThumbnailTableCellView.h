@@ -1,35 +1,25 @@
 #pragma once
 
 #include "editor/FileItemTableCellView.h"
-#include "filemodel/ThumbnailQueue.h"
-
-#include <optional>
-
-class QLabel;
 
 namespace corvelle {
 
-// The file's thumbnail, made on the shared thumbnail queue and turned by the editor's current
-// orientation. A file shown again keeps its picture; a picture that arrives for a file the cell no
-// longer shows is dropped.
+// The file's thumbnail, as the model hands it out (DecorationRole) once the shared thumbnail
+// queue has made it, turned by the editor's current orientation; nothing until then.
 class FileThumbnailTableCellView : public FileItemTableCellView {
     Q_OBJECT
 
 public:
-    explicit FileThumbnailTableCellView(QWidget* parent = nullptr);
-    ~FileThumbnailTableCellView() override;
+    using FileItemTableCellView::FileItemTableCellView;
 
     static FileTableCellType cellType();
 
-    QLabel* thumbnailView() const { return thumbnailView_; }
-    bool hasThumbnail() const;
+    static constexpr int thumbnailSide = 50;
 
-    void updateContent() override;
+    static bool hasThumbnail(const QModelIndex& index);
 
-private:
-    QLabel* thumbnailView_;
-    MetadataFilePointer currentFile_;
-    std::optional<ThumbnailQueue::Ticket> ticket_;
+protected:
+    void paintContent(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override;
 };
 
 } // namespace corvelle

@@ -135,6 +135,11 @@ bool PopoverController::eventFilter(QObject* watched, QEvent* event)
             if (popover_->isVisible())
                 place();
             break;
+        case QEvent::Show:
+            // The size the frame shows with is only known now: placed at its old size, a popover
+            // that grew meanwhile could hang off the screen.
+            place();
+            break;
         case QEvent::Hide:
             if (!event->spontaneous()) {
                 closing_ = true;

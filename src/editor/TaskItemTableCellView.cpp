@@ -1,15 +1,18 @@
 #include "editor/TaskItemTableCellView.h"
 
-#include "editor/FormLoader.h"
+#include "ui_TaskItemTableCellView.h"
+
 #include "editor/LocalizedTaskText.h"
 #include "engine/halvex/tasks/AbstractTask.h"
+#include "filemodel/TaskListModel.h"
 #include "platform/brisa/ui/SymbolIcons.h"
+#include "widgets/FormTexts.h"
+#include "widgets/TextLocalizer.h"
 
-#include <QAbstractButton>
-#include <QLabel>
+#include <QFileInfo>
 #include <QLocale>
-#include <QProgressBar>
-#include <QVBoxLayout>
+#include <QMouseEvent>
+#include <QPainter>
 
 #include <cmath>
 
@@ -22,22 +25,6 @@ namespace {
 
 constexpr int statusImageSize = 16;
 
-QString statusSymbol(const halvex::AbstractTask* task)
-{
-    if (!task)
-        return {};
-    switch (task->status()) {
-    case halvex::AbstractTask::Status::cancelled:
-        return QStringLiteral("xmark.circle");
-    case halvex::AbstractTask::Status::finished:
-        return task->messages().isEmpty() ? QStringLiteral("checkmark.circle") : QStringLiteral("exclamationmark.circle");
-    case halvex::AbstractTask::Status::waiting:
-    case halvex::AbstractTask::Status::running:
-        break;
-    }
-    return {};
-}
-
 QString percentText(double fraction)
 {
     const QLocale locale;
@@ -46,108 +33,187 @@ QString percentText(double fraction)
 
 } // namespace
 
-TaskItemTableCellView::TaskItemTableCellView(QWidget* parent)
-    : QWidget(parent)
+TaskItemTableCellView::TaskItemTableCellView(QObject* parent)
+    : QStyledItemDelegate(parent)
+    , cell_(std::make_unique<QWidget>())
+    , form_(std::make_unique<Ui::TaskItemTableCellView>())
 {
-    QWidget* content = FormLoader::load(cellIdentifier, this);
-    auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(content);
-    setObjectName(cellIdentifier);
-    imageView_ = FormLoader::outlet<QLabel>(content, "imageView");
-    titleTextField_ = FormLoader::outlet<QLabel>(content, "titleTextField");
-    descriptionTextField_ = FormLoader::outlet<QLabel>(content, "descriptionTextField");
-    cancelButton_ = FormLoader::outlet<QAbstractButton>(content, "cancelButton");
-    progressTextField_ = FormLoader::outlet<QLabel>(content, "progressTextField");
-    progressIndicator_ = FormLoader::outlet<QProgressBar>(content, "progressIndicator");
-    progressIndicator_->setRange(0, progressSteps);
+    form_->setupUi(cell_.get());
+    FormTexts::localize(cell_.get());
+    cell_->setObjectName(cellIdentifier);
+    // The form never comes on screen: its parts are marked shown so that its layout places them.
+    for (QWidget* child : cell_->findChildren<QWidget*>())
+        child->show();
+    form_->progressIndicator->setRange(0, progressSteps);
     // Rows of done, running and waiting tasks keep the same columns: their bars line up.
-    for (QWidget* widget : {static_cast<QWidget*>(imageView_), static_cast<QWidget*>(progressTextField_),
-                            static_cast<QWidget*>(cancelButton_)}) {
+    for (QWidget* widget : {static_cast<QWidget*>(form_->imageView), static_cast<QWidget*>(form_->progressTextField),
+                            static_cast<QWidget*>(form_->cancelButton)}) {
         QSizePolicy policy = widget->sizePolicy();
         policy.setRetainSizeWhenHidden(true);
         widget->setSizePolicy(policy);
     }
-    connect(cancelButton_, &QAbstractButton::clicked, this, &TaskItemTableCellView::cancelTask);
-    updateContent();
+    form_->messagesTextField->hide();
 }
 
-TaskItemTableCellView::~TaskItemTableCellView()
+TaskItemTableCellView::~TaskItemTableCellView() = default;
+
+QLabel* TaskItemTableCellView::imageView() const { return form_->imageView; }
+QLabel* TaskItemTableCellView::titleTextField() const { return form_->titleTextField; }
+QLabel* TaskItemTableCellView::descriptionTextField() const { return form_->descriptionTextField; }
+QLabel* TaskItemTableCellView::messagesTextField() const { return form_->messagesTextField; }
+QAbstractButton* TaskItemTableCellView::cancelButton() const { return form_->cancelButton; }
+QLabel* TaskItemTableCellView::progressTextField() const { return form_->progressTextField; }
+QProgressBar* TaskItemTableCellView::progressIndicator() const { return form_->progressIndicator; }
+
+std::shared_ptr<halvex::AbstractTask> TaskItemTableCellView::task(const QModelIndex& index)
 {
-    setObjectValue(nullptr);
+    return index.data(TaskListModel::TaskRole).value<std::shared_ptr<halvex::AbstractTask>>();
 }
 
-void TaskItemTableCellView::setObjectValue(const std::shared_ptr<halvex::AbstractTask>& task)
+bool TaskItemTableCellView::canCancelTask(const QModelIndex& index)
 {
-    if (task == abstractTask_)
-        return;
-    stopObserving();
-    abstractTask_ = task;
-    startObserving();
-    updateContent();
+    const std::shared_ptr<halvex::AbstractTask> shown = task(index);
+    return shown && !shown->isDone();
 }
 
-void TaskItemTableCellView::prepareForReuse()
+void TaskItemTableCellView::cancelTask(const QModelIndex& index)
 {
-    setObjectValue(nullptr);
+    if (canCancelTask(index))
+        task(index)->cancel();
 }
 
-void TaskItemTableCellView::startObserving()
+QString TaskItemTableCellView::statusSymbolName(const QModelIndex& index)
 {
-    if (!abstractTask_)
-        return;
-    taskDidChangeInfoSubcriber_.subscribe(
-        {halvex::AbstractTask::didProgressNotification, halvex::AbstractTask::didUpdateStatusNotification},
-        abstractTask_.get(), [this](const brisa::Notification&) { updateContent(); });
+    const std::shared_ptr<halvex::AbstractTask> shown = task(index);
+    if (!shown)
+        return {};
+    switch (shown->status()) {
+    case halvex::AbstractTask::Status::cancelled:
+        return QStringLiteral("xmark.circle");
+    case halvex::AbstractTask::Status::finished:
+        return shown->messages().isEmpty() ? QStringLiteral("checkmark.circle") : QStringLiteral("exclamationmark.circle");
+    case halvex::AbstractTask::Status::waiting:
+    case halvex::AbstractTask::Status::running:
+        break;
+    }
+    return {};
 }
 
-void TaskItemTableCellView::stopObserving()
+QString TaskItemTableCellView::messagesText(const QModelIndex& index)
 {
-    taskDidChangeInfoSubcriber_.unsubscribe();
+    const std::shared_ptr<halvex::AbstractTask> shown = task(index);
+    if (!shown)
+        return {};
+    QStringList lines;
+    for (const halvex::TaskMessage& message : shown->messages()) {
+        const QString name = QFileInfo(message.filePath).fileName();
+        const QString file = name.isEmpty() ? message.filePath : name;
+        lines << (file.isEmpty() ? localizedDescription(message)
+                                 : localizedString(QStringLiteral("TaskItemMessageLine"), {file, localizedDescription(message)}));
+    }
+    return lines.join(QLatin1Char('\n'));
 }
 
-void TaskItemTableCellView::updateContent()
+void TaskItemTableCellView::fill(const QModelIndex& index) const
 {
-    const halvex::AbstractTask* task = abstractTask_.get();
+    const std::shared_ptr<halvex::AbstractTask> shown = task(index);
+    const halvex::AbstractTask* current = shown.get();
     using Status = halvex::AbstractTask::Status;
-    const Status status = task ? task->status() : Status::waiting;
-    const bool indeterminate = !task || task->isIndeterminate();
-    const double progress = task ? task->progress() : 0.0;
+    const Status status = current ? current->status() : Status::waiting;
+    const bool indeterminate = !current || current->isIndeterminate();
+    const double progress = current ? current->progress() : 0.0;
 
-    statusSymbolName_ = statusSymbol(task);
-    const bool hasImage = !statusSymbolName_.isEmpty();
+    const QString symbol = statusSymbolName(index);
+    const bool hasImage = !symbol.isEmpty();
     if (hasImage)
-        imageView_->setPixmap(brisa::SymbolIcons::icon(statusSymbolName_).pixmap(statusImageSize, statusImageSize));
+        form_->imageView->setPixmap(brisa::SymbolIcons::icon(symbol).pixmap(statusImageSize, statusImageSize));
     else
-        imageView_->clear();
-    imageView_->setVisible(hasImage);
+        form_->imageView->clear();
+    form_->imageView->setVisible(hasImage);
 
-    progressTextField_->setText(indeterminate ? QString() : percentText(progress));
-    progressTextField_->setHidden(hasImage || status != Status::running);
+    form_->progressTextField->setText(indeterminate ? QString() : percentText(progress));
+    form_->progressTextField->setHidden(hasImage || status != Status::running);
     // A running task can be cancelled too: the engine stops it before its next file.
-    cancelButton_->setHidden(hasImage || !canCancelTask());
+    form_->cancelButton->setHidden(hasImage || !canCancelTask(index));
 
-    titleTextField_->setText(task ? localizedText(task->title()) : QStringLiteral("-"));
-    descriptionTextField_->setText(task ? localizedText(task->description()) : QStringLiteral("-"));
+    form_->titleTextField->setText(current ? localizedText(current->title()) : QStringLiteral("-"));
+    form_->descriptionTextField->setText(current ? localizedText(current->description()) : QStringLiteral("-"));
+
+    const QString messages = index.data(TaskListModel::MessagesShownRole).toBool() ? messagesText(index) : QString();
+    form_->messagesTextField->setText(messages);
+    form_->messagesTextField->setVisible(!messages.isEmpty());
 
     // Qt's busy bar always moves: it stands for indeterminate progress only while the task runs.
     if (indeterminate && status == Status::running) {
-        progressIndicator_->setRange(0, 0);
+        form_->progressIndicator->setRange(0, 0);
     } else {
-        progressIndicator_->setRange(0, progressSteps);
-        progressIndicator_->setValue(int(std::lround(progress * progressSteps)));
+        form_->progressIndicator->setRange(0, progressSteps);
+        form_->progressIndicator->setValue(int(std::lround(progress * progressSteps)));
     }
+    // The form is never shown, so nothing tells its layout that its parts changed.
+    cell_->layout()->invalidate();
 }
 
-bool TaskItemTableCellView::canCancelTask() const
+QWidget* TaskItemTableCellView::cellFor(const QModelIndex& index, const QRect& cellRect) const
 {
-    return abstractTask_ && !abstractTask_->isDone();
+    fill(index);
+    cell_->setGeometry(QRect(QPoint(), cellRect.size()));
+    cell_->layout()->activate();
+    return cell_.get();
 }
 
-void TaskItemTableCellView::cancelTask()
+QRect TaskItemTableCellView::childRect(const QWidget* child, const QModelIndex& index, const QRect& cellRect) const
 {
-    if (canCancelTask())
-        abstractTask_->cancel();
+    cellFor(index, cellRect);
+    if (!child->isVisibleTo(cell_.get()))
+        return {};
+    return QRect(child->mapTo(cell_.get(), QPoint()), child->size()).translated(cellRect.topLeft());
+}
+
+QRect TaskItemTableCellView::cancelButtonRect(const QModelIndex& index, const QRect& cellRect) const
+{
+    return childRect(form_->cancelButton, index, cellRect);
+}
+
+QRect TaskItemTableCellView::statusImageRect(const QModelIndex& index, const QRect& cellRect) const
+{
+    return childRect(form_->imageView, index, cellRect);
+}
+
+void TaskItemTableCellView::paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const
+{
+    QWidget* cell = cellFor(index, option.rect);
+    painter->save();
+    painter->translate(option.rect.topLeft());
+    cell->render(painter, QPoint(), QRegion(), QWidget::DrawChildren);
+    painter->restore();
+}
+
+QSize TaskItemTableCellView::sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const
+{
+    const int width = option.rect.width() > 0 ? option.rect.width() : defaultWidth;
+    cellFor(index, QRect(0, 0, width, std::max(1, cell_->height())));
+    const int height = cell_->layout()->hasHeightForWidth() ? cell_->layout()->totalHeightForWidth(width)
+                                                             : cell_->sizeHint().height();
+    return {width, std::max(height, cell_->minimumSizeHint().height())};
+}
+
+bool TaskItemTableCellView::editorEvent(QEvent* event, QAbstractItemModel* model, const QStyleOptionViewItem& option,
+                                        const QModelIndex& index)
+{
+    if (event->type() != QEvent::MouseButtonRelease)
+        return QStyledItemDelegate::editorEvent(event, model, option, index);
+    const QPoint position = static_cast<QMouseEvent*>(event)->position().toPoint();
+    if (cancelButtonRect(index, option.rect).contains(position)) {
+        cancelTask(index);
+        return true;
+    }
+    if (statusImageRect(index, option.rect).contains(position) && !messagesText(index).isEmpty()) {
+        model->setData(index, !index.data(TaskListModel::MessagesShownRole).toBool(), TaskListModel::MessagesShownRole);
+        Q_EMIT sizeHintChanged(index);
+        return true;
+    }
+    return QStyledItemDelegate::editorEvent(event, model, option, index);
 }
 
 } // namespace corvelle

@@ -1,12 +1,16 @@
 #include "editor/TasksPopoverController.h"
 
-#include "editor/FormLoader.h"
 #include "editor/TaskItemTableCellView.h"
 #include "engine/halvex/tasks/TaskManager.h"
+#include "filemodel/TaskListModel.h"
+#include "widgets/FormTexts.h"
+
+#include "ui_TasksPopover.h"
 
 #include <QCoreApplication>
 #include <QHeaderView>
-#include <QTableWidget>
+#include <QScreen>
+#include <QTableView>
 #include <QVariantAnimation>
 
 #include <algorithm>
@@ -33,56 +37,80 @@ TasksPopoverController& TasksPopoverController::shared()
     return *controller;
 }
 
-TasksPopoverController::TasksPopoverController() = default;
+TasksPopoverController::TasksPopoverController()
+    : ui_(std::make_unique<Ui::TasksPopover>())
+{
+}
+
+TasksPopoverController::~TasksPopoverController() = default;
+
+QTableView* TasksPopoverController::taskTableView() const
+{
+    return ui_->taskTableView;
+}
+
+void TasksPopoverController::loadView()
+{
+    ui_->setupUi(this);
+    FormTexts::localize(this);
+}
 
 void TasksPopoverController::viewDidLoad()
 {
     PopoverController::viewDidLoad();
-    const void* manager = &halvex::TaskManager::shared();
-    const auto reload = [this](const brisa::Notification&) {
-        reloadTasks();
-        updateHeight();
-    };
-    taskManagerDidAddTaskSubscriber_.subscribe(halvex::TaskManager::didAddTaskNotification, manager, reload);
-    taskManagerDidRemoveTaskSubscriber_.subscribe(halvex::TaskManager::didRemoveTaskNotification, manager, reload);
+    taskListModel_ = new TaskListModel(this);
+    taskCellView_ = new TaskItemTableCellView(this);
+    QTableView* table = ui_->taskTableView;
+    table->setModel(taskListModel_);
+    table->setItemDelegate(taskCellView_);
+    table->horizontalHeader()->hide();
+    table->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    table->verticalHeader()->hide();
+    table->setSelectionMode(QAbstractItemView::NoSelection);
+    table->setFocusPolicy(Qt::NoFocus);
+    table->setFrameShape(QFrame::NoFrame);
+    table->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    table->verticalHeader()->setDefaultSectionSize(taskCellView_->sizeHint(QStyleOptionViewItem(), {}).height());
 
-    taskTableView_ = FormLoader::outlet<QTableWidget>(view(), "taskTableView");
-    taskTableView_->setColumnCount(1);
-    taskTableView_->setHorizontalHeaderItem(0, new QTableWidgetItem(TaskItemTableCellView::columnIdentifier));
-    taskTableView_->horizontalHeader()->hide();
-    taskTableView_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
-    taskTableView_->verticalHeader()->hide();
-    taskTableView_->setSelectionMode(QAbstractItemView::NoSelection);
-    taskTableView_->setFocusPolicy(Qt::NoFocus);
-    taskTableView_->setFrameShape(QFrame::NoFrame);
-    const TaskItemTableCellView sample;
-    taskTableView_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    taskTableView_->verticalHeader()->setDefaultSectionSize(sample.sizeHint().height());
-    reloadTasks();
+    const auto follow = [this] { updateHeight(); };
+    connect(taskListModel_, &QAbstractItemModel::rowsInserted, this, follow);
+    connect(taskListModel_, &QAbstractItemModel::rowsRemoved, this, follow);
+    connect(taskListModel_, &QAbstractItemModel::dataChanged, this,
+            [this](const QModelIndex& topLeft, const QModelIndex&, const QList<int>& roles) {
+                if (roles.contains(TaskListModel::MessagesShownRole)) {
+                    fitRow(topLeft.row());
+                    updateHeight();
+                }
+            });
     updateHeight();
 }
 
-void TasksPopoverController::reloadTasks()
+void TasksPopoverController::fitRow(int row)
 {
-    const QList<std::shared_ptr<halvex::AbstractTask>> tasks = halvex::TaskManager::shared().tasks();
-    // Rows beyond the list go with their cells, which let go of their tasks.
-    taskTableView_->setRowCount(int(tasks.size()));
-    for (int row = 0; row < tasks.size(); ++row) {
-        auto* cell = qobject_cast<TaskItemTableCellView*>(taskTableView_->cellWidget(row, 0));
-        if (!cell) {
-            cell = new TaskItemTableCellView;
-            taskTableView_->setCellWidget(row, 0, cell);
-        }
-        cell->setObjectValue(tasks.at(row));
-    }
+    QTableView* table = ui_->taskTableView;
+    const QModelIndex index = taskListModel_->index(row, 0);
+    QStyleOptionViewItem option;
+    option.rect = QRect(0, 0, table->viewport()->width(), table->verticalHeader()->defaultSectionSize());
+    const int height = index.data(TaskListModel::MessagesShownRole).toBool()
+                           ? taskCellView_->sizeHint(option, index).height()
+                           : table->verticalHeader()->defaultSectionSize();
+    table->setRowHeight(row, std::max(height, table->verticalHeader()->defaultSectionSize()));
 }
 
 int TasksPopoverController::preferredHeight() const
 {
-    const int rowHeight = taskTableView_->verticalHeader()->defaultSectionSize();
-    const int rows = taskTableView_->rowCount();
-    const double listHeight = std::min(double(std::max(rowHeight * rows, rowHeight)), rowHeight * maximumVisibleRows);
-    return int(std::lround(listHeight)) + chromeHeight;
+    const QTableView* table = ui_->taskTableView;
+    const int rowHeight = table->verticalHeader()->defaultSectionSize();
+    int rowsHeight = 0;
+    for (int row = 0; row < taskListModel_->rowCount(); ++row)
+        rowsHeight += table->rowHeight(row);
+    const double listHeight = std::min(double(std::max(rowsHeight, rowHeight)), rowHeight * maximumVisibleRows);
+    int height = int(std::lround(listHeight)) + chromeHeight;
+    // A popover taller than the screen would hang off it.
+    const QWidget* anchor = this->anchor();
+    if (const QScreen* screen = anchor ? anchor->screen() : this->screen())
+        height = std::min(height, screen->availableGeometry().height());
+    return height;
 }
 
 void TasksPopoverController::updateHeight()
@@ -108,7 +136,7 @@ void TasksPopoverController::updateHeight()
 void TasksPopoverController::popoverDidClose()
 {
     halvex::TaskManager::shared().clearFinishedTasks();
-    reloadTasks();
+    taskListModel_->reload();
     updateHeight();
     PopoverController::popoverDidClose();
 }

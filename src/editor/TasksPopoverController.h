@@ -1,15 +1,21 @@
 #pragma once
 
 #include "editor/PopoverController.h"
-#include "platform/brisa/core/NoteSubscriber.h"
 #include "platform/brisa/ui/DynamicTouchBar.h"
 
 #include <QPointer>
 
-class QTableWidget;
+class QTableView;
 class QVariantAnimation;
 
+namespace Ui {
+class TasksPopover;
+} // namespace Ui
+
 namespace corvelle {
+
+class TaskItemTableCellView;
+class TaskListModel;
 
 // The popover of the editor window's Tasks button: one row per task of the shared task
 // manager, queued, running and done alike. The list follows the manager's add and remove
@@ -24,13 +30,15 @@ public:
     // Made on first use, with its view loaded at once; it lives for the whole run.
     static TasksPopoverController& shared();
 
-    QString nibName() const override { return QStringLiteral("TasksPopover"); }
 
-    QTableWidget* taskTableView() const { return taskTableView_; }
+    QTableView* taskTableView() const;
+    TaskListModel* taskListModel() const { return taskListModel_; }
+    TaskItemTableCellView* taskCellView() const { return taskCellView_; }
     QList<brisa::DynamicTouchBarItem*> makeTouchBar() { return dynamicTouchBar_.touchBar(); }
 
-    // Sizes the list to its rows: one row high at least, six and a half at most, plus 20.
-    // The change is animated while the popover is on screen.
+    // Sizes the list to its rows: one row high at least, six and a half at most, plus 20, and
+    // never higher than the screen's available height. The change is animated while the
+    // popover is on screen.
     void updateHeight();
     // The height updateHeight() sets.
     int preferredHeight() const;
@@ -41,15 +49,18 @@ public:
 
 protected:
     TasksPopoverController();
+    ~TasksPopoverController() override;
+    void loadView() override;
     void viewDidLoad() override;
 
 private:
-    void reloadTasks();
+    // Rows showing their messages are as high as their content.
+    void fitRow(int row);
 
-    QTableWidget* taskTableView_ = nullptr;
+    std::unique_ptr<Ui::TasksPopover> ui_;
+    TaskListModel* taskListModel_ = nullptr;
+    TaskItemTableCellView* taskCellView_ = nullptr;
     brisa::DynamicTouchBar dynamicTouchBar_;
-    brisa::NoteSubscriber taskManagerDidAddTaskSubscriber_;
-    brisa::NoteSubscriber taskManagerDidRemoveTaskSubscriber_;
     QPointer<QVariantAnimation> heightAnimation_;
 };
 

@@ -3,15 +3,22 @@
 #include "editor/EditorSettings.h"
 #include "editor/EditorWindowHost.h"
 #include "editor/FileSourceTableCellView.h"
+#include "editor/FileTextTableCellView.h"
 #include "engine/halvex/tags/TagEditor.h"
 #include "engine/ostrak/TagItem.h"
 #include "filemodel/MetadataFileList.h"
+#include "filemodel/MetadataFileListModel.h"
 #include "platform/brisa/core/UserDefaults.h"
 
+#include <QAbstractItemModelTester>
+#include <QApplication>
+#include <QContextMenuEvent>
 #include <QLabel>
+#include <QHeaderView>
 #include <QMainWindow>
 #include <QScrollBar>
-#include <QTableWidget>
+#include <QMenu>
+#include <QTableView>
 #include <QtTest>
 
 using namespace corvelle;
@@ -24,7 +31,7 @@ public:
     QWidget* window() const override { return const_cast<QMainWindow*>(&window_); }
     QMainWindow& mainWindow() { return window_; }
     void updateInterface() override {}
-    QMenu* fileContextualMenu() const override { return nullptr; }
+    QMenu* fileContextualMenu() const override { return const_cast<QMenu*>(&menu_); }
     MetadataFileList* metadataFileList() const override { return const_cast<MetadataFileList*>(&list_); }
     halvex::TagValueTable* tagValueTable() const override { return nullptr; }
     void switchToPreviewSection() override {}
@@ -36,6 +43,7 @@ public:
 private:
     QMainWindow window_;
     MetadataFileList list_;
+    QMenu menu_;
 };
 
 QList<MetadataFilePointer> makeFiles(const QString& prefix, int count)
@@ -58,13 +66,18 @@ class EditorFileListBarControllerTest : public QObject {
     std::unique_ptr<ListHost> host_;
     EditorPreviewViewController* view_ = nullptr;
 
-    QTableWidget* table() { return view_->fileBarController()->fileTableView(); }
+    EditorFileListBarController* bar() { return view_->fileBarController(); }
+    QTableView* table() { return bar()->fileTableView(); }
 
     QString shownName(int row)
     {
-        const QString column = FileSourceTableCellView::cellType().columnIdentifier;
-        auto* cell = qobject_cast<FileSourceTableCellView*>(view_->fileBarController()->cell(row, column));
-        return cell ? cell->filenameTextField()->text() : QString();
+        return FileSourceTableCellView::filenameText(bar()->cellIndex(row, FileSourceTableCellView::cellType().columnIdentifier));
+    }
+
+    void addFiles(int count)
+    {
+        MetadataFileList* list = host_->metadataFileList();
+        list->postDidChangeFiles(list->insertWithoutNotifying(makeFiles(QStringLiteral("clip"), count), 0));
     }
 
 private Q_SLOTS:
@@ -85,34 +98,34 @@ private Q_SLOTS:
         host_.reset();
     }
 
-    // Thousands of files must not mean thousands of widgets: cells exist near the rows in sight
-    // and follow the scrolling, always showing the file of their row.
-    void cellsFollowTheRowsInSight()
+    // Thousands of files are rows of one model, not widgets: every row shows its file at once,
+    // wherever it is scrolled, also after rows were put in before it.
+    void rowsShowTheirFiles()
     {
-        MetadataFileList* list = host_->metadataFileList();
-        list->postDidChangeFiles(list->insertWithoutNotifying(makeFiles(QStringLiteral("clip"), 1000), 0));
-        QCOMPARE(table()->rowCount(), 1000);
+        QAbstractItemModelTester tester(table()->model(), QAbstractItemModelTester::FailureReportingMode::QtTest);
+        addFiles(1000);
+        QCOMPARE(table()->model()->rowCount(), 1000);
         QCOMPARE(shownName(0), QStringLiteral("clip0000.mov"));
-        QVERIFY(!table()->cellWidget(999, 0));
+        QCOMPARE(shownName(999), QStringLiteral("clip0999.mov"));
+        QVERIFY(table()->findChildren<QLabel*>().isEmpty());
 
         QTRY_VERIFY(table()->verticalScrollBar()->maximum() > 0);
         table()->verticalScrollBar()->setValue(table()->verticalScrollBar()->maximum());
-        QTRY_COMPARE(shownName(999), QStringLiteral("clip0999.mov"));
-        QVERIFY(!table()->cellWidget(0, 0));
+        QCOMPARE(table()->rowAt(table()->viewport()->height() - 1), 999);
 
-        // Files put in before the rows in sight move every row: the cells show the new order.
+        MetadataFileList* list = host_->metadataFileList();
         list->postDidChangeFiles(list->insertWithoutNotifying(makeFiles(QStringLiteral("early"), 5), 0));
-        QCOMPARE(table()->rowCount(), 1005);
+        QCOMPARE(table()->model()->rowCount(), 1005);
         QCOMPARE(shownName(1004), QStringLiteral("clip0999.mov"));
         QCOMPARE(shownName(999), QStringLiteral("clip0994.mov"));
+        QCOMPARE(shownName(0), QStringLiteral("early0000.mov"));
     }
 
     // Leaving the section keeps where the table was scrolled to, in pixels; coming back shows
     // the same rows.
     void theScrollPositionIsKept()
     {
-        MetadataFileList* list = host_->metadataFileList();
-        list->postDidChangeFiles(list->insertWithoutNotifying(makeFiles(QStringLiteral("clip"), 300), 0));
+        addFiles(300);
         QTRY_VERIFY(table()->verticalScrollBar()->maximum() > 5000);
         table()->verticalScrollBar()->setValue(5000 + 17);
         view_->saveScrollPosition();
@@ -126,22 +139,59 @@ private Q_SLOTS:
         view_->restoreScrollPosition();
         QCOMPARE(table()->verticalScrollBar()->value(), 5017);
         const int firstInSight = table()->rowAt(0);
-        QTRY_COMPARE(shownName(firstInSight), QStringLiteral("clip%1.mov").arg(firstInSight, 4, 10, QLatin1Char('0')));
+        QCOMPARE(firstInSight, 5017 / EditorFileListBarController::rowHeight);
+        QCOMPARE(shownName(firstInSight), QStringLiteral("clip%1.mov").arg(firstInSight, 4, 10, QLatin1Char('0')));
     }
 
-    void aBiggerWindowFillsTheNewRows()
+    // The name column takes the width the fixed columns leave, however narrow the window; its
+    // names are cut in their middle, the other texts at their end, never just clipped.
+    void theNameColumnTakesTheSpareWidthAndTextsAreCut()
     {
+        addFiles(3);
+        const int nameColumn = bar()->fileListModel()->columnOf(FileSourceTableCellView::cellType().columnIdentifier);
+        QHeaderView* header = table()->horizontalHeader();
+        QTRY_VERIFY(header->sectionSize(nameColumn) > 100);
+        int others = 0;
+        for (int column = 0; column < header->count(); ++column) {
+            if (column != nameColumn)
+                others += header->sectionSize(column);
+        }
+        QCOMPARE(header->sectionSize(nameColumn), table()->viewport()->width() - others);
+
+        QStyleOptionViewItem option;
+        option.initFrom(table());
+        option.rect = QRect(0, 0, 60, EditorFileListBarController::rowHeight);
+        const QString column = QStringLiteral("FileOriginalTagsTableColumn");
+        auto* text = qobject_cast<FileTextTableCellView*>(bar()->cellDelegate(column));
+        QVERIFY(text);
+        const QModelIndex index = bar()->cellIndex(0, column);
+        option.rect.setWidth(2 * FileItemTableCellView::horizontalMargin
+                             + option.fontMetrics.horizontalAdvance(text->text(index)) * 2 / 3);
+        const QString shown = text->displayedText(option, index);
+        QVERIFY2(shown.endsWith(QChar(0x2026)), qPrintable(shown));
+        QCOMPARE(text->elideMode(), Qt::ElideRight);
+    }
+
+    // A right click opens the window's file menu; a selection made in the table is the list's.
+    void theTableSelectsAndOffersTheFileMenu()
+    {
+        addFiles(5);
         MetadataFileList* list = host_->metadataFileList();
-        list->postDidChangeFiles(list->insertWithoutNotifying(makeFiles(QStringLiteral("clip"), 200), 0));
-        const int lastInSight = table()->rowAt(table()->viewport()->height() - 1);
-        QVERIFY(lastInSight > 0);
-        QVERIFY(!table()->cellWidget(3 * lastInSight + 10, 0));
-        const int heightBefore = table()->viewport()->height();
-        host_->mainWindow().resize(900, 1800);
-        QTRY_VERIFY(table()->viewport()->height() > heightBefore + 1000);
-        const int lastNowInSight = table()->rowAt(table()->viewport()->height() - 1);
-        QVERIFY(lastNowInSight > lastInSight + 10);
-        QTRY_COMPARE(shownName(lastNowInSight), QStringLiteral("clip%1.mov").arg(lastNowInSight, 4, 10, QLatin1Char('0')));
+        QTest::mouseClick(table()->viewport(), Qt::LeftButton, Qt::NoModifier, table()->visualRect(bar()->cellIndex(2, QStringLiteral("FileSourceTableColumn"))).center());
+        QCOMPARE(list->selection(), brisa::IndexSet{2});
+        QTest::mouseClick(table()->viewport(), Qt::LeftButton, Qt::ShiftModifier, table()->visualRect(bar()->cellIndex(4, QStringLiteral("FileSourceTableColumn"))).center());
+        QCOMPARE(list->selection(), (brisa::IndexSet{2, 3, 4}));
+        list->setSelection(brisa::IndexSet{0});
+        QCOMPARE(table()->selectionModel()->selectedRows().size(), 1);
+        QVERIFY(table()->selectionModel()->isRowSelected(0, {}));
+
+        QMenu* menu = host_->fileContextualMenu();
+        menu->addAction(QStringLiteral("Reveal"));
+        const QPoint point = table()->visualRect(bar()->cellIndex(1, QStringLiteral("FileSourceTableColumn"))).center();
+        QContextMenuEvent event(QContextMenuEvent::Mouse, point, table()->viewport()->mapToGlobal(point));
+        QApplication::sendEvent(table()->viewport(), &event);
+        QTRY_VERIFY(menu->isVisible());
+        menu->close();
     }
 };
 

@@ -18,7 +18,7 @@
 #include <QLineEdit>
 #include <QMainWindow>
 #include <QMessageBox>
-#include <QTableWidget>
+#include <QTableView>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -365,7 +365,7 @@ private Q_SLOTS:
         QVERIFY(QTest::qWaitForWindowExposed(controller_->window()));
         auto* preview = qobject_cast<EditorPreviewViewController*>(controller_->editorViewController());
         QVERIFY(preview);
-        QTableWidget* table = preview->fileBarController()->fileTableView();
+        QTableView* table = preview->fileBarController()->fileTableView();
         QTest::keyClick(table, Qt::Key_Space);
         QuickLookWindowController& quickLook = controller_->quickLookWindowController();
         QVERIFY(quickLook.isShown());

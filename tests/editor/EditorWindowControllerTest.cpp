@@ -13,6 +13,7 @@
 #include "engine/ostrak/TagItem.h"
 #include "filemodel/EditorSession.h"
 #include "filemodel/MetadataFileList.h"
+#include "filemodel/MetadataFileListModel.h"
 #include "filemodel/settings/EditionSettings.h"
 #include "platform/brisa/core/UserDefaults.h"
 #include "platform/brisa/ui/SheetPresenter.h"
@@ -37,7 +38,7 @@
 #include <QMimeData>
 #include <QProcess>
 #include <QPushButton>
-#include <QTableWidget>
+#include <QTableView>
 #include <QTemporaryDir>
 #include <QToolButton>
 #include <QtTest>
@@ -152,8 +153,8 @@ private:
 
     QString cellText(int row, const char* column) const
     {
-        auto* cell = qobject_cast<FileTextTableCellView*>(fileBar()->cell(row, QString::fromLatin1(column)));
-        return cell ? cell->text() : QString();
+        auto* cell = qobject_cast<FileTextTableCellView*>(fileBar()->cellDelegate(QString::fromLatin1(column)));
+        return cell ? cell->text(fileBar()->cellIndex(row, QString::fromLatin1(column))) : QString();
     }
 
     // A folder holding a copy of a sound file.
@@ -185,8 +186,7 @@ private:
 
     QString fileName(int row) const
     {
-        auto* cell = qobject_cast<FileSourceTableCellView*>(fileBar()->cell(row, QStringLiteral("FileSourceTableColumn")));
-        return cell ? cell->filenameTextField()->text() : QString();
+        return FileSourceTableCellView::filenameText(fileBar()->cellIndex(row, QStringLiteral("FileSourceTableColumn")));
     }
 
     // The files opened through the window, in list order.
@@ -262,8 +262,8 @@ private Q_SLOTS:
         QTRY_COMPARE_WITH_TIMEOUT(controller_->metadataFileList()->files().size(), 2, taskTimeout);
         QTRY_COMPARE(controller_->effectiveSection(), EditorContentSection::preview);
         QVERIFY(fileBar());
-        QTableWidget* table = fileBar()->fileTableView();
-        QCOMPARE(table->rowCount(), 2);
+        QTableView* table = fileBar()->fileTableView();
+        QCOMPARE(table->model()->rowCount(), 2);
         QCOMPARE(fileName(0), QString("movie.mov"));
         QCOMPARE(fileName(1), QString("photo.jpg"));
         const auto& files = controller_->metadataFileList()->files();
@@ -291,7 +291,7 @@ private Q_SLOTS:
         controller_->addFiles({url});
         waitForTasks();
         QCOMPARE(controller_->metadataFileList()->files().size(), 1);
-        QTRY_COMPARE(fileBar()->fileTableView()->rowCount(), 1);
+        QTRY_COMPARE(fileBar()->fileTableView()->model()->rowCount(), 1);
     }
 
     // A folder, or a file without an extension, asks for the import options once; Continue
@@ -420,7 +420,7 @@ private Q_SLOTS:
         controller_->addFiles({QUrl::fromLocalFile(a), QUrl::fromLocalFile(c), QUrl::fromLocalFile(e)});
         QTRY_COMPARE_WITH_TIMEOUT(controller_->metadataFileList()->files().size(), 3, taskTimeout);
         QTRY_VERIFY(fileBar());
-        QTableWidget* table = fileBar()->fileTableView();
+        QTableView* table = fileBar()->fileTableView();
         const auto dropOnRow = [table](int row, const QString& path) {
             QMimeData data;
             data.setUrls({QUrl::fromLocalFile(path)});
@@ -451,16 +451,42 @@ private Q_SLOTS:
         const auto editor = controller_->metadataFileList()->files().first()->editor();
         QVERIFY(editor->setValue(QStringLiteral("Harbour at dawn"), ostrak::TagItem::itemQuickTimeName().tagName()));
         QVERIFY(controller_->canSaveAllEditedFiles());
-        auto* saveCell = qobject_cast<FileButtonTableCellView*>(fileBar()->cell(0, "FileSaveTableColumn"));
+        controller_->window()->show();
+        QVERIFY(QTest::qWaitForWindowExposed(controller_->window()));
+        auto* saveCell = qobject_cast<FileButtonTableCellView*>(fileBar()->cellDelegate("FileSaveTableColumn"));
         QVERIFY(saveCell);
-        saveCell->updateContent();
-        QVERIFY(saveCell->selectionButton()->isEnabled());
-        QTest::mouseClick(saveCell->selectionButton(), Qt::LeftButton);
+        const QModelIndex saveIndex = fileBar()->cellIndex(0, "FileSaveTableColumn");
+        QVERIFY(saveCell->isButtonEnabled(saveIndex));
+        QTableView* table = fileBar()->fileTableView();
+        const QPoint button = FileButtonTableCellView::buttonRect(table->visualRect(saveIndex)).center();
+        QTest::mouseClick(table->viewport(), Qt::LeftButton, Qt::NoModifier, button);
         waitForTasks();
         QTRY_VERIFY(!editor->hasEdits());
         QCOMPARE(exiftoolValue(movie, "ItemList:Title"), QString("Harbour at dawn"));
         QTRY_COMPARE(cellText(0, "FileEditedTagsTableColumn"), localizedString("TableCellTitleTagsCount", {0}));
-        QVERIFY(!saveCell->selectionButton()->isEnabled());
+        QVERIFY(!saveCell->isButtonEnabled(saveIndex));
+    }
+
+    // The file table shows the window's model and selection; Ctrl+A in the table, and the
+    // bar's select all and deselect all, reach the list.
+    void theFileTableSelectsAllAndNone()
+    {
+        controller_->addFiles({QUrl::fromLocalFile(copy("movie.mov")), QUrl::fromLocalFile(copy("photo.jpg"))});
+        QTRY_COMPARE_WITH_TIMEOUT(controller_->metadataFileList()->files().size(), 2, taskTimeout);
+        QTRY_VERIFY(fileBar());
+        controller_->window()->show();
+        QVERIFY(QTest::qWaitForWindowExposed(controller_->window()));
+        QTableView* table = fileBar()->fileTableView();
+        QCOMPARE(table->model(), controller_->fileListModel());
+        QCOMPARE(table->selectionModel(), controller_->fileSelectionModel());
+        table->setFocus();
+        QTest::keyClick(table, Qt::Key_A, Qt::ControlModifier);
+        QCOMPARE(controller_->metadataFileList()->selection(), (brisa::IndexSet{0, 1}));
+        fileBar()->deselectAll();
+        QVERIFY(controller_->metadataFileList()->selection().isEmpty());
+        QVERIFY(!table->selectionModel()->hasSelection());
+        fileBar()->selectAll();
+        QCOMPARE(table->selectionModel()->selectedRows().size(), 2);
     }
 
     void sectionChoiceIsRemembered()

@@ -1,8 +1,9 @@
 #include "editor/FileThumbnailTableCellView.h"
 #include "engine/halvex/tags/TagEditor.h"
+#include "filemodel/MetadataFileList.h"
+#include "filemodel/MetadataFileListModel.h"
 #include "support/TestEnvironment.h"
 
-#include <QLabel>
 #include <QtTest>
 
 using namespace corvelle;
@@ -17,18 +18,20 @@ class FileThumbnailTableCellViewTest : public QObject {
     }
 
 private Q_SLOTS:
-    // A row scrolled back into sight gets a new cell: its picture is there at once, not made again.
+    // A file taken out and put back has its picture at once, not made again.
     void aFileShownAgainHasItsPictureAtOnce()
     {
         const MetadataFilePointer photo = fileAt(test::fixturePath(QStringLiteral("photo.jpg")));
-        FileThumbnailTableCellView first;
-        first.setFile(photo);
-        QTRY_VERIFY(first.hasThumbnail());
+        MetadataFileList list;
+        MetadataFileListModel model(&list);
+        model.setColumns({{FileThumbnailTableCellView::cellType().columnIdentifier, QString(), true}});
+        list.appendFiles({photo});
+        QVERIFY(!FileThumbnailTableCellView::hasThumbnail(model.index(0, 0)));
+        QTRY_VERIFY(FileThumbnailTableCellView::hasThumbnail(model.index(0, 0)));
 
-        FileThumbnailTableCellView second;
-        second.setFile(photo);
-        QVERIFY(second.hasThumbnail());
-
+        list.removeAllFiles();
+        list.appendFiles({fileAt(test::fixturePath(QStringLiteral("movie.mov"))), photo});
+        QVERIFY(FileThumbnailTableCellView::hasThumbnail(model.index(1, 0)));
     }
 };
 

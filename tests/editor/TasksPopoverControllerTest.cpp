@@ -1,6 +1,10 @@
 #include "editor/TaskItemTableCellView.h"
 #include "editor/TasksPopoverController.h"
+#include "engine/halvex/TagEditorTestSupport.h"
+#include "engine/halvex/tasks/ImportTagEditorsTask.h"
 #include "engine/halvex/tasks/TaskManager.h"
+#include "filemodel/TaskListModel.h"
+#include "support/TestEnvironment.h"
 
 #include "GateTask.h"
 
@@ -10,8 +14,10 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QProgressBar>
+#include <QAbstractItemModelTester>
 #include <QPushButton>
-#include <QTableWidget>
+#include <QScreen>
+#include <QTableView>
 #include <QtTest>
 
 using corvelle::TaskItemTableCellView;
@@ -24,14 +30,27 @@ using halvex::TaskManager;
 
 namespace {
 
-TaskItemTableCellView* cellAt(int row)
+QModelIndex indexAt(int row)
 {
-    return qobject_cast<TaskItemTableCellView*>(TasksPopoverController::shared().taskTableView()->cellWidget(row, 0));
+    return TasksPopoverController::shared().taskListModel()->index(row, 0);
+}
+
+int rowCount()
+{
+    return TasksPopoverController::shared().taskTableView()->model()->rowCount();
 }
 
 int rowHeight()
 {
     return TasksPopoverController::shared().taskTableView()->verticalHeader()->defaultSectionSize();
+}
+
+// The row's form, filled as the popover draws it.
+const TaskItemTableCellView& formAt(int row)
+{
+    auto& popover = TasksPopoverController::shared();
+    popover.taskCellView()->cellFor(indexAt(row), QRect(0, 0, 380, rowHeight()));
+    return *popover.taskCellView();
 }
 
 struct RowState {
@@ -40,10 +59,22 @@ struct RowState {
     bool cancelShown;
 };
 
-RowState stateOf(const TaskItemTableCellView& cell)
+RowState stateOf(int row)
 {
-    return {cell.statusSymbolName(), cell.progressTextField()->isVisibleTo(&cell),
-            cell.cancelButton()->isVisibleTo(&cell)};
+    const TaskItemTableCellView& form = formAt(row);
+    QWidget* cell = form.imageView()->parentWidget();
+    return {TaskItemTableCellView::statusSymbolName(indexAt(row)), form.progressTextField()->isVisibleTo(cell),
+            form.cancelButton()->isVisibleTo(cell)};
+}
+
+// Clicks where the row shows that part, with the popover on screen.
+void clickRow(int row, const std::function<QRect(const QModelIndex&, const QRect&)>& part)
+{
+    QTableView* table = TasksPopoverController::shared().taskTableView();
+    QVERIFY(table->isVisible());
+    const QRect target = part(indexAt(row), table->visualRect(indexAt(row)));
+    QVERIFY(target.isValid());
+    QTest::mouseClick(table->viewport(), Qt::LeftButton, Qt::NoModifier, target.center());
 }
 
 bool isIdle()
@@ -77,83 +108,135 @@ private Q_SLOTS:
         auto& popover = TasksPopoverController::shared();
         popover.show(button_, corvelle::PopoverController::Edge::bottom);
         popover.close();
-        QTRY_COMPARE(popover.taskTableView()->rowCount(), 0);
+        QTRY_COMPARE(rowCount(), 0);
         window_.reset();
     }
 
     void rowsFollowTheirTasksFromWaitingToDone()
     {
         auto& popover = TasksPopoverController::shared();
+        QAbstractItemModelTester tester(popover.taskListModel(), QAbstractItemModelTester::FailureReportingMode::QtTest);
         auto running = track(addGateTask({QStringLiteral("disk full")}));
         auto waiting = track(addGateTask());
         QTRY_COMPARE(running->status(), AbstractTask::Status::running);
-        QCOMPARE(popover.taskTableView()->rowCount(), 2);
+        QCOMPARE(rowCount(), 2);
 
-        TaskItemTableCellView* first = cellAt(0);
-        TaskItemTableCellView* second = cellAt(1);
-        QCOMPARE(first->objectValue(), running);
-        QTRY_COMPARE(first->progressTextField()->text(), QStringLiteral("25%"));
-        QCOMPARE(first->progressIndicator()->value(), TaskItemTableCellView::progressSteps / 4);
-        QCOMPARE(first->titleTextField()->text(), QStringLiteral("GateTaskTitle"));
+        QCOMPARE(TaskItemTableCellView::task(indexAt(0)), running);
+        QTRY_COMPARE(formAt(0).progressTextField()->text(), QStringLiteral("25%"));
+        QCOMPARE(formAt(0).progressIndicator()->value(), TaskItemTableCellView::progressSteps / 4);
+        QCOMPARE(formAt(0).titleTextField()->text(), QStringLiteral("GateTaskTitle"));
         // Running: the percentage, and a way to stop it.
-        QCOMPARE(stateOf(*first).image, QString());
-        QVERIFY(stateOf(*first).progressShown);
-        QVERIFY(stateOf(*first).cancelShown);
+        QCOMPARE(stateOf(0).image, QString());
+        QVERIFY(stateOf(0).progressShown);
+        QVERIFY(stateOf(0).cancelShown);
         // Waiting: no percentage yet.
-        QCOMPARE(stateOf(*second).image, QString());
-        QVERIFY(!stateOf(*second).progressShown);
-        QVERIFY(stateOf(*second).cancelShown);
+        QCOMPARE(stateOf(1).image, QString());
+        QVERIFY(!stateOf(1).progressShown);
+        QVERIFY(stateOf(1).cancelShown);
 
-        QTest::mouseClick(second->cancelButton(), Qt::LeftButton);
+        popover.show(button_, corvelle::PopoverController::Edge::bottom);
+        QTRY_VERIFY(popover.taskTableView()->viewport()->height() >= 2 * rowHeight());
+        clickRow(1, [&](const QModelIndex& index, const QRect& rect) {
+            return popover.taskCellView()->cancelButtonRect(index, rect);
+        });
         QCOMPARE(waiting->status(), AbstractTask::Status::cancelled);
-        QTRY_COMPARE(cellAt(1)->statusSymbolName(), QStringLiteral("xmark.circle"));
-        QCOMPARE(popover.taskTableView()->rowCount(), 2); // done tasks stay listed
+        QTRY_COMPARE(TaskItemTableCellView::statusSymbolName(indexAt(1)), QStringLiteral("xmark.circle"));
+        QCOMPARE(rowCount(), 2); // done tasks stay listed
 
         running->open();
-        QTRY_COMPARE(cellAt(0)->statusSymbolName(), QStringLiteral("exclamationmark.circle"));
-        QCOMPARE(cellAt(0)->progressIndicator()->value(), TaskItemTableCellView::progressSteps);
+        QTRY_COMPARE(TaskItemTableCellView::statusSymbolName(indexAt(0)), QStringLiteral("exclamationmark.circle"));
+        QCOMPARE(formAt(0).progressIndicator()->value(), TaskItemTableCellView::progressSteps);
         for (int row = 0; row < 2; ++row) {
-            QVERIFY(!stateOf(*cellAt(row)).progressShown);
-            QVERIFY(!stateOf(*cellAt(row)).cancelShown);
-            QVERIFY(!cellAt(row)->canCancelTask());
+            QVERIFY(!stateOf(row).progressShown);
+            QVERIFY(!stateOf(row).cancelShown);
+            QVERIFY(!TaskItemTableCellView::canCancelTask(indexAt(row)));
         }
 
         auto clean = track(addGateTask());
-        QCOMPARE(popover.taskTableView()->rowCount(), 3);
+        QCOMPARE(rowCount(), 3);
         clean->open();
-        QTRY_COMPARE(cellAt(2)->statusSymbolName(), QStringLiteral("checkmark.circle"));
+        QTRY_COMPARE(TaskItemTableCellView::statusSymbolName(indexAt(2)), QStringLiteral("checkmark.circle"));
     }
 
     void theCancelButtonStopsARunningTask()
     {
+        auto& popover = TasksPopoverController::shared();
         auto task = track(addGateTask());
         QTRY_COMPARE(task->status(), AbstractTask::Status::running);
-        TaskItemTableCellView* cell = cellAt(0);
-        QTest::mouseClick(cell->cancelButton(), Qt::LeftButton);
+        popover.show(button_, corvelle::PopoverController::Edge::bottom);
+        QTRY_VERIFY(popover.taskTableView()->viewport()->height() >= rowHeight());
+        clickRow(0, [&](const QModelIndex& index, const QRect& rect) {
+            return popover.taskCellView()->cancelButtonRect(index, rect);
+        });
         QTRY_COMPARE(task->status(), AbstractTask::Status::cancelled);
-        QTRY_COMPARE(cell->statusSymbolName(), QStringLiteral("xmark.circle"));
-        // Pressing it again on a done task does nothing.
-        cell->cancelTask();
+        QTRY_COMPARE(TaskItemTableCellView::statusSymbolName(indexAt(0)), QStringLiteral("xmark.circle"));
+        // Cancelling a done task does nothing.
+        TaskItemTableCellView::cancelTask(indexAt(0));
         QCOMPARE(task->status(), AbstractTask::Status::cancelled);
     }
 
-    void showingTheSameTaskAgainChangesNothing()
+    // A file that cannot be opened leaves more than a "!": clicking it shows which file failed
+    // and why, in a taller row, and clicking again hides it. The error alerts play no part.
+    void aFailedImportShowsItsFilesAndReasons()
     {
-        auto task = track(addGateTask());
-        TaskItemTableCellView cell;
-        cell.setObjectValue(task);
-        cell.titleTextField()->setText(QStringLiteral("marker"));
-        cell.setObjectValue(task);
-        QCOMPARE(cell.titleTextField()->text(), QStringLiteral("marker"));
-        cell.prepareForReuse();
-        QCOMPARE(cell.titleTextField()->text(), QStringLiteral("-"));
-        QCOMPARE(cell.objectValue(), nullptr);
-        // A row that let go of its task no longer follows it.
-        cell.titleTextField()->setText(QStringLiteral("marker"));
-        task->open();
-        QTRY_VERIFY(isIdle());
+        auto& popover = TasksPopoverController::shared();
+        QTemporaryDir folder;
+        const QString missing = folder.filePath(QStringLiteral("gone.jpg"));
+        const QString notMedia = folder.filePath(QStringLiteral("notmedia.jpg"));
+        QVERIFY(QFile::copy(corvelle::test::fixturePath(QStringLiteral("notmedia.jpg")), notMedia));
+        auto import = std::make_shared<halvex::ImportTagEditorsTask>(
+            halvex::ImportTagEditorsTask::Settings(halvex::test::sourcesOf({missing, notMedia})));
+        TaskManager::shared().add(import);
+        QTRY_VERIFY_WITH_TIMEOUT(import->isDone() && isIdle(), 30000);
         QCoreApplication::processEvents();
-        QCOMPARE(cell.titleTextField()->text(), QStringLiteral("marker"));
+        QVERIFY(!import->messages().isEmpty());
+        QCOMPARE(TaskItemTableCellView::statusSymbolName(indexAt(0)), QStringLiteral("exclamationmark.circle"));
+        const QString messages = TaskItemTableCellView::messagesText(indexAt(0));
+        QVERIFY2(messages.contains(QStringLiteral("gone.jpg")), qPrintable(messages));
+        QVERIFY(!formAt(0).messagesTextField()->isVisibleTo(formAt(0).imageView()->parentWidget()));
+
+        popover.show(button_, corvelle::PopoverController::Edge::bottom);
+        QTRY_VERIFY(popover.taskTableView()->viewport()->height() >= rowHeight());
+        const auto statusImage = [&](const QModelIndex& index, const QRect& rect) {
+            return popover.taskCellView()->statusImageRect(index, rect);
+        };
+        clickRow(0, statusImage);
+        QVERIFY(indexAt(0).data(corvelle::TaskListModel::MessagesShownRole).toBool());
+        const TaskItemTableCellView& form = formAt(0);
+        QVERIFY(form.messagesTextField()->isVisibleTo(form.imageView()->parentWidget()));
+        QCOMPARE(form.messagesTextField()->text(), messages);
+        QStyleOptionViewItem option;
+        option.rect = QRect(0, 0, 380, rowHeight());
+        QVERIFY2(popover.taskTableView()->rowHeight(0) > rowHeight(),
+                 qPrintable(QStringLiteral("%1 %2 %3").arg(popover.taskTableView()->rowHeight(0)).arg(rowHeight())
+                     .arg(popover.taskCellView()->sizeHint(option, indexAt(0)).height())));
+        QVERIFY(popover.preferredHeight() > rowHeight() + 20);
+
+        clickRow(0, statusImage);
+        QVERIFY(!indexAt(0).data(corvelle::TaskListModel::MessagesShownRole).toBool());
+        QCOMPARE(popover.taskTableView()->rowHeight(0), rowHeight());
+    }
+
+    // Next to a button at the screen's corner, the popover still lies wholly on the screen.
+    void thePopoverStaysOnScreen()
+    {
+        auto& popover = TasksPopoverController::shared();
+        const QRect available = window_->screen()->availableGeometry();
+        window_->move(available.right() - window_->width() + 1, available.bottom() - window_->height() + 1);
+        button_->move(window_->width() - button_->width(), window_->height() - button_->height());
+        QList<std::shared_ptr<GateTask>> added;
+        for (int index = 0; index < 4; ++index)
+            added << track(addGateTask());
+        popover.show(button_, corvelle::PopoverController::Edge::bottom);
+        QVERIFY(popover.isShown());
+        const auto where = [&] {
+            QRect frame = popover.popover()->frameGeometry();
+            return QStringLiteral("%1,%2 %3x%4 in %5,%6 %7x%8")
+                .arg(frame.x()).arg(frame.y()).arg(frame.width()).arg(frame.height())
+                .arg(available.x()).arg(available.y()).arg(available.width()).arg(available.height());
+        };
+        QTRY_VERIFY2(available.contains(popover.popover()->frameGeometry()), qPrintable(where()));
+        QVERIFY(finishAll(added));
     }
 
     void theListIsOneToSixAndAHalfRowsHigh_data()
@@ -174,7 +257,7 @@ private Q_SLOTS:
             added << track(addGateTask());
         QVERIFY(finishAll(added));
         auto& popover = TasksPopoverController::shared();
-        QCOMPARE(popover.taskTableView()->rowCount(), tasks);
+        QCOMPARE(rowCount(), tasks);
         const int expected = int(std::lround(rows * rowHeight())) + 20;
         QCOMPARE(popover.preferredHeight(), expected);
         QCOMPARE(popover.view()->height(), expected);
@@ -190,16 +273,16 @@ private Q_SLOTS:
 
         popover.toggle(button_, corvelle::PopoverController::Edge::bottom);
         QVERIFY(popover.isShown());
-        QCOMPARE(popover.taskTableView()->rowCount(), 2);
+        QCOMPARE(rowCount(), 2);
         // While on screen the height follows the rows, animated.
         auto another = track(addGateTask());
-        QCOMPARE(popover.taskTableView()->rowCount(), 3);
+        QCOMPARE(rowCount(), 3);
         QCOMPARE(popover.view()->height(), 2 * rowHeight() + 20);
         QTRY_COMPARE(popover.view()->height(), 3 * rowHeight() + 20);
 
         popover.toggle(button_, corvelle::PopoverController::Edge::bottom);
-        QTRY_COMPARE(popover.taskTableView()->rowCount(), 2);
-        QCOMPARE(cellAt(0)->objectValue(), running);
+        QTRY_COMPARE(rowCount(), 2);
+        QCOMPARE(TaskItemTableCellView::task(indexAt(0)), running);
         QCOMPARE(popover.view()->height(), 2 * rowHeight() + 20);
     }
 

@@ -10,6 +10,7 @@
 #include "engine/halvex/tasks/TaskManager.h"
 #include "engine/ostrak/ExifToolPool.h"
 #include "filemodel/MetadataFileList.h"
+#include "filemodel/MetadataFileListModel.h"
 #include "screenshots/HeldImportTask.h"
 
 #include <QApplication>
@@ -18,6 +19,7 @@
 #include <QFile>
 #include <QFrame>
 #include <QMainWindow>
+#include <QTableView>
 #include <QPixmap>
 #include <QScreen>
 #include <QTemporaryDir>
@@ -68,14 +70,27 @@ QStringList makeTenFiles(const QDir& folder)
     return paths;
 }
 
-QList<corvelle::FileThumbnailTableCellView*> visibleThumbnails(const QWidget* window)
+// Every row in sight of the window's file table has its thumbnail.
+bool thumbnailsShown(const corvelle::EditorWindowController& editor)
 {
-    QList<corvelle::FileThumbnailTableCellView*> cells;
-    for (auto* cell : window->findChildren<corvelle::FileThumbnailTableCellView*>()) {
-        if (cell->isVisible())
-            cells << cell;
+    corvelle::MetadataFileListModel* model = editor.fileListModel();
+    const int column = model->columnOf(corvelle::FileThumbnailTableCellView::cellType().columnIdentifier);
+    for (const QTableView* table : editor.window()->findChildren<QTableView*>()) {
+        if (table->model() != model || !table->isVisible() || column < 0)
+            continue;
+        const int first = table->rowAt(0);
+        int last = table->rowAt(table->viewport()->height() - 1);
+        if (last < 0)
+            last = model->rowCount() - 1;
+        if (first < 0)
+            return false;
+        for (int row = first; row <= last; ++row) {
+            if (!corvelle::FileThumbnailTableCellView::hasThumbnail(model->index(row, column)))
+                return false;
+        }
+        return true;
     }
-    return cells;
+    return false;
 }
 
 bool save(const QList<const QWidget*>& windows, const QString& path)
@@ -136,10 +151,7 @@ int main(int argc, char* argv[])
     // 1. The ten files with their thumbnails.
     if (!waitFor([&] { return editor->metadataFileList()->files().size() == ten.size(); }, 60000))
         std::fprintf(stderr, "only %d files opened\n", int(editor->metadataFileList()->files().size()));
-    const bool thumbnails = waitFor([&] {
-        const auto cells = visibleThumbnails(window);
-        return !cells.isEmpty() && std::all_of(cells.begin(), cells.end(), [](auto* cell) { return cell->hasThumbnail(); });
-    }, 20000);
+    const bool thumbnails = waitFor([&] { return thumbnailsShown(*editor); }, 20000);
     if (!thumbnails)
         std::fprintf(stderr, "some thumbnails did not come\n");
     settle(500);
