@@ -11,7 +11,6 @@
 #include "editor/EditorViewActions.h"
 #include "editor/EditorWelcomeViewController.h"
 #include "editor/FileUrlDragData.h"
-#include "editor/FormLoader.h"
 #include "editor/OpenPanel.h"
 #include "engine/halvex/kit/KitSettings.h"
 #include "engine/halvex/tags/MediaType.h"
@@ -29,8 +28,11 @@
 #include "platform/brisa/ui/SheetPresenter.h"
 #include "platform/brisa/ui/UserKeychain.h"
 #include "platform/veilcast/ProgressOverlay.h"
+#include "widgets/FormTexts.h"
 #include "widgets/TextLocalizer.h"
 #include "widgets/desktop/DesktopApplication.h"
+
+#include "ui_EditorWindow.h"
 
 #include <QApplication>
 #include <QCollator>
@@ -83,9 +85,10 @@ EditorWindowController::EditorWindowController()
     CommandMenuRouting::route(
         openFilesMenu_.get(), [this](const QString& command, QAction*) { return validateUserInterfaceItem(command); },
         [this](const QString& command, QAction* sender) { performCommand(command, sender); });
-    window_.reset(qobject_cast<QMainWindow*>(FormLoader::load(QStringLiteral("EditorWindow"))));
-    if (!window_)
-        qFatal("The form EditorWindow is not a main window");
+    window_ = std::make_unique<QMainWindow>();
+    ui_ = std::make_unique<Ui::EditorWindow>();
+    ui_->setupUi(window_.get());
+    FormTexts::localize(window_.get());
     window_->setProperty(controllerProperty, QVariant::fromValue(static_cast<QObject*>(this)));
     window_->setAcceptDrops(true);
     window_->installEventFilter(this);
@@ -97,7 +100,7 @@ EditorWindowController::EditorWindowController()
         if (editorViewController_)
             editorViewController_->windowDidEndLiveResize();
     });
-    containerView_ = FormLoader::outlet<QWidget>(window_.get(), "containerView");
+    containerView_ = ui_->containerView;
 
     dynamicToolbar_ = new brisa::DynamicToolbar(this);
     dynamicToolbar_->setCenteredItemIdentifier(EditorViewController::centeredItemIdentifier);
@@ -174,9 +177,10 @@ void EditorWindowController::updateInterface()
         return;
     const QString title = editorViewController_->windowTitle();
     const QString subtitle = editorViewController_->windowSubtitle();
-    // A window has one title line: the subtitle stands in for a hidden title.
+    // A window has one title line: a section that hides its title (the application's name) puts
+    // its subtitle first, "3 files — Corvelle" as desktops title a document's window.
     if (editorViewController_->windowTitleVisibility() == EditorViewController::WindowTitleVisibility::hidden)
-        window_->setWindowTitle(subtitle);
+        window_->setWindowTitle(subtitle.isEmpty() ? title : subtitle + QStringLiteral(" — ") + title);
     else
         window_->setWindowTitle(subtitle.isEmpty() ? title : title + QStringLiteral(" — ") + subtitle);
     dynamicToolbar_->reloadDisplayedItems();
@@ -541,8 +545,10 @@ void EditorWindowController::addSaveTask(const QList<std::shared_ptr<halvex::Tag
 
 QuickLookWindowController& EditorWindowController::quickLookWindowController() const
 {
-    if (!quickLookWindowController_)
+    if (!quickLookWindowController_) {
         quickLookWindowController_ = std::make_unique<QuickLookWindowController>(metadataFileList_.get());
+        quickLookWindowController_->setAnchorWindow(window_.get());
+    }
     return *quickLookWindowController_;
 }
 

@@ -18,6 +18,10 @@
 
 class QMainWindow;
 
+namespace Ui {
+class EditorWindow;
+} // namespace Ui
+
 namespace brisa {
 class DynamicToolbar;
 class DynamicTouchBarItem;
@@ -197,6 +201,7 @@ private:
     std::unique_ptr<EditorPresetActions> presetActions_;
     std::unique_ptr<QMenu> openFilesMenu_;
     EditorCommandChain commandChain_;
+    std::unique_ptr<Ui::EditorWindow> ui_;
 };
 
 } // namespace corvelle
