@@ -246,8 +246,8 @@ private Q_SLOTS:
         QTRY_VERIFY_WITH_TIMEOUT(!controller_->playerView()->frame().isNull(), taskTimeout);
 
         list_.setSelection(brisa::IndexSet{1});
-        QTRY_VERIFY_WITH_TIMEOUT(controller_->orientedContent().has_value(), taskTimeout);
-        QCOMPARE(controller_->orientedContent()->kind(), Kind::sound);
+        QTRY_VERIFY_WITH_TIMEOUT(controller_->orientedContent() && controller_->orientedContent()->kind() == Kind::sound,
+                                 taskTimeout);
         QVERIFY(controller_->playerView()->frame().isNull());
         QVERIFY(!controller_->playerView()->player());
         QVERIFY(!controller_->playerView()->isVisible());
