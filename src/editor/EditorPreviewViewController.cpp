@@ -11,11 +11,13 @@
 #include "editor/FileSaveTableCellView.h"
 #include "editor/FileSourceTableCellView.h"
 #include "editor/FileThumbnailTableCellView.h"
-#include "editor/FormLoader.h"
 #include "filemodel/MetadataFileList.h"
 #include "platform/brisa/ui/DynamicTouchBarItemSet.h"
 #include "platform/brisa/ui/MenuTree.h"
+#include "widgets/FormTexts.h"
 #include "widgets/TextLocalizer.h"
+
+#include "ui_EditorPreviewView.h"
 
 #include <QMenu>
 #include <QVBoxLayout>
@@ -28,6 +30,22 @@ EditorPreviewViewController::EditorPreviewViewController(EditorWindowHost* edito
 }
 
 EditorPreviewViewController::~EditorPreviewViewController() = default;
+
+void EditorPreviewViewController::loadView()
+{
+    ui_ = std::make_unique<Ui::EditorPreviewView>();
+    ui_->setupUi(this);
+    // A command's colon cannot stand in a C++ name, so uic names the menu items otherwise: the
+    // form gives each its command, which names the item as the menus route it.
+    for (QMenu* menu : {ui_->tagToolbarMenu, ui_->clockToolbarMenu, ui_->gpsToolbarMenu, ui_->sidecarToolbarMenu}) {
+        for (QAction* item : menu->actions()) {
+            const QString command = item->property("command").toString();
+            if (!command.isEmpty())
+                item->setObjectName(command);
+        }
+    }
+    FormTexts::localize(this);
+}
 
 QString EditorPreviewViewController::windowTitle() const
 {
@@ -62,17 +80,16 @@ EditorFileListBarController* EditorPreviewViewController::fileBarController()
 
 void EditorPreviewViewController::setupViews()
 {
-    QWidget* root = view();
-    QWidget* container = FormLoader::outlet<QWidget>(root, "fileContainerView");
-    auto* layout = new QVBoxLayout(container);
+    view();
+    auto* layout = new QVBoxLayout(ui_->fileContainerView);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(fileBarController()->view());
     fileBarController()->setTableCellTypes(tableCellTypes());
 
-    clockToolbarMenu_ = FormLoader::outlet<QMenu>(root, "clockToolbarMenu");
-    tagToolbarMenu_ = FormLoader::outlet<QMenu>(root, "tagToolbarMenu");
-    gpsToolbarMenu_ = FormLoader::outlet<QMenu>(root, "gpsToolbarMenu");
-    sidecarToolbarMenu_ = FormLoader::outlet<QMenu>(root, "sidecarToolbarMenu");
+    clockToolbarMenu_ = ui_->clockToolbarMenu;
+    tagToolbarMenu_ = ui_->tagToolbarMenu;
+    gpsToolbarMenu_ = ui_->gpsToolbarMenu;
+    sidecarToolbarMenu_ = ui_->sidecarToolbarMenu;
     // Their items name window commands: the window's actions stand in their place; a command
     // the window has no action of yet is not offered.
     EditorWindowHost* window = editorWindowController();
@@ -100,7 +117,7 @@ void EditorPreviewViewController::addToolbarItems()
     addToolbarItem(ToolbarCommand::downloadInfo);
     addMenuToolbarItem(QStringLiteral("EditorWindowToolbarEditLocation"), QStringLiteral("mappin.and.ellipse"),
                        gpsToolbarMenu_);
-    addMenuToolbarItem(QStringLiteral("EditorWindowToolbarSidecars"), QStringLiteral("arrow.triangle.2.circlepath.camera"),
+    addMenuToolbarItem(QStringLiteral("EditorWindowToolbarSidecars"), QStringLiteral("doc.on.doc"),
                        sidecarToolbarMenu_);
     addPresetsToolbarItem();
     addHelpToolbarItem();

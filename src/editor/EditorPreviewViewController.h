@@ -3,6 +3,12 @@
 #include "editor/EditorViewController.h"
 #include "editor/FileTableCellType.h"
 
+#include <memory>
+
+namespace Ui {
+class EditorPreviewView;
+} // namespace Ui
+
 namespace corvelle {
 
 class EditorFileListBarController;
@@ -17,7 +23,6 @@ public:
     explicit EditorPreviewViewController(EditorWindowHost* editorWindowController);
     ~EditorPreviewViewController() override;
 
-    QString nibName() const override { return QStringLiteral("EditorPreviewView"); }
     WindowTitleVisibility windowTitleVisibility() const override { return WindowTitleVisibility::hidden; }
     QString windowTitle() const override;
     // The number of open files.
@@ -37,8 +42,14 @@ public:
     void focusFileBar() override;
     std::optional<int> takePendingDropIndex() override;
 
+protected:
+    // The compiled form EditorPreviewView, set up on this widget.
+    void loadView() override;
+
 private:
     EditorWindowController* windowController() const;
+
+    std::unique_ptr<Ui::EditorPreviewView> ui_;
 
     EditorFileListBarController* fileBarController_ = nullptr;
     // The menus of the toolbar's Sync Dates, Edit Tags, Edit Location and Sidecars buttons.

@@ -2,11 +2,13 @@
 
 #include "editor/EditorTouchBarItems.h"
 #include "editor/EditorWindowController.h"
-#include "editor/FormLoader.h"
 #include "platform/brisa/ui/DynamicTouchBarItemSet.h"
 #include "platform/brisa/ui/SymbolIcons.h"
+#include "widgets/FormTexts.h"
 #include "widgets/TextLocalizer.h"
 #include "widgets/controls/DropFilesView.h"
+
+#include "ui_EditorWelcomeView.h"
 
 #include <QLabel>
 #include <QLayout>
@@ -14,6 +16,20 @@
 #include <QVBoxLayout>
 
 namespace corvelle {
+
+EditorWelcomeViewController::EditorWelcomeViewController(EditorWindowHost* editorWindowController)
+    : EditorViewController(editorWindowController)
+{
+}
+
+EditorWelcomeViewController::~EditorWelcomeViewController() = default;
+
+void EditorWelcomeViewController::loadView()
+{
+    ui_ = std::make_unique<Ui::EditorWelcomeView>();
+    ui_->setupUi(this);
+    FormTexts::localize(this);
+}
 
 QString EditorWelcomeViewController::windowTitle() const
 {
@@ -32,12 +48,12 @@ EditorWindowController* EditorWelcomeViewController::windowController() const
 
 void EditorWelcomeViewController::setupViews()
 {
-    QWidget* root = view();
-    titleTextField_ = FormLoader::outlet<QLabel>(root, "titleTextField");
-    subtitleTextField_ = FormLoader::outlet<QLabel>(root, "subtitleTextField");
-    placeholderImageView_ = FormLoader::outlet<QLabel>(root, "placeholderImageView");
-    openFinderButton_ = FormLoader::outlet<QPushButton>(root, "openFinderButton");
-    openPhotosButton_ = FormLoader::outlet<QPushButton>(root, "openPhotosButton");
+    view();
+    titleTextField_ = ui_->titleTextField;
+    subtitleTextField_ = ui_->subtitleTextField;
+    placeholderImageView_ = ui_->placeholderImageView;
+    openFinderButton_ = ui_->openFinderButton;
+    openPhotosButton_ = ui_->openPhotosButton;
     // This system has no photo library to open files from.
     openPhotosButton_->setVisible(false);
     titleTextField_->setText(localizedString(QStringLiteral("EditorWelcomeCorvelleViewTitle")));
@@ -45,7 +61,7 @@ void EditorWelcomeViewController::setupViews()
     placeholderImageView_->setPixmap(brisa::SymbolIcons::icon(QStringLiteral("film")).pixmap(96, 96));
 
     // The form holds a plain area where the drop area goes: forms know no custom widgets.
-    QWidget* area = FormLoader::outlet<QWidget>(root, "dropFilesView");
+    QWidget* area = ui_->dropFilesView;
     dropFilesView_ = new DropFilesView;
     dropFilesView_->setObjectName(QStringLiteral("dropFilesView"));
     area->setObjectName(QStringLiteral("dropFilesArea"));

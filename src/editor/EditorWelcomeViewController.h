@@ -2,8 +2,14 @@
 
 #include "editor/EditorViewController.h"
 
+#include <memory>
+
 class QLabel;
 class QPushButton;
+
+namespace Ui {
+class EditorWelcomeView;
+} // namespace Ui
 
 namespace corvelle {
 
@@ -16,9 +22,9 @@ class EditorWelcomeViewController : public EditorViewController {
     Q_OBJECT
 
 public:
-    using EditorViewController::EditorViewController;
+    explicit EditorWelcomeViewController(EditorWindowHost* editorWindowController);
+    ~EditorWelcomeViewController() override;
 
-    QString nibName() const override { return QStringLiteral("EditorWelcomeView"); }
     WindowTitleVisibility windowTitleVisibility() const override { return WindowTitleVisibility::visible; }
     QString windowTitle() const override;
     QString windowSubtitle() const override;
@@ -40,8 +46,14 @@ public:
     QPushButton* openFinderButton() const { return openFinderButton_; }
     QPushButton* openPhotosButton() const { return openPhotosButton_; }
 
+protected:
+    // The compiled form EditorWelcomeView, set up on this widget.
+    void loadView() override;
+
 private:
     EditorWindowController* windowController() const;
+
+    std::unique_ptr<Ui::EditorWelcomeView> ui_;
 
     DropFilesView* dropFilesView_ = nullptr;
     QLabel* titleTextField_ = nullptr;

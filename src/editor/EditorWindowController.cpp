@@ -11,7 +11,6 @@
 #include "editor/EditorViewActions.h"
 #include "editor/EditorWelcomeViewController.h"
 #include "editor/FileUrlDragData.h"
-#include "editor/FormLoader.h"
 #include "editor/OpenPanel.h"
 #include "engine/halvex/kit/KitSettings.h"
 #include "engine/halvex/libraries/TagSetManager.h"
@@ -31,8 +30,11 @@
 #include "platform/brisa/ui/SheetPresenter.h"
 #include "platform/brisa/ui/UserKeychain.h"
 #include "platform/veilcast/ProgressOverlay.h"
+#include "widgets/FormTexts.h"
 #include "widgets/TextLocalizer.h"
 #include "widgets/desktop/DesktopApplication.h"
+
+#include "ui_EditorWindow.h"
 
 #include <QApplication>
 #include <QDropEvent>
@@ -72,9 +74,10 @@ EditorWindowController::EditorWindowController()
     commandChain_.append(presetActions_.get());
     // Asked last.
     commandChain_.append(viewActions_.get());
-    window_.reset(qobject_cast<QMainWindow*>(FormLoader::load(QStringLiteral("EditorWindow"))));
-    if (!window_)
-        qFatal("The form EditorWindow is not a main window");
+    window_ = std::make_unique<QMainWindow>();
+    ui_ = std::make_unique<Ui::EditorWindow>();
+    ui_->setupUi(window_.get());
+    FormTexts::localize(window_.get());
     window_->setProperty(controllerProperty, QVariant::fromValue(static_cast<QObject*>(this)));
     window_->setAcceptDrops(true);
     window_->installEventFilter(this);
@@ -99,7 +102,7 @@ EditorWindowController::EditorWindowController()
         if (editorViewController_)
             editorViewController_->windowDidEndLiveResize();
     });
-    containerView_ = FormLoader::outlet<QWidget>(window_.get(), "containerView");
+    containerView_ = ui_->containerView;
 
     dynamicToolbar_ = new brisa::DynamicToolbar(this);
     dynamicToolbar_->setCenteredItemIdentifier(EditorViewController::centeredItemIdentifier);
@@ -190,9 +193,10 @@ void EditorWindowController::updateInterface()
         return;
     const QString title = editorViewController_->windowTitle();
     const QString subtitle = editorViewController_->windowSubtitle();
-    // A window has one title line: the subtitle stands in for a hidden title.
+    // A window has one title line: a section that hides its title (the application's name) puts
+    // its subtitle first, "3 files — Corvelle" as desktops title a document's window.
     if (editorViewController_->windowTitleVisibility() == EditorViewController::WindowTitleVisibility::hidden)
-        window_->setWindowTitle(subtitle);
+        window_->setWindowTitle(subtitle.isEmpty() ? title : subtitle + QStringLiteral(" — ") + title);
     else
         window_->setWindowTitle(subtitle.isEmpty() ? title : title + QStringLiteral(" — ") + subtitle);
     dynamicToolbar_->reloadDisplayedItems();
@@ -413,8 +417,10 @@ void EditorWindowController::askToReplacePhotos(std::function<void(bool)> answer
 
 QuickLookWindowController& EditorWindowController::quickLookWindowController() const
 {
-    if (!quickLookWindowController_)
+    if (!quickLookWindowController_) {
         quickLookWindowController_ = std::make_unique<QuickLookWindowController>(metadataFileList_.get());
+        quickLookWindowController_->setAnchorWindow(window_.get());
+    }
     return *quickLookWindowController_;
 }
 

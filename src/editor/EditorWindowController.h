@@ -18,6 +18,10 @@
 
 class QMainWindow;
 
+namespace Ui {
+class EditorWindow;
+} // namespace Ui
+
 namespace brisa {
 class DynamicToolbar;
 class DynamicTouchBarItem;
@@ -203,6 +207,7 @@ private:
     std::unique_ptr<EditorPresetActions> presetActions_;
     std::unique_ptr<QMenu> openFilesMenu_;
     EditorCommandChain commandChain_;
+    std::unique_ptr<Ui::EditorWindow> ui_;
     std::unique_ptr<MetadataFileListModel> fileListModel_;
     std::unique_ptr<MetadataFileListSelectionModel> fileSelectionModel_;
     // The questions of the session are asked as sheets of the window.

@@ -1,6 +1,5 @@
 #include "filebrowser/QuickLookWindowController.h"
 
-#include "editor/FormLoader.h"
 #include "engine/halvex/editions/EditionManager.h"
 #include "engine/halvex/editions/EditionTask.h"
 #include "engine/halvex/tags/TagEditorList.h"
@@ -13,17 +12,24 @@
 #include "filemodel/MetadataFileList.h"
 #include "platform/brisa/core/UserDefaults.h"
 #include "platform/brisa/ui/FilledSubview.h"
+#include "widgets/FormTexts.h"
 #include "widgets/TextLocalizer.h"
 #include "widgets/desktop/FileViewer.h"
 
+#include "ui_QuickLookWindow.h"
+
 #include <QAbstractButton>
 #include <QAction>
+#include <QApplication>
 #include <QEvent>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMediaPlayer>
 #include <QPixmap>
 #include <QProgressBar>
+#include <QScreen>
+
+#include <algorithm>
 
 namespace corvelle {
 
@@ -62,6 +68,7 @@ QuickLookWindowController::~QuickLookWindowController()
     editionsManagerDidFlushHistorySubscriber_.unsubscribe();
     if (loadingTicket_)
         loadingQueue_.cancel(*loadingTicket_);
+    setActivePlayer(nullptr);
     if (playerView_)
         playerView_->setPlayer(nullptr);
     delete window_.data();
@@ -70,7 +77,11 @@ QuickLookWindowController::~QuickLookWindowController()
 QuickLookWindow* QuickLookWindowController::window()
 {
     if (!window_) {
-        window_ = new QuickLookWindow(FormLoader::load(QStringLiteral("QuickLookWindow")));
+        auto* content = new QWidget;
+        ui_ = std::make_unique<Ui::QuickLookWindow>();
+        ui_->setupUi(content);
+        FormTexts::localize(content);
+        window_ = new QuickLookWindow(content);
         windowDidLoad();
     }
     return window_;
@@ -78,18 +89,17 @@ QuickLookWindow* QuickLookWindowController::window()
 
 void QuickLookWindowController::windowDidLoad()
 {
-    QWidget* root = window_;
-    filenameTextField_ = FormLoader::outlet<QLabel>(root, "filenameTextField");
-    noPreviewTextField_ = FormLoader::outlet<QLabel>(root, "noPreviewTextField");
-    imageView_ = FormLoader::outlet<QLabel>(root, "imageView");
-    progressIndicator_ = FormLoader::outlet<QProgressBar>(root, "progressIndicator");
-    closeButton_ = FormLoader::outlet<QAbstractButton>(root, "closeButton");
-    previousButton_ = FormLoader::outlet<QAbstractButton>(root, "previousButton");
-    nextButton_ = FormLoader::outlet<QAbstractButton>(root, "nextButton");
-    pinButton_ = FormLoader::outlet<QAbstractButton>(root, "pinButton");
-    unpinButton_ = FormLoader::outlet<QAbstractButton>(root, "unpinButton");
+    filenameTextField_ = ui_->filenameTextField;
+    noPreviewTextField_ = ui_->noPreviewTextField;
+    imageView_ = ui_->imageView;
+    progressIndicator_ = ui_->progressIndicator;
+    closeButton_ = ui_->closeButton;
+    previousButton_ = ui_->previousButton;
+    nextButton_ = ui_->nextButton;
+    pinButton_ = ui_->pinButton;
+    unpinButton_ = ui_->unpinButton;
     playerView_ = new QuickLookPlayerView;
-    brisa::FilledSubview::setFilledSubview(FormLoader::outlet<QWidget>(root, "playerView"), playerView_);
+    brisa::FilledSubview::setFilledSubview(ui_->playerView, playerView_);
     progressIndicator_->hide();
     playerView_->parentWidget()->hide();
     imageView_->installEventFilter(this);
@@ -152,7 +162,9 @@ void QuickLookWindowController::showWindow()
 {
     if (isShown())
         return;
-    window()->show();
+    window();
+    placeOverAnchorWindow();
+    window_->show();
     window_->raise();
     window_->activateWindow();
     reloadSelectedFile();
@@ -233,8 +245,57 @@ void QuickLookWindowController::orientContent()
 
 void QuickLookWindowController::playPlayer()
 {
-    if (playerView_ && playerView_->player() && isShown())
-        playerView_->player()->play();
+    if (activePlayer_ && isShown())
+        activePlayer_->play();
+}
+
+void QuickLookWindowController::setActivePlayer(const FilePreviewer::Player& player)
+{
+    if (player == activePlayer_)
+        return;
+    disconnect(playerEndConnection_);
+    if (activePlayer_)
+        activePlayer_->pause();
+    activePlayer_ = player;
+    if (!player)
+        return;
+    // Loops: back to the start each time the end is reached.
+    QMediaPlayer* raw = player.get();
+    playerEndConnection_ = connect(raw, &QMediaPlayer::mediaStatusChanged, this, [this, raw](QMediaPlayer::MediaStatus status) {
+        if (status == QMediaPlayer::EndOfMedia && activePlayer_.get() == raw) {
+            ++loopCount_;
+            raw->setPosition(0);
+            raw->play();
+        }
+    });
+}
+
+int QuickLookWindowController::playerOrientation() const
+{
+    if (!loadedFile_)
+        return 1;
+    const halvex::TagEditor& editor = *loadedFile_->editor();
+    return (editor.prefersQuicktime() ? halvex::quicktimeOrientation(editor) : halvex::exifOrientation(editor)).exifNumber();
+}
+
+void QuickLookWindowController::placeOverAnchorWindow()
+{
+    // Once: afterwards the panel stays where the user leaves it.
+    if (placed_)
+        return;
+    QWidget* anchor = anchorWindow_ ? anchorWindow_.data() : QApplication::activeWindow();
+    if (!anchor || anchor == window_ || !anchor->isVisible())
+        return;
+    placed_ = true;
+    QRect frame = window_->frameGeometry();
+    frame.moveCenter(anchor->frameGeometry().center());
+    // Whole on the anchor's screen.
+    if (const QScreen* screen = anchor->screen()) {
+        const QRect room = screen->availableGeometry();
+        frame.moveLeft(std::clamp(frame.left(), room.left(), std::max(room.left(), room.right() - frame.width() + 1)));
+        frame.moveTop(std::clamp(frame.top(), room.top(), std::max(room.top(), room.bottom() - frame.height() + 1)));
+    }
+    window_->move(frame.topLeft());
 }
 
 // --- Interface
@@ -259,25 +320,14 @@ void QuickLookWindowController::updateInterface()
                                          : localizedString(QStringLiteral("QuickLookWindowNoFileTitle")));
     progressIndicator_->setVisible(processingCount_ != 0);
 
+    // A movie shows in the player view; a sound plays behind its picture.
     const bool isPlayer = orientedContent_ && orientedContent_->kind() == FilePreviewer::Content::Kind::player;
     noPreviewTextField_->setVisible(!orientedContent_);
     imageView_->setVisible(orientedContent_ && !isPlayer);
     playerView_->parentWidget()->setVisible(isPlayer);
-    const FilePreviewer::Player player = isPlayer ? orientedContent_->player() : nullptr;
-    if (playerView_->player() != player) {
-        disconnect(playerEndConnection_);
-        playerView_->setPlayer(player);
-        if (player) {
-            // Loops: back to the start each time the end is reached.
-            QMediaPlayer* raw = player.get();
-            playerEndConnection_ = connect(raw, &QMediaPlayer::mediaStatusChanged, this, [this, raw](QMediaPlayer::MediaStatus status) {
-                if (status == QMediaPlayer::EndOfMedia && playerView_ && playerView_->player().get() == raw) {
-                    raw->setPosition(0);
-                    raw->play();
-                }
-            });
-        }
-    }
+    setActivePlayer(orientedContent_ ? orientedContent_->player() : nullptr);
+    playerView_->setPlayer(isPlayer ? orientedContent_->player() : nullptr);
+    playerView_->setOrientation(isPlayer ? playerOrientation() : 1);
     showImage();
     for (QAction* item : window_->actions())
         item->setEnabled(validateAction(item->objectName()) == MenuValidation::enabled);
@@ -287,7 +337,8 @@ void QuickLookWindowController::showImage()
 {
     if (!imageView_)
         return;
-    if (!orientedContent_ || orientedContent_->kind() == FilePreviewer::Content::Kind::player) {
+    if (!orientedContent_ || orientedContent_->kind() == FilePreviewer::Content::Kind::player
+        || orientedContent_->picture().isNull()) {
         imageView_->clear();
         return;
     }

@@ -12,12 +12,17 @@
 #include <QUrl>
 
 #include <functional>
+#include <memory>
 #include <optional>
 
 class QAbstractButton;
 class QKeyEvent;
 class QLabel;
 class QProgressBar;
+
+namespace Ui {
+class QuickLookWindow;
+} // namespace Ui
 
 namespace corvelle {
 
@@ -74,6 +79,8 @@ public:
 
     // The file manager call of revealFileInFinder(); FileViewer::activateSelecting by default.
     void setFileViewer(FileViewerCall call) { fileViewer_ = std::move(call); }
+    // The window the panel first opens over (the active window when none is set).
+    void setAnchorWindow(QWidget* window) { anchorWindow_ = window; }
 
     // --- State
 
@@ -88,6 +95,10 @@ public:
     QAbstractButton* pinButton() const { return pinButton_; }
     QAbstractButton* unpinButton() const { return unpinButton_; }
     QuickLookPlayerView* playerView() const { return playerView_; }
+    // The player of the movie or sound shown; null for the others.
+    const FilePreviewer::Player& activePlayer() const { return activePlayer_; }
+    // How many times the active player went back to its start.
+    int loopCount() const { return loopCount_; }
 
     static constexpr int animationMilliseconds = 250;
     // Space left around the picture.
@@ -100,6 +111,11 @@ private:
     void orientContent();
     void showImage();
     void playPlayer();
+    // Pauses the former player and makes `player` loop.
+    void setActivePlayer(const FilePreviewer::Player& player);
+    // The orientation a movie's frames are shown in: its track's rotation where the file keeps it.
+    int playerOrientation() const;
+    void placeOverAnchorWindow();
     void windowWillClose();
     void windowDidResignKey();
     void historyDidFlush(const brisa::Notification& note);
@@ -108,6 +124,7 @@ private:
 
     MetadataFileList* fileList_;
     QPointer<QuickLookWindow> window_;
+    std::unique_ptr<Ui::QuickLookWindow> ui_;
     QLabel* filenameTextField_ = nullptr;
     QLabel* noPreviewTextField_ = nullptr;
     QLabel* imageView_ = nullptr;
@@ -127,6 +144,10 @@ private:
     std::optional<FilePreviewer::Content> orientedContent_;
     FileViewerCall fileViewer_;
     QMetaObject::Connection playerEndConnection_;
+    FilePreviewer::Player activePlayer_;
+    int loopCount_ = 0;
+    QPointer<QWidget> anchorWindow_;
+    bool placed_ = false;
 
     brisa::NoteSubscriber userDefaultsDidSetKeySubscriber_;
     brisa::NoteSubscriber filesManagerDidUpdateSubscriber_;

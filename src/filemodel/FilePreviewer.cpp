@@ -32,6 +32,13 @@ std::optional<FilePreviewer::Content> FilePreviewer::Content::player(const Playe
     return Content(Kind::player, QImage(), player);
 }
 
+std::optional<FilePreviewer::Content> FilePreviewer::Content::sound(const Player& player, const QImage& picture)
+{
+    if (!player)
+        return std::nullopt;
+    return Content(Kind::sound, picture, player);
+}
+
 std::optional<FilePreviewer::Content> FilePreviewer::Content::icon(const QImage& picture)
 {
     if (picture.isNull())
@@ -54,6 +61,9 @@ std::optional<FilePreviewer::Content> FilePreviewer::makeContent() const
     std::optional<Content> content;
     switch (*kind) {
     case halvex::MediaKind::audio:
+        // The cover art when the file holds one.
+        content = Content::sound(makePlayer(file_->url()), FileContentRoads::icon(*file_, sizes));
+        break;
     case halvex::MediaKind::movie:
         content = Content::player(makePlayer(file_->url()));
         break;

@@ -14,9 +14,10 @@ class QMediaPlayer;
 
 namespace corvelle {
 
-// The large preview of one open file for the Quick Look window: a player for audio and movie
-// files, a large picture for pictures and sidecars (in the pixel orientation the file stores,
-// as thumbnails come), and the icon otherwise. It has no queue of its own: the caller runs it
+// The large preview of one open file for the Quick Look window: a player for movie files, a
+// player with a picture (the cover art, else the type's icon) for audio files, a large picture
+// for pictures and sidecars (in the pixel orientation the file stores, as thumbnails come), and
+// the icon otherwise. It has no queue of its own: the caller runs it
 // off the main thread, on a ThumbnailQueue of its own so that it gets the icon in time.
 class FilePreviewer {
 public:
@@ -25,21 +26,25 @@ public:
 
     class Content {
     public:
-        enum class Kind { image, player, icon };
+        // A sound is played without a video output: the picture stands for it. Cover art reaches
+        // the media backend as a video stream of one still frame, which some backends cannot
+        // decode without bringing the program down.
+        enum class Kind { image, player, sound, icon };
 
         // None for a null picture or player.
         static std::optional<Content> image(const QImage& picture);
         static std::optional<Content> player(const Player& player);
+        static std::optional<Content> sound(const Player& player, const QImage& picture);
         static std::optional<Content> icon(const QImage& picture);
 
         Kind kind() const { return kind_; }
-        // The picture of an image or icon; null for a player.
+        // The picture of an image, icon or sound; null for a player.
         const QImage& picture() const { return picture_; }
-        // The player of a player content; null for the others.
+        // The player of a player or sound content; null for the others.
         const Player& player() const { return player_; }
 
         // An image turned by an EXIF orientation value (unchanged when the value is not one);
-        // players and icons unchanged.
+        // players, sounds and icons unchanged.
         Content oriented(int orientation) const;
 
     private:

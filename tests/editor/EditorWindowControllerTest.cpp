@@ -274,7 +274,9 @@ private Q_SLOTS:
             QCOMPARE(cellText(row, "FileEditedTagsTableColumn"), localizedString("TableCellTitleTagsCount", {0}));
         }
         QCOMPARE(controller_->metadataFileList()->selection(), brisa::IndexSet{0});
-        QCOMPARE(controller_->window()->windowTitle(), localizedString("EditorMetadataWindowSubtitle", {2}));
+        // The application's name is in the title: "2 file(s) — Corvelle".
+        QCOMPARE(controller_->window()->windowTitle(), localizedString("EditorMetadataWindowSubtitle", {2}) + QStringLiteral(" — ")
+                                                           + localizedString("PreviewMetadataCorvelleWindowTitle"));
     }
 
     // A file is never open twice: not when it is open already, not when it is asked for again

@@ -40,7 +40,10 @@ private Q_SLOTS:
 
         QTest::newRow("movie") << "movie.mp4" << true << Kind::player << QSize();
         QTest::newRow("movie turned by its track") << "movie.mov" << true << Kind::player << QSize();
-        QTest::newRow("audio") << "audio.m4a" << true << Kind::player << QSize();
+        // Sounds play without a video output, behind their cover art or the type's icon.
+        QTest::newRow("audio") << "audio.m4a" << true << Kind::sound << QSize(64, 64);
+        QTest::newRow("audio without cover art") << "audio-noart.m4a" << true << Kind::sound << QSize();
+        QTest::newRow("mp3 with cover art") << "audio.mp3" << true << Kind::sound << QSize(64, 64);
         // Pictures at full size, as stored.
         QTest::newRow("photo, orientation 6") << "photo.jpg" << true << Kind::image << QSize(160, 120);
         QTest::newRow("raw with a preview") << "raw.dng" << true << Kind::image << QSize(64, 48);
@@ -64,8 +67,10 @@ private Q_SLOTS:
         const std::optional<Content> content = previewOffTheMainThread(file);
         QVERIFY(content);
         QCOMPARE(content->kind(), kind);
-        if (kind == Kind::player) {
-            QVERIFY(content->picture().isNull());
+        if (kind == Kind::player || kind == Kind::sound) {
+            QCOMPARE(content->picture().isNull(), kind == Kind::player);
+            if (size.isValid())
+                QCOMPARE(content->picture().size(), size);
             const FilePreviewer::Player& player = content->player();
             QVERIFY(player);
             QCOMPARE(player->thread(), qApp->thread());
@@ -129,6 +134,7 @@ private Q_SLOTS:
         QVERIFY(!Content::image(QImage()));
         QVERIFY(!Content::icon(QImage()));
         QVERIFY(!Content::player(nullptr));
+        QVERIFY(!Content::sound(nullptr, QImage()));
         QImage picture(4, 2, QImage::Format_RGB32);
         picture.fill(Qt::red);
         QCOMPARE(Content::image(picture)->oriented(8).picture().size(), QSize(2, 4));
@@ -138,6 +144,9 @@ private Q_SLOTS:
         const Content playing = *Content::player(player);
         QVERIFY(playing.picture().isNull());
         QCOMPARE(playing.oriented(6).player(), player);
+        const Content sound = *Content::sound(player, picture);
+        QCOMPARE(sound.oriented(8).picture().size(), QSize(4, 2));
+        QCOMPARE(sound.oriented(8).player(), player);
     }
 };
 

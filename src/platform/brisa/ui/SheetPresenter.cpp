@@ -17,6 +17,28 @@ QWidget* hostWindow(const QWidget* host)
     return host ? host->window() : nullptr;
 }
 
+// Escape answers an alert as its cancel button does. Qt finds that button alone only when it is
+// unambiguous (a Cancel button, a single button, a single rejecting one): otherwise the last
+// button that rejects or says no is taken, and failing those the last button.
+void ensureEscapeButton(QMessageBox* alert)
+{
+    if (alert->escapeButton())
+        return;
+    const QList<QAbstractButton*> buttons = alert->buttons();
+    if (buttons.isEmpty())
+        return;
+    QAbstractButton* escape = alert->button(QMessageBox::Cancel);
+    for (const QMessageBox::ButtonRole role : {QMessageBox::RejectRole, QMessageBox::NoRole}) {
+        if (escape)
+            break;
+        for (QAbstractButton* button : buttons) {
+            if (alert->buttonRole(button) == role)
+                escape = button;
+        }
+    }
+    alert->setEscapeButton(escape ? escape : buttons.last());
+}
+
 void runQueued(std::function<void()> block)
 {
     QMetaObject::invokeMethod(QCoreApplication::instance(), std::move(block), Qt::QueuedConnection);
@@ -81,6 +103,8 @@ bool SheetPresenter::presentContentSheet(QWidget* host, QWidget* content, Comple
         return false;
     QWidget* window = hostWindow(host);
     auto* dialog = new QDialog(window);
+    // Gone once closed, whichever way: its button, Escape or the window manager.
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
     dialog->setWindowTitle(content->windowTitle());
     auto* layout = new QVBoxLayout(dialog);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -90,12 +114,11 @@ bool SheetPresenter::presentContentSheet(QWidget* host, QWidget* content, Comple
 
     QPointer<QWidget> guardedContent = content;
     beginSheet(window, dialog,
-               [dialog, guardedContent, formerParent, completion = std::move(completion)](int code) {
+               [guardedContent, formerParent, completion = std::move(completion)](int code) {
                    if (guardedContent) {
                        guardedContent->hide();
                        guardedContent->setParent(formerParent);
                    }
-                   dialog->deleteLater();
                    if (completion)
                        runQueued([completion, code] { completion(code); });
                });
@@ -118,6 +141,7 @@ bool SheetPresenter::safeBeginSheetModal(QMessageBox* alert, QWidget* window, Al
         alert->deleteLater();
         return false;
     }
+    ensureEscapeButton(alert);
     QPointer<QMessageBox> guardedAlert = alert;
     beginSheet(hostWindow(window), alert, [guardedAlert, completion = std::move(completion)](int) {
         runQueued([guardedAlert, completion] {

@@ -9,8 +9,10 @@ class QWidget;
 
 namespace brisa {
 
-// Sheets: dialogs that are window-modal to the window of a host widget and end with a return
-// code, 1 for apply and 0 for cancel (QDialog's Accepted and Rejected).
+// Sheets: dialogs that are window-modal to the window of a host widget, opened with open() and
+// ended with a return code, 1 for apply and 0 for cancel (QDialog's Accepted and Rejected), which
+// `finished` carries to the completion. Every sheet of the application goes through here; Escape
+// ends each one as its cancel does.
 //
 // The completion never runs inside the ending of the sheet: it is queued and runs at the next
 // turn of the event loop, when the sheet is closed and hidden, so it may present another sheet.
@@ -30,14 +32,15 @@ public:
     static bool presentSheet(QWidget* host, QDialog* sheet, Completion completion);
 
     // Shows `content` in a new dialog made for it. When the sheet ends the content goes back to
-    // its former parent, hidden, and the dialog is deleted.
+    // its former parent, hidden, and the dialog is deleted (it is deleted on close).
     static bool presentContentSheet(QWidget* host, QWidget* content, Completion completion);
 
     // Ends the sheet holding `widgetInSheet` with `returnCode`; nothing when it is in none.
     static void endSheet(QWidget* widgetInSheet, int returnCode);
 
     // Runs `alert` as a sheet of `window`, taking ownership of it: it is deleted after the
-    // completion ran, or at once when there is no window to show it on.
+    // completion ran, or at once when there is no window to show it on. An alert without an
+    // escape button gets one (its cancelling button).
     static bool safeBeginSheetModal(QMessageBox* alert, QWidget* window, AlertCompletion completion);
 };
 

@@ -15,7 +15,6 @@ namespace {
 const QHash<QString, QString>& themeNames()
 {
     static const QHash<QString, QString> names = {
-        {"arrow.triangle.2.circlepath.camera", "camera-switch-symbolic"},
         {"arrow.triangle.2.circlepath.circle", "emblem-synchronizing-symbolic"},
         {"arrow.uturn.left.circle", "edit-undo-symbolic"},
         {"arrowshape.turn.up.right", "mail-forward-symbolic"},

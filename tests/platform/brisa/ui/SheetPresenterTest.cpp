@@ -2,6 +2,8 @@
 
 #include <QApplication>
 #include <QDialog>
+#include <QFileDialog>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPointer>
 #include <QPushButton>
@@ -185,6 +187,76 @@ private Q_SLOTS:
         QCOMPARE(clicked, cancel);
         QVERIFY(clicked != remove);
         QTRY_VERIFY(!alert);
+    }
+
+    // Escape ends every kind of sheet as its cancel does, wherever the focus is inside it: a
+    // dialog, a content sheet, the open panel, and alerts of one, two and three buttons (the
+    // last with two rejecting buttons, where Qt finds no escape button by itself).
+    void escapeEndsEverySheet_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<int>("buttons");
+        QTest::newRow("dialog") << "dialog" << 0;
+        QTest::newRow("content sheet") << "content" << 0;
+        QTest::newRow("open panel") << "panel" << 0;
+        QTest::newRow("alert, OK") << "alert" << 1;
+        QTest::newRow("alert, Remove and Cancel") << "alert" << 2;
+        QTest::newRow("alert, Save, Don't Save and Cancel") << "alert" << 3;
+    }
+
+    void escapeEndsEverySheet()
+    {
+        QFETCH(QString, kind);
+        QFETCH(int, buttons);
+        QList<int> codes;
+        QList<QAbstractButton*> answers;
+        QAbstractButton* cancel = nullptr;
+        QPointer<QWidget> sheet;
+        std::unique_ptr<QDialog> ownedSheet;
+        std::unique_ptr<QWidget> content;
+        const auto ended = [&codes](int code) { codes << code; };
+        if (kind == QLatin1String("alert")) {
+            auto* alert = new QMessageBox(QMessageBox::Warning, QStringLiteral("Alert"), QString());
+            const QMessageBox::ButtonRole roles[] = {QMessageBox::AcceptRole, QMessageBox::RejectRole, QMessageBox::RejectRole};
+            for (int index = 0; index < buttons; ++index)
+                cancel = alert->addButton(QStringLiteral("Button %1").arg(index), roles[index]);
+            sheet = alert;
+            QVERIFY(SheetPresenter::safeBeginSheetModal(alert, window_.get(), [&answers](QAbstractButton* button) { answers << button; }));
+        } else if (kind == QLatin1String("content")) {
+            content = std::make_unique<QWidget>();
+            auto* field = new QLineEdit(content.get());
+            QVERIFY(SheetPresenter::presentContentSheet(window_.get(), content.get(), ended));
+            sheet = content->window();
+            field->setFocus();
+        } else {
+            if (kind == QLatin1String("panel")) {
+                auto* panel = new QFileDialog;
+                panel->setOption(QFileDialog::DontUseNativeDialog);
+                ownedSheet.reset(panel);
+            } else {
+                ownedSheet = std::make_unique<QDialog>();
+                new QLineEdit(ownedSheet.get());
+            }
+            sheet = ownedSheet.get();
+            QVERIFY(SheetPresenter::presentSheet(window_.get(), ownedSheet.get(), ended));
+        }
+        QVERIFY(sheet && sheet->isVisible());
+        QCOMPARE(sheet->windowModality(), Qt::WindowModal);
+        QTRY_VERIFY(SheetPresenter::attachedSheet(window_.get()));
+        QWidget* focus = QApplication::focusWidget();
+        QTest::keyClick(focus && focus->window() == sheet ? focus : sheet.data(), Qt::Key_Escape);
+
+        QTRY_VERIFY(!SheetPresenter::attachedSheet(window_.get()));
+        if (kind == QLatin1String("alert")) {
+            QTRY_COMPARE(answers.size(), 1);
+            QCOMPARE(answers.first(), cancel);
+            QTRY_VERIFY(!sheet);
+        } else {
+            QTRY_COMPARE(codes, QList<int>{0});
+        }
+        // A sheet made here for its content is deleted once closed.
+        if (kind == QLatin1String("content"))
+            QTRY_VERIFY(!sheet);
     }
 
 private:

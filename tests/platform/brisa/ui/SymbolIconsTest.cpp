@@ -12,14 +12,14 @@ private Q_SLOTS:
         QTest::addColumn<QString>("name");
         // The symbol names the interface asks for, plus whatever else the map knows.
         QStringList names = {
-            "arrow.down", "arrow.left", "arrow.right", "arrow.triangle.2.circlepath.camera",
+            "arrow.down", "arrow.down.doc", "arrow.left", "arrow.right",
             "arrow.triangle.2.circlepath.circle", "arrow.uturn.left.circle", "arrowshape.turn.up.right", "bolt",
             "camera.aperture", "checkmark", "checkmark.circle", "chevron.backward", "chevron.left", "circle",
-            "clock", "clock.badge.checkmark", "delete.left", "doc.badge.ellipsis", "doc.text.magnifyingglass",
+            "clock", "clock.badge.checkmark", "delete.left", "doc.badge.ellipsis", "doc.on.doc", "doc.text.magnifyingglass",
             "doc.viewfinder", "ellipsis", "ellipsis.circle", "eraser.line.dashed", "exclamationmark.circle", "eye",
             "folder", "folder.badge.plus", "heart.fill", "info.circle", "line.3.horizontal.decrease.circle",
             "line.3.horizontal.decrease.circle.fill", "list.bullet.clipboard", "magnifyingglass",
-            "mappin.and.ellipse", "minus", "paperclip", "photo.artframe", "photo.stack", "plus", "popcorn",
+            "mappin.and.ellipse", "minus", "paperclip", "photo.artframe", "photo.stack", "plus",
             "questionmark.circle", "rectangle.stack", "square.and.arrow.down", "square.and.pencil", "tag",
             "xmark.circle"};
         names += SymbolIcons::symbolNames();
