@@ -1,9 +1,5 @@
 #include "editor/ViewController.h"
 
-#include "editor/FormLoader.h"
-
-#include <QVBoxLayout>
-
 namespace corvelle {
 
 ViewController::ViewController(QWidget* parent)
@@ -21,18 +17,6 @@ QWidget* ViewController::view()
         viewDidLoad();
     }
     return this;
-}
-
-void ViewController::loadView()
-{
-    const QString form = nibName();
-    if (form.isEmpty())
-        return;
-    QWidget* content = FormLoader::load(form, this);
-    auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(0);
-    layout->addWidget(content);
 }
 
 void ViewController::toOverride()

@@ -17,13 +17,9 @@ public:
     QWidget* view();
     bool isViewLoaded() const { return loaded_; }
 
-    // The form the default loadView() fills this widget with; none by default.
-    virtual QString nibName() const { return {}; }
-
 protected:
-    // Builds the content: a compiled form set up on this widget, or the form named by nibName()
-    // filling it.
-    virtual void loadView();
+    // Builds the content, usually by setting up a compiled form on this widget; empty by default.
+    virtual void loadView() {}
     virtual void viewDidLoad() {}
     // Each time the view is shown.
     virtual void viewDidAppear() {}

@@ -76,7 +76,6 @@ void updateAll(EditorViewController& section)
 class BareView : public EditorViewController {
 public:
     using EditorViewController::EditorViewController;
-    QString nibName() const override { return QStringLiteral("EditorPreviewView"); }
     QString windowTitle() const override { return {}; }
     QString windowSubtitle() const override { return {}; }
 };

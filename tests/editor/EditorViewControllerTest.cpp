@@ -1,13 +1,11 @@
 #include "editor/EditorBarController.h"
 #include "editor/EditorViewController.h"
-#include "editor/FormLoader.h"
 #include "editor/TasksPopoverController.h"
 #include "platform/brisa/core/UserDefaults.h"
 #include "platform/brisa/ui/DynamicToolbarItemContainer.h"
 
 #include "EditorHostStandIn.h"
 #include "GateTask.h"
-#include "TestForms.h"
 
 #include <QApplication>
 #include <QButtonGroup>
@@ -33,7 +31,6 @@ public:
     {
     }
 
-    QString nibName() const override { return QStringLiteral("EditorRecordingView"); }
     void setupViews() override { log_->append(QStringLiteral("view.setupViews")); }
     void addToolbarItems() override { log_->append(QStringLiteral("view.addToolbarItems")); }
     void addTouchBarItems() override
@@ -67,7 +64,6 @@ public:
     {
     }
 
-    QString nibName() const override { return QStringLiteral("EditorRecordingBar"); }
     void setupViews() override { log_->append(QStringLiteral("bar.setupViews")); }
     void startObserving() override { log_->append(QStringLiteral("bar.startObserving")); }
     void updateInterface() override
@@ -92,12 +88,6 @@ class EditorViewControllerTest : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    void initTestCase()
-    {
-        QVERIFY(forms_.add(QStringLiteral("EditorRecordingView")));
-        QVERIFY(forms_.add(QStringLiteral("EditorRecordingBar")));
-    }
-
     void viewLoadRunsTheSetUpHooksInOrder()
     {
         QStringList log;
@@ -321,7 +311,6 @@ private Q_SLOTS:
     }
 
 private:
-    corvelle::test::TestForms forms_;
 };
 
 QTEST_MAIN(EditorViewControllerTest)

@@ -1,6 +1,5 @@
 #include "editor/PopoverController.h"
 
-#include "TestForms.h"
 
 #include <QApplication>
 #include <QFrame>
@@ -18,7 +17,8 @@ const QSize popoverSize(120, 80);
 
 class TestPopover : public PopoverController {
 public:
-    QString nibName() const override { return QStringLiteral("TestPopover"); }
+protected:
+    void loadView() override { setFixedSize(popoverSize); }
 };
 
 // Counts the times a widget is shown.
@@ -54,7 +54,6 @@ class PopoverControllerTest : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    void initTestCase() { QVERIFY(forms_.add(QStringLiteral("TestPopover"), popoverSize)); }
 
     void init()
     {
@@ -177,7 +176,6 @@ private:
         QTest::mouseClick(window_->windowHandle(), Qt::LeftButton, {}, position);
     }
 
-    corvelle::test::TestForms forms_;
     std::unique_ptr<QWidget> window_;
     QPushButton* anchor_ = nullptr;
     QPushButton* other_ = nullptr;
