@@ -154,6 +154,10 @@ QItemSelectionModel* EditorWindowController::fileSelectionModel() const
 
 EditorWindowController::~EditorWindowController()
 {
+    // The window outlives this object's own members: the events of its closing must not reach
+    // the filter below, nor the resize timer.
+    window_->removeEventFilter(this);
+    liveResizeEnd_.stop();
     // No rule is asked while the parts it reads go.
     commandActions_.reset();
     fileListDidChangeFilesSubscriber_.unsubscribe();
