@@ -1891,6 +1891,18 @@ Reads, shows and edits the metadata of movies, audio files and sidecar files.</t
         <source>Save Tags as Preset…</source>
         <translation>Save Tags as Preset…</translation>
     </message>
+    <message id="LibraryResetFailedAlertMessageText">
+        <source>The library cannot be reset.</source>
+        <translation>The library cannot be reset.</translation>
+    </message>
+    <message id="LibraryResetFailedAlertInformativeText">
+        <source>It stays empty until Corvelle is started again, and its file is left as it was.</source>
+        <translation>It stays empty until Corvelle is started again, and its file is left as it was.</translation>
+    </message>
+    <message id="LibraryResetFailedAlertOKButton">
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
     <message id="TagSetLoadingFailedAlertMessageText">
         <source>The displayed tags cannot be loaded.</source>
         <translation>The displayed tags cannot be loaded.</translation>

@@ -202,8 +202,11 @@ bool AppController::loadLibrary(const LaunchLibrary& library)
         library.reset();
     } catch (const halvex::LibraryError& error) {
         // The library is empty for this run; its file stays as it was and is kept aside by the
-        // next save.
-        halvex::KitDebugger::shared().log(libraryErrorText(error));
+        // next save. The user hears why, rather than finding it empty without a word.
+        const QString reason = libraryErrorText(error);
+        halvex::KitDebugger::shared().log(reason);
+        ApplicationAlert::run({QStringLiteral("LibraryResetFailedAlert"), {QStringLiteral("OKButton")}, {}, reason},
+                              QMessageBox::Warning, 0);
     }
     return true;
 }

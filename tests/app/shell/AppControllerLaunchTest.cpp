@@ -22,6 +22,8 @@
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QProcess>
+#include <QScopeGuard>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -267,6 +269,35 @@ private Q_SLOTS:
                     launchLibrary.load();
             }
         }
+    }
+
+    // A reset that cannot write the library's folder says so, and the launch goes on with the
+    // library empty and its file untouched.
+    void failedResetIsReported()
+    {
+        const QString path = libraryPath(QStringLiteral("Keywords.json"));
+        writeFile(path, garbage);
+        const QString folder = QFileInfo(path).absolutePath();
+        // Permission bits do not stop root: the immutable attribute stops everyone.
+        const auto chattr = [&folder](const char* flag) {
+            return QProcess::execute(QStringLiteral("chattr"), {QString::fromLatin1(flag), folder}) == 0;
+        };
+        if (!chattr("+i"))
+            QSKIP("The test folder cannot be made immutable here");
+        const auto restore = qScopeGuard([&] { chattr("-i"); });
+
+        AppController controller(withModifiers(Qt::NoModifier));
+        AlertAnswerer answerer({QStringLiteral("KeywordLoadingFailedAlertResetButton"),
+                                QStringLiteral("LibraryResetFailedAlertOKButton")});
+        QVERIFY(controller.launch());
+
+        QCOMPARE(answerer.stems(),
+                 (QStringList{QStringLiteral("KeywordLoadingFailedAlert"), QStringLiteral("LibraryResetFailedAlert")}));
+        const AlertAnswerer::Alert& alert = answerer.alerts().last();
+        QCOMPARE(alert.text, localizedString(QStringLiteral("LibraryResetFailedAlertMessageText")));
+        QVERIFY2(alert.informativeText.contains(path), qPrintable(alert.informativeText));
+        QVERIFY(halvex::KeywordManager::shared().items().isEmpty());
+        QCOMPARE(readFile(path), garbage);
     }
 
     // A reset empties the library that failed, not another one.
