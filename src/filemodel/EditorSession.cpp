@@ -27,11 +27,28 @@ EditorSession::~EditorSession() = default;
 
 // --- Opening
 
+QSet<QString> EditorSession::openFileKeys() const
+{
+    // Rebuilt from the last one, so that the files removed since leave it.
+    QHash<QUrl, QString> cache;
+    cache.reserve(fileList_.files().size());
+    QSet<QString> keys;
+    for (const MetadataFilePointer& file : fileList_.files()) {
+        const QUrl url = file->url();
+        QString key = openFileKeyCache_.value(url);
+        if (key.isEmpty())
+            key = FileIdentity::key(url);
+        keys.insert(key);
+        cache.insert(url, std::move(key));
+    }
+    openFileKeyCache_ = std::move(cache);
+    return keys;
+}
+
 QList<halvex::TagStorageSource> EditorSession::newSources(const QList<halvex::TagStorageSource>& sources) const
 {
-    QSet<QString> taken = pendingKeys_;
-    for (const MetadataFilePointer& file : fileList_.files())
-        taken.insert(FileIdentity::key(file->url()));
+    QSet<QString> taken = openFileKeys();
+    taken.unite(pendingKeys_);
     QList<halvex::TagStorageSource> result;
     for (const halvex::TagStorageSource& source : sources) {
         const QString key = FileIdentity::key(source.url());
@@ -166,9 +183,7 @@ void EditorSession::addTagEditors(const QList<std::shared_ptr<halvex::TagEditor>
     // Two imports of one file may have been queued before either was done (a file inside an
     // unfolded folder and the same file on its own): two editors of one file would overwrite
     // each other's saves, so the later one is dropped.
-    QSet<QString> taken;
-    for (const MetadataFilePointer& file : fileList_.files())
-        taken.insert(FileIdentity::key(file->url()));
+    QSet<QString> taken = openFileKeys();
     QList<MetadataFilePointer> files;
     for (const std::shared_ptr<halvex::TagEditor>& editor : editors) {
         auto file = std::make_shared<MetadataFile>(editor);

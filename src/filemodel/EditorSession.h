@@ -99,6 +99,9 @@ private:
     // Sources whose file is open, or on its way in, are dropped, and so is a second source of
     // one file.
     QList<halvex::TagStorageSource> newSources(const QList<halvex::TagStorageSource>& sources) const;
+    // The identities of the open files, each worked out once while its file stays open: opening
+    // one file beside thousands does not ask the file system about each of them again.
+    QSet<QString> openFileKeys() const;
     void importWithPassword(const QList<QUrl>& urls, std::optional<int> dropIndex);
     void importDidComplete(const halvex::ImportTagEditorsTask& task);
     void releasePending(const QStringList& keys);
@@ -110,6 +113,7 @@ private:
     std::function<void(Answer)> photosReplaceQuestion_;
     // The files on their way in (FileIdentity keys): asked for and not yet opened.
     QSet<QString> pendingKeys_;
+    mutable QHash<QUrl, QString> openFileKeyCache_;
     // Each import's own files and drop row, until its task is done.
     struct PendingImport {
         QStringList keys;
