@@ -359,6 +359,10 @@ void EditorViewController::addToolbarItem(ToolbarCommand command)
         settings.action = [action] { sendToApplication(action); };
         update = [action](brisa::DynamicToolbarItem& item, QWidget*) { item.setEnabled(applicationValidates(action)); };
     } else {
+        // The window's own action when there is one, so that the button, the menus and the
+        // shortcut are one command; the window is asked directly otherwise.
+        if (EditorWindowHost* window = editorWindowController())
+            settings.command = window->commandAction(action);
         settings.action = [this, action] {
             if (EditorWindowHost* window = editorWindowController())
                 window->performCommand(action, nullptr);

@@ -215,6 +215,36 @@ private Q_SLOTS:
         QTRY_VERIFY(!enabled("EditorWindowToolbarInspectFiles"));
     }
 
+    // A command's button is the window's own action, the one the menus and the shortcut hold:
+    // one enabled state, one trigger; the button keeps its symbol, the menus stay without it.
+    void commandButtonsHoldTheWindowsActions()
+    {
+        openPhotos(2);
+        QTRY_VERIFY(qobject_cast<EditorPreviewViewController*>(controller_->editorViewController()));
+        EditorViewController& section = *controller_->editorViewController();
+        const std::pair<const char*, const char*> cases[] = {
+            {"EditorWindowToolbarRemoveFiles", "removeAllFiles:"},
+            {"EditorWindowToolbarInspectFiles", "inspectSelectedFiles:"},
+            {"EditorWindowToolbarSaveAllFiles", "saveAllEditedFiles:"},
+        };
+        for (const auto& [key, command] : cases) {
+            auto* button = qobject_cast<QToolButton*>(itemLabelled(section, text(key))->view());
+            QAction* action = controller_->commandAction(QString::fromLatin1(command));
+            QVERIFY2(action, command);
+            QCOMPARE(button->defaultAction(), action);
+            QVERIFY2(!button->icon().isNull(), key);
+            QVERIFY2(!action->isIconVisibleInMenu(), command);
+        }
+        list().setSelection(brisa::IndexSet{1});
+        controller_->updateInterface();
+        auto* inspect = qobject_cast<QToolButton*>(itemLabelled(section, text("EditorWindowToolbarInspectFiles"))->view());
+        QTRY_VERIFY(inspect->isEnabled());
+        QCOMPARE(inspect->defaultAction()->isEnabled(), true);
+        list().deselectAllFiles();
+        QTRY_VERIFY(!inspect->isEnabled());
+        QCOMPARE(inspect->defaultAction()->isEnabled(), false);
+    }
+
     void tasksItemShowsWhileATaskRuns()
     {
         brisa::DynamicToolbarItem* tasks = windowItems().at(2);

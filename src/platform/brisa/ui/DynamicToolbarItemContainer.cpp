@@ -2,6 +2,7 @@
 
 #include "platform/brisa/ui/SymbolIcons.h"
 
+#include <QAction>
 #include <QButtonGroup>
 #include <QHBoxLayout>
 #include <QLineEdit>
@@ -84,6 +85,16 @@ QToolButton* DynamicToolbarItemContainer::createImageButton(const ImageButtonSet
     auto* button = new QToolButton;
     setSymbolOrTitle(button, settings.symbolName, settings.title);
     button->setAutoRaise(true);
+    if (QAction* command = settings.command) {
+        // The button takes its picture from the action: a command without one gets the button's
+        // symbol, kept out of the menus that show the same action.
+        if (command->icon().isNull() && !button->icon().isNull()) {
+            command->setIcon(button->icon());
+            command->setIconVisibleInMenu(false);
+        }
+        button->setDefaultAction(command);
+        return button;
+    }
     if (settings.action)
         QObject::connect(button, &QToolButton::clicked, button, [action = settings.action] { action(); });
     return button;

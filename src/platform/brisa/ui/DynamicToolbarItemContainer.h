@@ -8,6 +8,7 @@
 #include <functional>
 #include <memory>
 
+class QAction;
 class QLineEdit;
 class QMenu;
 class QToolButton;
@@ -24,6 +25,9 @@ public:
         QString symbolName;
         std::function<void()> action;
         bool isNavigational = false;
+        // The shared action of a command: the button triggers it and follows its states, as the
+        // menus holding it do; `action` is not used then. Not owned.
+        QAction* command = nullptr;
     };
     struct MenuButtonSettings {
         QString title;
