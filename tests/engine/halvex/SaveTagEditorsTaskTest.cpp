@@ -232,6 +232,35 @@ private Q_SLOTS:
                  exifToolValue(path, read));
     }
 
+    // Cover art and other binary values travel as "base64:" text; the file gets the picture's
+    // bytes, in a movie or audio file without art as in one that has some.
+    void binaryValuesAreWrittenAsBytes_data()
+    {
+        QTest::addColumn<QString>("fixture");
+        QTest::addColumn<QString>("edited");
+        QTest::newRow("replacing an audio file's art") << QStringLiteral("audio.m4a") << QStringLiteral("ItemList:CoverArt");
+        QTest::newRow("adding a movie's art") << QStringLiteral("movie.mp4") << QStringLiteral("ItemList:CoverArt");
+    }
+
+    void binaryValuesAreWrittenAsBytes()
+    {
+        QFETCH(QString, fixture);
+        QFETCH(QString, edited);
+        const QByteArray picture = bytesOf(corvelle::test::fixturePath(QStringLiteral("photo.jpg")));
+        QVERIFY(!picture.isEmpty());
+        const QString path = copy(fixture);
+        const EditorPtr editor = open(path);
+        QVERIFY(editor->setValues({QStringLiteral("base64:") + QString::fromLatin1(picture.toBase64())},
+                                  nameIn(*editor, edited)));
+
+        const auto task = save({editor});
+        QVERIFY2(task->messages().isEmpty(), qPrintable(describe(*task)));
+        QProcess exifTool;
+        exifTool.start(QStringLiteral("exiftool"), {QStringLiteral("-b"), QLatin1Char('-') + edited, path});
+        QVERIFY(exifTool.waitForFinished(60000));
+        QCOMPARE(exifTool.readAllStandardOutput(), picture);
+    }
+
     // Opening and saving a file keeps every tag ExifTool reads but the one edited, and the file
     // keeps its modification date.
     void everyOtherTagSurvives_data()

@@ -4,7 +4,10 @@
 #include "engine/ostrak/TagDatabase.h"
 #include "engine/ostrak/TagItem.h"
 
+#include <QDir>
+#include <QFile>
 #include <QRegularExpression>
+#include <QTemporaryDir>
 
 #include <algorithm>
 #include <optional>
@@ -116,6 +119,13 @@ bool isNumeric(const ostrak::TagItem& item, const QStringList& values)
               });
 }
 
+const QString base64Prefix = QStringLiteral("base64:");
+
+bool holdsBytes(const ostrak::TagItem& item)
+{
+    return item.type() == ostrak::TagType::Base64Image || item.type() == ostrak::TagType::Binary;
+}
+
 } // namespace
 
 ostrak::TagName SaveArguments::withoutCopyNumber(const ostrak::TagName& name)
@@ -163,8 +173,14 @@ SaveArguments::SaveArguments(const QList<TagEdit>& edits, const Options& options
                 assignments << tag + QLatin1Char('=');
                 continue;
             }
-            const QString assign = isNumeric(database.itemOrFallback(target), values) ? QStringLiteral("#=")
-                                                                                      : QStringLiteral("=");
+            const ostrak::TagItem item = database.itemOrFallback(target);
+            if (holdsBytes(item) && values.size() == 1 && values.front().startsWith(base64Prefix)) {
+                const QString file = writeBinaryValue(values.front());
+                if (!file.isEmpty())
+                    assignments << tag + QStringLiteral("<=") + file;
+                continue;
+            }
+            const QString assign = isNumeric(item, values) ? QStringLiteral("#=") : QStringLiteral("=");
             for (const QString& value : values)
                 assignments << tag + assign + value;
             if (group == exifGroup) {
@@ -229,6 +245,29 @@ SaveArguments::SaveArguments(const QList<TagEdit>& edits, const Options& options
 
     if (writesXMP && !options.xmpToolkit.isEmpty())
         arguments_ << QStringLiteral("-XMP-x:XMPToolkit=") + options.xmpToolkit;
+}
+
+QString SaveArguments::writeBinaryValue(const QString& value)
+{
+    const auto decoded = QByteArray::fromBase64Encoding(value.mid(base64Prefix.size()).trimmed().toLatin1(),
+                                                        QByteArray::AbortOnBase64DecodingErrors);
+    if (!decoded || decoded.decoded.isEmpty()) {
+        error_ = QStringLiteral("The binary value is not valid base64.");
+        return {};
+    }
+    if (!binaryFolder_) {
+        binaryFolder_ = std::make_shared<QTemporaryDir>(QDir::tempPath() + QStringLiteral("/corvelle-values-XXXXXX"));
+        if (!binaryFolder_->isValid()) {
+            error_ = binaryFolder_->errorString();
+            return {};
+        }
+    }
+    QFile file(binaryFolder_->filePath(QStringLiteral("value-%1.bin").arg(binaryFileCount_++)));
+    if (!file.open(QIODevice::WriteOnly) || file.write(decoded.decoded) != decoded.decoded.size() || !file.flush()) {
+        error_ = file.fileName() + QStringLiteral(": ") + file.errorString();
+        return {};
+    }
+    return file.fileName();
 }
 
 } // namespace halvex

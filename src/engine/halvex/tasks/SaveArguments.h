@@ -9,6 +9,10 @@
 #include <QString>
 #include <QStringList>
 
+#include <memory>
+
+class QTemporaryDir;
+
 namespace ostrak {
 class ETSettings;
 class TagDatabase;
@@ -29,6 +33,10 @@ namespace halvex {
 // A signed EXIF GPS coordinate also writes its hemisphere into the Ref tag, unless an edit sets
 // that itself; an edit that marks IPTC as UTF-8 recodes the Latin IPTC the file holds. The
 // arguments name no output: ExifToolWriter writes the copy that replaces the file.
+//
+// A picture or other binary value travels as "base64:" text; ExifTool would store that text as
+// it stands, so the decoded bytes go into a file of their own that the tag is read from
+// ("-TAG<=FILE"). The files live as long as the arguments (any copy of them).
 class SaveArguments {
 public:
     struct Options {
@@ -74,10 +82,19 @@ public:
     const QList<Destination>& destinations() const { return destinations_; }
     // Some edit sets an IPTC value or deletes an IPTC tag.
     bool writesIPTC() const { return writesIPTC_; }
+    // Why the arguments cannot be used: a binary value that is not base64, or no room for its
+    // bytes; empty when they can.
+    const QString& error() const { return error_; }
 
 private:
+    // The file holding a "base64:" value's bytes; empty, with error() set, when it cannot be made.
+    QString writeBinaryValue(const QString& value);
+
     QStringList arguments_;
     QList<Destination> destinations_;
+    std::shared_ptr<QTemporaryDir> binaryFolder_;
+    QString error_;
+    int binaryFileCount_ = 0;
     bool writesIPTC_ = false;
 };
 

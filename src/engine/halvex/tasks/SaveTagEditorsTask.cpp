@@ -292,6 +292,10 @@ bool SaveTagEditorsTask::saveChecked(const Target& target, const QString& file, 
     // program may have changed since the editor read it.
     if (arguments.writesIPTC())
         arguments = SaveArguments(target.edits, options, fileState(reader.read({file}).front()), etSettings, database);
+    if (!arguments.error().isEmpty()) {
+        addMessage(TaskMessage::error(path, QStringLiteral("SaveFileError"), {path, arguments.error()}));
+        return false;
+    }
 
     const BackupStore::Outcome backup = BackupStore::shared().backUp(file, backupFolder);
     if (!backup.succeeded()) {
