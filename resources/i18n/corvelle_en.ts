@@ -2431,5 +2431,25 @@ Reads, shows and edits the metadata of movies, audio files and sidecar files.</t
         <source>Continue</source>
         <translation>Continue</translation>
     </message>
+    <message id="FolderSettingsWindowTitle">
+        <source>Folder Settings</source>
+        <translation>Folder Settings</translation>
+    </message>
+    <message id="FolderSettingsRecurseSubfoldersButton">
+        <source>Search the subfolders too</source>
+        <translation>Search the subfolders too</translation>
+    </message>
+    <message id="FolderSettingsFilePathsLabel">
+        <source>Take only the files whose paths match:</source>
+        <translation>Take only the files whose paths match:</translation>
+    </message>
+    <message id="FolderSettingsCancelButton">
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+    <message id="FolderSettingsApplyButton">
+        <source>Apply</source>
+        <translation>Apply</translation>
+    </message>
 </context>
 </TS>

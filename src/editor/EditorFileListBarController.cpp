@@ -5,7 +5,7 @@
 #include "editor/EditorWindowHost.h"
 #include "editor/FileItemTableCellView.h"
 #include "editor/FileThumbnailTableCellView.h"
-#include "editor/FileUrlDragData.h"
+#include "filemodel/FileRowDragData.h"
 #include "filemodel/MetadataFileList.h"
 #include "filemodel/MetadataFileListModel.h"
 #include "filemodel/MetadataFileListSelectionModel.h"
@@ -16,7 +16,6 @@
 
 #include <QDropEvent>
 #include <QHeaderView>
-#include <QKeyEvent>
 #include <QMenu>
 #include <QScrollBar>
 #include <QTableView>
@@ -24,7 +23,7 @@
 namespace corvelle {
 
 EditorFileListBarController::EditorFileListBarController(EditorViewController* editorViewController)
-    : EditorBarController(editorViewController)
+    : EditorFileBarController(editorViewController)
     , ui_(std::make_unique<Ui::EditorFileListBar>())
 {
 }
@@ -59,9 +58,9 @@ void EditorFileListBarController::setupViews()
     rows->setSectionResizeMode(QHeaderView::Fixed);
     rows->setDefaultSectionSize(rowHeight);
     table->horizontalHeader()->setMinimumSectionSize(1);
-    table->viewport()->setAcceptDrops(true);
-    table->viewport()->installEventFilter(this);
-    table->installEventFilter(this);
+    table->setDragEnabled(true);
+    table->setDragDropMode(QAbstractItemView::DragDrop);
+    installFileItemViewHandling();
     connect(table, &QWidget::customContextMenuRequested, this, &EditorFileListBarController::showContextualMenu);
 
     EditorWindowHost* host = editorWindowController();
@@ -75,6 +74,7 @@ void EditorFileListBarController::setupViews()
     }
     if (!model_)
         return;
+    model_->setRowDragType(rowPasteboardType());
     table->setModel(model_);
     if (!selection || selection->model() != model_)
         selection = new MetadataFileListSelectionModel(model_, this);
@@ -130,9 +130,34 @@ QModelIndex EditorFileListBarController::cellIndex(int row, const QString& colum
     return column >= 0 ? model_->index(row, column) : QModelIndex();
 }
 
-std::optional<int> EditorFileListBarController::takeDropFilesIndex()
+QString EditorFileListBarController::rowPasteboardType()
 {
-    return std::exchange(dropFilesIndex_, std::nullopt);
+    static const QString type = FileRowDragData::privateType(QStringLiteral("fileTableViewRow"));
+    return type;
+}
+
+QAbstractItemView* EditorFileListBarController::fileItemView() const
+{
+    return ui_->fileTableView;
+}
+
+std::optional<int> EditorFileListBarController::dropDestination(QDropEvent* event, bool movesRows) const
+{
+    QTableView* table = ui_->fileTableView;
+    const int rows = model_ ? model_->rowCount() : 0;
+    const int y = event->position().toPoint().y();
+    const int row = table->rowAt(y);
+    if (row < 0)
+        return rows;
+    // The outer quarters of a row are the gaps above and below it; its middle is the row itself.
+    const int top = table->rowViewportPosition(row);
+    const int height = table->rowHeight(row);
+    if (y < top + height / 4)
+        return row;
+    if (y >= top + height - height / 4)
+        return row + 1;
+    // Files dropped onto a row go before it; rows cannot be moved onto one another.
+    return movesRows ? std::nullopt : std::optional<int>(row);
 }
 
 void EditorFileListBarController::selectAll()
@@ -172,49 +197,6 @@ void EditorFileListBarController::restoreScrollPosition()
     const double position = brisa::UserDefaults::standard().value(Settings::fileSectionListScrollY());
     if (position > 0)
         ui_->fileTableView->verticalScrollBar()->setValue(int(position));
-}
-
-bool EditorFileListBarController::eventFilter(QObject* watched, QEvent* event)
-{
-    QTableView* table = ui_->fileTableView;
-    // The table would toggle the current row's selection: the space bar is Quick Look's.
-    if (table && watched == table && event->type() == QEvent::KeyPress) {
-        const auto* key = static_cast<QKeyEvent*>(event);
-        if (key->key() == Qt::Key_Space && key->modifiers() == Qt::NoModifier) {
-            if (EditorWindowController* controller = EditorWindowController::controllerOf(table))
-                controller->performCommand(QStringLiteral("toggleQuickLook:"), nullptr);
-            return true;
-        }
-    }
-    if (table && watched == table->viewport()) {
-        switch (event->type()) {
-        case QEvent::DragEnter:
-        case QEvent::DragMove: {
-            auto* drag = static_cast<QDropEvent*>(event);
-            EditorWindowController* controller = EditorWindowController::controllerOf(table);
-            if (controller && controller->canOpenFiles(FileUrlDragData::localFileUrls(drag->mimeData())))
-                drag->acceptProposedAction();
-            else
-                drag->ignore();
-            return true;
-        }
-        case QEvent::Drop: {
-            auto* drop = static_cast<QDropEvent*>(event);
-            EditorWindowController* controller = EditorWindowController::controllerOf(table);
-            const QList<QUrl> urls = FileUrlDragData::localFileUrls(drop->mimeData());
-            if (!controller || urls.isEmpty())
-                return true;
-            const int row = table->rowAt(drop->position().toPoint().y());
-            dropFilesIndex_ = row < 0 ? (model_ ? model_->rowCount() : 0) : row;
-            drop->acceptProposedAction();
-            controller->addFiles(urls);
-            return true;
-        }
-        default:
-            break;
-        }
-    }
-    return EditorBarController::eventFilter(watched, event);
 }
 
 } // namespace corvelle

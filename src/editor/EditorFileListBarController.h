@@ -1,6 +1,6 @@
 #pragma once
 
-#include "editor/EditorBarController.h"
+#include "editor/EditorFileBarController.h"
 #include "editor/FileTableCellType.h"
 #include "filemodel/MetadataFile.h"
 
@@ -24,9 +24,10 @@ class MetadataFileListModel;
 // The opened files as a table: one row per file, one column per cell type, in the order the
 // owning section gives, each column drawn by its cell type's delegate. The table shows the
 // window's file model and selection, so its selection and the file list's follow each other;
-// file URLs dropped between rows are opened and inserted there. The name column takes the
-// width the fixed columns leave.
-class EditorFileListBarController : public EditorBarController {
+// rows dragged between rows move the files, file URLs dropped between rows are opened and
+// inserted there; a drop onto a row is refused. The name column takes the width the fixed
+// columns leave.
+class EditorFileListBarController : public EditorFileBarController {
     Q_OBJECT
 
 public:
@@ -46,8 +47,8 @@ public:
     // The index of a row in the column of that identifier; invalid when there is none.
     QModelIndex cellIndex(int row, const QString& columnIdentifier) const;
 
-    // The row before which dropped files go, handed out once.
-    std::optional<int> takeDropFilesIndex();
+    // The private type of rows dragged in the table, made once per launch.
+    static QString rowPasteboardType();
 
     // Every file, or none, selected in the list (and so in the table).
     void selectAll();
@@ -58,10 +59,12 @@ public:
     void saveScrollPosition() override;
     void restoreScrollPosition() override;
 
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
 protected:
     void loadView() override;
+    QAbstractItemView* fileItemView() const override;
+    QString rowDragType() const override { return rowPasteboardType(); }
+    // Between two rows: the lower one (the end below the last row); onto a row: none.
+    std::optional<int> dropDestination(QDropEvent* event, bool movesRows) const override;
 
 private:
     void showContextualMenu(const QPoint& position);
@@ -70,7 +73,6 @@ private:
     QPointer<MetadataFileListModel> model_;
     QList<FileTableCellType> tableCellTypes_;
     QList<QPointer<FileItemTableCellView>> delegates_;
-    std::optional<int> dropFilesIndex_;
 };
 
 } // namespace corvelle

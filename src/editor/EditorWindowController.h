@@ -90,6 +90,7 @@ public:
     // --- Sections
 
     EditorContentSection effectiveSection() const { return effectiveSection_; }
+    EditorContentSection contentSection() const override { return effectiveSection_; }
     EditorContentSection preferredSection() const { return preferredSection_; }
     EditorViewController* editorViewController() const { return editorViewController_; }
     // The touch bar of the section on screen.

@@ -1,7 +1,10 @@
 #pragma once
 
+#include "editor/EditorContentSection.h"
+
 #include <QList>
 #include <QObject>
+#include <QUrl>
 
 #include <memory>
 
@@ -69,6 +72,10 @@ public:
     // none by default (a table then keeps a model of its own over metadataFileList()).
     virtual MetadataFileListModel* fileListModel() const { return nullptr; }
     virtual QItemSelectionModel* fileSelectionModel() const { return nullptr; }
+    // Opens files and folders dropped on a file bar or the window; nothing by default.
+    virtual void addFiles(const QList<QUrl>& urls) { Q_UNUSED(urls); }
+    // The section on screen; the welcome section by default.
+    virtual EditorContentSection contentSection() const { return EditorContentSection::welcome; }
 };
 
 } // namespace corvelle

@@ -116,6 +116,11 @@ void QuickLookWindowController::windowDidLoad()
     });
     connect(window_, &QuickLookWindow::willClose, this, &QuickLookWindowController::windowWillClose);
     connect(window_, &QuickLookWindow::didResignKey, this, &QuickLookWindowController::windowDidResignKey);
+    // A floating panel of an application the user left would stand over the other one's windows.
+    connect(qApp, &QGuiApplication::applicationStateChanged, this, [this](Qt::ApplicationState state) {
+        if (state == Qt::ApplicationInactive || state == Qt::ApplicationHidden)
+            hideWindow();
+    });
 
     // The orientation commands and the reveal, on the panel's context menu.
     struct MenuAction {

@@ -6,11 +6,13 @@
 #include "engine/halvex/tags/TagEditor.h"
 #include "engine/halvex/tags/TagEditorOrientation.h"
 #include "engine/halvex/tasks/TaskManager.h"
+#include "filemodel/FileRowDragData.h"
 #include "filemodel/FileThumbnailer.h"
 #include "filemodel/MetadataFileList.h"
 
 #include <QGuiApplication>
 #include <QImage>
+#include <QMimeData>
 #include <QSet>
 
 #include <algorithm>
@@ -127,6 +129,12 @@ QVariant MetadataFileListModel::data(const QModelIndex& index, int role) const
         return QVariant::fromValue(file);
     case RevisionRole:
         return revisions_.value(file->editor().get(), 0);
+    case ThumbnailMadeRole: {
+        if (!columns_[index.column()].showsThumbnail)
+            return false;
+        const CachedThumbnail* cached = thumbnails_.object(ThumbnailKey(file.get(), orientationOf(*file)));
+        return cached && cached->file.lock() == file;
+    }
     default:
         return {};
     }
@@ -148,6 +156,33 @@ Qt::ItemFlags MetadataFileListModel::flags(const QModelIndex& index) const
     if (!index.isValid())
         return Qt::ItemIsDropEnabled;
     return Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsDragEnabled;
+}
+
+QStringList MetadataFileListModel::mimeTypes() const
+{
+    return rowDragType_.isEmpty() ? QStringList() : QStringList{rowDragType_};
+}
+
+QMimeData* MetadataFileListModel::mimeData(const QModelIndexList& indexes) const
+{
+    if (rowDragType_.isEmpty() || indexes.isEmpty())
+        return nullptr;
+    IndexSet rows;
+    for (const QModelIndex& index : indexes) {
+        if (index.isValid() && index.model() == this)
+            rows.insert(index.row());
+    }
+    return FileRowDragData::make(rowDragType_, rows);
+}
+
+void MetadataFileListModel::setThumbnailPixelSide(int side)
+{
+    side = std::max(1, side);
+    if (side == thumbnailPixelSide_)
+        return;
+    thumbnailPixelSide_ = side;
+    thumbnails_.clear();
+    allRowsDidChange();
 }
 
 void MetadataFileListModel::apply(const SelectableArrayEdition& edition)
@@ -346,15 +381,19 @@ void MetadataFileListModel::requestThumbnail(const MetadataFilePointer& file, in
         FileThumbnailer::operationQueue().cancel(pendingThumbnails_.takeFirst().ticket);
     auto* self = this;
     const qreal scale = qApp ? qApp->devicePixelRatio() : 1.0;
-    const ThumbnailQueue::Ticket ticket = FileThumbnailer(file).makeContentAsync(
-        self, [self, file, orientation, scale](const std::optional<FileThumbnailer::Content>& content) {
-            QPixmap pixmap;
-            if (content) {
-                const QImage picture = content->oriented(orientation).picture().scaled(
-                    QSize(thumbnailSide, thumbnailSide) * scale, Qt::KeepAspectRatio, Qt::SmoothTransformation);
-                pixmap = QPixmap::fromImage(picture);
-                pixmap.setDevicePixelRatio(scale);
-            }
+    const QSize pixels = QSize(thumbnailPixelSide_, thumbnailPixelSide_) * scale;
+    // Turned and scaled on the queue's thread: the main thread only wraps the result.
+    const auto picture = [pixels, orientation](const std::optional<FileThumbnailer::Content>& content) {
+        return content ? content->oriented(orientation).picture().scaled(pixels, Qt::KeepAspectRatio, Qt::SmoothTransformation)
+                       : QImage();
+    };
+    const FileThumbnailer thumbnailer(file);
+    const ThumbnailQueue::Ticket ticket = FileThumbnailer::operationQueue().add(
+        self, [thumbnailer, picture] { return picture(thumbnailer.makeContent()); },
+        [thumbnailer, picture] { return picture(thumbnailer.fallbackContent()); },
+        [self, file, orientation, scale](const QImage& image) {
+            QPixmap pixmap = QPixmap::fromImage(image);
+            pixmap.setDevicePixelRatio(scale);
             self->thumbnailDidArrive(file, orientation, pixmap);
         });
     pendingThumbnails_.append({key, ticket});

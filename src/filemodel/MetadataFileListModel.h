@@ -11,6 +11,7 @@
 #include <QHash>
 #include <QList>
 #include <QPixmap>
+#include <QStringList>
 #include <QTimer>
 
 namespace corvelle {
@@ -37,6 +38,8 @@ public:
         RevisionRole,
         // In headerData: the column's identifier.
         ColumnIdentifierRole,
+        // In a thumbnail column: true once the thumbnail was made (also when none could be).
+        ThumbnailMadeRole,
     };
 
     struct Column {
@@ -75,6 +78,16 @@ public:
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
     QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
     Qt::ItemFlags flags(const QModelIndex& index) const override;
+    // Dragged rows travel as FileRowDragData under the type the view showing the model sets;
+    // without one nothing is dragged.
+    void setRowDragType(const QString& type) { rowDragType_ = type; }
+    QStringList mimeTypes() const override;
+    QMimeData* mimeData(const QModelIndexList& indexes) const override;
+    Qt::DropActions supportedDragActions() const override { return Qt::MoveAction; }
+    // Thumbnails are made this many device-independent pixels on their longer side.
+    int thumbnailPixelSide() const { return thumbnailPixelSide_; }
+    // Forgets the thumbnails made at another side.
+    void setThumbnailPixelSide(int side);
 
 Q_SIGNALS:
     // The rows are in step with the list after one of its changes (the selection included).
@@ -102,6 +115,8 @@ private:
     QList<Column> columns_;
     QHash<const void*, int> revisions_;
     bool applyingEdition_ = false;
+    QString rowDragType_;
+    int thumbnailPixelSide_ = thumbnailSide;
 
     using ThumbnailKey = QPair<const MetadataFile*, int>;
     struct CachedThumbnail {

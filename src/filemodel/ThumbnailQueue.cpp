@@ -80,27 +80,47 @@ struct ThumbnailQueue::State : std::enable_shared_from_this<State> {
         }
     }
 
-    // Posts to the main thread; `done` runs there unless the job was cancelled or its context
-    // went away in the meantime.
+    // Results waiting for the main thread, and whether a call to hand them over is on its way:
+    // results that finish close together reach the main thread in one wake-up, not one each.
+    std::vector<std::pair<JobPointer, std::function<void()>>> finished;
+    bool handOverPosted = false;
+
+    // Queues the result for the main thread; `done` runs there unless the job was cancelled or
+    // its context went away in the meantime. Call with the lock held.
     void deliver(const JobPointer& job, std::function<void()> delivery)
     {
         QCoreApplication* app = QCoreApplication::instance();
         if (!app)
             return;
+        finished.emplace_back(job, std::move(delivery));
+        if (handOverPosted)
+            return;
+        handOverPosted = true;
         std::weak_ptr<State> weakSelf = shared_from_this();
         QMetaObject::invokeMethod(
             app,
-            [weakSelf, job, delivery = std::move(delivery)] {
-                if (job->cancelled)
-                    return;
-                if (const std::shared_ptr<State> self = weakSelf.lock()) {
-                    std::lock_guard lock(self->mutex);
-                    self->jobs.remove(job->ticket);
-                }
-                if (job->context)
-                    delivery();
+            [weakSelf] {
+                if (const std::shared_ptr<State> self = weakSelf.lock())
+                    self->handOver();
             },
             Qt::QueuedConnection);
+    }
+
+    // On the main thread: every result finished since the last hand-over, in the order finished.
+    void handOver()
+    {
+        std::vector<std::pair<JobPointer, std::function<void()>>> results;
+        {
+            std::lock_guard lock(mutex);
+            results.swap(finished);
+            handOverPosted = false;
+            for (const auto& [job, delivery] : results)
+                jobs.remove(job->ticket);
+        }
+        for (const auto& [job, delivery] : results) {
+            if (!job->cancelled && job->context)
+                delivery();
+        }
     }
 
     void runWorker()

@@ -6,8 +6,10 @@
 #include "editor/FileTextTableCellView.h"
 #include "engine/halvex/tags/TagEditor.h"
 #include "engine/ostrak/TagItem.h"
+#include "filemodel/FileRowDragData.h"
 #include "filemodel/MetadataFileList.h"
 #include "filemodel/MetadataFileListModel.h"
+#include "platform/brisa/core/NoteSubscriber.h"
 #include "platform/brisa/core/UserDefaults.h"
 
 #include <QAbstractItemModelTester>
@@ -18,6 +20,7 @@
 #include <QMainWindow>
 #include <QScrollBar>
 #include <QMenu>
+#include <QMimeData>
 #include <QTableView>
 #include <QtTest>
 
@@ -39,6 +42,9 @@ public:
     void switchToMapSection() override {}
     void switchToRawSection() override {}
     void addTagEditors(const QList<std::shared_ptr<halvex::TagEditor>>&) override {}
+    void addFiles(const QList<QUrl>& urls) override { openedUrls << urls; }
+
+    QList<QUrl> openedUrls;
 
 private:
     QMainWindow window_;
@@ -192,6 +198,65 @@ private Q_SLOTS:
         QApplication::sendEvent(table()->viewport(), &event);
         QTRY_VERIFY(menu->isVisible());
         menu->close();
+    }
+
+    // Rows dragged between rows move there in one move edition: 0 and 1 dropped above row 4 of
+    // six give c, d, a, b, e, f. Dropped onto the middle of a row they are refused.
+    void rowsMoveBetweenRows()
+    {
+        MetadataFileList* list = host_->metadataFileList();
+        QList<MetadataFilePointer> files;
+        for (const QString& name : {"a", "b", "c", "d", "e", "f"}) {
+            halvex::TagStorage storage(halvex::TagStorageSource(QUrl::fromLocalFile(QStringLiteral("/clips/%1.mov").arg(name))));
+            files << std::make_shared<MetadataFile>(std::make_shared<halvex::TagEditor>(storage));
+        }
+        list->postDidChangeFiles(list->insertWithoutNotifying(files, 0));
+        QStringList posted;
+        brisa::NoteSubscriber subscriber;
+        subscriber.subscribe(MetadataFileList::didChangeFilesNotification, list, [&posted](const brisa::Notification& note) {
+            const brisa::SelectableArrayEdition edition = *MetadataFileList::fileListEdition(note);
+            posted << QStringLiteral("%1 to %2").arg(edition.indexes().count()).arg(edition.destination());
+        });
+        const auto order = [list] {
+            QString shown;
+            for (const MetadataFilePointer& file : list->files())
+                shown += file->url().fileName().left(1);
+            return shown;
+        };
+        const auto dropRows = [this](int y) {
+            QMimeData* data = FileRowDragData::make(EditorFileListBarController::rowPasteboardType(), brisa::IndexSet{0, 1});
+            QDragEnterEvent enter(QPoint(40, y), Qt::MoveAction, data, Qt::LeftButton, Qt::NoModifier);
+            QApplication::sendEvent(table()->viewport(), &enter);
+            if (!enter.isAccepted()) {
+                delete data;
+                return false;
+            }
+            QDropEvent event(QPointF(40, y), Qt::MoveAction, data, Qt::LeftButton, Qt::NoModifier);
+            QApplication::sendEvent(table()->viewport(), &event);
+            delete data;
+            return event.isAccepted();
+        };
+        const int rowTop = table()->rowViewportPosition(4);
+        const int height = table()->rowHeight(4);
+        QVERIFY(!dropRows(rowTop + height / 2));
+        QCOMPARE(order(), QStringLiteral("abcdef"));
+        QVERIFY(posted.isEmpty());
+        QVERIFY(dropRows(rowTop + 2));
+        QCOMPARE(order(), QStringLiteral("cdabef"));
+        QCOMPARE(posted, QStringList{QStringLiteral("2 to 4")});
+
+        // Files dropped on row 3 are opened and go before it; the row is handed out once.
+        auto* urls = new QMimeData;
+        urls->setUrls({QUrl::fromLocalFile(QStringLiteral("/clips/new.mov"))});
+        const QPoint onRow3(40, table()->rowViewportPosition(3) + height / 2);
+        QDragEnterEvent enter(onRow3, Qt::CopyAction, urls, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(table()->viewport(), &enter);
+        QDropEvent fileDrop(onRow3, Qt::CopyAction, urls, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(table()->viewport(), &fileDrop);
+        delete urls;
+        QCOMPARE(host_->openedUrls.size(), 1);
+        QCOMPARE(view_->takePendingDropIndex(), std::optional<int>(3));
+        QCOMPARE(view_->takePendingDropIndex(), std::nullopt);
     }
 };
 

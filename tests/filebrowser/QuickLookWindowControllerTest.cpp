@@ -117,6 +117,34 @@ private Q_SLOTS:
         QCOMPARE(controller_->loadedFile(), list_.files().at(1));
     }
 
+    // A, B, then A again before B's preview is made: A's preview ends on screen, never B's.
+    void showsTheFileSelectedNow()
+    {
+        fill({memoryFile(test::fixturePath("photo.jpg")), memoryFile(test::fixturePath("sidecar.xmp"))});
+        list_.setSelection(brisa::IndexSet{0});
+        controller_->showWindow();
+        list_.setSelection(brisa::IndexSet{1});
+        list_.setSelection(brisa::IndexSet{0});
+        QTRY_COMPARE_WITH_TIMEOUT(controller_->processingCount(), 0, taskTimeout);
+        QCOMPARE(controller_->loadedFile(), list_.files().at(0));
+        QVERIFY(controller_->orientedContent());
+        QCOMPARE(controller_->orientedContent()->kind(), Kind::image);
+        QCOMPARE(controller_->filenameTextField()->text(), QStringLiteral("photo.jpg"));
+        // Nothing late replaces it.
+        QTest::qWait(300);
+        QCOMPARE(controller_->orientedContent()->kind(), Kind::image);
+    }
+
+    // The panel leaves with the application, pinned or not.
+    void hidesWhenTheApplicationGoesInactive()
+    {
+        fill({memoryFile("/nowhere/a.jpg")});
+        controller_->showWindow();
+        QVERIFY(controller_->isShown());
+        Q_EMIT qApp->applicationStateChanged(Qt::ApplicationInactive);
+        QVERIFY(!controller_->isShown());
+    }
+
     // Escape and space close; a closed panel forgets its file and loads afresh when shown.
     void keysCloseAndReopenLoadsAfresh()
     {

@@ -4,11 +4,17 @@
 // it a private X server, home and session bus.
 
 #include "app/AppController.h"
+#include "editor/EditorFileGridBarController.h"
+#include "editor/EditorViewController.h"
 #include "editor/EditorWindowController.h"
 #include "editor/FileThumbnailTableCellView.h"
 #include "editor/TasksPopoverController.h"
 #include "engine/halvex/tasks/TaskManager.h"
 #include "engine/ostrak/ExifToolPool.h"
+#include "filebrowser/FolderSettingsWindowController.h"
+#include "filebrowser/GridSliderView.h"
+#include "filebrowser/QuickLookWindow.h"
+#include "filebrowser/QuickLookWindowController.h"
 #include "filemodel/MetadataFileList.h"
 #include "filemodel/MetadataFileListModel.h"
 #include "screenshots/HeldImportTask.h"
@@ -26,6 +32,7 @@
 #include <QThread>
 #include <QToolBar>
 #include <QToolButton>
+#include <QVBoxLayout>
 
 #include <cstdio>
 #include <functional>
@@ -115,6 +122,32 @@ QWidget* tasksAnchor(QMainWindow* window)
     return toolbar ? static_cast<QWidget*>(toolbar) : window;
 }
 
+// A window of its own holding the file grid over the editor window's files.
+class GridSection : public corvelle::EditorViewController {
+public:
+    using EditorViewController::EditorViewController;
+    corvelle::EditorFileGridBarController* bar = nullptr;
+
+protected:
+    void setupViews() override
+    {
+        bar = new corvelle::EditorFileGridBarController(this);
+        auto* layout = new QVBoxLayout(this);
+        layout->setContentsMargins(0, 0, 0, 0);
+        layout->addWidget(bar->view());
+    }
+};
+
+bool gridThumbnailsShown(corvelle::EditorFileGridBarController& bar)
+{
+    const QAbstractItemModel* model = bar.fileListModel();
+    for (int row = 0; row < model->rowCount(); ++row) {
+        if (!model->index(row, 0).data(corvelle::MetadataFileListModel::ThumbnailMadeRole).toBool())
+            return false;
+    }
+    return true;
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
@@ -156,6 +189,68 @@ int main(int argc, char* argv[])
         std::fprintf(stderr, "some thumbnails did not come\n");
     settle(500);
     failures += !save({window}, output.filePath(QStringLiteral("1-files.png")));
+
+    // 4., 5. The file grid at two zooms, two files selected.
+    {
+        editor->metadataFileList()->setSelection(brisa::IndexSet{1, 2});
+        QWidget gridWindow;
+        gridWindow.resize(900, 640);
+        gridWindow.move(0, 0);
+        auto* layout = new QVBoxLayout(&gridWindow);
+        layout->setContentsMargins(0, 0, 0, 0);
+        auto* section = new GridSection(editor);
+        layout->addWidget(section->view());
+        gridWindow.show();
+        int shot = 4;
+        for (const double zoom : {0.2, 0.6}) {
+            section->bar->sliderView()->setValue(zoom);
+            section->bar->zoomClicked();
+            section->bar->focus();
+            waitFor([&] { return gridThumbnailsShown(*section->bar); }, 20000);
+            settle(500);
+            failures += !save({&gridWindow}, output.filePath(QStringLiteral("%1-grid-zoom-%2.png").arg(shot++).arg(zoom)));
+        }
+        section->stopObserving();
+        delete section;
+        editor->metadataFileList()->setSelection(brisa::IndexSet{});
+    }
+
+    // 6., 7. Quick Look over a picture and over a movie.
+    {
+        const QString photo = files.filePath(QStringLiteral("Lighthouse at noon.jpg"));
+        QFile::copy(QStringLiteral(CORVELLE_FIXTURES_DIR "/photo.jpg"), photo);
+        editor->addFiles({QUrl::fromLocalFile(photo)});
+        waitFor([&] { return editor->metadataFileList()->files().size() == ten.size() + 1; }, 30000);
+        corvelle::QuickLookWindowController& quickLook = editor->quickLookWindowController();
+        int shot = 6;
+        for (const QString& name : {QStringLiteral("Lighthouse at noon.jpg"), QStringLiteral("Harbour at dawn.mov")}) {
+            const QList<corvelle::MetadataFilePointer>& opened = editor->metadataFileList()->files();
+            for (int row = 0; row < opened.size(); ++row) {
+                if (opened[row]->filename() == name)
+                    editor->metadataFileList()->setSelection(brisa::IndexSet{row});
+            }
+            quickLook.showWindow();
+            waitFor([&] { return quickLook.processingCount() == 0 && quickLook.orientedContent().has_value(); }, 20000);
+            settle(1200);
+            failures += !save({window, quickLook.window()},
+                              output.filePath(QStringLiteral("%1-quicklook-%2.png").arg(shot++).arg(name.section('.', -1))));
+        }
+        quickLook.hideWindow();
+        settle(300);
+    }
+
+    // 8. The folder settings sheet with a path holding a comma.
+    {
+        auto* sheet = new corvelle::FolderSettingsWindowController(window);
+        sheet->setRecurseSubfolders(true);
+        sheet->setFilePathFilter(ostrak::ETPathFilter({QStringLiteral("*.mov"), QStringLiteral("Trips, 2024/*")}));
+        sheet->open();
+        settle(600);
+        failures += !save({window}, output.filePath(QStringLiteral("8-folder-settings.png")));
+        sheet->cancelSheet();
+        delete sheet;
+        settle(300);
+    }
 
     // 2. The tasks popover while an import of many files runs, another one queued behind it.
     QDir many(files.filePath(QStringLiteral("many")));
