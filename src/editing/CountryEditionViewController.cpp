@@ -63,9 +63,7 @@ ContentValue CountryEditionViewController::contentValue(const halvex::TagValueTa
 
 QList<FlatPresetEdition> CountryEditionViewController::supportedPresetEditions()
 {
-    return presetEditionsWithout({FlatPresetEdition::lowercaseText, FlatPresetEdition::uppercaseText,
-                                  FlatPresetEdition::capitalizeText, FlatPresetEdition::sortInAscendingOrder,
-                                  FlatPresetEdition::sortInDescendingOrder});
+    return presetEditionsWithoutTextOperations();
 }
 
 ContentValue CountryEditionViewController::presetEditionContentValue(const PresetEditionRowValue& row)

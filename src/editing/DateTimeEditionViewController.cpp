@@ -94,9 +94,7 @@ ContentValue DateTimeEditionViewController::contentValue(const halvex::TagValueT
 
 QList<FlatPresetEdition> DateTimeEditionViewController::supportedPresetEditions()
 {
-    return presetEditionsWithout({FlatPresetEdition::lowercaseText, FlatPresetEdition::uppercaseText,
-                                  FlatPresetEdition::capitalizeText, FlatPresetEdition::sortInAscendingOrder,
-                                  FlatPresetEdition::sortInDescendingOrder});
+    return presetEditionsWithoutTextOperations();
 }
 
 ContentValue DateTimeEditionViewController::presetEditionContentValue(const PresetEditionRowValue& row)

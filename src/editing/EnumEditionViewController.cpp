@@ -27,9 +27,7 @@ ContentValue EnumEditionViewController::contentValue(const halvex::TagValueTable
 
 QList<FlatPresetEdition> EnumEditionViewController::supportedPresetEditions()
 {
-    return presetEditionsWithout({FlatPresetEdition::lowercaseText, FlatPresetEdition::uppercaseText,
-                                  FlatPresetEdition::capitalizeText, FlatPresetEdition::sortInAscendingOrder,
-                                  FlatPresetEdition::sortInDescendingOrder});
+    return presetEditionsWithoutTextOperations();
 }
 
 ContentValue EnumEditionViewController::presetEditionContentValue(const PresetEditionRowValue& row)

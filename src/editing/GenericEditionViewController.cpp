@@ -172,6 +172,13 @@ QList<FlatPresetEdition> GenericEditionViewController::presetEditionsWithout(con
     return editions;
 }
 
+QList<FlatPresetEdition> GenericEditionViewController::presetEditionsWithoutTextOperations()
+{
+    return presetEditionsWithout({FlatPresetEdition::lowercaseText, FlatPresetEdition::uppercaseText,
+                                  FlatPresetEdition::capitalizeText, FlatPresetEdition::sortInAscendingOrder,
+                                  FlatPresetEdition::sortInDescendingOrder});
+}
+
 std::optional<halvex::UseCustomValueSettings> GenericEditionViewController::customValue(const PresetEditionRowValue& row)
 {
     return row.edition.customValueSettings();

@@ -82,6 +82,8 @@ protected:
 
     // The preset operations without those given, in their order.
     static QList<FlatPresetEdition> presetEditionsWithout(const QList<FlatPresetEdition>& removed);
+    // Without the letter-case and sort operations, which only texts take.
+    static QList<FlatPresetEdition> presetEditionsWithoutTextOperations();
     // The custom value of a row whose edition sets one.
     static std::optional<halvex::UseCustomValueSettings> customValue(const PresetEditionRowValue& row);
 

@@ -35,9 +35,7 @@ ContentValue NumberEditionViewController::contentValue(const halvex::TagValueTab
 
 QList<FlatPresetEdition> NumberEditionViewController::supportedPresetEditions()
 {
-    return presetEditionsWithout({FlatPresetEdition::lowercaseText, FlatPresetEdition::uppercaseText,
-                                  FlatPresetEdition::capitalizeText, FlatPresetEdition::sortInAscendingOrder,
-                                  FlatPresetEdition::sortInDescendingOrder});
+    return presetEditionsWithoutTextOperations();
 }
 
 ContentValue NumberEditionViewController::presetEditionContentValue(const PresetEditionRowValue& row)

@@ -45,9 +45,7 @@ ContentValue SpeedEditionViewController::contentValue(const halvex::TagValueTabl
 
 QList<FlatPresetEdition> SpeedEditionViewController::supportedPresetEditions()
 {
-    return presetEditionsWithout({FlatPresetEdition::lowercaseText, FlatPresetEdition::uppercaseText,
-                                  FlatPresetEdition::capitalizeText, FlatPresetEdition::sortInAscendingOrder,
-                                  FlatPresetEdition::sortInDescendingOrder});
+    return presetEditionsWithoutTextOperations();
 }
 
 ContentValue SpeedEditionViewController::presetEditionContentValue(const PresetEditionRowValue& row)
