@@ -2450,6 +2450,249 @@ Reads, shows and edits the metadata of movies, audio files and sidecar files.</t
     <message id="FolderSettingsApplyButton">
         <source>Apply</source>
         <translation>Apply</translation>
+    <message id="EditionViewTagMuliValueTitle">
+        <source>Multiple values</source>
+        <translation>Multiple values</translation>
+    </message>
+    <message id="EditionViewTagNoValueTitle">
+        <source>No value</source>
+        <translation>No value</translation>
+    </message>
+    <message id="EditionViewTagCannotBeEditedTitle">
+        <source>This tag cannot be edited</source>
+        <translation>This tag cannot be edited</translation>
+    </message>
+    <message id="EditionViewEnterValueHereTitle">
+        <source>Enter a value here</source>
+        <translation>Enter a value here</translation>
+    </message>
+    <message id="EditionViewTagValuePopUpYesTitle">
+        <source>yes</source>
+        <translation>yes</translation>
+    </message>
+    <message id="EditionViewTagValuePopUpNoTitle">
+        <source>no</source>
+        <translation>no</translation>
+    </message>
+    <message id="EditionViewUnknownTypeTitle">
+        <source>This kind of value cannot be edited here.</source>
+        <translation>This kind of value cannot be edited here.</translation>
+    </message>
+    <message id="TagNotePlistItunMOVI">
+        <source>This tag is stored inside the movie information list of the file; its items are separated by commas.</source>
+        <translation>This tag is stored inside the movie information list of the file; its items are separated by commas.</translation>
+    </message>
+    <message id="PresetEditionKeepCurrentValue">
+        <source>Keep current value</source>
+        <translation>Keep current value</translation>
+    </message>
+    <message id="PresetEditionRemoveCurrentValue">
+        <source>Remove current value</source>
+        <translation>Remove current value</translation>
+    </message>
+    <message id="PresetEditionRestoreOriginalValue">
+        <source>Restore original value</source>
+        <translation>Restore original value</translation>
+    </message>
+    <message id="PresetEditionCopyOtherTagValue">
+        <source>Copy another tag's value</source>
+        <translation>Copy another tag's value</translation>
+    </message>
+    <message id="PresetEditionEditCustomValue">
+        <source>Set a custom value</source>
+        <translation>Set a custom value</translation>
+    </message>
+    <message id="PresetEditionFindAndReplace">
+        <source>Find and replace</source>
+        <translation>Find and replace</translation>
+    </message>
+    <message id="PresetEditionLowercaseText">
+        <source>Make lowercase</source>
+        <translation>Make lowercase</translation>
+    </message>
+    <message id="PresetEditionUppercaseText">
+        <source>Make uppercase</source>
+        <translation>Make uppercase</translation>
+    </message>
+    <message id="PresetEditionCapitalizeText">
+        <source>Capitalise</source>
+        <translation>Capitalise</translation>
+    </message>
+    <message id="PresetEditionTrimText">
+        <source>Trim white space</source>
+        <translation>Trim white space</translation>
+    </message>
+    <message id="PresetEditionAscendingSort">
+        <source>Sort in ascending order</source>
+        <translation>Sort in ascending order</translation>
+    </message>
+    <message id="PresetEditionDescendingSort">
+        <source>Sort in descending order</source>
+        <translation>Sort in descending order</translation>
+    </message>
+    <message id="PresetEditionTagCopyRawReplace">
+        <source>Replace with the raw value of %1</source>
+        <translation>Replace with the raw value of %1</translation>
+    </message>
+    <message id="PresetEditionTagCopyRawPrepend">
+        <source>Insert the raw value of %1 before</source>
+        <translation>Insert the raw value of %1 before</translation>
+    </message>
+    <message id="PresetEditionTagCopyRawAppend">
+        <source>Add the raw value of %1 after</source>
+        <translation>Add the raw value of %1 after</translation>
+    </message>
+    <message id="PresetEditionTagCopyPrettyReplace">
+        <source>Replace with the value of %1</source>
+        <translation>Replace with the value of %1</translation>
+    </message>
+    <message id="PresetEditionTagCopyPrettyPrepend">
+        <source>Insert the value of %1 before</source>
+        <translation>Insert the value of %1 before</translation>
+    </message>
+    <message id="PresetEditionTagCopyPrettyAppend">
+        <source>Add the value of %1 after</source>
+        <translation>Add the value of %1 after</translation>
+    </message>
+    <message id="PresetEditionReplaceCustomValue">
+        <source>Replace with “%1”</source>
+        <translation>Replace with “%1”</translation>
+    </message>
+    <message id="PresetEditionPrependCustomValue">
+        <source>Insert “%1” before</source>
+        <translation>Insert “%1” before</translation>
+    </message>
+    <message id="PresetEditionAppendCustomValue">
+        <source>Add “%1” after</source>
+        <translation>Add “%1” after</translation>
+    </message>
+    <message id="PresetEditionFindAndReplaceActionLabel">
+        <source>Replace “%1” with “%2”</source>
+        <translation>Replace “%1” with “%2”</translation>
+    </message>
+    <message id="PresetEditionReplaceTextActionLabel">
+        <source>Replace with</source>
+        <translation>Replace with</translation>
+    </message>
+    <message id="PresetEditionPrependTextActionLabel">
+        <source>Insert before</source>
+        <translation>Insert before</translation>
+    </message>
+    <message id="PresetEditionAppendTextActionLabel">
+        <source>Add after</source>
+        <translation>Add after</translation>
+    </message>
+    <message id="FlatActionEditionDateDistribution">
+        <source>Spread dates over the files</source>
+        <translation>Spread dates over the files</translation>
+    </message>
+    <message id="FlatActionEditionDateParsing">
+        <source>Read dates from text</source>
+        <translation>Read dates from text</translation>
+    </message>
+    <message id="SpeedEditionSeconds10Title">
+        <source>1 s – 1/10 s</source>
+        <translation>1 s – 1/10 s</translation>
+    </message>
+    <message id="SpeedEditionSeconds100Title">
+        <source>1/15 s – 1/100 s</source>
+        <translation>1/15 s – 1/100 s</translation>
+    </message>
+    <message id="SpeedEditionSeconds1000Title">
+        <source>1/125 s – 1/1000 s</source>
+        <translation>1/125 s – 1/1000 s</translation>
+    </message>
+    <message id="SpeedEditionSeconds10000Title">
+        <source>1/2000 s – 1/10000 s</source>
+        <translation>1/2000 s – 1/10000 s</translation>
+    </message>
+    <message id="EditionViewDateSetTodayTitle">
+        <source>Now</source>
+        <translation>Now</translation>
+    </message>
+    <message id="EditionViewDateShiftTitle">
+        <source>Shift Dates…</source>
+        <translation>Shift Dates…</translation>
+    </message>
+    <message id="EditionViewKeywordsAddTitle">
+        <source>Add Keywords</source>
+        <translation>Add Keywords</translation>
+    </message>
+    <message id="PresetEditionReplaceWordsActionLabel">
+        <source>Replace with</source>
+        <translation>Replace with</translation>
+    </message>
+    <message id="PresetEditionPrependWordsActionLabel">
+        <source>Insert before</source>
+        <translation>Insert before</translation>
+    </message>
+    <message id="PresetEditionAppendWordsActionLabel">
+        <source>Add after</source>
+        <translation>Add after</translation>
+    </message>
+    <message id="B64ImageBase64ImageFormat">
+        <source>Image</source>
+        <translation>Image</translation>
+    </message>
+    <message id="B64ImageUnknownImageFormat">
+        <source>Data in an unknown format</source>
+        <translation>Data in an unknown format</translation>
+    </message>
+    <message id="B64ImageChooseTitle">
+        <source>Choose Image…</source>
+        <translation>Choose Image…</translation>
+    </message>
+    <message id="B64ImageDeleteTitle">
+        <source>Delete Image</source>
+        <translation>Delete Image</translation>
+    </message>
+    <message id="B64ImageCropTitle">
+        <source>Crop</source>
+        <translation>Crop</translation>
+    </message>
+    <message id="B64ImageResizeTitle">
+        <source>Resize</source>
+        <translation>Resize</translation>
+    </message>
+    <message id="B64ImageResizeToTitle">
+        <source>%1 px</source>
+        <translation>%1 px</translation>
+    </message>
+    <message id="B64ImageFileFilterTitle">
+        <source>Images (%1)</source>
+        <translation>Images (%1)</translation>
+    </message>
+    <message id="B64ImageUnreadableFileMessage">
+        <source>“%1” cannot be used as an image: %2</source>
+        <translation>“%1” cannot be used as an image: %2</translation>
+    </message>
+    <message id="B64ImageTooLargeReason">
+        <source>the image is too large (%1 × %2 pixels)</source>
+        <translation>the image is too large (%1 × %2 pixels)</translation>
+    </message>
+    <message id="DateEditionComponentDayTitle">
+        <source>Day</source>
+        <translation>Day</translation>
+    </message>
+    <message id="DateEditionComponentMonthTitle">
+        <source>Month</source>
+        <translation>Month</translation>
+    </message>
+    <message id="DateEditionComponentYearTitle">
+        <source>Year</source>
+        <translation>Year</translation>
+    </message>
+    <message id="DateEditionComponentHourTitle">
+        <source>Hour</source>
+        <translation>Hour</translation>
+    </message>
+    <message id="DateEditionComponentMinuteTitle">
+        <source>Minute</source>
+        <translation>Minute</translation>
+    </message>
+    <message id="DateEditionComponentSecondTitle">
+        <source>Second</source>
+        <translation>Second</translation>
     </message>
 </context>
 </TS>
