@@ -1,6 +1,7 @@
 #include "engine/cobbin/MetadataRequest.h"
 
 #include <QJsonDocument>
+#include <QUrlQuery>
 
 namespace cobbin {
 
@@ -8,6 +9,20 @@ void MetadataRequest::fail(MetadataError* error, const MetadataError& value)
 {
     if (error)
         *error = value;
+}
+
+QUrl MetadataRequest::endpoint(const QUrl& base, const QString& path, const QList<std::pair<QString, QString>>& query)
+{
+    QUrl url = base;
+    QString prefix = url.path();
+    if (prefix.endsWith(QLatin1Char('/')))
+        prefix.chop(1);
+    url.setPath(prefix + path);
+    QUrlQuery items;
+    for (const auto& [name, value] : query)
+        items.addQueryItem(name, QString::fromLatin1(QUrl::toPercentEncoding(value)));
+    url.setQuery(items);
+    return url;
 }
 
 std::optional<QJsonObject> MetadataRequest::read(const QString& service, const HttpFetch::Reply& reply,

@@ -26,6 +26,8 @@ public:
     static std::optional<QJsonObject> read(const QString& service, const HttpFetch::Reply& reply, int timeoutMs,
                                            MetadataError* error, const QString& notFound = {});
     static void fail(MetadataError* error, const MetadataError& value);
+    // The service's address with the path added to its own and the query items, encoded.
+    static QUrl endpoint(const QUrl& base, const QString& path, const QList<std::pair<QString, QString>>& query);
 };
 
 } // namespace cobbin

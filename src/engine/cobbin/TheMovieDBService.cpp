@@ -5,7 +5,6 @@
 
 #include <QJsonArray>
 #include <QLocale>
-#include <QUrlQuery>
 
 namespace cobbin {
 
@@ -33,12 +32,8 @@ QString names(const QJsonArray& array, const std::function<bool(const QJsonObjec
 
 QUrl imageUrl(const QString& size, const QString& path)
 {
-    QUrl url = MetadataServiceConfiguration::current().theMovieDBImageBaseUrl;
-    QString base = url.path();
-    if (base.endsWith(QLatin1Char('/')))
-        base.chop(1);
-    url.setPath(base + QLatin1Char('/') + size + path);
-    return url;
+    return MetadataRequest::endpoint(MetadataServiceConfiguration::current().theMovieDBImageBaseUrl,
+                                     QLatin1Char('/') + size + path, {});
 }
 
 void addImage(MetadataResult& result, const QString& path, MetadataArtwork::Kind kind)
@@ -126,15 +121,7 @@ std::optional<QJsonObject> TheMovieDBService::get(const QString& path, QList<std
         headers.append({QByteArrayLiteral("Authorization"), "Bearer " + configuration.theMovieDBKey.toUtf8()});
     else
         query.prepend({QStringLiteral("api_key"), configuration.theMovieDBKey});
-    QUrl url = configuration.theMovieDBBaseUrl;
-    QString base = url.path();
-    if (base.endsWith(QLatin1Char('/')))
-        base.chop(1);
-    url.setPath(base + path);
-    QUrlQuery items;
-    for (const auto& [name, value] : query)
-        items.addQueryItem(name, QString::fromLatin1(QUrl::toPercentEncoding(value)));
-    url.setQuery(items);
+    const QUrl url = MetadataRequest::endpoint(configuration.theMovieDBBaseUrl, path, query);
     return MetadataRequest::getJson(displayName(), url, headers, configuration.timeoutMs, error, notFound);
 }
 

@@ -6,7 +6,6 @@
 #include <QJsonArray>
 #include <QLocale>
 #include <QMutex>
-#include <QUrlQuery>
 
 namespace cobbin {
 
@@ -34,16 +33,7 @@ QString text(const QJsonObject& object, const char* name)
 
 QUrl endpoint(const QString& path, const QList<std::pair<QString, QString>>& query)
 {
-    QUrl url = MetadataServiceConfiguration::current().theTVDBBaseUrl;
-    QString base = url.path();
-    if (base.endsWith(QLatin1Char('/')))
-        base.chop(1);
-    url.setPath(base + path);
-    QUrlQuery items;
-    for (const auto& [name, value] : query)
-        items.addQueryItem(name, QString::fromLatin1(QUrl::toPercentEncoding(value)));
-    url.setQuery(items);
-    return url;
+    return MetadataRequest::endpoint(MetadataServiceConfiguration::current().theTVDBBaseUrl, path, query);
 }
 
 MetadataArtwork::Kind artworkKind(int type)

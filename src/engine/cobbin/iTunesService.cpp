@@ -6,7 +6,6 @@
 #include <QJsonArray>
 #include <QLocale>
 #include <QRegularExpression>
-#include <QUrlQuery>
 
 namespace cobbin {
 
@@ -14,15 +13,9 @@ namespace {
 
 using K = MetadataResultKey;
 
-QUrl endpoint(const QString& path, const QList<std::pair<QString, QString>>& items)
+QUrl endpoint(const QString& path, const QList<std::pair<QString, QString>>& query)
 {
-    QUrl url = MetadataServiceConfiguration::current().iTunesBaseUrl;
-    url.setPath(url.path().chopped(url.path().endsWith(QLatin1Char('/')) ? 1 : 0) + path);
-    QUrlQuery query;
-    for (const auto& [name, value] : items)
-        query.addQueryItem(name, QString::fromLatin1(QUrl::toPercentEncoding(value)));
-    url.setQuery(query);
-    return url;
+    return MetadataRequest::endpoint(MetadataServiceConfiguration::current().iTunesBaseUrl, path, query);
 }
 
 // The store's season number in "Show Name, Season 2".
