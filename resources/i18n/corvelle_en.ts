@@ -2693,6 +2693,121 @@ Reads, shows and edits the metadata of movies, audio files and sidecar files.</t
     <message id="DateEditionComponentSecondTitle">
         <source>Second</source>
         <translation>Second</translation>
+    <message id="StoreImporterWindowTitle">
+        <source>Download Movie Information</source>
+        <translation>Download Movie Information</translation>
+    </message>
+    <message id="StoreImporterSearchMovie">
+        <source>Search a movie or a show</source>
+        <translation>Search a movie or a show</translation>
+    </message>
+    <message id="StoreImporterChooseArtwork">
+        <source>Choose the cover art</source>
+        <translation>Choose the cover art</translation>
+    </message>
+    <message id="StoreImporterServiceLabel">
+        <source>Database:</source>
+        <translation>Database:</translation>
+    </message>
+    <message id="StoreImporterLanguageLabel">
+        <source>Language:</source>
+        <translation>Language:</translation>
+    </message>
+    <message id="StoreImporterNamePlaceholder">
+        <source>Title</source>
+        <translation>Title</translation>
+    </message>
+    <message id="StoreImporterSeasonPlaceholder">
+        <source>Season</source>
+        <translation>Season</translation>
+    </message>
+    <message id="StoreImporterEpisodePlaceholder">
+        <source>Episode</source>
+        <translation>Episode</translation>
+    </message>
+    <message id="StoreImporterSearchAction">
+        <source>Search</source>
+        <translation>Search</translation>
+    </message>
+    <message id="StoreImporterGoBackAction">
+        <source>Go Back</source>
+        <translation>Go Back</translation>
+    </message>
+    <message id="StoreImporterCancelAction">
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+    <message id="StoreImporterContinueAction">
+        <source>Continue</source>
+        <translation>Continue</translation>
+    </message>
+    <message id="StoreImporterNoArtworkAction">
+        <source>No Artwork</source>
+        <translation>No Artwork</translation>
+    </message>
+    <message id="StoreImporterWithArtworkAction">
+        <source>Use Artwork</source>
+        <translation>Use Artwork</translation>
+    </message>
+    <message id="StoreImporterTagColumn">
+        <source>Tag</source>
+        <translation>Tag</translation>
+    </message>
+    <message id="StoreImporterValueColumn">
+        <source>Value</source>
+        <translation>Value</translation>
+    </message>
+    <message id="StoreImporterServiceError">
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message id="StoreImporterNothingFound">
+        <source>%1 found nothing for “%2”.</source>
+        <translation>%1 found nothing for “%2”.</translation>
+    </message>
+    <message id="StoreImporterArtworkFailed">
+        <source>The artwork could not be downloaded from %1 (%2). Try again, choose another artwork or choose No Artwork.</source>
+        <translation>The artwork could not be downloaded from %1 (%2). Try again, choose another artwork or choose No Artwork.</translation>
+    </message>
+    <message id="MetadataErrorMissingKey">
+        <source>no API key. Set %1 (see the README).</source>
+        <translation>no API key. Set %1 (see the README).</translation>
+    </message>
+    <message id="MetadataErrorRejectedKey">
+        <source>the service refused the API key (HTTP %1).</source>
+        <translation>the service refused the API key (HTTP %1).</translation>
+    </message>
+    <message id="MetadataErrorRateLimited">
+        <source>too many requests (HTTP 429). Wait a minute and search again.</source>
+        <translation>too many requests (HTTP 429). Wait a minute and search again.</translation>
+    </message>
+    <message id="MetadataErrorNetwork">
+        <source>the service could not be reached: %1</source>
+        <translation>the service could not be reached: %1</translation>
+    </message>
+    <message id="MetadataErrorTimeout">
+        <source>no answer within %1 seconds.</source>
+        <translation>no answer within %1 seconds.</translation>
+    </message>
+    <message id="MetadataErrorMalformed">
+        <source>the answer could not be read.</source>
+        <translation>the answer could not be read.</translation>
+    </message>
+    <message id="MetadataErrorNotFound">
+        <source>“%1” was not found.</source>
+        <translation>“%1” was not found.</translation>
+    </message>
+    <message id="MetadataErrorStatus">
+        <source>the service answered HTTP %1.</source>
+        <translation>the service answered HTTP %1.</translation>
+    </message>
+    <message id="DownloadInfoTagNotWritten">
+        <source>%1 was not written (“%2”): ExifTool cannot write this tag.</source>
+        <translation>%1 was not written (“%2”): ExifTool cannot write this tag.</translation>
+    </message>
+    <message id="DownloadInfoValueNotConverted">
+        <source>%1 was not written: “%2” is not a value this tag can hold.</source>
+        <translation>%1 was not written: “%2” is not a value this tag can hold.</translation>
     </message>
 </context>
 </TS>

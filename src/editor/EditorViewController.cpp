@@ -71,7 +71,7 @@ CommandButton commandButton(EditorViewController::ToolbarCommand command)
     case Command::editCoverArt:
         return {"EditorWindowToolbarEditCovertArt", "photo.artframe", "editQuicktimeCovertArt:"};
     case Command::downloadInfo:
-        return {"EditorWindowToolbarDownloadInfo", "arrow.down.doc", "downloadVideoInfo:"};
+        return {"EditorWindowToolbarDownloadInfo", "film", "downloadVideoInfo:"};
     case Command::editLocation:
         return {"EditorWindowToolbarEditLocation", "mappin.and.ellipse", "searchLocation:"};
     case Command::eraseLocation:

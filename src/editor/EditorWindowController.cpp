@@ -23,6 +23,7 @@
 #include "filemodel/MetadataFileListSelectionModel.h"
 #include "filemodel/settings/EditionSettings.h"
 #include "filemodel/settings/FileModelSettings.h"
+#include "mediainfo/EditorMediaInfoActions.h"
 #include "platform/brisa/core/UserDefaults.h"
 #include "platform/brisa/ui/DynamicToolbar.h"
 #include "platform/brisa/ui/FilledSubview.h"
@@ -63,6 +64,7 @@ EditorWindowController::EditorWindowController()
     , fileActions_(std::make_unique<EditorFileActions>(*this))
     , viewActions_(std::make_unique<EditorViewActions>(*this))
     , presetActions_(std::make_unique<EditorPresetActions>(*this))
+    , mediaInfoActions_(std::make_unique<EditorMediaInfoActions>(*this))
     , openFilesMenu_(std::make_unique<QMenu>())
     , fileListModel_(std::make_unique<MetadataFileListModel>(metadataFileList_.get()))
     , fileSelectionModel_(std::make_unique<MetadataFileListSelectionModel>(fileListModel_.get()))
@@ -72,6 +74,7 @@ EditorWindowController::EditorWindowController()
     commandChain_.append(copyCutPasteActions_.get());
     commandChain_.append(fileActions_.get());
     commandChain_.append(presetActions_.get());
+    commandChain_.append(mediaInfoActions_.get());
     // Asked last.
     commandChain_.append(viewActions_.get());
     window_ = std::make_unique<QMainWindow>();

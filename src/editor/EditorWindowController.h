@@ -42,6 +42,7 @@ namespace corvelle {
 class EditorCommandActions;
 class EditorCopyCutPasteActions;
 class EditorFileActions;
+class EditorMediaInfoActions;
 class EditorPresetActions;
 class EditorSession;
 class EditorTaskReports;
@@ -160,6 +161,7 @@ public:
     const EditorCommandChain& commandChain() const { return commandChain_; }
     EditorFileActions& fileActions() const { return *fileActions_; }
     EditorViewActions& viewActions() const { return *viewActions_; }
+    EditorMediaInfoActions& mediaInfoActions() const { return *mediaInfoActions_; }
     // The enabled state of an item of this window: an action no family knows is disabled.
     bool validateUserInterfaceItem(const QString& action) const override;
 
@@ -206,6 +208,7 @@ private:
     mutable std::unique_ptr<QuickLookWindowController> quickLookWindowController_;
     mutable QPointer<veilcast::ProgressOverlay> progressOverlay_;
     std::unique_ptr<EditorPresetActions> presetActions_;
+    std::unique_ptr<EditorMediaInfoActions> mediaInfoActions_;
     std::unique_ptr<QMenu> openFilesMenu_;
     EditorCommandChain commandChain_;
     std::unique_ptr<Ui::EditorWindow> ui_;

@@ -8,4 +8,19 @@ const Settings::EnumKey<StoreSearchTarget>& Settings::lastVideoSearchTarget()
     return key;
 }
 
+QString Settings::theMovieDBKeyItem()
+{
+    return QStringLiteral("TheMovieDB API key");
+}
+
+QString Settings::theTVDBKeyItem()
+{
+    return QStringLiteral("TheTVDB API key");
+}
+
+QString Settings::theTVDBPinItem()
+{
+    return QStringLiteral("TheTVDB subscriber PIN");
+}
+
 } // namespace corvelle

@@ -8,4 +8,9 @@ namespace corvelle::Settings {
 
 const EnumKey<StoreSearchTarget>& lastVideoSearchTarget();
 
+// The keychain items that hold the online services' credentials.
+QString theMovieDBKeyItem(); // "TheMovieDB API key"
+QString theTVDBKeyItem();    // "TheTVDB API key"
+QString theTVDBPinItem();    // "TheTVDB subscriber PIN"
+
 } // namespace corvelle::Settings
