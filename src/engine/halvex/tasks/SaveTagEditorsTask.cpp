@@ -5,7 +5,6 @@
 #include "engine/halvex/tags/TagEditor.h"
 #include "engine/halvex/tags/TagStorage.h"
 #include "engine/halvex/tasks/BackupStore.h"
-#include "engine/halvex/tasks/BinaryArgumentFiles.h"
 #include "engine/halvex/tasks/FolderListing.h"
 #include "engine/halvex/tasks/SaveArguments.h"
 #include "engine/ostrak/ETSettings.h"
@@ -304,9 +303,7 @@ bool SaveTagEditorsTask::saveChecked(const Target& target, const QString& file, 
         return false;
     }
 
-    BinaryArgumentFiles binaryFiles;
-    const ostrak::ExifToolResult result =
-        ostrak::ExifToolWriter(*pool_).write(file, binaryFiles.prepare(arguments.arguments(), database));
+    const ostrak::ExifToolResult result = ostrak::ExifToolWriter(*pool_).write(file, arguments.arguments());
     if (!result.isFinished() || result.failed > 0 || !result.errorText().isEmpty()
         || result.updated + result.unchanged == 0) {
         addMessage(TaskMessage::error(path, QStringLiteral("SaveFileError"), {path, errorLines(result)}));
