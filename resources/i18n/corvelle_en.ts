@@ -2450,6 +2450,7 @@ Reads, shows and edits the metadata of movies, audio files and sidecar files.</t
     <message id="FolderSettingsApplyButton">
         <source>Apply</source>
         <translation>Apply</translation>
+    </message>
     <message id="EditionViewTagMuliValueTitle">
         <source>Multiple values</source>
         <translation>Multiple values</translation>
@@ -2693,6 +2694,7 @@ Reads, shows and edits the metadata of movies, audio files and sidecar files.</t
     <message id="DateEditionComponentSecondTitle">
         <source>Second</source>
         <translation>Second</translation>
+    </message>
     <message id="StoreImporterWindowTitle">
         <source>Download Movie Information</source>
         <translation>Download Movie Information</translation>
