@@ -2456,8 +2456,8 @@ Reads, shows and edits the metadata of movies, audio files and sidecar files.</t
         <translation>Keyword:</translation>
     </message>
     <message id="KeywordEditHeaderLabel">
-        <source>Header (groups keywords, not written to files)</source>
-        <translation>Header (groups keywords, not written to files)</translation>
+        <source>Header keyword</source>
+        <translation>Header keyword</translation>
     </message>
     <message id="KeywordEditPersonLabel">
         <source>Person</source>

@@ -24,6 +24,7 @@
 #include <QTimer>
 #include <QToolBar>
 #include <QTreeView>
+#include <QFutureWatcher>
 #include <QtConcurrent>
 
 namespace corvelle {
@@ -52,6 +53,19 @@ struct ImportResult {
     QList<KeywordItemPtr> items;
     std::optional<halvex::LibraryError> error;
 };
+
+// Runs `handler` with the result of `future` on the main thread, once it is there. The watcher
+// belongs to `owner`: a window gone by then takes the handler with it.
+template<class T, class Handler>
+void whenDone(QObject* owner, QFuture<T> future, Handler handler)
+{
+    auto* watcher = new QFutureWatcher<T>(owner);
+    QObject::connect(watcher, &QFutureWatcher<T>::finished, owner, [watcher, handler] {
+        watcher->deleteLater();
+        handler(watcher->result());
+    });
+    watcher->setFuture(future);
+}
 
 } // namespace
 
@@ -347,7 +361,7 @@ void KeywordManagerWindowController::importKeywords(const QString& path)
     progressOverlay_->setTitle(localizedString(QStringLiteral("KeywordImportOverlayTitle")));
     progressOverlay_->setSubtitle(localizedString(QStringLiteral("KeywordImportOverlaySubtitle")));
     progressOverlay_->show(this);
-    QtConcurrent::run([path] {
+    whenDone(this, QtConcurrent::run([path] {
         ImportResult result;
         try {
             result.items = halvex::ThesaurusReader::readFile(path);
@@ -355,7 +369,7 @@ void KeywordManagerWindowController::importKeywords(const QString& path)
             result.error = error;
         }
         return result;
-    }).then(this, [this](const ImportResult& result) {
+    }), [this](const ImportResult& result) {
         progressOverlay_->hide();
         if (result.error) {
             showFailure(QStringLiteral("KeywordImportDidFail"), libraryErrorText(*result.error));
@@ -376,14 +390,14 @@ void KeywordManagerWindowController::exportKeywords(const QString& path)
     progressOverlay_->setSubtitle(localizedString(QStringLiteral("KeywordExportOverlaySubtitle")));
     progressOverlay_->show(this);
     // The writer replaces the file only once the new text is whole: a failure leaves it as it was.
-    QtConcurrent::run([item, path]() -> std::optional<halvex::LibraryError> {
+    whenDone(this, QtConcurrent::run([item, path]() -> std::optional<halvex::LibraryError> {
         try {
             halvex::ThesaurusWriter::write({item}, path);
         } catch (const halvex::LibraryError& error) {
             return error;
         }
         return std::nullopt;
-    }).then(this, [this](const std::optional<halvex::LibraryError>& error) {
+    }), [this](const std::optional<halvex::LibraryError>& error) {
         progressOverlay_->hide();
         if (error)
             showFailure(QStringLiteral("KeywordExportDidFail"), libraryErrorText(*error));

@@ -134,6 +134,20 @@ private Q_SLOTS:
         QCOMPARE(describe(*window_->outlineViewController()->model()), QStringLiteral("A(A1,A2),B,Top"));
     }
 
+    void keywordMadeUnderADeletedParentIsKept()
+    {
+        manager_->setCurrentItem(item(QStringLiteral("B")));
+        window_->performCommand(QStringLiteral("createKeyword:"));
+        KeywordEditItemWindowController* sheet = window_->editItemWindowController();
+        QVERIFY(sheet);
+        // Deleting stays possible while the sheet is open.
+        window_->deleteItem(item(QStringLiteral("B")));
+        field<QLineEdit>(sheet, "valueTextField")->setText(QStringLiteral("Orphan"));
+        sheet->validate();
+        QTRY_VERIFY(!window_->editItemWindowController());
+        QCOMPARE(describe(manager_->items()), QStringLiteral("A(A1),Orphan"));
+    }
+
     void cancelledCreationAddsNothing()
     {
         runSheet(QStringLiteral("createKeyword:"), QStringLiteral("Never"), false);
