@@ -10,7 +10,9 @@ for tool in xvfb-run dbus-run-session; do
   command -v "$tool" >/dev/null || { echo "$tool is missing: run scripts/install-deps.sh" >&2; exit 1; }
 done
 [ -f "$build_dir/build.ninja" ] || cmake -S "$root" -B "$build_dir" -G Ninja
-cmake --build "$build_dir" --target corvelle_screenshots -j "${JOBS:-3}"
+# Another picture-taking program of tools/ may be named in SCREENSHOTS_PROGRAM.
+program=${SCREENSHOTS_PROGRAM:-corvelle_screenshots}
+cmake --build "$build_dir" --target "$program" -j "${JOBS:-3}"
 
 home=$(mktemp -d)
 trap 'rm -rf "$home"' EXIT
@@ -21,5 +23,5 @@ export HOME=$home XDG_CONFIG_HOME=$home/config XDG_DATA_HOME=$home/data XDG_CACH
 unset DBUS_SESSION_BUS_ADDRESS
 xvfb-run --auto-servernum --server-args="-screen 0 1400x900x24" \
   dbus-run-session --config-file="$root/tests/support/dbus-session.conf" -- \
-  "$build_dir/tools/corvelle_screenshots" "$output"
+  "$build_dir/tools/$program" "$output"
 echo "Screenshots in $output"

@@ -2811,5 +2811,181 @@ Reads, shows and edits the metadata of movies, audio files and sidecar files.</t
         <source>%1 was not written: “%2” is not a value this tag can hold.</source>
         <translation>%1 was not written: “%2” is not a value this tag can hold.</translation>
     </message>
+    <message id="KeywordNameColumnTitle">
+        <source>Keyword</source>
+        <translation>Keyword</translation>
+    </message>
+    <message id="KeywordHeaderColumnTitle">
+        <source>Header</source>
+        <translation>Header</translation>
+    </message>
+    <message id="KeywordPersonColumnTitle">
+        <source>Person</source>
+        <translation>Person</translation>
+    </message>
+    <message id="KeywordSynonymsColumnTitle">
+        <source>Synonyms</source>
+        <translation>Synonyms</translation>
+    </message>
+    <message id="KeywordEditWindowTitle">
+        <source>Keyword</source>
+        <translation>Keyword</translation>
+    </message>
+    <message id="KeywordEditValueLabel">
+        <source>Keyword:</source>
+        <translation>Keyword:</translation>
+    </message>
+    <message id="KeywordEditHeaderLabel">
+        <source>Header keyword</source>
+        <translation>Header keyword</translation>
+    </message>
+    <message id="KeywordEditPersonLabel">
+        <source>Person</source>
+        <translation>Person</translation>
+    </message>
+    <message id="KeywordEditSynonymsLabel">
+        <source>Synonyms:</source>
+        <translation>Synonyms:</translation>
+    </message>
+    <message id="KeywordEditSynonymPlaceholder">
+        <source>New synonym</source>
+        <translation>New synonym</translation>
+    </message>
+    <message id="KeywordEditAddSynonymAction">
+        <source>Add</source>
+        <translation>Add</translation>
+    </message>
+    <message id="KeywordEditDeleteSynonymAction">
+        <source>Delete</source>
+        <translation>Delete</translation>
+    </message>
+    <message id="KeywordEditCancelAction">
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+    <message id="KeywordEditSaveAction">
+        <source>Save</source>
+        <translation>Save</translation>
+    </message>
+    <message id="KeywordManagerWindowTitle">
+        <source>Keywords</source>
+        <translation>Keywords</translation>
+    </message>
+    <message id="KeywordManagerWindowSubtitle">
+        <source>%1 keywords</source>
+        <translation>%1 keywords</translation>
+    </message>
+    <message id="KeywordManagerPlaceholder">
+        <source>No keywords yet. Create one with the + button, or import a keyword file.</source>
+        <translation>No keywords yet. Create one with the + button, or import a keyword file.</translation>
+    </message>
+    <message id="KeywordManagerCreateMenuItem">
+        <source>New Keyword</source>
+        <translation>New Keyword</translation>
+    </message>
+    <message id="KeywordManagerEditMenuItem">
+        <source>Edit Keyword…</source>
+        <translation>Edit Keyword…</translation>
+    </message>
+    <message id="KeywordManagerDeleteMenuItem">
+        <source>Delete Keyword</source>
+        <translation>Delete Keyword</translation>
+    </message>
+    <message id="KeywordManagerImportMenuItem">
+        <source>Import Keywords…</source>
+        <translation>Import Keywords…</translation>
+    </message>
+    <message id="KeywordManagerExportMenuItem">
+        <source>Export Keyword…</source>
+        <translation>Export Keyword…</translation>
+    </message>
+    <message id="KeywordManagerWindowToolbarCreate">
+        <source>New</source>
+        <translation>New</translation>
+    </message>
+    <message id="KeywordManagerWindowToolbarDelete">
+        <source>Delete</source>
+        <translation>Delete</translation>
+    </message>
+    <message id="KeywordManagerWindowToolbarEdit">
+        <source>Edit</source>
+        <translation>Edit</translation>
+    </message>
+    <message id="KeywordManagerWindowToolbarFiles">
+        <source>Files</source>
+        <translation>Files</translation>
+    </message>
+    <message id="KeywordManagerWindowToolbarHelp">
+        <source>Help</source>
+        <translation>Help</translation>
+    </message>
+    <message id="KeywordFileTypeName">
+        <source>Keyword files</source>
+        <translation>Keyword files</translation>
+    </message>
+    <message id="KeywordImportPanelTitle">
+        <source>Import Keywords</source>
+        <translation>Import Keywords</translation>
+    </message>
+    <message id="KeywordExportPanelTitle">
+        <source>Export Keyword</source>
+        <translation>Export Keyword</translation>
+    </message>
+    <message id="KeywordDefaultExportFilename">
+        <source>Keywords.txt</source>
+        <translation>Keywords.txt</translation>
+    </message>
+    <message id="KeywordImportOverlayTitle">
+        <source>Importing Keywords</source>
+        <translation>Importing Keywords</translation>
+    </message>
+    <message id="KeywordImportOverlaySubtitle">
+        <source>Reading the keyword file…</source>
+        <translation>Reading the keyword file…</translation>
+    </message>
+    <message id="KeywordExportOverlayTitle">
+        <source>Exporting Keywords</source>
+        <translation>Exporting Keywords</translation>
+    </message>
+    <message id="KeywordExportOverlaySubtitle">
+        <source>Writing the keyword file…</source>
+        <translation>Writing the keyword file…</translation>
+    </message>
+    <message id="KeywordImportDidFailMessageText">
+        <source>The keywords cannot be imported.</source>
+        <translation>The keywords cannot be imported.</translation>
+    </message>
+    <message id="KeywordImportDidFailInformativeText">
+        <source>%1 No keyword was added.</source>
+        <translation>%1 No keyword was added.</translation>
+    </message>
+    <message id="KeywordImportDidFailOKButton">
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message id="KeywordExportDidFailMessageText">
+        <source>The keyword cannot be exported.</source>
+        <translation>The keyword cannot be exported.</translation>
+    </message>
+    <message id="KeywordExportDidFailInformativeText">
+        <source>%1 An earlier file of that name is left as it was.</source>
+        <translation>%1 An earlier file of that name is left as it was.</translation>
+    </message>
+    <message id="KeywordExportDidFailOKButton">
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message id="KeywordSaveDidFailMessageText">
+        <source>The keywords cannot be saved.</source>
+        <translation>The keywords cannot be saved.</translation>
+    </message>
+    <message id="KeywordSaveDidFailInformativeText">
+        <source>%1 Your changes are kept and saved again at the next opportunity.</source>
+        <translation>%1 Your changes are kept and saved again at the next opportunity.</translation>
+    </message>
+    <message id="KeywordSaveDidFailOKButton">
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
 </context>
 </TS>

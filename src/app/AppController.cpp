@@ -3,7 +3,7 @@
 #include "app/ApplicationAlert.h"
 #include "app/EngineConfigurator.h"
 #include "app/LaunchLibrary.h"
-#include "app/LibraryErrorText.h"
+#include "widgets/LibraryErrorText.h"
 #include "app/QuitController.h"
 #include "widgets/TextResponder.h"
 #include "app/preferences/PreferencesController.h"
@@ -13,6 +13,7 @@
 #include "engine/halvex/kit/KitDebugger.h"
 #include "engine/halvex/libraries/LibraryError.h"
 #include "engine/halvex/tasks/TaskManager.h"
+#include "keywords/KeywordManagerWindowController.h"
 #include "platform/brisa/core/UserDefaults.h"
 #include "platform/brisa/ui/MenuTree.h"
 #include "platform/brisa/ui/WindowControl.h"
@@ -90,6 +91,7 @@ AppController::AppController(Environment environment, QObject* parent)
         environment_.keyboardModifiers = &QGuiApplication::queryKeyboardModifiers;
     if (!environment_.makeEditorWindow)
         environment_.makeEditorWindow = [] { return std::make_unique<EditorWindowController>(); };
+    keywordManagerWindow_ = SharedWindow([] { return &KeywordManagerWindowController::shared(); });
 
     mainMenu_ = std::make_unique<MainMenu>([this](QAction* item) { return validateMenuItem(item); },
                                            [this](QAction* item) { performMenuItem(item); });
@@ -321,8 +323,23 @@ void AppController::terminate()
 
 void AppController::terminateNow()
 {
+    saveKeywordLibrary();
     terminating_ = true;
     Q_EMIT terminated();
+}
+
+// The keyword window saves its changes as it loses the focus or closes; what it holds when the
+// application ends is saved here.
+void AppController::saveKeywordLibrary()
+{
+    KeywordManagerWindowController* keywords = KeywordManagerWindowController::existing();
+    if (!keywords)
+        return;
+    if (const std::optional<QString> failure = keywords->saveItemsIfNeeded()) {
+        halvex::KitDebugger::shared().log(*failure);
+        ApplicationAlert::run({QStringLiteral("KeywordSaveDidFail"), {QStringLiteral("OKButton")}, {*failure}},
+                              QMessageBox::Warning, 0);
+    }
 }
 
 // The desktop's logout: the same questions; a refusal keeps the session open.

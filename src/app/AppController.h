@@ -121,6 +121,7 @@ private:
     void forwardToEditorWindow(const QString& command, QAction* sender);
     void commitData(QSessionManager& manager);
     void terminateNow();
+    void saveKeywordLibrary();
     void showAbout();
 
     Environment environment_;

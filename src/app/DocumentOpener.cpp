@@ -1,7 +1,7 @@
 #include "app/DocumentOpener.h"
 
 #include "app/ApplicationAlert.h"
-#include "app/LibraryErrorText.h"
+#include "widgets/LibraryErrorText.h"
 #include "app/settings/DocumentExtensions.h"
 #include "editor/EditorWindowInterface.h"
 #include "engine/halvex/libraries/LibraryError.h"

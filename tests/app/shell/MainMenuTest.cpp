@@ -5,6 +5,7 @@
 #include "app/preferences/PreferencesController.h"
 #include "editor/EditorWindowController.h"
 #include "filebrowser/QuickLookWindowController.h"
+#include "keywords/KeywordManagerWindowController.h"
 #include "platform/brisa/ui/MenuMnemonics.h"
 #include "platform/brisa/ui/MenuTree.h"
 #include "support/ui/PrivateSessionBus.h"
@@ -168,11 +169,12 @@ private Q_SLOTS:
         // The open commands go on to the editor window, which opens files but has no photo library
         // yet, and the windows not there yet cannot be shown.
         for (const char* command : {"openFilesInPhotos:", "showPresetManager:",
-                                    "togglePresetManager:", "showKeywordManager:", "toggleKeywordManager:",
+                                    "togglePresetManager:",
                                     "showPhotosRemoteControl:", "togglePhotosRemoteControl:", "showHelp:"})
             QVERIFY2(!menu.item(QString::fromLatin1(command))->isEnabled(), command);
         for (const char* command : {"orderFrontStandardAboutPanel:", "openPreferences:", "hide:", "terminate:",
-                                    "showMetadataEditor:", "toggleMetadataEditor:", "openFilesInFinder:"})
+                                    "showMetadataEditor:", "toggleMetadataEditor:", "openFilesInFinder:",
+                                    "showKeywordManager:", "toggleKeywordManager:"})
             QVERIFY2(menu.item(QString::fromLatin1(command))->isEnabled(), command);
         QVERIFY(!menu.menu(MainMenu::copyTagsSectionMenuIdentifier)->menuAction()->isEnabled());
     }
@@ -294,6 +296,20 @@ private Q_SLOTS:
         QVERIFY(window->isVisible());
         validateAllMenus(menu);
         QVERIFY(show->isChecked());
+    }
+
+    void keywordManagerCommandsShowAndToggleItsWindow()
+    {
+        AppController controller(withoutModifiers());
+        QVERIFY(controller.launch());
+        MainMenu& menu = controller.mainMenu();
+        menu.item("showKeywordManager:")->trigger();
+        QWidget* window = corvelle::KeywordManagerWindowController::existing();
+        QVERIFY(window && window->isVisible());
+        validateAllMenus(menu);
+        QVERIFY(menu.item("toggleKeywordManager:")->isChecked());
+        menu.item("toggleKeywordManager:")->trigger();
+        QVERIFY(!window->isVisible());
     }
 
     void closingTheEditorWindowKeepsTheApplication()

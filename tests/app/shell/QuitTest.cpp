@@ -5,6 +5,9 @@
 #include "app/MainMenu.h"
 #include "engine/halvex/tasks/AbstractTask.h"
 #include "engine/halvex/tasks/TaskManager.h"
+#include "engine/halvex/libraries/KeywordManager.h"
+#include "engine/halvex/libraries/LibraryFile.h"
+#include "keywords/KeywordManagerWindowController.h"
 
 #include <QAction>
 #include <QSemaphore>
@@ -105,6 +108,29 @@ private Q_SLOTS:
         QCOMPARE(tasks.isBusy(), tasksRunning);
         task->release.release();
         QTRY_VERIFY(!tasks.isBusy());
+    }
+
+    // Changes of the keyword window not saved yet (it saves as it loses the focus) are saved
+    // as the application ends.
+    void keywordChangesAreSavedAtQuit()
+    {
+        FakeEditorWindow* editor = nullptr;
+        AppController controller(fakeEditorEnvironment(editor));
+        QVERIFY(controller.launch());
+        controller.performCommand(QStringLiteral("showKeywordManager:"));
+        corvelle::KeywordManagerWindowController* window = corvelle::KeywordManagerWindowController::existing();
+        QVERIFY(window && window->isVisible());
+        halvex::KeywordManager& keywords = halvex::KeywordManager::shared();
+        keywords.insertItems({std::make_shared<halvex::KeywordItem>(QStringLiteral("Kept at quit"))}, 0);
+        window->setItemsShouldBeSaved();
+
+        controller.performMenuItem(controller.mainMenu().quitAppMenuItem());
+        QVERIFY(controller.isTerminating());
+        QVERIFY(!window->itemsShouldBeSaved());
+        halvex::KeywordManager stored(halvex::LibraryFile::dataPath(QStringLiteral("Keywords.json")));
+        stored.load();
+        QVERIFY(!stored.items().isEmpty());
+        QCOMPARE(stored.items().first()->name(), QStringLiteral("Kept at quit"));
     }
 };
 

@@ -58,17 +58,6 @@ private Q_SLOTS:
         QCOMPARE(EndToEnd::read(path, {QStringLiteral("ItemList:Description")}), QStringLiteral("base64:AAAA"));
     }
 };
-        const QStringList prepared = files.prepare(arguments, database);
-        QCOMPARE(prepared.size(), 4);
-        QCOMPARE(prepared.at(0), arguments.at(0));
-        QVERIFY(prepared.at(1).startsWith(QStringLiteral("-ItemList:CoverArt<=/")));
-        QFile written(prepared.at(1).mid(QStringLiteral("-ItemList:CoverArt<=").size()));
-        QVERIFY(written.open(QIODevice::ReadOnly));
-        QCOMPARE(written.readAll(), jpeg);
-        QCOMPARE(prepared.at(2), arguments.at(2));
-        QCOMPARE(prepared.at(3), arguments.at(3));
-    }
-};
 
 QTEST_GUILESS_MAIN(BinaryValuesSaveTest)
 #include "BinaryValuesSaveTest.moc"

@@ -5,6 +5,8 @@
 #include <QRegularExpression>
 #include <QStringDecoder>
 
+#include <langinfo.h>
+
 namespace halvex {
 
 namespace {
@@ -166,6 +168,33 @@ QList<KeywordItemPtr> build(const QList<Entry>& entries, qsizetype& next, int de
     return items;
 }
 
+std::optional<QString> decoded(const QByteArray& bytes, QStringDecoder decoder)
+{
+    if (!decoder.isValid())
+        return std::nullopt;
+    const QString text = decoder(bytes);
+    if (decoder.hasError())
+        return std::nullopt;
+    return text;
+}
+
+// The encoding of a byte-order mark; else UTF-8 when the bytes are valid UTF-8; else the
+// locale's encoding (a file written by an older tool on this system). None when nothing fits.
+std::optional<QString> decodedText(const QByteArray& bytes)
+{
+    if (const std::optional<QStringConverter::Encoding> marked = QStringConverter::encodingForData(bytes))
+        return decoded(bytes, QStringDecoder(*marked));
+    if (std::optional<QString> text = decoded(bytes, QStringDecoder(QStringConverter::Utf8)))
+        return text;
+    const char* codeset = nl_langinfo(CODESET);
+    if (!codeset || !*codeset || QByteArray(codeset).toUpper().replace('-', "") == "UTF8")
+        return std::nullopt;
+    // Plain ASCII, the C locale's, has no letters beyond the ones UTF-8 has already refused.
+    if (QByteArray(codeset) == "ANSI_X3.4-1968")
+        return std::nullopt;
+    return decoded(bytes, QStringDecoder(codeset));
+}
+
 } // namespace
 
 QList<KeywordItemPtr> ThesaurusReader::read(const QString& string)
@@ -196,12 +225,11 @@ QList<KeywordItemPtr> ThesaurusReader::read(const QString& string)
 QList<KeywordItemPtr> ThesaurusReader::readFile(const QString& path)
 {
     const QByteArray bytes = LibraryFile::readFile(path);
-    QStringDecoder decoder(QStringConverter::encodingForData(bytes).value_or(QStringConverter::Utf8));
-    const QString text = decoder(bytes);
-    if (decoder.hasError())
+    const std::optional<QString> text = decodedText(bytes);
+    if (!text)
         throw LibraryError(QStringLiteral("KeywordFileEncodingError"), {path});
     try {
-        return read(text);
+        return read(*text);
     } catch (const LibraryError& error) {
         throw error.after(QStringLiteral("KeywordFileError"), {path});
     }

@@ -1,4 +1,4 @@
-#include "app/LibraryErrorText.h"
+#include "widgets/LibraryErrorText.h"
 
 #include "engine/halvex/libraries/LibraryError.h"
 #include "widgets/TextLocalizer.h"

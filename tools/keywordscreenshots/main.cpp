@@ -1,0 +1,93 @@
+// Pictures of the keyword window for reviewing its look: a library three levels deep, the
+// window alone, then with the keyword sheet open on a keyword with synonyms. Run through
+// scripts/make-keyword-screenshots.sh, which gives it a private X server and home.
+
+#include "engine/halvex/libraries/KeywordManager.h"
+#include "keywords/KeywordEditItemWindowController.h"
+#include "keywords/KeywordManagerWindowController.h"
+#include "keywords/KeywordOutlineViewController.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QPixmap>
+#include <QScreen>
+#include <QThread>
+#include <QTreeView>
+
+#include <cstdio>
+
+namespace {
+
+void settle(int milliseconds)
+{
+    QElapsedTimer timer;
+    timer.start();
+    while (timer.elapsed() < milliseconds) {
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+        QThread::msleep(10);
+    }
+}
+
+bool save(const QList<const QWidget*>& windows, const QString& path)
+{
+    QRect area;
+    for (const QWidget* window : windows)
+        area = area.united(window->frameGeometry());
+    const QPixmap shot = QGuiApplication::primaryScreen()->grabWindow(0, area.x(), area.y(), area.width(), area.height());
+    const bool saved = shot.save(path);
+    std::fprintf(stderr, "%s %s\n", saved ? "saved" : "could not save", qPrintable(path));
+    return saved;
+}
+
+halvex::KeywordItemPtr keyword(const QString& name, const QStringList& synonyms = {},
+                               const QList<halvex::KeywordItemPtr>& children = {}, bool isHeader = false,
+                               bool isPerson = false)
+{
+    return std::make_shared<halvex::KeywordItem>(name, isHeader, isPerson, synonyms, children);
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Corvelle"));
+    const QDir output(app.arguments().value(1, QStringLiteral("screenshots")));
+    if (!QDir().mkpath(output.path()))
+        return 1;
+
+    halvex::KeywordManager& manager = halvex::KeywordManager::shared();
+    const halvex::KeywordItemPtr cat = keyword(QStringLiteral("Cat"), {QStringLiteral("Feline"), QStringLiteral("Kitty")},
+                                               {keyword(QStringLiteral("Kitten"))});
+    manager.setItems({
+        keyword(QStringLiteral("Animals"), {QStringLiteral("Fauna"), QStringLiteral("Wildlife")},
+                {cat, keyword(QStringLiteral("Heron"), {QStringLiteral("Ardea")})}),
+        keyword(QStringLiteral("Places"), {},
+                {keyword(QStringLiteral("Paris, France"), {QStringLiteral("Lutetia")},
+                         {keyword(QStringLiteral("Montmartre"))}),
+                 keyword(QStringLiteral("東京"), {QStringLiteral("Tōkyō")})},
+                true),
+        keyword(QStringLiteral("Ada Lovelace"), {QStringLiteral("Ada")}, {}, false, true),
+    });
+
+    corvelle::KeywordManagerWindowController& window = corvelle::KeywordManagerWindowController::shared();
+    window.resize(720, 460);
+    window.move(60, 60);
+    window.outlineViewController()->outlineView()->expandAll();
+    // Current once its row is in sight: a keyword hidden in a collapsed parent is not.
+    manager.setCurrentItem(cat);
+    window.show();
+    settle(1500);
+    bool saved = save({&window}, output.filePath(QStringLiteral("keyword-window.png")));
+
+    window.performCommand(QStringLiteral("editKeyword:"));
+    settle(1500);
+    corvelle::KeywordEditItemWindowController* sheet = window.editItemWindowController();
+    if (!sheet)
+        return 1;
+    saved = save({&window, sheet}, output.filePath(QStringLiteral("keyword-window-sheet.png"))) && saved;
+    sheet->cancel();
+    settle(300);
+    return saved ? 0 : 1;
+}
