@@ -11,7 +11,9 @@
 #include <QProcess>
 #include <QStandardPaths>
 #include <QStringList>
+#include <QTemporaryFile>
 #include <QThread>
+#include <QElapsedTimer>
 
 #include <cstdio>
 
@@ -58,6 +60,33 @@ inline void prestartAndWait(ostrak::ExifToolPool& pool)
         answers.append(pool.submit({{QStringLiteral("-ver")}, {}}));
     for (auto& answer : answers)
         answer.waitForFinished();
+}
+
+// Seconds one ExifTool process takes over every file with `arguments`, as it is run by hand; -1
+// when it fails or, with `needsOutput`, prints nothing.
+inline double runExifTool(const QStringList& arguments, const QStringList& files, bool needsOutput)
+{
+    QTemporaryFile argfile;
+    if (!argfile.open())
+        return -1;
+    argfile.write(files.join(QLatin1Char('\n')).toUtf8() + '\n');
+    argfile.flush();
+    QProcess exiftool;
+    QElapsedTimer timer;
+    timer.start();
+    exiftool.start(QStringLiteral("exiftool"), arguments + QStringList{QStringLiteral("-@"), argfile.fileName()});
+    // Keep the pipe drained: the output of 2,000 files is megabytes.
+    QByteArray output;
+    while (!exiftool.waitForFinished(10)) {
+        if (exiftool.state() == QProcess::NotRunning)
+            return -1;
+        output += exiftool.readAllStandardOutput();
+    }
+    output += exiftool.readAllStandardOutput();
+    const double seconds = timer.nsecsElapsed() / 1e9;
+    if (exiftool.exitStatus() != QProcess::NormalExit || exiftool.exitCode() != 0 || (needsOutput && output.isEmpty()))
+        return -1;
+    return seconds;
 }
 
 // The goal for the cores at hand: `many` on 8 cores or more, `two` on 2 or fewer, interpolated

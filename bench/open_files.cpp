@@ -103,25 +103,7 @@ double openLaunched(const QStringList& files, int count, int* opened = nullptr)
 // One process over every file, as ExifTool is run by hand.
 double readWithExifTool(const QStringList& files)
 {
-    QTemporaryFile argfile;
-    if (!argfile.open())
-        return -1;
-    argfile.write(files.join(QLatin1Char('\n')).toUtf8() + '\n');
-    argfile.flush();
-    QProcess exiftool;
-    QElapsedTimer timer;
-    timer.start();
-    exiftool.start(QStringLiteral("exiftool"), {QStringLiteral("-j"), QStringLiteral("-G1:4"), QStringLiteral("-a"),
-                                                QStringLiteral("-@"), argfile.fileName()});
-    // Keep the pipe drained: the output of 2,000 files is megabytes.
-    QByteArray output;
-    while (!exiftool.waitForFinished(10))
-        output += exiftool.readAllStandardOutput();
-    output += exiftool.readAllStandardOutput();
-    const double seconds = timer.nsecsElapsed() / 1e9;
-    if (exiftool.exitStatus() != QProcess::NormalExit || output.isEmpty())
-        return -1;
-    return seconds;
+    return bench::runExifTool({QStringLiteral("-j"), QStringLiteral("-G1:4"), QStringLiteral("-a")}, files, true);
 }
 
 struct Figures {

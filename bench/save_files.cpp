@@ -79,20 +79,9 @@ SaveRun saveWithEngine(const QStringList& files, ostrak::ExifToolPool& pool, con
 // One process writing every file, as ExifTool is run by hand.
 double saveWithExifTool(const QStringList& files, const QString& title)
 {
-    QTemporaryFile argfile;
-    if (!argfile.open())
-        return -1;
-    argfile.write(files.join(QLatin1Char('\n')).toUtf8() + '\n');
-    argfile.flush();
-    QProcess exiftool;
-    QElapsedTimer timer;
-    timer.start();
-    exiftool.start(QStringLiteral("exiftool"), {QStringLiteral("-overwrite_original"),
-                                                QStringLiteral("-") + editedTag.rawValue() + QLatin1Char('=') + title,
-                                                QStringLiteral("-@"), argfile.fileName()});
-    if (!exiftool.waitForFinished(-1) || exiftool.exitStatus() != QProcess::NormalExit || exiftool.exitCode() != 0)
-        return -1;
-    return timer.nsecsElapsed() / 1e9;
+    return bench::runExifTool({QStringLiteral("-overwrite_original"),
+                               QStringLiteral("-") + editedTag.rawValue() + QLatin1Char('=') + title},
+                              files, false);
 }
 
 } // namespace
