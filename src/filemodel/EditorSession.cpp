@@ -199,9 +199,16 @@ void EditorSession::addTagEditors(const QList<std::shared_ptr<halvex::TagEditor>
     collator.setCaseSensitivity(Qt::CaseInsensitive);
     collator.setNumericMode(true);
     collator.setIgnorePunctuation(false);
-    std::stable_sort(files.begin(), files.end(), [&collator](const MetadataFilePointer& a, const MetadataFilePointer& b) {
-        return collator.compare(a->filename(), b->filename()) < 0;
+    // Each name is worked out once, not at every comparison.
+    QList<std::pair<QString, MetadataFilePointer>> named;
+    named.reserve(files.size());
+    for (MetadataFilePointer& file : files)
+        named.append({file->filename(), std::move(file)});
+    std::stable_sort(named.begin(), named.end(), [&collator](const auto& a, const auto& b) {
+        return collator.compare(a.first, b.first) < 0;
     });
+    for (qsizetype i = 0; i < files.size(); ++i)
+        files[i] = std::move(named[i].second);
     // The row was chosen against the list as it was then: files removed since may put it past
     // the end.
     const int count = int(fileList_.files().size());

@@ -7,6 +7,7 @@
 #include <QFuture>
 #include <QHash>
 #include <QRegularExpression>
+#include <QThreadPool>
 
 #include <algorithm>
 
@@ -48,6 +49,14 @@ TagRecordSet failedSet(const QString& path, ExifToolMessage error)
 ExifToolMessage fileError(const QString& path, const QString& reason)
 {
     return ExifToolMessage(QStringLiteral("ExifToolFileReadError"), {path, reason});
+}
+
+// Parses answers. Its own threads: a reader waiting in a shared pool's thread must never keep
+// the parsing of its own answers from starting.
+QThreadPool& parsingPool()
+{
+    static QThreadPool pool;
+    return pool;
 }
 
 QList<TagRecordSet> setsOfChunk(const QStringList& paths, const ExifToolResult& result)
@@ -129,30 +138,38 @@ QList<TagRecordSet> ETTagStorageReader::read(const QStringList& paths) const
 
 QList<TagRecordSet> ETTagStorageReader::readChunks(const QList<QStringList>& chunks) const
 {
-    QList<QFuture<ExifToolResult>> futures;
+    // What became of one chunk: its sets, or its files to read again one by one.
+    struct Outcome {
+        QList<TagRecordSet> sets;
+        QStringList retries;
+    };
+    // Each answer is parsed as soon as it comes, beside the others, rather than one after
+    // another once all have come.
+    QList<QFuture<Outcome>> futures;
     for (const QStringList& chunk : chunks) {
         ExifToolRequest request;
         request.arguments = readArguments();
         request.files = chunk;
         request.timeout = chunkTimeout(chunk.size());
-        futures.append(pool_.submit(std::move(request)));
+        futures.append(pool_.submit(std::move(request)).then(&parsingPool(), [chunk](const ExifToolResult& result) {
+            const bool fileMayBeAtFault = result.state == ExifToolResult::State::TimedOut
+                || result.state == ExifToolResult::State::Crashed
+                || result.state == ExifToolResult::State::InvalidRequest;
+            // One file that hangs or kills ExifTool, or whose name cannot be passed, must not
+            // cost its neighbours their tags.
+            if (fileMayBeAtFault && chunk.size() > 1)
+                return Outcome{{}, chunk};
+            return Outcome{setsOfChunk(chunk, result), {}};
+        }));
     }
 
     QList<TagRecordSet> sets;
     QList<QStringList> retries;
-    for (qsizetype i = 0; i < chunks.size(); ++i) {
-        const ExifToolResult result = futures[i].result();
-        const bool fileMayBeAtFault = result.state == ExifToolResult::State::TimedOut
-            || result.state == ExifToolResult::State::Crashed
-            || result.state == ExifToolResult::State::InvalidRequest;
-        // One file that hangs or kills ExifTool, or whose name cannot be passed, must not cost
-        // its neighbours their tags.
-        if (fileMayBeAtFault && chunks[i].size() > 1) {
-            for (const QString& path : chunks[i])
-                retries.append({path});
-            continue;
-        }
-        sets.append(setsOfChunk(chunks[i], result));
+    for (QFuture<Outcome>& future : futures) {
+        Outcome outcome = future.takeResult();
+        sets.append(std::move(outcome.sets));
+        for (const QString& path : std::as_const(outcome.retries))
+            retries.append({path});
     }
     if (!retries.isEmpty())
         sets.append(readChunks(retries));

@@ -108,7 +108,18 @@ private:
     bool parseString(QString& text)
     {
         ++pos_; // opening quote
-        QByteArray bytes;
+        // Most strings hold no escape: decoded straight from the output.
+        const qsizetype start = pos_;
+        qsizetype end = start;
+        while (end < data_.size() && data_.at(end) != '"' && data_.at(end) != '\\')
+            ++end;
+        if (end < data_.size() && data_.at(end) == '"') {
+            text = QString::fromUtf8(data_.constData() + start, end - start);
+            pos_ = end + 1;
+            return true;
+        }
+        QByteArray bytes(data_.constData() + start, end - start);
+        pos_ = end;
         while (pos_ < data_.size()) {
             const char c = data_.at(pos_++);
             if (c == '"') {
@@ -252,7 +263,7 @@ TagRecord makeRecord(const QString& key, const Node& node)
     }
 
     static const QRegularExpression binaryPattern(QStringLiteral("^\\(Binary data (\\d+) bytes[,)]"));
-    if (value->kind == Node::Kind::Scalar) {
+    if (value->kind == Node::Kind::Scalar && record.value.startsWith(QLatin1String("(Binary data "))) {
         const auto match = binaryPattern.match(record.value);
         if (match.hasMatch()) {
             record.isBinary = true;

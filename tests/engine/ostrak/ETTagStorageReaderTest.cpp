@@ -31,6 +31,10 @@ private Q_SLOTS:
             QStringLiteral("-XMP-photoshop:Headline=TRUE"),
             QStringLiteral("-XMP-photoshop:Instructions=-0"),
             QStringLiteral("-XMP-photoshop:Credit=1e5"),
+            QStringLiteral("-XMP-dc:Rights=Say \"hi\" \\ $HOME 100%"),
+            QStringLiteral("-XMP-photoshop:City=Zürich – 日本"),
+            QStringLiteral("-XMP-photoshop:Source=tab\there"),
+            QStringLiteral("-XMP-photoshop:State=ends in \\"),
             QStringLiteral("-IPTC:Keywords=007"),
             QStringLiteral("-IPTC:Keywords=1.10"),
             QStringLiteral("-IPTC:Keywords=false"),
@@ -53,6 +57,11 @@ private Q_SLOTS:
         QTest::newRow("upper-case boolean") << "XMP-photoshop" << "Headline" << "TRUE";
         QTest::newRow("negative zero") << "XMP-photoshop" << "Instructions" << "-0";
         QTest::newRow("exponent") << "XMP-photoshop" << "Credit" << "1e5";
+        // Texts ExifTool escapes in its output, and texts beyond ASCII.
+        QTest::newRow("quotes, backslash, dollar") << "XMP-dc" << "Rights" << "Say \"hi\" \\ $HOME 100%";
+        QTest::newRow("beyond ASCII") << "XMP-photoshop" << "City" << "Zürich – 日本";
+        QTest::newRow("tab") << "XMP-photoshop" << "Source" << "tab\there";
+        QTest::newRow("ends in a backslash") << "XMP-photoshop" << "State" << "ends in \\";
     }
 
     void keepsTextExactly()

@@ -10,17 +10,24 @@ namespace halvex {
 namespace {
 
 // Groups and tag names repeat across every file opened: one shared copy of each keeps thousands
-// of storages from each holding their own.
+// of storages from each holding their own. Each thread remembers the copies it was given, so
+// that threads reading files side by side seldom wait for one another.
 QString shared(const QString& text)
 {
+    thread_local QSet<QString> known;
+    const auto seen = known.constFind(text);
+    if (seen != known.constEnd())
+        return *seen;
     static QMutex mutex;
     static QSet<QString> texts;
-    QMutexLocker locker(&mutex);
-    const auto found = texts.constFind(text);
-    if (found != texts.constEnd())
-        return *found;
-    texts.insert(text);
-    return text;
+    QString copy;
+    {
+        QMutexLocker locker(&mutex);
+        const auto found = texts.constFind(text);
+        copy = found != texts.constEnd() ? *found : *texts.insert(text);
+    }
+    known.insert(copy);
+    return copy;
 }
 
 } // namespace

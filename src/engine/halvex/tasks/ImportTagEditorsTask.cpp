@@ -78,7 +78,9 @@ std::optional<FolderListing::UnreadableName> unreadableNameOf(const QString& pat
     const QFileInfo info(path);
     if (!info.fileName().contains(QChar::ReplacementCharacter))
         return std::nullopt;
-    for (const FolderListing::UnreadableName& name : FolderListing::list(info.absolutePath(), false).unreadableNames()) {
+    // The listing outlives the loop: its names are read by reference.
+    const FolderListing listing = FolderListing::list(info.absolutePath(), false);
+    for (const FolderListing::UnreadableName& name : listing.unreadableNames()) {
         if (name.lossyPath() == info.absoluteFilePath())
             return name;
     }
