@@ -42,6 +42,8 @@ namespace corvelle {
 class EditorCommandActions;
 class EditorCopyCutPasteActions;
 class EditorFileActions;
+class EditorImageActions;
+class EditorImportExportActions;
 class EditorPresetActions;
 class EditorSession;
 class EditorTaskReports;
@@ -159,6 +161,8 @@ public:
     const EditorCommandChain& commandChain() const { return commandChain_; }
     EditorFileActions& fileActions() const { return *fileActions_; }
     EditorViewActions& viewActions() const { return *viewActions_; }
+    EditorImageActions& imageActions() const { return *imageActions_; }
+    EditorImportExportActions& importExportActions() const { return *importExportActions_; }
     // The enabled state of an item of this window: an action no family knows is disabled.
     bool validateUserInterfaceItem(const QString& action) const override;
 
@@ -205,6 +209,8 @@ private:
     mutable std::unique_ptr<QuickLookWindowController> quickLookWindowController_;
     mutable QPointer<veilcast::ProgressOverlay> progressOverlay_;
     std::unique_ptr<EditorPresetActions> presetActions_;
+    std::unique_ptr<EditorImageActions> imageActions_;
+    std::unique_ptr<EditorImportExportActions> importExportActions_;
     std::unique_ptr<QMenu> openFilesMenu_;
     EditorCommandChain commandChain_;
     std::unique_ptr<Ui::EditorWindow> ui_;
