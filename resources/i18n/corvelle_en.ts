@@ -2599,5 +2599,37 @@ Reads, shows and edits the metadata of movies, audio files and sidecar files.</t
         <source>“%1” beside “%2” is not a %3 file: nothing was imported from it.</source>
         <translation>“%1” beside “%2” is not a %3 file: nothing was imported from it.</translation>
     </message>
+    <message id="TransferingUnsavedFilesMessageText">
+        <source>Some of the files have unsaved changes.</source>
+        <translation>Some of the files have unsaved changes.</translation>
+    </message>
+    <message id="TransferingUnsavedFilesInformativeText">
+        <source>The files are handed over as they are on disk: their unsaved changes stay here and are not sent.</source>
+        <translation>The files are handed over as they are on disk: their unsaved changes stay here and are not sent.</translation>
+    </message>
+    <message id="TransferingUnsavedFilesRemoveButton">
+        <source>Hand Over</source>
+        <translation>Hand Over</translation>
+    </message>
+    <message id="TransferingUnsavedFilesCancelButton">
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+    <message id="ExportingUnsavedFilesMessageText">
+        <source>Some of the files have unsaved changes.</source>
+        <translation>Some of the files have unsaved changes.</translation>
+    </message>
+    <message id="ExportingUnsavedFilesInformativeText">
+        <source>The files are exported as they are on disk: their unsaved changes stay here and are not exported.</source>
+        <translation>The files are exported as they are on disk: their unsaved changes stay here and are not exported.</translation>
+    </message>
+    <message id="ExportingUnsavedFilesRemoveButton">
+        <source>Export</source>
+        <translation>Export</translation>
+    </message>
+    <message id="ExportingUnsavedFilesCancelButton">
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
 </context>
 </TS>

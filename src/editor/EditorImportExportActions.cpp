@@ -202,7 +202,8 @@ std::optional<QString> EditorImportExportActions::commonFolder(const QList<std::
     std::optional<QStringList> common;
     for (const auto& editor : editors) {
         const QString path = QDir::cleanPath(editor->source().url().toLocalFile());
-        const QString folder = QFileInfo(path).suffix().isEmpty() ? path : QFileInfo(path).absolutePath();
+        // The file system says what is a folder: "Trip.2023" may be one, "README" a file.
+        const QString folder = QFileInfo(path).isDir() ? path : QFileInfo(path).absolutePath();
         const QStringList parts = folder.split(QLatin1Char('/'));
         if (!common) {
             common = parts;

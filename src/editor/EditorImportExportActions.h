@@ -67,7 +67,7 @@ public:
     // The section of the chosen tag set whose index the sender's data holds.
     void exportCSVTableWithSection(QAction* sender);
 
-    // The folder that holds every file (a file without an extension stands for a folder);
+    // The folder that holds every file (a selected folder stands for itself);
     // none when they share none.
     static std::optional<QString> commonFolder(const QList<std::shared_ptr<halvex::TagEditor>>& editors);
     // The tag items of one section of the chosen tag set, in order; empty for an index out of range.

@@ -16,6 +16,7 @@
 #include "platform/brisa/core/UserDefaults.h"
 #include "support/TestEnvironment.h"
 #include "support/ui/SectionViewStandIn.h"
+#include "widgets/TextLocalizer.h"
 
 #include <QAction>
 #include <QApplication>
@@ -24,7 +25,9 @@
 #include <QLineEdit>
 #include <QMainWindow>
 #include <QProcess>
+#include <QMessageBox>
 #include <QPushButton>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -363,6 +366,91 @@ private Q_SLOTS:
         QVERIFY(std::dynamic_pointer_cast<halvex::FileExportImagesTask>(queuedTask()));
         waitForTasks();
         QCOMPARE(QFileInfo(out.filePath(QStringLiteral("photo_thumb.jpg"))).size(), 885);
+    }
+
+    // What a folder is, the file system says: a folder named like a file stands for itself, a
+    // file without an extension lies in its folder.
+    void commonFolderAsksTheFileSystem()
+    {
+        const QString trip = folder_->filePath(QStringLiteral("Trip.2023"));
+        QVERIFY(QDir().mkpath(trip + QStringLiteral("/Day")));
+        const QString readme = copy(QStringLiteral("photo.jpg"), QStringLiteral("Trip.2023/README"));
+        const auto editorOf = [](const QString& path) {
+            return std::make_shared<halvex::TagEditor>(halvex::TagStorage(halvex::TagStorageSource(QUrl::fromLocalFile(path))));
+        };
+        QCOMPARE(EditorImportExportActions::commonFolder({editorOf(trip)}), trip);
+        QCOMPARE(EditorImportExportActions::commonFolder({editorOf(readme)}), trip);
+        QCOMPARE(EditorImportExportActions::commonFolder({editorOf(readme), editorOf(trip + QStringLiteral("/Day"))}), trip);
+        QCOMPARE(EditorImportExportActions::commonFolder({editorOf(readme), editorOf(folder_->filePath(QStringLiteral("x.jpg")))}),
+                 folder_->path());
+    }
+
+    // The fixed sorts order the list by name or path, either way.
+    void fixedSorts()
+    {
+        open({copy(QStringLiteral("photo.jpg"), QStringLiteral("b.jpg")), copy(QStringLiteral("photo.jpg"), QStringLiteral("a.jpg")),
+              copy(QStringLiteral("photo.jpg"), QStringLiteral("c.jpg"))});
+        const auto names = [this] {
+            QStringList names;
+            for (const MetadataFilePointer& file : list().files())
+                names << file->url().fileName();
+            return names.join(u',');
+        };
+        QVERIFY(perform(QStringLiteral("sortFilesUsingDescendingFilename:")));
+        QCOMPARE(names(), QStringLiteral("c.jpg,b.jpg,a.jpg"));
+        QVERIFY(perform(QStringLiteral("sortFilesUsingAscendingFilename:")));
+        QCOMPARE(names(), QStringLiteral("a.jpg,b.jpg,c.jpg"));
+        for (const char* waiting : {"showFileSelectPanel:", "showFileSortPanel:", "showFolderSettingsPanel:", "exportFilesToPhotosApp:"})
+            QVERIFY2(controller_->commandAction(QString::fromLatin1(waiting)) && !perform(QString::fromLatin1(waiting)), waiting);
+    }
+
+    // The hand-over takes the selected files to the renaming application found by its desktop
+    // entry, and takes them out of the list once it has them; without it, an alert.
+    void transferToLindmere()
+    {
+        const QString applications = QStandardPaths::writableLocation(QStandardPaths::ApplicationsLocation);
+        QVERIFY(QDir().mkpath(applications));
+        const QString entry = applications + QLatin1Char('/') + EditorWindowController::lindmereDesktopIds.at(1) + QStringLiteral(".desktop");
+        QFile::remove(entry);
+        const auto removeEntry = qScopeGuard([&] { QFile::remove(entry); });
+        const QString kept = copy(QStringLiteral("photo.jpg"), QStringLiteral("kept.jpg"));
+        const QString readme = copy(QStringLiteral("photo.jpg"), QStringLiteral("sent.jpg"));
+        open({kept, readme});
+        for (int i = 0; i < 2; ++i)
+            if (list().files()[i]->url().toLocalFile() == readme)
+                list().setSelection(brisa::IndexSet{i});
+        controller_->setContentSection(EditorContentSection::tags);
+
+        QVERIFY(perform(QStringLiteral("transferFilesToLindmere:")));
+        QMessageBox* alert = nullptr;
+        QTRY_VERIFY((alert = controller_->window()->findChild<QMessageBox*>()) && alert->isVisible());
+        QCOMPARE(alert->text(), localizedString(QStringLiteral("CannotFindLindmereAlertMessageText")));
+        alert->buttons().front()->click();
+        QTRY_VERIFY(!controller_->window()->findChild<QMessageBox*>());
+        QCOMPARE(list().files().size(), 2);
+
+        QFile file(entry);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("[Desktop Entry]\nType=Application\nName=Lindmere\nExec=true %F\n");
+        file.close();
+        // Unsaved edits: asked first; cancelling sends nothing.
+        std::shared_ptr<halvex::TagEditor> readmeEditor;
+        for (const MetadataFilePointer& listed : list().files())
+            if (listed->url().toLocalFile() == readme)
+                readmeEditor = listed->editor();
+        QVERIFY(readmeEditor);
+        QVERIFY(readmeEditor->setValue(QStringLiteral("Someone"), ostrak::TagName::fromRawValue(QStringLiteral("IFD0:Artist"))));
+        QVERIFY(perform(QStringLiteral("transferFilesToLindmere:")));
+        QTRY_VERIFY((alert = controller_->window()->findChild<QMessageBox*>()) && alert->isVisible());
+        QCOMPARE(alert->text(), localizedString(QStringLiteral("TransferingUnsavedFilesMessageText")));
+        alert->buttons().back()->click();
+        QTRY_VERIFY(!controller_->window()->findChild<QMessageBox*>());
+        QCOMPARE(list().files().size(), 2);
+
+        readmeEditor->restoreAllValues();
+        QVERIFY(perform(QStringLiteral("transferFilesToLindmere:")));
+        QTRY_COMPARE_WITH_TIMEOUT(list().files().size(), 1, taskTimeout);
+        QCOMPARE(list().files().front()->url().toLocalFile(), kept);
     }
 };
 
