@@ -169,10 +169,10 @@ private Q_SLOTS:
         // yet, and the windows not there yet cannot be shown.
         for (const char* command : {"openFilesInPhotos:", "showPresetManager:",
                                     "togglePresetManager:", "showKeywordManager:", "toggleKeywordManager:",
-                                    "showPhotosRemoteControl:", "togglePhotosRemoteControl:", "showHelp:"})
+                                    "showPhotosRemoteControl:", "togglePhotosRemoteControl:"})
             QVERIFY2(!menu.item(QString::fromLatin1(command))->isEnabled(), command);
         for (const char* command : {"orderFrontStandardAboutPanel:", "openPreferences:", "hide:", "terminate:",
-                                    "showMetadataEditor:", "toggleMetadataEditor:", "openFilesInFinder:"})
+                                    "showMetadataEditor:", "toggleMetadataEditor:", "openFilesInFinder:", "showHelp:"})
             QVERIFY2(menu.item(QString::fromLatin1(command))->isEnabled(), command);
         QVERIFY(!menu.menu(MainMenu::copyTagsSectionMenuIdentifier)->menuAction()->isEnabled());
     }
