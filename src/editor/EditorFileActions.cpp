@@ -207,19 +207,24 @@ void EditorFileActions::restoreSelectedFiles()
 
 void EditorFileActions::confirmRemoval(bool hasUnsavedEdits, std::function<void(EditorFileActions&)> removal)
 {
+    confirmUnsavedFiles(QStringLiteral("RemovingUnsavedFiles"), hasUnsavedEdits, std::move(removal));
+}
+
+void EditorFileActions::confirmUnsavedFiles(const QString& alertStem, bool hasUnsavedEdits,
+                                            std::function<void(EditorFileActions&)> continuation)
+{
     if (!hasUnsavedEdits) {
-        removal(*this);
+        continuation(*this);
         return;
     }
-    QMessageBox* alert = EditorAlert::make(QStringLiteral("RemovingUnsavedFiles"),
-                                           {QStringLiteral("RemovingUnsavedFilesRemoveButton"),
-                                            QStringLiteral("RemovingUnsavedFilesCancelButton")});
+    QMessageBox* alert = EditorAlert::make(alertStem, {alertStem + QStringLiteral("RemoveButton"),
+                                                       alertStem + QStringLiteral("CancelButton")});
     QAbstractButton* confirm = EditorAlert::firstButton(alert);
     QPointer<EditorWindowController> weakController(&controller_);
     brisa::SheetPresenter::safeBeginSheetModal(alert, controller_.window(),
-                                               [weakController, confirm, removal](QAbstractButton* clicked) {
+                                               [weakController, confirm, continuation](QAbstractButton* clicked) {
                                                    if (weakController && clicked == confirm)
-                                                       removal(weakController->fileActions());
+                                                       continuation(weakController->fileActions());
                                                });
 }
 
@@ -333,20 +338,7 @@ void EditorFileActions::transferFilesToLindmere()
                 weakController->metadataFileList()->removeFiles(files);
         });
     };
-    if (!edited) {
-        send(*this);
-        return;
-    }
-    QMessageBox* alert = EditorAlert::make(QStringLiteral("TransferingUnsavedFiles"),
-                                           {QStringLiteral("TransferingUnsavedFilesRemoveButton"),
-                                            QStringLiteral("TransferingUnsavedFilesCancelButton")});
-    QAbstractButton* confirm = EditorAlert::firstButton(alert);
-    QPointer<EditorWindowController> weakController(&controller_);
-    brisa::SheetPresenter::safeBeginSheetModal(alert, controller_.window(),
-                                               [weakController, confirm, send](QAbstractButton* clicked) {
-                                                   if (weakController && clicked == confirm)
-                                                       send(weakController->fileActions());
-                                               });
+    confirmUnsavedFiles(QStringLiteral("TransferingUnsavedFiles"), edited, send);
 }
 
 void EditorFileActions::revealSelectedFilesInFinder()

@@ -78,6 +78,10 @@ private:
     MetadataFileList& list() const;
     // Runs `removal` at once, or after the unsaved-changes alert ended with its first button.
     void confirmRemoval(bool hasUnsavedEdits, std::function<void(EditorFileActions&)> removal);
+    // Runs the continuation at once, or after the alert `alertStem` ("TransferingUnsavedFiles")
+    // was confirmed when some file has unsaved edits.
+    void confirmUnsavedFiles(const QString& alertStem, bool hasUnsavedEdits,
+                             std::function<void(EditorFileActions&)> continuation);
 
     EditorWindowController& controller_;
     FileViewerCall fileViewer_;

@@ -20,20 +20,13 @@ namespace {
 using halvex::ExifOrientation;
 using Transform = ExifOrientation (ExifOrientation::*)() const;
 
-QString textKeyOf(const QString& command)
-{
-    QString key = command.chopped(1);
-    key[0] = key[0].toUpper();
-    return QStringLiteral("MainMenu") + key;
-}
-
 } // namespace
 
 EditorImageActions::EditorImageActions(EditorWindowController& controller)
     : controller_(controller)
 {
     const auto row = [](const QString& command, std::function<bool()> isEnabled, std::function<void()> run) {
-        return EditorCommand{command, textKeyOf(command), {}, {}, std::move(isEnabled), {}, std::move(run)};
+        return EditorCommand{command, menuTextKey(command), {}, {}, std::move(isEnabled), {}, std::move(run)};
     };
     const auto selection = [this] { return canEditSelection(); };
     const auto edit = [this, row, selection](const char* command, std::function<void(halvex::TagEditor&)> edition) {

@@ -43,14 +43,6 @@ const QList<EditorImportExportActions::SidecarKind>& EditorImportExportActions::
 
 namespace {
 
-// "importXMPSidecar:" is titled "MainMenuImportXMPSidecar".
-QString textKeyOf(const QString& command)
-{
-    QString key = command.chopped(1);
-    key[0] = key[0].toUpper();
-    return QStringLiteral("MainMenu") + key;
-}
-
 // The two flags of a sidecar task come from the edition settings, read when it is made.
 halvex::SyncSidecarFilesTask::Settings sidecarSettings(const QList<std::shared_ptr<halvex::TagEditor>>& editors)
 {
@@ -70,7 +62,7 @@ EditorImportExportActions::EditorImportExportActions(EditorWindowController& con
     : controller_(controller)
 {
     const auto row = [](const QString& command, std::function<bool()> isEnabled, std::function<void()> run) {
-        return EditorCommand{command, textKeyOf(command), {}, {}, std::move(isEnabled), {}, std::move(run)};
+        return EditorCommand{command, menuTextKey(command), {}, {}, std::move(isEnabled), {}, std::move(run)};
     };
     const auto tags = [this] { return canImportExportTags(); };
     const auto tables = [this] { return canImportExportCSVTable(); };

@@ -4,6 +4,8 @@
 // it a private X server, home and session bus.
 
 #include "app/AppController.h"
+#include "app/MainMenu.h"
+#include "editor/EditorImportExportActions.h"
 #include "editor/EditorWindowController.h"
 #include "editor/FileThumbnailTableCellView.h"
 #include "editor/TasksPopoverController.h"
@@ -12,13 +14,17 @@
 #include "filemodel/MetadataFileList.h"
 #include "filemodel/MetadataFileListModel.h"
 #include "screenshots/HeldImportTask.h"
+#include "widgets/TextLocalizer.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QFileDialog>
 #include <QFrame>
 #include <QMainWindow>
+#include <QMenu>
 #include <QTableView>
 #include <QPixmap>
 #include <QScreen>
@@ -156,6 +162,48 @@ int main(int argc, char* argv[])
         std::fprintf(stderr, "some thumbnails did not come\n");
     settle(500);
     failures += !save({window}, output.filePath(QStringLiteral("1-files.png")));
+
+    // 4 and 5. The Image and Date menus over the window, the first file selected.
+    editor->metadataFileList()->setSelection(brisa::IndexSet{0});
+    const QStringList menuTitles{corvelle::localizedString(QStringLiteral("MainMenuImageMenu")),
+                                 corvelle::localizedString(QStringLiteral("MainMenuDateMenu"))};
+    for (int index = 0; index < menuTitles.size(); ++index) {
+        QMenu* menu = nullptr;
+        for (QMenu* candidate : controller.mainMenu().menus()) {
+            if (candidate->title() == menuTitles.at(index))
+                menu = candidate;
+        }
+        if (!menu) {
+            std::fprintf(stderr, "no %s menu\n", qPrintable(menuTitles.at(index)));
+            ++failures;
+            continue;
+        }
+        menu->popup(window->mapToGlobal(QPoint(40 + 120 * index, 60)));
+        settle(500);
+        failures += !save({window, menu}, output.filePath(QStringLiteral("%1-%2-menu.png").arg(4 + index).arg(index == 0 ? "image" : "date")));
+        menu->hide();
+        settle(200);
+    }
+
+    // 6. The folder dialog of the sidecar import from copies.
+    if (QAction* importCopies = editor->commandAction(QStringLiteral("importCopiesSidecar:"))) {
+        editor->refreshCommandActions();
+        importCopies->trigger();
+        QFileDialog* dialog = nullptr;
+        waitFor([&] {
+            dialog = window->findChild<QFileDialog*>(corvelle::EditorImportExportActions::panelObjectName);
+            return dialog && dialog->isVisible();
+        }, 5000);
+        settle(500);
+        if (dialog) {
+            failures += !save({window, dialog}, output.filePath(QStringLiteral("6-sidecar-dialog.png")));
+            QMetaObject::invokeMethod(dialog, "reject");
+            settle(300);
+        } else {
+            std::fprintf(stderr, "the sidecar dialog did not open\n");
+            ++failures;
+        }
+    }
 
     // 2. The tasks popover while an import of many files runs, another one queued behind it.
     QDir many(files.filePath(QStringLiteral("many")));
