@@ -2631,5 +2631,21 @@ Reads, shows and edits the metadata of movies, audio files and sidecar files.</t
         <source>Cancel</source>
         <translation>Cancel</translation>
     </message>
+    <message id="SidecarPanelChooseButtonTitle">
+        <source>Choose</source>
+        <translation>Choose</translation>
+    </message>
+    <message id="SidecarPanelAuthorizeButtonTitle">
+        <source>Allow</source>
+        <translation>Allow</translation>
+    </message>
+    <message id="ImportPanelImportButtonTitle">
+        <source>Import</source>
+        <translation>Import</translation>
+    </message>
+    <message id="ExportPanelExportButtonTitle">
+        <source>Export</source>
+        <translation>Export</translation>
+    </message>
 </context>
 </TS>

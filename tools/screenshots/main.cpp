@@ -170,7 +170,8 @@ int main(int argc, char* argv[])
     for (int index = 0; index < menuTitles.size(); ++index) {
         QMenu* menu = nullptr;
         for (QMenu* candidate : controller.mainMenu().menus()) {
-            if (candidate->title() == menuTitles.at(index))
+            // Mnemonics put an ampersand into the titles.
+            if (QString(candidate->title()).remove(QLatin1Char('&')) == menuTitles.at(index))
                 menu = candidate;
         }
         if (!menu) {
