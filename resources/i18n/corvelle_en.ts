@@ -2987,5 +2987,221 @@ Reads, shows and edits the metadata of movies, audio files and sidecar files.</t
         <source>OK</source>
         <translation>OK</translation>
     </message>
+    <message id="ExportTagValuesTaskTitle">
+        <source>Export %1 files</source>
+        <translation>Export %1 files</translation>
+    </message>
+    <message id="ExportTagValuesTaskDescription">
+        <source>Writing the tags of %1 file(s) into “%2”</source>
+        <translation>Writing the tags of %1 file(s) into “%2”</translation>
+    </message>
+    <message id="SyncSidecarFilesTaskExportTitle">
+        <source>Export %1 sidecar files</source>
+        <translation>Export %1 sidecar files</translation>
+    </message>
+    <message id="SyncSidecarFilesTaskImportTitle">
+        <source>Import %1 sidecar files</source>
+        <translation>Import %1 sidecar files</translation>
+    </message>
+    <message id="SyncSidecarFilesTaskImportCopiesTitle">
+        <source>Import tags from copies</source>
+        <translation>Import tags from copies</translation>
+    </message>
+    <message id="SidecarWriteError">
+        <source>“%1” could not be written for “%2”: %3</source>
+        <translation>“%1” could not be written for “%2”: %3</translation>
+    </message>
+    <message id="SidecarSourceMissingError">
+        <source>“%1” is gone or is not a file: nothing was exported from it.</source>
+        <translation>“%1” is gone or is not a file: nothing was exported from it.</translation>
+    </message>
+    <message id="SidecarFolderMissingError">
+        <source>The folder “%1” is gone: nothing was exported for “%2”.</source>
+        <translation>The folder “%1” is gone: nothing was exported for “%2”.</translation>
+    </message>
+    <message id="SidecarFolderReadOnlyError">
+        <source>The folder “%1” cannot be written: nothing was exported for “%2”.</source>
+        <translation>The folder “%1” cannot be written: nothing was exported for “%2”.</translation>
+    </message>
+    <message id="SidecarExistsError">
+        <source>“%1” already exists and was kept as it is: the tags of “%2” were not exported.</source>
+        <translation>“%1” already exists and was kept as it is: the tags of “%2” were not exported.</translation>
+    </message>
+    <message id="SidecarBackupError">
+        <source>“%1” was not updated: no backup copy could be made in “%2” (%3).</source>
+        <translation>“%1” was not updated: no backup copy could be made in “%2” (%3).</translation>
+    </message>
+    <message id="SidecarNoProfileError">
+        <source>“%1” holds no colour profile to export.</source>
+        <translation>“%1” holds no colour profile to export.</translation>
+    </message>
+    <message id="SidecarIsFileError">
+        <source>“%1” would be its own sidecar: nothing was done.</source>
+        <translation>“%1” would be its own sidecar: nothing was done.</translation>
+    </message>
+    <message id="SidecarMissingError">
+        <source>No sidecar “%1” was found for “%2”.</source>
+        <translation>No sidecar “%1” was found for “%2”.</translation>
+    </message>
+    <message id="SidecarReadError">
+        <source>The sidecar “%1” of “%2” could not be read: %3</source>
+        <translation>The sidecar “%1” of “%2” could not be read: %3</translation>
+    </message>
+    <message id="ImportTagValuesTaskTitle">
+        <source>Import tags</source>
+        <translation>Import tags</translation>
+    </message>
+    <message id="ImportTagValuesTaskDescription">
+        <source>Copying the tags of “%1” into %2 file(s)</source>
+        <translation>Copying the tags of “%1” into %2 file(s)</translation>
+    </message>
+    <message id="ImportSourceMissingError">
+        <source>“%1” is gone or is not a file: no tags were imported.</source>
+        <translation>“%1” is gone or is not a file: no tags were imported.</translation>
+    </message>
+    <message id="ImportSourceReadError">
+        <source>The tags of “%1” could not be read, so none were imported: %2</source>
+        <translation>The tags of “%1” could not be read, so none were imported: %2</translation>
+    </message>
+    <message id="ExportCSVTableTaskTitle">
+        <source>Export CSV table</source>
+        <translation>Export CSV table</translation>
+    </message>
+    <message id="ExportCSVTableTaskDescription">
+        <source>Writing “%1” with %2 file(s)</source>
+        <translation>Writing “%1” with %2 file(s)</translation>
+    </message>
+    <message id="CSVTableWriteError">
+        <source>The table “%1” could not be written: %2</source>
+        <translation>The table “%1” could not be written: %2</translation>
+    </message>
+    <message id="CSVTableBackupError">
+        <source>The table “%1” was not replaced: no backup copy could be made in “%2” (%3).</source>
+        <translation>The table “%1” was not replaced: no backup copy could be made in “%2” (%3).</translation>
+    </message>
+    <message id="ImportCSVTableTaskTitle">
+        <source>Import CSV table</source>
+        <translation>Import CSV table</translation>
+    </message>
+    <message id="ImportCSVTableTaskDescription">
+        <source>Reading “%1”</source>
+        <translation>Reading “%1”</translation>
+    </message>
+    <message id="CSVTableReadError">
+        <source>The table “%1” could not be read: %2</source>
+        <translation>The table “%1” could not be read: %2</translation>
+    </message>
+    <message id="CSVTableParseError">
+        <source>The table “%1” is not a CSV table (line %2: %3): nothing was imported.</source>
+        <translation>The table “%1” is not a CSV table (line %2: %3): nothing was imported.</translation>
+    </message>
+    <message id="CSVTableNoSourceFileError">
+        <source>The table “%1” has no “SourceFile” column naming the files: nothing was imported.</source>
+        <translation>The table “%1” has no “SourceFile” column naming the files: nothing was imported.</translation>
+    </message>
+    <message id="CSVTableUnknownColumnError">
+        <source>The table “%1” has a column “%2” that names no known tag: it was left out.</source>
+        <translation>The table “%1” has a column “%2” that names no known tag: it was left out.</translation>
+    </message>
+    <message id="CSVTableReadOnlyColumnError">
+        <source>The column “%2” of the table “%1” holds a tag that cannot be written: it was left out.</source>
+        <translation>The column “%2” of the table “%1” holds a tag that cannot be written: it was left out.</translation>
+    </message>
+    <message id="CSVTableRowNoFileError">
+        <source>Row %2 of the table “%1” names “%3”, which is not among the files: the row was left out.</source>
+        <translation>Row %2 of the table “%1” names “%3”, which is not among the files: the row was left out.</translation>
+    </message>
+    <message id="CSVTableValueError">
+        <source>Row %2 of the table “%1” (“%3”): the tag %4 cannot take the value “%5”, which was left out.</source>
+        <translation>Row %2 of the table “%1” (“%3”): the tag %4 cannot take the value “%5”, which was left out.</translation>
+    </message>
+    <message id="FileExportThumbnailsTaskTitle">
+        <source>Export thumbnails</source>
+        <translation>Export thumbnails</translation>
+    </message>
+    <message id="FileExportRawPreviewsTaskTitle">
+        <source>Export raw previews</source>
+        <translation>Export raw previews</translation>
+    </message>
+    <message id="FileExportImagesTaskDescription">
+        <source>Saving the images of %1 file(s) into “%2”</source>
+        <translation>Saving the images of %1 file(s) into “%2”</translation>
+    </message>
+    <message id="ExportImageFolderMissingError">
+        <source>The folder “%1” is gone: no image was exported.</source>
+        <translation>The folder “%1” is gone: no image was exported.</translation>
+    </message>
+    <message id="ExportImageReadError">
+        <source>“%1” could not be read: %2</source>
+        <translation>“%1” could not be read: %2</translation>
+    </message>
+    <message id="ExportImageNoThumbnailError">
+        <source>“%1” holds no EXIF thumbnail.</source>
+        <translation>“%1” holds no EXIF thumbnail.</translation>
+    </message>
+    <message id="ExportImageNoPreviewError">
+        <source>“%1” holds no JPEG image of its raw data.</source>
+        <translation>“%1” holds no JPEG image of its raw data.</translation>
+    </message>
+    <message id="ExportImageExistsError">
+        <source>“%1” already exists and was kept: the image of “%2” was not exported.</source>
+        <translation>“%1” already exists and was kept: the image of “%2” was not exported.</translation>
+    </message>
+    <message id="ExportImageWriteError">
+        <source>“%1” could not be written for “%2”: %3</source>
+        <translation>“%1” could not be written for “%2”: %3</translation>
+    </message>
+    <message id="SidecarKindError">
+        <source>“%1” beside “%2” is not a %3 file: nothing was imported from it.</source>
+        <translation>“%1” beside “%2” is not a %3 file: nothing was imported from it.</translation>
+    </message>
+    <message id="TransferingUnsavedFilesMessageText">
+        <source>Some of the files have unsaved changes.</source>
+        <translation>Some of the files have unsaved changes.</translation>
+    </message>
+    <message id="TransferingUnsavedFilesInformativeText">
+        <source>The files are handed over as they are on disk: their unsaved changes stay here and are not sent.</source>
+        <translation>The files are handed over as they are on disk: their unsaved changes stay here and are not sent.</translation>
+    </message>
+    <message id="TransferingUnsavedFilesRemoveButton">
+        <source>Hand Over</source>
+        <translation>Hand Over</translation>
+    </message>
+    <message id="TransferingUnsavedFilesCancelButton">
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+    <message id="ExportingUnsavedFilesMessageText">
+        <source>Some of the files have unsaved changes.</source>
+        <translation>Some of the files have unsaved changes.</translation>
+    </message>
+    <message id="ExportingUnsavedFilesInformativeText">
+        <source>The files are exported as they are on disk: their unsaved changes stay here and are not exported.</source>
+        <translation>The files are exported as they are on disk: their unsaved changes stay here and are not exported.</translation>
+    </message>
+    <message id="ExportingUnsavedFilesRemoveButton">
+        <source>Export</source>
+        <translation>Export</translation>
+    </message>
+    <message id="ExportingUnsavedFilesCancelButton">
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+    <message id="SidecarPanelChooseButtonTitle">
+        <source>Choose</source>
+        <translation>Choose</translation>
+    </message>
+    <message id="SidecarPanelAuthorizeButtonTitle">
+        <source>Allow</source>
+        <translation>Allow</translation>
+    </message>
+    <message id="ImportPanelImportButtonTitle">
+        <source>Import</source>
+        <translation>Import</translation>
+    </message>
+    <message id="ExportPanelExportButtonTitle">
+        <source>Export</source>
+        <translation>Export</translation>
+    </message>
 </context>
 </TS>

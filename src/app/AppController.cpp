@@ -5,6 +5,7 @@
 #include "app/LaunchLibrary.h"
 #include "widgets/LibraryErrorText.h"
 #include "app/QuitController.h"
+#include "app/UserGuide.h"
 #include "widgets/TextResponder.h"
 #include "app/preferences/PreferencesController.h"
 #include "app/settings/AdvancedSettings.h"
@@ -473,9 +474,8 @@ MenuValidation AppController::validateApplicationCommand(const QString& command)
         return MenuValidation::enabled;
     if (command == QLatin1String("performClose:") || command == QLatin1String("performMiniaturize:"))
         return QApplication::activeWindow() ? MenuValidation::enabled : MenuValidation::disabled;
-    // The application has no help book.
     if (command == QLatin1String("showHelp:"))
-        return MenuValidation::disabled;
+        return MenuValidation::enabled;
     return MenuValidation::notMine;
 }
 
@@ -497,6 +497,8 @@ bool AppController::performApplicationCommand(const QString& command)
         QApplication::activeWindow()->close();
     } else if (command == QLatin1String("performMiniaturize:")) {
         QApplication::activeWindow()->showMinimized();
+    } else if (command == QLatin1String("showHelp:")) {
+        UserGuide::open();
     }
     return true;
 }

@@ -34,4 +34,12 @@ std::optional<bool> EditorCommandFamily::itemState(const QString& action) const
     return row->isChecked();
 }
 
+QString EditorCommandFamily::menuTextKey(const QString& action)
+{
+    QString key = action.chopped(1);
+    if (!key.isEmpty())
+        key[0] = key[0].toUpper();
+    return QStringLiteral("MainMenu") + key;
+}
+
 } // namespace corvelle

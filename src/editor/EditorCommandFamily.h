@@ -19,6 +19,9 @@ public:
     virtual ~EditorCommandFamily() = default;
 
     const QList<EditorCommand>& commands() const { return commands_; }
+    // The title key of a menu command: "importXMPSidecar:" is "MainMenuImportXMPSidecar".
+    static QString menuTextKey(const QString& action);
+
     // The row of `action`; null for an action of another family.
     const EditorCommand* command(const QString& action) const;
 

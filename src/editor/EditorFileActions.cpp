@@ -8,6 +8,8 @@
 #include "engine/halvex/tasks/TaskManager.h"
 #include "engine/ostrak/TagStream.h"
 #include "filemodel/MetadataFileList.h"
+#include "filemodel/MetadataFileListSort.h"
+#include "engine/ostrak/TagItem.h"
 #include "filemodel/settings/EditionSettings.h"
 #include "platform/brisa/core/UserDefaults.h"
 #include "platform/brisa/ui/SheetPresenter.h"
@@ -88,6 +90,22 @@ void EditorFileActions::makeCommands()
             [this] { uninspectSelectedFiles(); }),
         row("revealSelectedFilesInFinder:", "MainMenuRevealSelectedFilesInFinder", [this] { return hasSelection(); },
             [this] { revealSelectedFilesInFinder(); }),
+        row("sortFilesUsingAscendingFilename:", "MainMenuSortFilesUsingAscendingFilename", [this] { return hasFiles(); },
+            [this] { sortFiles(ostrak::TagItem::itemFileFileName(), MetadataFileListSort::SortOrder::ascending); }),
+        row("sortFilesUsingDescendingFilename:", "MainMenuSortFilesUsingDescendingFilename", [this] { return hasFiles(); },
+            [this] { sortFiles(ostrak::TagItem::itemFileFileName(), MetadataFileListSort::SortOrder::descending); }),
+        row("sortFilesUsingAscendingPath:", "MainMenuSortFilesUsingAscendingPath", [this] { return hasFiles(); },
+            [this] { sortFiles(ostrak::TagItem::itemFileFilePath(), MetadataFileListSort::SortOrder::ascending); }),
+        row("sortFilesUsingDescendingPath:", "MainMenuSortFilesUsingDescendingPath", [this] { return hasFiles(); },
+            [this] { sortFiles(ostrak::TagItem::itemFileFilePath(), MetadataFileListSort::SortOrder::descending); }),
+        // The file selection, file sort and folder settings sheets, and the photo library, are
+        // not part of this system yet.
+        row("showFileSelectPanel:", "MainMenuShowFileSelectPanel", [] { return false; }, [] {}),
+        row("showFileSortPanel:", "MainMenuShowFileSortPanel", [] { return false; }, [] {}),
+        row("showFolderSettingsPanel:", "MainMenuShowFolderSettingsPanel", [] { return false; }, [] {}),
+        row("exportFilesToPhotosApp:", "MainMenuExportFilesToPhotosApp", [] { return false; }, [] {}),
+        row("transferFilesToLindmere:", "MainMenuTransferFilesToLindmere", [this] { return hasSelectedFilesWithExtension(); },
+            [this] { transferFilesToLindmere(); }),
     });
 }
 
@@ -146,11 +164,18 @@ bool EditorFileActions::hasUnselectedFiles() const
 
 bool EditorFileActions::hasSelectedFilesWithExtension() const
 {
+    return !filesToSend().isEmpty();
+}
+
+QList<MetadataFilePointer> EditorFileActions::filesToSend() const
+{
+    // The file system says what is a folder: "Trip.2023" may be one, "README" a file.
+    QList<MetadataFilePointer> files;
     for (const MetadataFilePointer& file : list().selectedFiles()) {
-        if (!QFileInfo(file->url().path()).suffix().isEmpty())
-            return true;
+        if (!QFileInfo(file->url().toLocalFile()).isDir())
+            files << file;
     }
-    return false;
+    return files;
 }
 
 // --- Actions
@@ -182,19 +207,24 @@ void EditorFileActions::restoreSelectedFiles()
 
 void EditorFileActions::confirmRemoval(bool hasUnsavedEdits, std::function<void(EditorFileActions&)> removal)
 {
+    confirmUnsavedFiles(QStringLiteral("RemovingUnsavedFiles"), hasUnsavedEdits, std::move(removal));
+}
+
+void EditorFileActions::confirmUnsavedFiles(const QString& alertStem, bool hasUnsavedEdits,
+                                            std::function<void(EditorFileActions&)> continuation)
+{
     if (!hasUnsavedEdits) {
-        removal(*this);
+        continuation(*this);
         return;
     }
-    QMessageBox* alert = EditorAlert::make(QStringLiteral("RemovingUnsavedFiles"),
-                                           {QStringLiteral("RemovingUnsavedFilesRemoveButton"),
-                                            QStringLiteral("RemovingUnsavedFilesCancelButton")});
+    QMessageBox* alert = EditorAlert::make(alertStem, {alertStem + QStringLiteral("RemoveButton"),
+                                                       alertStem + QStringLiteral("CancelButton")});
     QAbstractButton* confirm = EditorAlert::firstButton(alert);
     QPointer<EditorWindowController> weakController(&controller_);
     brisa::SheetPresenter::safeBeginSheetModal(alert, controller_.window(),
-                                               [weakController, confirm, removal](QAbstractButton* clicked) {
+                                               [weakController, confirm, continuation](QAbstractButton* clicked) {
                                                    if (weakController && clicked == confirm)
-                                                       removal(weakController->fileActions());
+                                                       continuation(weakController->fileActions());
                                                });
 }
 
@@ -276,6 +306,39 @@ void EditorFileActions::uninspectSelectedFiles()
 {
     if (canUninspect())
         controller_.setContentSection(controller_.preferredSection());
+}
+
+void EditorFileActions::sortFiles(const ostrak::TagItem& item, MetadataFileListSort::SortOrder order)
+{
+    if (hasFiles())
+        list().sort(MetadataFileListSort(item.tagName(), order));
+}
+
+void EditorFileActions::transferFilesToLindmere()
+{
+    if (!hasSelectedFilesWithExtension())
+        return;
+    const QUrl application = EditorWindowController::lindmereApplicationURL();
+    if (application.isEmpty()) {
+        controller_.showCannotFindLindmereAlert();
+        return;
+    }
+    const QList<MetadataFilePointer> files = filesToSend();
+    bool edited = false;
+    for (const MetadataFilePointer& file : files)
+        edited = edited || file->editor()->hasEdits();
+    // What is sent is the files as they are on disk; their unsaved edits would stay behind.
+    const auto send = [files, application](EditorFileActions& actions) {
+        QList<QUrl> urls;
+        for (const MetadataFilePointer& file : files)
+            urls << file->url();
+        QPointer<EditorWindowController> weakController(&actions.controller_);
+        actions.controller_.openFiles(urls, application, [weakController, files](const std::optional<QString>& error) {
+            if (weakController && !error)
+                weakController->metadataFileList()->removeFiles(files);
+        });
+    };
+    confirmUnsavedFiles(QStringLiteral("TransferingUnsavedFiles"), edited, send);
 }
 
 void EditorFileActions::revealSelectedFilesInFinder()

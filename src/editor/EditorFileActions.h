@@ -1,12 +1,18 @@
 #pragma once
 
 #include "editor/EditorCommandFamily.h"
+#include "filemodel/MetadataFile.h"
+#include "filemodel/MetadataFileListSort.h"
 
 #include <QList>
 #include <QStringList>
 #include <QUrl>
 
 #include <functional>
+
+namespace ostrak {
+class TagItem;
+} // namespace ostrak
 
 namespace corvelle {
 
@@ -39,8 +45,10 @@ public:
     bool canSelectPreviousFile() const;
     bool canSelectNextFile() const;
     bool hasUnselectedFiles() const;
-    // Some selected file has a path extension (folders have none).
+    // Some selected file is not a folder.
     bool hasSelectedFilesWithExtension() const;
+    // The selected files that are not folders, in list order: what is sent to other programs.
+    QList<MetadataFilePointer> filesToSend() const;
 
     // --- Actions
 
@@ -57,6 +65,10 @@ public:
     void inspectSelectedFiles();
     void uninspectSelectedFiles();
     void revealSelectedFilesInFinder();
+    void sortFiles(const ostrak::TagItem& item, MetadataFileListSort::SortOrder order);
+    // Opens the files in the sibling renaming application and, once it has them, takes them out
+    // of the list; asks first when one has unsaved edits.
+    void transferFilesToLindmere();
 
     // The file manager call of the reveal command; FileViewer::activateSelecting by default.
     void setFileViewer(FileViewerCall call) { fileViewer_ = std::move(call); }
@@ -66,6 +78,10 @@ private:
     MetadataFileList& list() const;
     // Runs `removal` at once, or after the unsaved-changes alert ended with its first button.
     void confirmRemoval(bool hasUnsavedEdits, std::function<void(EditorFileActions&)> removal);
+    // Runs the continuation at once, or after the alert `alertStem` ("TransferingUnsavedFiles")
+    // was confirmed when some file has unsaved edits.
+    void confirmUnsavedFiles(const QString& alertStem, bool hasUnsavedEdits,
+                             std::function<void(EditorFileActions&)> continuation);
 
     EditorWindowController& controller_;
     FileViewerCall fileViewer_;

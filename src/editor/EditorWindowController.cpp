@@ -4,6 +4,8 @@
 #include "editor/EditorCommandActions.h"
 #include "editor/EditorCopyCutPasteActions.h"
 #include "editor/EditorFileActions.h"
+#include "editor/EditorImageActions.h"
+#include "editor/EditorImportExportActions.h"
 #include "editor/EditorPresetActions.h"
 #include "editor/EditorPreviewViewController.h"
 #include "editor/EditorSettings.h"
@@ -65,6 +67,8 @@ EditorWindowController::EditorWindowController()
     , viewActions_(std::make_unique<EditorViewActions>(*this))
     , presetActions_(std::make_unique<EditorPresetActions>(*this))
     , mediaInfoActions_(std::make_unique<EditorMediaInfoActions>(*this))
+    , imageActions_(std::make_unique<EditorImageActions>(*this))
+    , importExportActions_(std::make_unique<EditorImportExportActions>(*this))
     , openFilesMenu_(std::make_unique<QMenu>())
     , fileListModel_(std::make_unique<MetadataFileListModel>(metadataFileList_.get()))
     , fileSelectionModel_(std::make_unique<MetadataFileListSelectionModel>(fileListModel_.get()))
@@ -73,6 +77,8 @@ EditorWindowController::EditorWindowController()
 {
     commandChain_.append(copyCutPasteActions_.get());
     commandChain_.append(fileActions_.get());
+    commandChain_.append(imageActions_.get());
+    commandChain_.append(importExportActions_.get());
     commandChain_.append(presetActions_.get());
     commandChain_.append(mediaInfoActions_.get());
     // Asked last.

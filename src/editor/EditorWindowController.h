@@ -43,6 +43,8 @@ class EditorCommandActions;
 class EditorCopyCutPasteActions;
 class EditorFileActions;
 class EditorMediaInfoActions;
+class EditorImageActions;
+class EditorImportExportActions;
 class EditorPresetActions;
 class EditorSession;
 class EditorTaskReports;
@@ -162,6 +164,8 @@ public:
     EditorFileActions& fileActions() const { return *fileActions_; }
     EditorViewActions& viewActions() const { return *viewActions_; }
     EditorMediaInfoActions& mediaInfoActions() const { return *mediaInfoActions_; }
+    EditorImageActions& imageActions() const { return *imageActions_; }
+    EditorImportExportActions& importExportActions() const { return *importExportActions_; }
     // The enabled state of an item of this window: an action no family knows is disabled.
     bool validateUserInterfaceItem(const QString& action) const override;
 
@@ -209,6 +213,8 @@ private:
     mutable QPointer<veilcast::ProgressOverlay> progressOverlay_;
     std::unique_ptr<EditorPresetActions> presetActions_;
     std::unique_ptr<EditorMediaInfoActions> mediaInfoActions_;
+    std::unique_ptr<EditorImageActions> imageActions_;
+    std::unique_ptr<EditorImportExportActions> importExportActions_;
     std::unique_ptr<QMenu> openFilesMenu_;
     EditorCommandChain commandChain_;
     std::unique_ptr<Ui::EditorWindow> ui_;

@@ -6,6 +6,8 @@
 #include "app/AppController.h"
 #include "editor/EditorFileGridBarController.h"
 #include "editor/EditorViewController.h"
+#include "app/MainMenu.h"
+#include "editor/EditorImportExportActions.h"
 #include "editor/EditorWindowController.h"
 #include "editor/FileThumbnailTableCellView.h"
 #include "editor/TasksPopoverController.h"
@@ -18,13 +20,17 @@
 #include "filemodel/MetadataFileList.h"
 #include "filemodel/MetadataFileListModel.h"
 #include "screenshots/HeldImportTask.h"
+#include "widgets/TextLocalizer.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QFileDialog>
 #include <QFrame>
 #include <QMainWindow>
+#include <QMenu>
 #include <QTableView>
 #include <QPixmap>
 #include <QScreen>
@@ -250,6 +256,49 @@ int main(int argc, char* argv[])
         sheet->cancelSheet();
         delete sheet;
         settle(300);
+    }
+
+    // 9 and 10. The Image and Date menus over the window, the first file selected.
+    editor->metadataFileList()->setSelection(brisa::IndexSet{0});
+    const QStringList menuTitles{corvelle::localizedString(QStringLiteral("MainMenuImageMenu")),
+                                 corvelle::localizedString(QStringLiteral("MainMenuDateMenu"))};
+    for (int index = 0; index < menuTitles.size(); ++index) {
+        QMenu* menu = nullptr;
+        for (QMenu* candidate : controller.mainMenu().menus()) {
+            // Mnemonics put an ampersand into the titles.
+            if (QString(candidate->title()).remove(QLatin1Char('&')) == menuTitles.at(index))
+                menu = candidate;
+        }
+        if (!menu) {
+            std::fprintf(stderr, "no %s menu\n", qPrintable(menuTitles.at(index)));
+            ++failures;
+            continue;
+        }
+        menu->popup(window->mapToGlobal(QPoint(40 + 120 * index, 60)));
+        settle(500);
+        failures += !save({window, menu}, output.filePath(QStringLiteral("%1-%2-menu.png").arg(9 + index).arg(index == 0 ? "image" : "date")));
+        menu->hide();
+        settle(200);
+    }
+
+    // 11. The folder dialog of the sidecar import from copies.
+    if (QAction* importCopies = editor->commandAction(QStringLiteral("importCopiesSidecar:"))) {
+        editor->refreshCommandActions();
+        importCopies->trigger();
+        QFileDialog* dialog = nullptr;
+        waitFor([&] {
+            dialog = window->findChild<QFileDialog*>(corvelle::EditorImportExportActions::panelObjectName);
+            return dialog && dialog->isVisible();
+        }, 5000);
+        settle(500);
+        if (dialog) {
+            failures += !save({window, dialog}, output.filePath(QStringLiteral("11-sidecar-dialog.png")));
+            QMetaObject::invokeMethod(dialog, "reject");
+            settle(300);
+        } else {
+            std::fprintf(stderr, "the sidecar dialog did not open\n");
+            ++failures;
+        }
     }
 
     // 2. The tasks popover while an import of many files runs, another one queued behind it.

@@ -170,11 +170,11 @@ private Q_SLOTS:
         // yet, and the windows not there yet cannot be shown.
         for (const char* command : {"openFilesInPhotos:", "showPresetManager:",
                                     "togglePresetManager:",
-                                    "showPhotosRemoteControl:", "togglePhotosRemoteControl:", "showHelp:"})
+                                    "showPhotosRemoteControl:", "togglePhotosRemoteControl:"})
             QVERIFY2(!menu.item(QString::fromLatin1(command))->isEnabled(), command);
         for (const char* command : {"orderFrontStandardAboutPanel:", "openPreferences:", "hide:", "terminate:",
                                     "showMetadataEditor:", "toggleMetadataEditor:", "openFilesInFinder:",
-                                    "showKeywordManager:", "toggleKeywordManager:"})
+                                    "showKeywordManager:", "toggleKeywordManager:", "showHelp:"})
             QVERIFY2(menu.item(QString::fromLatin1(command))->isEnabled(), command);
         QVERIFY(!menu.menu(MainMenu::copyTagsSectionMenuIdentifier)->menuAction()->isEnabled());
     }

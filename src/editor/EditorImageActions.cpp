@@ -1,0 +1,117 @@
+#include "editor/EditorImageActions.h"
+
+#include "editor/EditorWindowController.h"
+#include "editor/FileDialogSheet.h"
+#include "engine/halvex/editions/EditionTask.h"
+#include "engine/halvex/tags/TagEditor.h"
+#include "engine/halvex/tags/TagEditorList.h"
+#include "engine/halvex/tags/TagEditorOrientation.h"
+#include "engine/halvex/tasks/FileExportImagesTask.h"
+#include "engine/halvex/tasks/TaskManager.h"
+#include "filemodel/MetadataFileList.h"
+#include <QMainWindow>
+
+namespace corvelle {
+
+const QString EditorImageActions::panelObjectName = QStringLiteral("ImageExportPanel");
+
+namespace {
+
+using halvex::ExifOrientation;
+using Transform = ExifOrientation (ExifOrientation::*)() const;
+
+} // namespace
+
+EditorImageActions::EditorImageActions(EditorWindowController& controller)
+    : controller_(controller)
+{
+    const auto row = [](const QString& command, std::function<bool()> isEnabled, std::function<void()> run) {
+        return EditorCommand{command, menuTextKey(command), {}, {}, std::move(isEnabled), {}, std::move(run)};
+    };
+    const auto selection = [this] { return canEditSelection(); };
+    const auto edit = [this, row, selection](const char* command, std::function<void(halvex::TagEditor&)> edition) {
+        return row(QString::fromLatin1(command), selection,
+                   [this, edition] { editSelectedFiles(canEditSelection(), edition); });
+    };
+    // The EXIF and movie families turn the orientation read when the task runs by one table each,
+    // and write only their own tag.
+    const auto exif = [edit](const char* command, Transform transform) {
+        return edit(command, [transform](halvex::TagEditor& editor) {
+            halvex::setExifOrientation(editor, (halvex::exifOrientation(editor).*transform)());
+        });
+    };
+    const auto quicktime = [edit](const char* command, Transform transform) {
+        return edit(command, [transform](halvex::TagEditor& editor) {
+            halvex::setQuicktimeOrientation(editor, (halvex::quicktimeOrientation(editor).*transform)());
+        });
+    };
+    // The sheet and the tag picker these commands ask with are not part of this system yet.
+    const auto notYet = [] { return false; };
+    setCommands({
+        row(QStringLiteral("updateAllDates:"), notYet, [] {}),
+        row(QStringLiteral("syncAllDates:"), notYet, [] {}),
+        edit("horizontalFlip:", [](halvex::TagEditor& editor) { halvex::horizontalFlipOrientation(editor); }),
+        edit("verticalFlip:", [](halvex::TagEditor& editor) { halvex::verticalFlipOrientation(editor); }),
+        edit("rotateLeft:", [](halvex::TagEditor& editor) { halvex::rotateLeftOrientation(editor); }),
+        edit("rotateRight:", [](halvex::TagEditor& editor) { halvex::rotateRightOrientation(editor); }),
+        exif("exifHorizontalFlip:", &ExifOrientation::horizontalFlip),
+        exif("exifVerticalFlip:", &ExifOrientation::verticalFlip),
+        exif("exifRotateLeft:", &ExifOrientation::rotateLeft),
+        exif("exifRotateRight:", &ExifOrientation::rotateRight),
+        quicktime("quicktimeHorizontalFlip:", &ExifOrientation::horizontalFlip),
+        quicktime("quicktimeVerticalFlip:", &ExifOrientation::verticalFlip),
+        quicktime("quicktimeRotateLeft:", &ExifOrientation::rotateLeft),
+        quicktime("quicktimeRotateRight:", &ExifOrientation::rotateRight),
+        edit("clearEXIFThumbnail:", [](halvex::TagEditor& editor) { halvex::clearExifThumbnail(editor); }),
+        edit("restoreEXIFThumbnail:", [](halvex::TagEditor& editor) { halvex::restoreExifThumbnail(editor); }),
+        row(QStringLiteral("exportEXIFThumbnail:"), [this] { return canRunImageExport(); }, [this] { exportImages(false); }),
+        row(QStringLiteral("exportJPGFromRaw:"), [this] { return canRunImageExport(); }, [this] { exportImages(true); }),
+        // The tag editing sheet it opens is not part of this system yet.
+        row(QStringLiteral("editQuicktimeCovertArt:"), notYet, [] {}),
+    });
+}
+
+// --- Rules
+
+bool EditorImageActions::canEditSelection() const
+{
+    return controller_.effectiveSection() != EditorContentSection::raw && controller_.metadataFileList()->hasSelection();
+}
+
+bool EditorImageActions::canRunImageExport() const
+{
+    return controller_.effectiveSection() != EditorContentSection::raw && controller_.canActOnNonFolderSelection();
+}
+
+// --- Actions
+
+void EditorImageActions::editSelectedFiles(bool guard, std::function<void(halvex::TagEditor& editor)> edition)
+{
+    if (!guard)
+        return;
+    const halvex::TagEditorList editors(controller_.metadataFileList()->selectedEditors());
+    if (editors.isEmpty())
+        return;
+    halvex::TaskManager::shared().add(std::make_shared<halvex::EditionTask>([editors, edition] {
+        editors.editConcurrently([&edition](const std::shared_ptr<halvex::TagEditor>& editor) { edition(*editor); });
+    }));
+}
+
+void EditorImageActions::exportImages(bool rawPreviews)
+{
+    if (!canRunImageExport() || !controller_.window())
+        return;
+    const auto editors = controller_.metadataFileList()->selectedEditors();
+    if (editors.isEmpty())
+        return;
+    const auto kind = rawPreviews ? halvex::FileExportImagesTask::Kind::rawPreview : halvex::FileExportImagesTask::Kind::thumbnail;
+    FileDialogSheet::present(
+        controller_.window(),
+        FileDialogSheet::makeFolderPanel(controller_.window(), panelObjectName, QStringLiteral("ExportPanelExportButtonTitle")),
+        [editors, kind](const QUrl& url) {
+            halvex::TaskManager::shared().add(std::make_shared<halvex::FileExportImagesTask>(
+                halvex::FileExportImagesTask::Settings{editors, kind, url, nullptr}));
+        });
+}
+
+} // namespace corvelle

@@ -1,0 +1,458 @@
+#include "editor/EditorImageActions.h"
+#include "editor/EditorImportExportActions.h"
+#include "editor/EditorSettings.h"
+#include "editor/EditorWindowController.h"
+#include "engine/halvex/editions/EditionTask.h"
+#include "engine/halvex/tags/TagEditor.h"
+#include "engine/halvex/tasks/ExportCSVTableTask.h"
+#include "engine/halvex/tasks/ExportTagValuesTask.h"
+#include "engine/halvex/tasks/FileExportImagesTask.h"
+#include "engine/halvex/tasks/ImportCSVTableTask.h"
+#include "engine/halvex/tasks/ImportTagValuesTask.h"
+#include "engine/halvex/tasks/SyncSidecarFilesTask.h"
+#include "engine/halvex/tasks/TaskManager.h"
+#include "engine/ostrak/TagName.h"
+#include "filemodel/MetadataFileList.h"
+#include "platform/brisa/core/UserDefaults.h"
+#include "support/TestEnvironment.h"
+#include "support/ui/SectionViewStandIn.h"
+#include "widgets/TextLocalizer.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QDialogButtonBox>
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QMainWindow>
+#include <QProcess>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QtTest>
+
+using namespace corvelle;
+using corvelle::test::fixturePath;
+
+namespace {
+
+constexpr int taskTimeout = 60000;
+
+QString exifToolValue(const QString& path, const QString& tag)
+{
+    QProcess process;
+    process.start(QStringLiteral("exiftool"), {QStringLiteral("-s3"), QStringLiteral("-n"), QLatin1Char('-') + tag, path});
+    process.waitForFinished(60000);
+    return QString::fromUtf8(process.readAllStandardOutput()).trimmed();
+}
+
+} // namespace
+
+class EditorImportExportActionsTest : public QObject {
+    Q_OBJECT
+
+private:
+    std::optional<QTemporaryDir> folder_;
+    std::unique_ptr<EditorWindowController> controller_;
+
+    MetadataFileList& list() const { return *controller_->metadataFileList(); }
+
+    QString copy(const QString& fixture, const QString& name = {})
+    {
+        const QString target = folder_->filePath(name.isEmpty() ? fixture : name);
+        QFile::remove(target);
+        QFile::copy(fixturePath(fixture), target);
+        QFile::setPermissions(target, QFile::ReadOwner | QFile::WriteOwner);
+        return target;
+    }
+
+    void waitForTasks()
+    {
+        QTRY_VERIFY_WITH_TIMEOUT(!halvex::TaskManager::shared().isBusy(), taskTimeout);
+        QTest::qWait(0);
+    }
+
+    void open(const QStringList& paths)
+    {
+        QList<QUrl> urls;
+        for (const QString& path : paths)
+            urls << QUrl::fromLocalFile(path);
+        controller_->addFiles(urls);
+        QTRY_COMPARE_WITH_TIMEOUT(list().files().size(), paths.size(), taskTimeout);
+        waitForTasks();
+        halvex::TaskManager::shared().clearFinishedTasks();
+    }
+
+    bool perform(const QString& action)
+    {
+        QAction* item = controller_->commandAction(action);
+        controller_->refreshCommandActions();
+        if (!item || !item->isEnabled())
+            return false;
+        item->trigger();
+        return true;
+    }
+
+    // The task the last command queued; null when it queued none.
+    std::shared_ptr<halvex::AbstractTask> queuedTask()
+    {
+        QTest::qWait(0);
+        const auto tasks = halvex::TaskManager::shared().tasks();
+        return tasks.isEmpty() ? nullptr : tasks.last();
+    }
+
+    QFileDialog* shownPanel(const QString& name) const
+    {
+        for (QFileDialog* dialog : controller_->window()->findChildren<QFileDialog*>(name)) {
+            if (dialog->isVisible())
+                return dialog;
+        }
+        return nullptr;
+    }
+
+    // Confirms the shown dialog with `path` typed in; false when none is shown.
+    bool choose(const QString& name, const QString& path)
+    {
+        QFileDialog* panel = nullptr;
+        [&] { QTRY_VERIFY((panel = shownPanel(name)) != nullptr); }();
+        if (!panel)
+            return false;
+        if (panel->fileMode() == QFileDialog::Directory)
+            panel->setDirectory(path);
+        else
+            panel->selectFile(path);
+        QMetaObject::invokeMethod(panel, "accept");
+        QTest::qWait(0);
+        return true;
+    }
+
+    void cancel(const QString& name)
+    {
+        QFileDialog* panel = nullptr;
+        QTRY_VERIFY((panel = shownPanel(name)) != nullptr);
+        QMetaObject::invokeMethod(panel, "reject");
+        QTest::qWait(0);
+    }
+
+private Q_SLOTS:
+    void initTestCase() { corvelle::test::SectionViewStandIn::registerFor(); }
+
+    void init()
+    {
+        folder_.emplace();
+        brisa::UserDefaults::standard().setObject(Settings::lastContentSection().name(), {});
+        controller_ = std::make_unique<EditorWindowController>();
+        controller_->window()->show();
+        halvex::TaskManager::shared().clearFinishedTasks();
+    }
+
+    void cleanup()
+    {
+        waitForTasks();
+        controller_.reset();
+        halvex::TaskManager::shared().clearFinishedTasks();
+    }
+
+    // Enabled states with: no file, files but none selected, one selected, the raw section.
+    void validation_data()
+    {
+        QTest::addColumn<QString>("action");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("import fast") << "importTagsWithFastOptions:" << "ddde";
+        QTest::newRow("import names (no picker)") << "importTagsWithTagOptions:" << "dddd";
+        QTest::newRow("import streams (no picker)") << "importTagsWithStreamOptions:" << "dddd";
+        QTest::newRow("export to folder") << "exportTagsToJSONSidecar:" << "ddde";
+        QTest::newRow("import beside") << "importXMPSidecar:" << "ddde";
+        QTest::newRow("export beside") << "exportVRDSidecar:" << "ddde";
+        QTest::newRow("copies") << "importCopiesSidecar:" << "ddde";
+        QTest::newRow("csv import") << "importCSVTable:" << "dede";
+        QTest::newRow("csv all") << "exportCSVTableWithAllTags:" << "dede";
+        QTest::newRow("csv options (no picker)") << "exportCSVTableWithOptions:" << "dddd";
+        QTest::newRow("flip") << "horizontalFlip:" << "ddde";
+        QTest::newRow("exif rotate") << "exifRotateLeft:" << "ddde";
+        QTest::newRow("quicktime rotate") << "quicktimeRotateRight:" << "ddde";
+        QTest::newRow("clear thumbnail") << "clearEXIFThumbnail:" << "ddde";
+        QTest::newRow("restore thumbnail") << "restoreEXIFThumbnail:" << "ddde";
+        QTest::newRow("export thumbnail") << "exportEXIFThumbnail:" << "ddde";
+        QTest::newRow("export raw") << "exportJPGFromRaw:" << "ddde";
+        QTest::newRow("update dates (no sheet)") << "updateAllDates:" << "dddd";
+        QTest::newRow("sync dates (no picker)") << "syncAllDates:" << "dddd";
+        QTest::newRow("cover art (no sheet)") << "editQuicktimeCovertArt:" << "dddd";
+    }
+    void validation()
+    {
+        QFETCH(QString, action);
+        QFETCH(QString, expected);
+        QVERIFY(controller_->commandAction(action));
+        QString seen;
+        auto record = [&] { seen += controller_->validateUserInterfaceItem(action) ? u'e' : u'd'; };
+        record();
+        open({copy(QStringLiteral("photo.jpg"))});
+        list().deselectAllFiles();
+        record();
+        controller_->setContentSection(EditorContentSection::raw);
+        list().setSelection(brisa::IndexSet{0});
+        record();
+        controller_->setContentSection(EditorContentSection::tags);
+        record();
+        QCOMPARE(seen, expected);
+    }
+
+    // Each of the 21 sidecar commands queues its task with its kind, direction and folder.
+    void sidecarCommands()
+    {
+        const QString photo = copy(QStringLiteral("photo.jpg"));
+        open({photo});
+        list().setSelection(brisa::IndexSet{0});
+        controller_->setContentSection(EditorContentSection::tags);
+        QTemporaryDir chosen;
+        int count = 0;
+        for (const EditorImportExportActions::SidecarKind& kind : EditorImportExportActions::sidecarKinds()) {
+            QVERIFY(perform(kind.exportToFolder));
+            QVERIFY(choose(EditorImportExportActions::panelObjectName, chosen.path()));
+            auto exported = std::dynamic_pointer_cast<halvex::ExportTagValuesTask>(queuedTask());
+            QVERIFY2(exported, qPrintable(kind.exportToFolder));
+            QCOMPARE(exported->settings().extension, kind.extension);
+            QCOMPARE(exported->settings().folder->toLocalFile(), chosen.path());
+            ++count;
+            for (const auto& [command, exports] : {std::pair{kind.importBeside, false}, std::pair{kind.exportBeside, true}}) {
+                if (command.isEmpty())
+                    continue;
+                halvex::TaskManager::shared().clearFinishedTasks();
+                waitForTasks();
+                QVERIFY(perform(command));
+                auto synced = std::dynamic_pointer_cast<halvex::SyncSidecarFilesTask>(queuedTask());
+                QVERIFY2(synced, qPrintable(command));
+                QCOMPARE(synced->settings().exports, exports);
+                QCOMPARE(synced->settings().extension, std::optional<QString>(kind.extension));
+                QVERIFY(!synced->settings().folder);
+                ++count;
+            }
+            waitForTasks();
+            halvex::TaskManager::shared().clearFinishedTasks();
+        }
+        QVERIFY(perform(QStringLiteral("importCopiesSidecar:")));
+        QVERIFY(choose(EditorImportExportActions::panelObjectName, chosen.path()));
+        auto copies = std::dynamic_pointer_cast<halvex::SyncSidecarFilesTask>(queuedTask());
+        QVERIFY(copies);
+        QVERIFY(!copies->settings().extension);
+        QCOMPARE(copies->settings().folder->toLocalFile(), chosen.path());
+        ++count;
+        QCOMPARE(count, 21);
+
+        // The sidecars really are there: the XMP export beside the file, read by ExifTool.
+        waitForTasks();
+        QCOMPARE(exifToolValue(folder_->filePath(QStringLiteral("photo.xmp")), QStringLiteral("XMP-dc:Title")),
+                 QStringLiteral("Café in Zürich"));
+        QVERIFY(QFileInfo::exists(chosen.filePath(QStringLiteral("photo.json"))));
+    }
+
+    // A folder the user made read-only is not written without their word: the dialog opens
+    // there; that folder starts the task, another starts nothing, cancelling nothing.
+    void readOnlyCommonFolderAsksFirst()
+    {
+        const QString photo = copy(QStringLiteral("photo.jpg"));
+        open({photo});
+        list().setSelection(brisa::IndexSet{0});
+        controller_->setContentSection(EditorContentSection::tags);
+        QFile::setPermissions(folder_->path(), QFile::ReadOwner | QFile::ExeOwner);
+        const auto restore = qScopeGuard([&] {
+            QFile::setPermissions(folder_->path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        });
+
+        QVERIFY(perform(QStringLiteral("exportXMPSidecar:")));
+        QFileDialog* panel = nullptr;
+        QTRY_VERIFY((panel = shownPanel(EditorImportExportActions::panelObjectName)) != nullptr);
+        QCOMPARE(QDir::cleanPath(panel->directory().absolutePath()), QDir::cleanPath(folder_->path()));
+        cancel(EditorImportExportActions::panelObjectName);
+        QVERIFY(!queuedTask());
+
+        QTemporaryDir other;
+        QVERIFY(perform(QStringLiteral("exportXMPSidecar:")));
+        QVERIFY(choose(EditorImportExportActions::panelObjectName, other.path()));
+        QVERIFY(!queuedTask());
+
+        QVERIFY(perform(QStringLiteral("importXMPSidecar:")));
+        QVERIFY(choose(EditorImportExportActions::panelObjectName, folder_->path()));
+        auto synced = std::dynamic_pointer_cast<halvex::SyncSidecarFilesTask>(queuedTask());
+        QVERIFY(synced);
+        QVERIFY(!synced->settings().exports);
+    }
+
+    // The CSV commands act on every listed file, selected or not; the table goes where chosen.
+    void csvCommandsTakeEveryFile()
+    {
+        open({copy(QStringLiteral("photo.jpg"), QStringLiteral("a.jpg")), copy(QStringLiteral("photo.jpg"), QStringLiteral("b.jpg"))});
+        list().deselectAllFiles();
+        controller_->setContentSection(EditorContentSection::tags);
+        QTemporaryDir out;
+        const QString table = out.filePath(QStringLiteral("table.csv"));
+        QVERIFY(perform(QStringLiteral("exportCSVTableWithAllTags:")));
+        QFileDialog* panel = nullptr;
+        QTRY_VERIFY((panel = shownPanel(EditorImportExportActions::panelObjectName)) != nullptr);
+        QCOMPARE(panel->acceptMode(), QFileDialog::AcceptSave);
+        QCOMPARE(panel->findChild<QLineEdit*>()->text(), QStringLiteral("table.csv"));
+        QVERIFY(choose(EditorImportExportActions::panelObjectName, table));
+        auto exported = std::dynamic_pointer_cast<halvex::ExportCSVTableTask>(queuedTask());
+        QVERIFY(exported);
+        QCOMPARE(exported->settings().editors.size(), 2);
+        QVERIFY(!exported->settings().tagItems.isEmpty());
+        waitForTasks();
+        QVERIFY(QFileInfo(table).size() > 0);
+
+        QVERIFY(perform(QStringLiteral("importCSVTable:")));
+        QVERIFY(choose(EditorImportExportActions::panelObjectName, table));
+        auto imported = std::dynamic_pointer_cast<halvex::ImportCSVTableTask>(queuedTask());
+        QVERIFY(imported);
+        QCOMPARE(imported->settings().editors.size(), 2);
+        QCOMPARE(imported->settings().table->toLocalFile(), table);
+    }
+
+    // The EXIF family writes only the EXIF orientation, the movie family only the track's turn,
+    // each by its table from what the file holds.
+    void orientationFamiliesStayApart()
+    {
+        const QString photo = copy(QStringLiteral("photo.jpg")); // EXIF 6, rotated 90° clockwise
+        const QString movie = copy(QStringLiteral("movie.mov"));
+        open({photo, movie});
+        controller_->setContentSection(EditorContentSection::tags);
+        list().setSelection(brisa::IndexSet{0, 1});
+        std::shared_ptr<halvex::TagEditor> photoEditor, movieEditor;
+        for (const MetadataFilePointer& file : list().files())
+            (file->url().toLocalFile() == photo ? photoEditor : movieEditor) = file->editor();
+        QVERIFY(photoEditor && movieEditor);
+        const struct {
+            const char* action;
+            QString photoValue; // the EXIF orientation the photo then holds
+        } rows[] = {
+            {"exifHorizontalFlip:", QStringLiteral("5")},
+            {"exifVerticalFlip:", QStringLiteral("7")},
+            {"exifRotateLeft:", QStringLiteral("1")},
+            {"exifRotateRight:", QStringLiteral("3")},
+        };
+        for (const auto& row : rows) {
+            photoEditor->restoreAllValues();
+            movieEditor->restoreAllValues();
+            QVERIFY(perform(QString::fromLatin1(row.action)));
+            waitForTasks();
+            QCOMPARE(photoEditor->currentValue(ostrak::TagName::fromRawValue(QStringLiteral("IFD0:Orientation"))), row.photoValue);
+            for (const ostrak::TagName& edited : movieEditor->editedTags())
+                QCOMPARE(edited.name(), QStringLiteral("Orientation"));
+        }
+        photoEditor->restoreAllValues();
+        movieEditor->restoreAllValues();
+        QVERIFY(perform(QStringLiteral("quicktimeRotateRight:")));
+        waitForTasks();
+        QVERIFY(!photoEditor->hasEdits());
+        QVERIFY(movieEditor->hasEdits());
+        for (const ostrak::TagName& edited : movieEditor->editedTags())
+            QVERIFY2(edited.group() != QLatin1String("IFD0"), qPrintable(edited.rawValue()));
+        photoEditor->restoreAllValues();
+        movieEditor->restoreAllValues();
+    }
+
+    // The thumbnail export asks for a folder and saves each selected file's thumbnail there.
+    void thumbnailExport()
+    {
+        open({copy(QStringLiteral("photo.jpg"))});
+        list().setSelection(brisa::IndexSet{0});
+        controller_->setContentSection(EditorContentSection::tags);
+        QTemporaryDir out;
+        QVERIFY(perform(QStringLiteral("exportEXIFThumbnail:")));
+        cancel(EditorImageActions::panelObjectName);
+        QVERIFY(!queuedTask());
+        QVERIFY(perform(QStringLiteral("exportEXIFThumbnail:")));
+        QVERIFY(choose(EditorImageActions::panelObjectName, out.path()));
+        QVERIFY(std::dynamic_pointer_cast<halvex::FileExportImagesTask>(queuedTask()));
+        waitForTasks();
+        QCOMPARE(QFileInfo(out.filePath(QStringLiteral("photo_thumb.jpg"))).size(), 885);
+    }
+
+    // What a folder is, the file system says: a folder named like a file stands for itself, a
+    // file without an extension lies in its folder.
+    void commonFolderAsksTheFileSystem()
+    {
+        const QString trip = folder_->filePath(QStringLiteral("Trip.2023"));
+        QVERIFY(QDir().mkpath(trip + QStringLiteral("/Day")));
+        const QString readme = copy(QStringLiteral("photo.jpg"), QStringLiteral("Trip.2023/README"));
+        const auto editorOf = [](const QString& path) {
+            return std::make_shared<halvex::TagEditor>(halvex::TagStorage(halvex::TagStorageSource(QUrl::fromLocalFile(path))));
+        };
+        QCOMPARE(EditorImportExportActions::commonFolder({editorOf(trip)}), trip);
+        QCOMPARE(EditorImportExportActions::commonFolder({editorOf(readme)}), trip);
+        QCOMPARE(EditorImportExportActions::commonFolder({editorOf(readme), editorOf(trip + QStringLiteral("/Day"))}), trip);
+        QCOMPARE(EditorImportExportActions::commonFolder({editorOf(readme), editorOf(folder_->filePath(QStringLiteral("x.jpg")))}),
+                 folder_->path());
+    }
+
+    // The fixed sorts order the list by name or path, either way.
+    void fixedSorts()
+    {
+        open({copy(QStringLiteral("photo.jpg"), QStringLiteral("b.jpg")), copy(QStringLiteral("photo.jpg"), QStringLiteral("a.jpg")),
+              copy(QStringLiteral("photo.jpg"), QStringLiteral("c.jpg"))});
+        const auto names = [this] {
+            QStringList names;
+            for (const MetadataFilePointer& file : list().files())
+                names << file->url().fileName();
+            return names.join(u',');
+        };
+        QVERIFY(perform(QStringLiteral("sortFilesUsingDescendingFilename:")));
+        QCOMPARE(names(), QStringLiteral("c.jpg,b.jpg,a.jpg"));
+        QVERIFY(perform(QStringLiteral("sortFilesUsingAscendingFilename:")));
+        QCOMPARE(names(), QStringLiteral("a.jpg,b.jpg,c.jpg"));
+        for (const char* waiting : {"showFileSelectPanel:", "showFileSortPanel:", "showFolderSettingsPanel:", "exportFilesToPhotosApp:"})
+            QVERIFY2(controller_->commandAction(QString::fromLatin1(waiting)) && !perform(QString::fromLatin1(waiting)), waiting);
+    }
+
+    // The hand-over takes the selected files to the renaming application found by its desktop
+    // entry, and takes them out of the list once it has them; without it, an alert.
+    void transferToLindmere()
+    {
+        const QString applications = QStandardPaths::writableLocation(QStandardPaths::ApplicationsLocation);
+        QVERIFY(QDir().mkpath(applications));
+        const QString entry = applications + QLatin1Char('/') + EditorWindowController::lindmereDesktopIds.at(1) + QStringLiteral(".desktop");
+        QFile::remove(entry);
+        const auto removeEntry = qScopeGuard([&] { QFile::remove(entry); });
+        const QString kept = copy(QStringLiteral("photo.jpg"), QStringLiteral("kept.jpg"));
+        const QString readme = copy(QStringLiteral("photo.jpg"), QStringLiteral("sent.jpg"));
+        open({kept, readme});
+        for (int i = 0; i < 2; ++i)
+            if (list().files()[i]->url().toLocalFile() == readme)
+                list().setSelection(brisa::IndexSet{i});
+        controller_->setContentSection(EditorContentSection::tags);
+
+        QVERIFY(perform(QStringLiteral("transferFilesToLindmere:")));
+        QMessageBox* alert = nullptr;
+        QTRY_VERIFY((alert = controller_->window()->findChild<QMessageBox*>()) && alert->isVisible());
+        QCOMPARE(alert->text(), localizedString(QStringLiteral("CannotFindLindmereAlertMessageText")));
+        alert->buttons().front()->click();
+        QTRY_VERIFY(!controller_->window()->findChild<QMessageBox*>());
+        QCOMPARE(list().files().size(), 2);
+
+        QFile file(entry);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("[Desktop Entry]\nType=Application\nName=Lindmere\nExec=true %F\n");
+        file.close();
+        // Unsaved edits: asked first; cancelling sends nothing.
+        std::shared_ptr<halvex::TagEditor> readmeEditor;
+        for (const MetadataFilePointer& listed : list().files())
+            if (listed->url().toLocalFile() == readme)
+                readmeEditor = listed->editor();
+        QVERIFY(readmeEditor);
+        QVERIFY(readmeEditor->setValue(QStringLiteral("Someone"), ostrak::TagName::fromRawValue(QStringLiteral("IFD0:Artist"))));
+        QVERIFY(perform(QStringLiteral("transferFilesToLindmere:")));
+        QTRY_VERIFY((alert = controller_->window()->findChild<QMessageBox*>()) && alert->isVisible());
+        QCOMPARE(alert->text(), localizedString(QStringLiteral("TransferingUnsavedFilesMessageText")));
+        alert->buttons().back()->click();
+        QTRY_VERIFY(!controller_->window()->findChild<QMessageBox*>());
+        QCOMPARE(list().files().size(), 2);
+
+        readmeEditor->restoreAllValues();
+        QVERIFY(perform(QStringLiteral("transferFilesToLindmere:")));
+        QTRY_COMPARE_WITH_TIMEOUT(list().files().size(), 1, taskTimeout);
+        QCOMPARE(list().files().front()->url().toLocalFile(), kept);
+    }
+};
+
+QTEST_MAIN(EditorImportExportActionsTest)
+#include "EditorImportExportActionsTest.moc"
