@@ -4,6 +4,7 @@
 #include "editor/EditorCommandActions.h"
 #include "editor/EditorCopyCutPasteActions.h"
 #include "editor/EditorFileActions.h"
+#include "editor/EditorLocationActions.h"
 #include "editor/EditorPresetActions.h"
 #include "editor/EditorPreviewViewController.h"
 #include "editor/EditorSettings.h"
@@ -12,6 +13,7 @@
 #include "editor/EditorWelcomeViewController.h"
 #include "editor/FileUrlDragData.h"
 #include "editor/OpenPanel.h"
+#include "map/EditorMapViewController.h"
 #include "engine/halvex/kit/KitSettings.h"
 #include "engine/halvex/libraries/TagSetManager.h"
 #include "engine/halvex/tags/TagValueTable.h"
@@ -63,6 +65,7 @@ EditorWindowController::EditorWindowController()
     , fileActions_(std::make_unique<EditorFileActions>(*this))
     , viewActions_(std::make_unique<EditorViewActions>(*this))
     , presetActions_(std::make_unique<EditorPresetActions>(*this))
+    , locationActions_(std::make_unique<EditorLocationActions>(*this))
     , openFilesMenu_(std::make_unique<QMenu>())
     , fileListModel_(std::make_unique<MetadataFileListModel>(metadataFileList_.get()))
     , fileSelectionModel_(std::make_unique<MetadataFileListSelectionModel>(fileListModel_.get()))
@@ -72,6 +75,7 @@ EditorWindowController::EditorWindowController()
     commandChain_.append(copyCutPasteActions_.get());
     commandChain_.append(fileActions_.get());
     commandChain_.append(presetActions_.get());
+    commandChain_.append(locationActions_.get());
     // Asked last.
     commandChain_.append(viewActions_.get());
     window_ = std::make_unique<QMainWindow>();
@@ -235,6 +239,7 @@ QHash<EditorContentSection, EditorWindowController::SectionViewFactory>& EditorW
     static QHash<EditorContentSection, SectionViewFactory> factories{
         {EditorContentSection::welcome, [](EditorWindowHost* host) { return new EditorWelcomeViewController(host); }},
         {EditorContentSection::preview, [](EditorWindowHost* host) { return new EditorPreviewViewController(host); }},
+        {EditorContentSection::map, [](EditorWindowHost* host) { return new EditorMapViewController(host); }},
     };
     return factories;
 }

@@ -42,6 +42,7 @@ namespace corvelle {
 class EditorCommandActions;
 class EditorCopyCutPasteActions;
 class EditorFileActions;
+class EditorLocationActions;
 class EditorPresetActions;
 class EditorSession;
 class EditorTaskReports;
@@ -159,6 +160,7 @@ public:
     const EditorCommandChain& commandChain() const { return commandChain_; }
     EditorFileActions& fileActions() const { return *fileActions_; }
     EditorViewActions& viewActions() const { return *viewActions_; }
+    EditorLocationActions& locationActions() const { return *locationActions_; }
     // The enabled state of an item of this window: an action no family knows is disabled.
     bool validateUserInterfaceItem(const QString& action) const override;
 
@@ -205,6 +207,7 @@ private:
     mutable std::unique_ptr<QuickLookWindowController> quickLookWindowController_;
     mutable QPointer<veilcast::ProgressOverlay> progressOverlay_;
     std::unique_ptr<EditorPresetActions> presetActions_;
+    std::unique_ptr<EditorLocationActions> locationActions_;
     std::unique_ptr<QMenu> openFilesMenu_;
     EditorCommandChain commandChain_;
     std::unique_ptr<Ui::EditorWindow> ui_;
