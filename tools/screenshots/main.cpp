@@ -11,6 +11,10 @@
 #include "engine/ostrak/ExifToolPool.h"
 #include "filemodel/MetadataFileList.h"
 #include "filemodel/MetadataFileListModel.h"
+#include "map/EditorMapViewController.h"
+#include "map/MapSettings.h"
+#include "platform/brisa/core/UserDefaults.h"
+#include "platform/maps/SyncRegionMapView.h"
 #include "screenshots/HeldImportTask.h"
 
 #include <QApplication>
@@ -191,6 +195,21 @@ int main(int argc, char* argv[])
     waitFor([&] { return editor->effectiveSection() == corvelle::EditorContentSection::welcome; }, 5000);
     settle(500);
     failures += !save({window}, output.filePath(QStringLiteral("3-welcome.png")));
+
+    // 4. The map section with every file selected and named, over the base map: no tile server,
+    // so that the picture does not depend on the network.
+    brisa::UserDefaults::standard().set(corvelle::Settings::mapStandardTileURLTemplate(), QString());
+    brisa::UserDefaults::standard().set(corvelle::Settings::mapDisplayFilenameUserChoice(),
+                                        corvelle::MapDisplayFilenameUserChoice::display);
+    controller.takeHandOver(ten);
+    waitFor([&] { return editor->metadataFileList()->files().size() == ten.size(); }, 60000);
+    editor->setContentSection(corvelle::EditorContentSection::map);
+    editor->metadataFileList()->selectAllFiles();
+    if (auto* map = qobject_cast<corvelle::EditorMapViewController*>(editor->editorViewController())) {
+        map->mapView()->setRegion(halvex::CoordinateRegion(halvex::Coordinate(48.86, 2.30), 0.08, 0.12));
+    }
+    settle(1000);
+    failures += !save({window}, output.filePath(QStringLiteral("4-map.png")));
 
     halvex::TaskManager::shared().shutdown();
     return failures == 0 ? 0 : 1;
