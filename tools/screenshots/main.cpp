@@ -11,7 +11,9 @@
 #include "engine/ostrak/ExifToolPool.h"
 #include "filemodel/MetadataFileList.h"
 #include "filemodel/MetadataFileListModel.h"
+#include "editor/EditorLocationActions.h"
 #include "map/EditorMapViewController.h"
+#include "map/FindLocationWindowController.h"
 #include "map/MapSettings.h"
 #include "platform/brisa/core/UserDefaults.h"
 #include "platform/maps/SyncRegionMapView.h"
@@ -22,6 +24,7 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFrame>
+#include <QLineEdit>
 #include <QMainWindow>
 #include <QTableView>
 #include <QPixmap>
@@ -210,6 +213,19 @@ int main(int argc, char* argv[])
     }
     settle(1000);
     failures += !save({window}, output.filePath(QStringLiteral("4-map.png")));
+
+    // 5. The find-location sheet over the map section, a town typed.
+    if (corvelle::FindLocationWindowController* sheet = editor->locationActions().searchLocation()) {
+        sheet->searchField()->setText(QStringLiteral("Zürich"));
+        sheet->search();
+        settle(800);
+        failures += !save({window, sheet}, output.filePath(QStringLiteral("5-find-location.png")));
+        sheet->reject();
+        settle(300);
+    } else {
+        std::fprintf(stderr, "the find-location sheet did not open\n");
+        ++failures;
+    }
 
     halvex::TaskManager::shared().shutdown();
     return failures == 0 ? 0 : 1;
