@@ -164,6 +164,7 @@ void SyncRegionMapView::paintEvent(QPaintEvent*)
     paintTiles(painter);
     if (greyed_)
         painter.fillRect(rect(), QColor(255, 255, 255, 110));
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
     for (int index : drawingOrder())
         paintPin(painter, annotations_[index]);
     if (!attribution_.isEmpty()) {
@@ -228,36 +229,57 @@ void SyncRegionMapView::paintTiles(QPainter& painter)
     }
 }
 
-void SyncRegionMapView::paintPin(QPainter& painter, const MapAnnotation& annotation) const
+QPixmap SyncRegionMapView::pinImage(const QColor& tint, bool selected) const
 {
-    const QPointF tip = pointOf(annotation.coordinate);
-    if (!rect().adjusted(-40, -40, 40, 40).contains(tip.toPoint()))
-        return;
+    // One image per colour and state, drawn once and reused for every pin like it.
+    const QString key = tint.name(QColor::HexArgb) + (selected ? QLatin1Char('s') : QLatin1Char('o'));
+    if (const auto found = pinImages_.constFind(key); found != pinImages_.constEnd())
+        return *found;
+    const qreal ratio = devicePixelRatioF();
+    QPixmap image(QSize(int(2 * pinRadius + 4), int(pinHeight + 2)) * ratio);
+    image.setDevicePixelRatio(ratio);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    const QPointF tip(pinRadius + 2, pinHeight + 1);
     const QPointF head(tip.x(), tip.y() - pinHeight + pinRadius);
     QPainterPath path;
     path.moveTo(tip);
     path.lineTo(head.x() - pinRadius * 0.7, head.y() + pinRadius * 0.7);
     path.arcTo(QRectF(head.x() - pinRadius, head.y() - pinRadius, 2 * pinRadius, 2 * pinRadius), 225, -270);
     path.closeSubpath();
-    const QColor tint = annotation.isSelected ? annotation.tint : annotation.tint.lighter(150);
-    painter.setPen(QPen(annotation.isSelected ? Qt::black : QColor(80, 80, 80), annotation.isSelected ? 1.5 : 1));
-    painter.setBrush(tint);
+    painter.setPen(QPen(selected ? Qt::black : QColor(80, 80, 80), selected ? 1.5 : 1));
+    painter.setBrush(selected ? tint : tint.lighter(150));
     painter.drawPath(path);
     painter.setBrush(Qt::white);
     painter.drawEllipse(head, pinRadius * 0.35, pinRadius * 0.35);
+    painter.end();
+    pinImages_.insert(key, image);
+    return image;
+}
+
+void SyncRegionMapView::paintPin(QPainter& painter, const MapAnnotation& annotation) const
+{
+    const QPointF tip = pointOf(annotation.coordinate);
+    if (!rect().adjusted(-40, -40, 40, 40).contains(tip.toPoint()))
+        return;
+    // Whole pixels: a plain copy, no resampling.
+    painter.drawPixmap(QPoint(qRound(tip.x() - pinRadius - 2), qRound(tip.y() - pinHeight - 1)),
+                       pinImage(annotation.tint, annotation.isSelected));
     if (annotation.direction) {
         // Degrees clockwise from north; the widget's y grows downwards.
         const double angle = *annotation.direction * std::numbers::pi / 180;
         const QPointF end(tip.x() + std::sin(angle) * 18, tip.y() - std::cos(angle) * 18);
-        painter.setPen(QPen(tint.darker(130), 2.5, Qt::SolidLine, Qt::RoundCap));
+        painter.setPen(QPen(annotation.tint.darker(130), 2.5, Qt::SolidLine, Qt::RoundCap));
         painter.drawLine(tip, end);
     }
     if (!annotation.title.isEmpty()) {
-        const QRectF text = painter.fontMetrics().boundingRect(annotation.title);
-        const QRectF box(tip.x() - text.width() / 2 - 3, tip.y() + 2, text.width() + 6, text.height() + 2);
+        const QFontMetricsF metrics(painter.font());
+        const double width = metrics.horizontalAdvance(annotation.title);
+        const QRectF box(tip.x() - width / 2 - 3, tip.y() + 2, width + 6, metrics.height() + 2);
         painter.setPen(Qt::NoPen);
         painter.setBrush(QColor(255, 255, 255, 215));
-        painter.drawRoundedRect(box, 3, 3);
+        painter.drawRect(box);
         painter.setPen(Qt::black);
         painter.drawText(box, Qt::AlignCenter, annotation.title);
     }

@@ -4,7 +4,9 @@
 #include "platform/maps/MapAnnotation.h"
 #include "platform/maps/MapTileSource.h"
 
+#include <QHash>
 #include <QList>
+#include <QPixmap>
 #include <QPoint>
 #include <QPointer>
 #include <QWidget>
@@ -73,6 +75,7 @@ private:
     void paintTiles(QPainter& painter);
     void paintBaseMap(QPainter& painter);
     void paintPin(QPainter& painter, const MapAnnotation& annotation) const;
+    QPixmap pinImage(const QColor& tint, bool selected) const;
     QList<int> drawingOrder() const;
 
     QPointer<MapTileSource> tileSource_;
@@ -84,6 +87,7 @@ private:
     std::optional<QPoint> pressPoint_;
     QPointF pressWorldCentre_;
     bool dragged_ = false;
+    mutable QHash<QString, QPixmap> pinImages_;
 };
 
 } // namespace maps
