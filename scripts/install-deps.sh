@@ -13,6 +13,8 @@ PACKAGES=(
   qtkeychain-qt6-dev
   # tag database and media
   libimage-exiftool-perl libraw-dev libffmpegthumbnailer-dev libavutil-dev
+  # places: the towns of the gazetteer (GeoNames) for addresses from positions and back
+  libtimezonemap-data
   # icon theme the symbol map points into
   adwaita-icon-theme hicolor-icon-theme
   # desktop integration used at run time

@@ -3195,6 +3195,86 @@ Reads, shows and edits the metadata of movies, audio files and sidecar files.</t
         <source>Allow</source>
         <translation>Allow</translation>
     </message>
+    <message id="LocationImportFailedMessageText">
+        <source>The location could not be taken from the file.</source>
+        <translation>The location could not be taken from the file.</translation>
+    </message>
+    <message id="LocationImportFailedInformativeText">
+        <source>“%1” cannot be read: %2. No location tag was changed.</source>
+        <translation>“%1” cannot be read: %2. No location tag was changed.</translation>
+    </message>
+    <message id="LocationImportFailedOKButton">
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message id="AboutAppPlacesCredit">
+        <source>Place names: GeoNames (geonames.org), CC BY 4.0.</source>
+        <translation>Place names: GeoNames (geonames.org), CC BY 4.0.</translation>
+    </message>
+    <message id="EditorMapCorvelleWindowTitle">
+        <source>Map</source>
+        <translation>Map</translation>
+    </message>
+    <message id="MapSectionTileAttribution">
+        <source>© OpenStreetMap contributors</source>
+        <translation>© OpenStreetMap contributors</translation>
+    </message>
+    <message id="FindLocationWindowTitle">
+        <source>Find a Location</source>
+        <translation>Find a Location</translation>
+    </message>
+    <message id="FindLocationSearchPlaceholder">
+        <source>Town, or coordinates such as 47.3769, 8.5417</source>
+        <translation>Town, or coordinates such as 47.3769, 8.5417</translation>
+    </message>
+    <message id="FindLocationZoomIn">
+        <source>Zoom In</source>
+        <translation>Zoom In</translation>
+    </message>
+    <message id="FindLocationZoomOut">
+        <source>Zoom Out</source>
+        <translation>Zoom Out</translation>
+    </message>
+    <message id="FindLocationSetButton">
+        <source>Set Location</source>
+        <translation>Set Location</translation>
+    </message>
+    <message id="FindLocationCancelButton">
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+    <message id="FolderImportGeotagTaskTitle">
+        <source>Geotagging files from a GPS track</source>
+        <translation>Geotagging files from a GPS track</translation>
+    </message>
+    <message id="FolderExportGeotagTaskTitle">
+        <source>Exporting GPS positions</source>
+        <translation>Exporting GPS positions</translation>
+    </message>
+    <message id="GeotagTrackUnreadableError">
+        <source>The GPS track cannot be read: %1. No file was changed.</source>
+        <translation>The GPS track cannot be read: %1. No file was changed.</translation>
+    </message>
+    <message id="GeotagBackupError">
+        <source>The file was not geotagged because its backup could not be made: %1</source>
+        <translation>The file was not geotagged because its backup could not be made: %1</translation>
+    </message>
+    <message id="GeotagImportError">
+        <source>The files could not be geotagged: %1</source>
+        <translation>The files could not be geotagged: %1</translation>
+    </message>
+    <message id="GeotagExportError">
+        <source>The positions could not be written: %1</source>
+        <translation>The positions could not be written: %1</translation>
+    </message>
+    <message id="GeotagExportNothingWarning">
+        <source>None of the files has a GPS position: nothing was exported.</source>
+        <translation>None of the files has a GPS position: nothing was exported.</translation>
+    </message>
+    <message id="GeotagTrackFilesFilter">
+        <source>GPS tracks</source>
+        <translation>GPS tracks</translation>
+    </message>
     <message id="ImportPanelImportButtonTitle">
         <source>Import</source>
         <translation>Import</translation>
@@ -3202,6 +3282,14 @@ Reads, shows and edits the metadata of movies, audio files and sidecar files.</t
     <message id="ExportPanelExportButtonTitle">
         <source>Export</source>
         <translation>Export</translation>
+    </message>
+    <message id="GeotagsSyncZoneLabel">
+        <source>Time zone of the camera clock (hours : minutes : seconds east of UTC):</source>
+        <translation>Time zone of the camera clock (hours : minutes : seconds east of UTC):</translation>
+    </message>
+    <message id="SelectOneTagNamePickerTitle">
+        <source>Choose the date tag whose date and time go into the GPS date and time stamps:</source>
+        <translation>Choose the date tag whose date and time go into the GPS date and time stamps:</translation>
     </message>
 </context>
 </TS>

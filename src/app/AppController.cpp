@@ -417,7 +417,8 @@ void AppController::showAbout()
     QWidget* parent = QApplication::activeWindow();
     QMessageBox::about(parent, localizedString(QStringLiteral("AboutGenericMenuItem"), {name}),
                        localizedString(QStringLiteral("AboutAppInformativeText"),
-                                       {name, QStringLiteral(CORVELLE_VERSION)}));
+                                       {name, QStringLiteral(CORVELLE_VERSION)})
+                           + QStringLiteral("\n\n") + localizedString(QStringLiteral("AboutAppPlacesCredit")));
 }
 
 // Menu validation and dispatch

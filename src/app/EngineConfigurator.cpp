@@ -3,6 +3,7 @@
 #include "app/settings/SupportedFileKinds.h"
 #include "engine/halvex/kit/KitSettings.h"
 #include "engine/halvex/libraries/LibraryFile.h"
+#include "engine/halvex/places/GazetteerGeocoder.h"
 #include "engine/halvex/tags/MediaType.h"
 #include "engine/ostrak/ETSettings.h"
 #include "filemodel/settings/EditionSettings.h"
@@ -41,6 +42,10 @@ void EngineConfigurator::configure(const brisa::UserDefaults& defaults)
     kitSettings.setEngineOptions(halvex::EngineOption::all);
     kitSettings.setSupportedMediaTypes(types);
     kitSettings.setXmpToolkit(defaults.value(Settings::editionUserChoiceXMPToolkit()));
+
+    // Addresses from positions and back, offline; the towns are read at the first question.
+    if (!halvex::Geocoder::shared())
+        halvex::Geocoder::setShared(std::make_shared<halvex::GazetteerGeocoder>());
 }
 
 } // namespace corvelle

@@ -6,6 +6,7 @@
 #include "editor/EditorFileActions.h"
 #include "editor/EditorImageActions.h"
 #include "editor/EditorImportExportActions.h"
+#include "editor/EditorLocationActions.h"
 #include "editor/EditorPresetActions.h"
 #include "editor/EditorPreviewViewController.h"
 #include "editor/EditorSettings.h"
@@ -14,6 +15,7 @@
 #include "editor/EditorWelcomeViewController.h"
 #include "editor/FileUrlDragData.h"
 #include "editor/OpenPanel.h"
+#include "map/EditorMapViewController.h"
 #include "engine/halvex/kit/KitSettings.h"
 #include "engine/halvex/libraries/TagSetManager.h"
 #include "engine/halvex/tags/TagValueTable.h"
@@ -69,6 +71,7 @@ EditorWindowController::EditorWindowController()
     , mediaInfoActions_(std::make_unique<EditorMediaInfoActions>(*this))
     , imageActions_(std::make_unique<EditorImageActions>(*this))
     , importExportActions_(std::make_unique<EditorImportExportActions>(*this))
+    , locationActions_(std::make_unique<EditorLocationActions>(*this))
     , openFilesMenu_(std::make_unique<QMenu>())
     , fileListModel_(std::make_unique<MetadataFileListModel>(metadataFileList_.get()))
     , fileSelectionModel_(std::make_unique<MetadataFileListSelectionModel>(fileListModel_.get()))
@@ -78,6 +81,7 @@ EditorWindowController::EditorWindowController()
     commandChain_.append(copyCutPasteActions_.get());
     commandChain_.append(fileActions_.get());
     commandChain_.append(imageActions_.get());
+    commandChain_.append(locationActions_.get());
     commandChain_.append(importExportActions_.get());
     commandChain_.append(presetActions_.get());
     commandChain_.append(mediaInfoActions_.get());
@@ -244,6 +248,7 @@ QHash<EditorContentSection, EditorWindowController::SectionViewFactory>& EditorW
     static QHash<EditorContentSection, SectionViewFactory> factories{
         {EditorContentSection::welcome, [](EditorWindowHost* host) { return new EditorWelcomeViewController(host); }},
         {EditorContentSection::preview, [](EditorWindowHost* host) { return new EditorPreviewViewController(host); }},
+        {EditorContentSection::map, [](EditorWindowHost* host) { return new EditorMapViewController(host); }},
     };
     return factories;
 }

@@ -45,6 +45,7 @@ class EditorFileActions;
 class EditorMediaInfoActions;
 class EditorImageActions;
 class EditorImportExportActions;
+class EditorLocationActions;
 class EditorPresetActions;
 class EditorSession;
 class EditorTaskReports;
@@ -166,6 +167,7 @@ public:
     EditorMediaInfoActions& mediaInfoActions() const { return *mediaInfoActions_; }
     EditorImageActions& imageActions() const { return *imageActions_; }
     EditorImportExportActions& importExportActions() const { return *importExportActions_; }
+    EditorLocationActions& locationActions() const { return *locationActions_; }
     // The enabled state of an item of this window: an action no family knows is disabled.
     bool validateUserInterfaceItem(const QString& action) const override;
 
@@ -215,6 +217,7 @@ private:
     std::unique_ptr<EditorMediaInfoActions> mediaInfoActions_;
     std::unique_ptr<EditorImageActions> imageActions_;
     std::unique_ptr<EditorImportExportActions> importExportActions_;
+    std::unique_ptr<EditorLocationActions> locationActions_;
     std::unique_ptr<QMenu> openFilesMenu_;
     EditorCommandChain commandChain_;
     std::unique_ptr<Ui::EditorWindow> ui_;

@@ -26,4 +26,23 @@ const Settings::EnumKey<MapAutomaticZoomUserChoice>& Settings::mapAutomaticZoomU
     return key;
 }
 
+const Settings::StringKey& Settings::mapStandardTileURLTemplate()
+{
+    static const StringKey key(QStringLiteral("MapStandardTileURLTemplate"),
+                               [] { return QStringLiteral("https://tile.openstreetmap.org/{z}/{x}/{y}.png"); });
+    return key;
+}
+
+const Settings::StringKey& Settings::mapImageryTileURLTemplate()
+{
+    static const StringKey key(QStringLiteral("MapImageryTileURLTemplate"), [] { return QString(); });
+    return key;
+}
+
+const Settings::StringKey& Settings::mapViewRegion()
+{
+    static const StringKey key(QStringLiteral("MapViewRegion"), [] { return QStringLiteral("20 0 1"); });
+    return key;
+}
+
 } // namespace corvelle

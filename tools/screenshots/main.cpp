@@ -19,6 +19,12 @@
 #include "filebrowser/QuickLookWindowController.h"
 #include "filemodel/MetadataFileList.h"
 #include "filemodel/MetadataFileListModel.h"
+#include "editor/EditorLocationActions.h"
+#include "map/EditorMapViewController.h"
+#include "map/FindLocationWindowController.h"
+#include "map/MapSettings.h"
+#include "platform/brisa/core/UserDefaults.h"
+#include "platform/maps/SyncRegionMapView.h"
 #include "screenshots/HeldImportTask.h"
 #include "widgets/TextLocalizer.h"
 
@@ -29,6 +35,7 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QFrame>
+#include <QLineEdit>
 #include <QMainWindow>
 #include <QMenu>
 #include <QTableView>
@@ -335,6 +342,34 @@ int main(int argc, char* argv[])
     waitFor([&] { return editor->effectiveSection() == corvelle::EditorContentSection::welcome; }, 5000);
     settle(500);
     failures += !save({window}, output.filePath(QStringLiteral("3-welcome.png")));
+
+    // 12. The map section with every file selected and named, over the base map: no tile server,
+    // so that the picture does not depend on the network.
+    brisa::UserDefaults::standard().set(corvelle::Settings::mapStandardTileURLTemplate(), QString());
+    brisa::UserDefaults::standard().set(corvelle::Settings::mapDisplayFilenameUserChoice(),
+                                        corvelle::MapDisplayFilenameUserChoice::display);
+    controller.takeHandOver(ten);
+    waitFor([&] { return editor->metadataFileList()->files().size() == ten.size(); }, 60000);
+    editor->setContentSection(corvelle::EditorContentSection::map);
+    editor->metadataFileList()->selectAllFiles();
+    if (auto* map = qobject_cast<corvelle::EditorMapViewController*>(editor->editorViewController())) {
+        map->mapView()->setRegion(halvex::CoordinateRegion(halvex::Coordinate(48.86, 2.30), 0.08, 0.12));
+    }
+    settle(1000);
+    failures += !save({window}, output.filePath(QStringLiteral("12-map.png")));
+
+    // 13. The find-location sheet over the map section, a town typed.
+    if (corvelle::FindLocationWindowController* sheet = editor->locationActions().searchLocation()) {
+        sheet->searchField()->setText(QStringLiteral("Zürich"));
+        sheet->search();
+        settle(800);
+        failures += !save({window, sheet}, output.filePath(QStringLiteral("13-find-location.png")));
+        sheet->reject();
+        settle(300);
+    } else {
+        std::fprintf(stderr, "the find-location sheet did not open\n");
+        ++failures;
+    }
 
     halvex::TaskManager::shared().shutdown();
     return failures == 0 ? 0 : 1;

@@ -38,6 +38,18 @@ std::optional<QString> TagPasteboard::text() const
     return text_;
 }
 
+void TagPasteboard::setCoordinate(const Coordinate& coordinate)
+{
+    QMutexLocker lock(&mutex_);
+    coordinate_ = coordinate;
+}
+
+std::optional<Coordinate> TagPasteboard::coordinate() const
+{
+    QMutexLocker lock(&mutex_);
+    return coordinate_;
+}
+
 std::function<void()> TagPasteboard::pasteTextWhenRun(std::function<void(const QString& text)> paste) const
 {
     return [this, paste = std::move(paste)] {

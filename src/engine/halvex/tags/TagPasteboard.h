@@ -1,5 +1,6 @@
 #pragma once
 
+#include "engine/halvex/places/Coordinate.h"
 #include "engine/ostrak/TagName.h"
 
 #include <QHash>
@@ -50,10 +51,15 @@ public:
     // The same for the copied tags; nothing happens when none are held.
     std::function<void()> pasteTagsWhenRun(std::function<void(const CopiedTags& tags)> paste) const;
 
+    // The one copied GPS coordinate of the location actions; none until one is copied.
+    void setCoordinate(const Coordinate& coordinate);
+    std::optional<Coordinate> coordinate() const;
+
 private:
     mutable QMutex mutex_;
     CopiedTags copiedTags_;
     std::optional<QString> text_;
+    std::optional<Coordinate> coordinate_;
 };
 
 } // namespace halvex

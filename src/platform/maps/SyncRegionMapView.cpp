@@ -1,0 +1,348 @@
+#include "platform/maps/SyncRegionMapView.h"
+
+#include "platform/maps/MapTileSource.h"
+#include "platform/maps/WebMercator.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPainterPath>
+#include <QWheelEvent>
+
+#include <algorithm>
+#include <cmath>
+#include <numbers>
+#include <numeric>
+
+namespace maps {
+
+namespace {
+
+constexpr double pinHeight = 26;
+constexpr double pinRadius = 8;
+
+double worldPixels(double zoom)
+{
+    return WebMercator::tileSize * std::pow(2.0, zoom);
+}
+
+} // namespace
+
+SyncRegionMapView::SyncRegionMapView(QWidget* parent)
+    : QWidget(parent)
+{
+    setMouseTracking(false);
+    setFocusPolicy(Qt::StrongFocus);
+    setMinimumSize(120, 90);
+}
+
+void SyncRegionMapView::setTileSource(MapTileSource* source)
+{
+    if (tileSource_)
+        disconnect(tileSource_, nullptr, this, nullptr);
+    tileSource_ = source;
+    if (source)
+        connect(source, &MapTileSource::tileLoaded, this, qOverload<>(&QWidget::update));
+    update();
+}
+
+void SyncRegionMapView::setGreyed(bool greyed)
+{
+    greyed_ = greyed;
+    update();
+}
+
+void SyncRegionMapView::setAttribution(const QString& text)
+{
+    attribution_ = text;
+    update();
+}
+
+halvex::CoordinateRegion SyncRegionMapView::region() const
+{
+    return WebMercator::region(centre_, zoom_, size());
+}
+
+void SyncRegionMapView::setRegion(const halvex::CoordinateRegion& region)
+{
+    setCentre(region.centre(), WebMercator::zoomToFit(region, size()));
+}
+
+void SyncRegionMapView::setCentre(const halvex::Coordinate& centre, double zoom)
+{
+    const halvex::Coordinate clamped(std::clamp(centre.latitude(), -WebMercator::maxLatitude, WebMercator::maxLatitude),
+                                     WebMercator::coordinate(WebMercator::worldPoint(centre)).longitude());
+    centre_ = clamped.isValid() ? clamped : centre_;
+    zoom_ = std::clamp(zoom, WebMercator::minZoom, WebMercator::maxZoom);
+    update();
+    Q_EMIT regionChanged();
+}
+
+void SyncRegionMapView::scaleSpans(double factor)
+{
+    if (factor > 0)
+        setCentre(centre_, zoom_ - std::log2(factor));
+}
+
+std::optional<halvex::CoordinateRegion> SyncRegionMapView::regionFitting(const QList<halvex::Coordinate>& coordinates)
+{
+    if (coordinates.isEmpty())
+        return std::nullopt;
+    double north = -90, south = 90, east = -180, west = 180;
+    for (const halvex::Coordinate& c : coordinates) {
+        north = std::max(north, c.latitude());
+        south = std::min(south, c.latitude());
+        east = std::max(east, c.longitude());
+        west = std::min(west, c.longitude());
+    }
+    // A margin of a fifth on each side, and at least a town's width.
+    const double latitudeDelta = std::max(0.02, (north - south) * 1.4);
+    const double longitudeDelta = std::max(0.02, (east - west) * 1.4);
+    return halvex::CoordinateRegion(halvex::Coordinate((north + south) / 2, (east + west) / 2),
+                                    std::min(180.0, latitudeDelta), std::min(360.0, longitudeDelta));
+}
+
+void SyncRegionMapView::setAnnotations(QList<MapAnnotation> annotations)
+{
+    annotations_ = std::move(annotations);
+    update();
+}
+
+QPointF SyncRegionMapView::pointOf(const halvex::Coordinate& coordinate) const
+{
+    const double pixels = worldPixels(zoom_);
+    const QPointF middle = WebMercator::worldPoint(centre_);
+    QPointF point = WebMercator::worldPoint(coordinate);
+    // The copy of the world nearest to the centre, so that pins across 180° show.
+    double dx = point.x() - middle.x();
+    dx -= std::round(dx);
+    return {width() / 2.0 + dx * pixels, height() / 2.0 + (point.y() - middle.y()) * pixels};
+}
+
+halvex::Coordinate SyncRegionMapView::coordinateAt(const QPointF& point) const
+{
+    const double pixels = worldPixels(zoom_);
+    const QPointF middle = WebMercator::worldPoint(centre_);
+    return WebMercator::coordinate(
+        {middle.x() + (point.x() - width() / 2.0) / pixels, middle.y() + (point.y() - height() / 2.0) / pixels});
+}
+
+QList<int> SyncRegionMapView::drawingOrder() const
+{
+    QList<int> order(annotations_.size());
+    std::iota(order.begin(), order.end(), 0);
+    std::stable_sort(order.begin(), order.end(), [this](int a, int b) {
+        return std::make_pair(annotations_[a].priority, annotations_[a].isSelected)
+               < std::make_pair(annotations_[b].priority, annotations_[b].isSelected);
+    });
+    return order;
+}
+
+int SyncRegionMapView::annotationAt(const QPointF& point) const
+{
+    const QList<int> order = drawingOrder();
+    for (auto it = order.rbegin(); it != order.rend(); ++it) {
+        const QPointF tip = pointOf(annotations_[*it].coordinate);
+        const QRectF head(tip.x() - pinRadius, tip.y() - pinHeight, 2 * pinRadius, pinHeight);
+        if (head.contains(point))
+            return *it;
+    }
+    return -1;
+}
+
+QRect SyncRegionMapView::attributionRect() const
+{
+    return QRect(width() - attributionWidth, height() - attributionHeight, attributionWidth, attributionHeight);
+}
+
+// --- Painting
+
+void SyncRegionMapView::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    paintBaseMap(painter);
+    paintTiles(painter);
+    if (greyed_)
+        painter.fillRect(rect(), QColor(255, 255, 255, 110));
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
+    for (int index : drawingOrder())
+        paintPin(painter, annotations_[index]);
+    if (!attribution_.isEmpty()) {
+        QFont font = painter.font();
+        font.setPointSizeF(std::max(6.0, font.pointSizeF() * 0.75));
+        painter.setFont(font);
+        const QRect corner = attributionRect();
+        const QRect text = painter.fontMetrics().boundingRect(corner, Qt::AlignRight | Qt::AlignBottom | Qt::TextWordWrap,
+                                                              attribution_);
+        painter.fillRect(text.adjusted(-3, -1, 1, 1), QColor(255, 255, 255, 200));
+        painter.setPen(Qt::black);
+        painter.drawText(corner.adjusted(0, 0, -2, -1), Qt::AlignRight | Qt::AlignBottom | Qt::TextWordWrap, attribution_);
+    }
+}
+
+void SyncRegionMapView::paintBaseMap(QPainter& painter)
+{
+    painter.fillRect(rect(), QColor(0xaa, 0xd3, 0xdf));
+    // A graticule every ten degrees (every degree when near), so that position still reads.
+    painter.setPen(QPen(QColor(255, 255, 255, 150), 1));
+    const double step = zoom_ >= 6 ? 1 : 10;
+    const halvex::CoordinateRegion shown = region();
+    for (double longitude = -180; longitude <= 180; longitude += step) {
+        const double x = pointOf({0, longitude}).x();
+        if (x >= 0 && x <= width())
+            painter.drawLine(QPointF(x, 0), QPointF(x, height()));
+    }
+    for (double latitude = -80; latitude <= 80; latitude += step) {
+        if (std::abs(latitude - shown.centre().latitude()) > shown.latitudeDelta())
+            continue;
+        const double y = pointOf({latitude, centre_.longitude()}).y();
+        painter.drawLine(QPointF(0, y), QPointF(width(), y));
+    }
+}
+
+void SyncRegionMapView::paintTiles(QPainter& painter)
+{
+    if (!tileSource_)
+        return;
+    const int level = std::clamp(int(std::round(zoom_)), 0, int(WebMercator::maxZoom));
+    const int count = 1 << level;
+    const double scale = std::pow(2.0, zoom_ - level);
+    const double size = WebMercator::tileSize * scale;
+    const double pixels = worldPixels(zoom_);
+    const QPointF middle = WebMercator::worldPoint(centre_);
+    // The world's top-left corner in widget points.
+    const QPointF origin(width() / 2.0 - middle.x() * pixels, height() / 2.0 - middle.y() * pixels);
+    const int firstColumn = int(std::floor(-origin.x() / size));
+    const int lastColumn = int(std::floor((width() - origin.x()) / size));
+    const int firstRow = std::max(0, int(std::floor(-origin.y() / size)));
+    const int lastRow = std::min(count - 1, int(std::floor((height() - origin.y()) / size)));
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    for (int row = firstRow; row <= lastRow; ++row) {
+        for (int column = firstColumn; column <= lastColumn; ++column) {
+            const int x = ((column % count) + count) % count;
+            const QImage image = tileSource_->tile(level, x, row);
+            if (image.isNull())
+                continue;
+            const QRectF target(origin.x() + column * size, origin.y() + row * size, size, size);
+            painter.drawImage(target.adjusted(0, 0, 0.5, 0.5), image);
+        }
+    }
+}
+
+QPixmap SyncRegionMapView::pinImage(const QColor& tint, bool selected) const
+{
+    // One image per colour and state, drawn once and reused for every pin like it.
+    const QString key = tint.name(QColor::HexArgb) + (selected ? QLatin1Char('s') : QLatin1Char('o'));
+    if (const auto found = pinImages_.constFind(key); found != pinImages_.constEnd())
+        return *found;
+    const qreal ratio = devicePixelRatioF();
+    QPixmap image(QSize(int(2 * pinRadius + 4), int(pinHeight + 2)) * ratio);
+    image.setDevicePixelRatio(ratio);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    const QPointF tip(pinRadius + 2, pinHeight + 1);
+    const QPointF head(tip.x(), tip.y() - pinHeight + pinRadius);
+    QPainterPath path;
+    path.moveTo(tip);
+    path.lineTo(head.x() - pinRadius * 0.7, head.y() + pinRadius * 0.7);
+    path.arcTo(QRectF(head.x() - pinRadius, head.y() - pinRadius, 2 * pinRadius, 2 * pinRadius), 225, -270);
+    path.closeSubpath();
+    painter.setPen(QPen(selected ? Qt::black : QColor(80, 80, 80), selected ? 1.5 : 1));
+    painter.setBrush(selected ? tint : tint.lighter(150));
+    painter.drawPath(path);
+    painter.setBrush(Qt::white);
+    painter.drawEllipse(head, pinRadius * 0.35, pinRadius * 0.35);
+    painter.end();
+    pinImages_.insert(key, image);
+    return image;
+}
+
+void SyncRegionMapView::paintPin(QPainter& painter, const MapAnnotation& annotation) const
+{
+    const QPointF tip = pointOf(annotation.coordinate);
+    if (!rect().adjusted(-40, -40, 40, 40).contains(tip.toPoint()))
+        return;
+    // Whole pixels: a plain copy, no resampling.
+    painter.drawPixmap(QPoint(qRound(tip.x() - pinRadius - 2), qRound(tip.y() - pinHeight - 1)),
+                       pinImage(annotation.tint, annotation.isSelected));
+    if (annotation.direction) {
+        // Degrees clockwise from north; the widget's y grows downwards.
+        const double angle = *annotation.direction * std::numbers::pi / 180;
+        const QPointF end(tip.x() + std::sin(angle) * 18, tip.y() - std::cos(angle) * 18);
+        painter.setPen(QPen(annotation.tint.darker(130), 2.5, Qt::SolidLine, Qt::RoundCap));
+        painter.drawLine(tip, end);
+    }
+    if (!annotation.title.isEmpty()) {
+        const QFontMetricsF metrics(painter.font());
+        const double width = metrics.horizontalAdvance(annotation.title);
+        const QRectF box(tip.x() - width / 2 - 3, tip.y() + 2, width + 6, metrics.height() + 2);
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(QColor(255, 255, 255, 215));
+        painter.drawRect(box);
+        painter.setPen(Qt::black);
+        painter.drawText(box, Qt::AlignCenter, annotation.title);
+    }
+}
+
+// --- Events
+
+void SyncRegionMapView::wheelEvent(QWheelEvent* event)
+{
+    const double steps = event->angleDelta().y() / 120.0;
+    if (steps == 0)
+        return;
+    // Zoom about the pointer: the position under it stays under it.
+    const QPointF point = event->position();
+    const halvex::Coordinate under = coordinateAt(point);
+    const double zoom = std::clamp(zoom_ + steps * 0.5, WebMercator::minZoom, WebMercator::maxZoom);
+    const double pixels = worldPixels(zoom);
+    const QPointF world = WebMercator::worldPoint(under);
+    const QPointF centre(world.x() - (point.x() - width() / 2.0) / pixels, world.y() - (point.y() - height() / 2.0) / pixels);
+    setCentre(WebMercator::coordinate(centre), zoom);
+    event->accept();
+}
+
+void SyncRegionMapView::mousePressEvent(QMouseEvent* event)
+{
+    if (event->button() != Qt::LeftButton || attributionRect().contains(event->position().toPoint()))
+        return;
+    pressPoint_ = event->position().toPoint();
+    pressWorldCentre_ = WebMercator::worldPoint(centre_);
+    dragged_ = false;
+}
+
+void SyncRegionMapView::mouseMoveEvent(QMouseEvent* event)
+{
+    if (!pressPoint_)
+        return;
+    const QPoint delta = event->position().toPoint() - *pressPoint_;
+    if (!dragged_ && delta.manhattanLength() < 4)
+        return;
+    dragged_ = true;
+    const double pixels = worldPixels(zoom_);
+    setCentre(WebMercator::coordinate({pressWorldCentre_.x() - delta.x() / pixels, pressWorldCentre_.y() - delta.y() / pixels}),
+              zoom_);
+}
+
+void SyncRegionMapView::mouseReleaseEvent(QMouseEvent* event)
+{
+    if (!pressPoint_)
+        return;
+    pressPoint_.reset();
+    if (dragged_ || event->button() != Qt::LeftButton)
+        return;
+    const int index = annotationAt(event->position());
+    if (index >= 0)
+        Q_EMIT annotationClicked(index, event->modifiers());
+}
+
+void SyncRegionMapView::mouseDoubleClickEvent(QMouseEvent* event)
+{
+    if (event->button() != Qt::LeftButton || attributionRect().contains(event->position().toPoint()))
+        return;
+    Q_EMIT doubleAction(coordinateAt(event->position()));
+    event->accept();
+}
+
+} // namespace maps

@@ -1,0 +1,93 @@
+#pragma once
+
+#include "engine/halvex/places/CoordinateRegion.h"
+#include "platform/maps/MapAnnotation.h"
+#include "platform/maps/MapTileSource.h"
+
+#include <QHash>
+#include <QList>
+#include <QPixmap>
+#include <QPoint>
+#include <QPointer>
+#include <QWidget>
+
+#include <optional>
+
+namespace maps {
+
+// A map over Web-Mercator tiles that keeps its region: the centre and spans the owner sets stay
+// what it shows when the widget is resized, and the wheel (zoom about the pointer) and a drag
+// (pan) change it. Pins are painted in priority order with their titles; a click on a pin
+// reports it, a double click anywhere reports the position and never zooms.
+//
+// Without tiles (offline, nothing cached) a plain base map with a graticule is drawn; pins and
+// clicks work the same. The bottom-right corner carries the tile attribution and takes no click.
+class SyncRegionMapView : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit SyncRegionMapView(QWidget* parent = nullptr);
+
+    // Null: the base map alone.
+    void setTileSource(MapTileSource* source);
+    MapTileSource* tileSource() const { return tileSource_; }
+    void setGreyed(bool greyed);
+    void setAttribution(const QString& text);
+
+    halvex::CoordinateRegion region() const;
+    void setRegion(const halvex::CoordinateRegion& region);
+    const halvex::Coordinate& centre() const { return centre_; }
+    double zoom() const { return zoom_; }
+    void setCentre(const halvex::Coordinate& centre, double zoom);
+    // Multiplies both spans (0.25 zooms in twice, 4 out twice).
+    void scaleSpans(double factor);
+    // The region that shows every pin given, with a margin; none without pins.
+    static std::optional<halvex::CoordinateRegion> regionFitting(const QList<halvex::Coordinate>& coordinates);
+
+    const QList<MapAnnotation>& annotations() const { return annotations_; }
+    void setAnnotations(QList<MapAnnotation> annotations);
+
+    // Widget point of a position and back.
+    QPointF pointOf(const halvex::Coordinate& coordinate) const;
+    halvex::Coordinate coordinateAt(const QPointF& point) const;
+    // The pin under the point, the one drawn on top; -1 for none.
+    int annotationAt(const QPointF& point) const;
+    // The corner kept for the attribution.
+    QRect attributionRect() const;
+
+    static constexpr int attributionWidth = 90;
+    static constexpr int attributionHeight = 45;
+
+Q_SIGNALS:
+    void doubleAction(const halvex::Coordinate& coordinate);
+    void annotationClicked(int index, Qt::KeyboardModifiers modifiers);
+    void regionChanged();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+
+private:
+    void paintTiles(QPainter& painter);
+    void paintBaseMap(QPainter& painter);
+    void paintPin(QPainter& painter, const MapAnnotation& annotation) const;
+    QPixmap pinImage(const QColor& tint, bool selected) const;
+    QList<int> drawingOrder() const;
+
+    QPointer<MapTileSource> tileSource_;
+    halvex::Coordinate centre_{20, 0};
+    double zoom_ = 1;
+    bool greyed_ = false;
+    QString attribution_;
+    QList<MapAnnotation> annotations_;
+    std::optional<QPoint> pressPoint_;
+    QPointF pressWorldCentre_;
+    bool dragged_ = false;
+    mutable QHash<QString, QPixmap> pinImages_;
+};
+
+} // namespace maps

@@ -1,0 +1,235 @@
+#include "editor/EditorSettings.h"
+#include "editor/EditorWindowController.h"
+#include "engine/halvex/places/GazetteerGeocoder.h"
+#include "engine/halvex/tasks/TaskManager.h"
+#include "filemodel/MetadataFileList.h"
+#include "map/EditorMapViewController.h"
+#include "map/MapPinSnapshot.h"
+#include "map/MapSettings.h"
+#include "platform/brisa/core/UserDefaults.h"
+#include "platform/maps/MapTileSource.h"
+#include "platform/maps/SyncRegionMapView.h"
+#include "support/TestEnvironment.h"
+#include "support/ui/TileServerStandIn.h"
+
+#include <QMainWindow>
+#include <QProcess>
+#include <QSplitter>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <cmath>
+
+using namespace corvelle;
+using corvelle::test::fixturePath;
+
+namespace {
+
+constexpr int taskTimeout = 60000;
+
+QString exifTool(const QStringList& arguments)
+{
+    QProcess process;
+    process.start(QStringLiteral("exiftool"), arguments);
+    process.waitForFinished(taskTimeout);
+    return QString::fromUtf8(process.readAllStandardOutput()).trimmed();
+}
+
+brisa::UserDefaults& defaults()
+{
+    return brisa::UserDefaults::standard();
+}
+
+} // namespace
+
+class EditorMapViewControllerTest : public QObject {
+    Q_OBJECT
+
+private:
+    QTemporaryDir folder_;
+    std::unique_ptr<test::TileServerStandIn> server_;
+    std::unique_ptr<EditorWindowController> controller_;
+
+    MetadataFileList& list() const { return *controller_->metadataFileList(); }
+
+    EditorMapViewController* section() const
+    {
+        return qobject_cast<EditorMapViewController*>(controller_->editorViewController());
+    }
+
+    void waitForTasks()
+    {
+        QTRY_VERIFY_WITH_TIMEOUT(!halvex::TaskManager::shared().isBusy(), taskTimeout);
+        QTest::qWait(0);
+    }
+
+    QString copy(const QString& fixture, const QString& name)
+    {
+        const QString target = folder_.filePath(name);
+        QFile::remove(target);
+        QFile::copy(fixturePath(fixture), target);
+        QFile::setPermissions(target, QFile::ReadOwner | QFile::WriteOwner);
+        return target;
+    }
+
+    // Rows: the photo (Zürich), a photo without position, the movie (Paris).
+    void openThree()
+    {
+        const QString bare = copy(QStringLiteral("photo.jpg"), QStringLiteral("b-bare.jpg"));
+        exifTool({QStringLiteral("-overwrite_original"), QStringLiteral("-GPS:all="), QStringLiteral("-XMP:all="), bare});
+        controller_->addFiles({QUrl::fromLocalFile(copy(QStringLiteral("photo.jpg"), QStringLiteral("a-photo.jpg"))),
+                               QUrl::fromLocalFile(bare),
+                               QUrl::fromLocalFile(copy(QStringLiteral("movie.mp4"), QStringLiteral("c-movie.mp4")))});
+        QTRY_COMPARE_WITH_TIMEOUT(list().files().size(), 3, taskTimeout);
+        waitForTasks();
+    }
+
+    QStringList pins() const
+    {
+        QStringList result;
+        for (const maps::MapAnnotation& pin : section()->mapView()->annotations())
+            result << QStringLiteral("%1%2%3").arg(pin.identifier.toInt()).arg(pin.isSelected ? QStringLiteral("*") : QString(), pin.title);
+        return result;
+    }
+
+private Q_SLOTS:
+    void init()
+    {
+        server_ = std::make_unique<test::TileServerStandIn>();
+        defaults().set(Settings::mapStandardTileURLTemplate(), server_->urlTemplate());
+        defaults().set(Settings::mapImageryTileURLTemplate(), QString());
+        defaults().setObject(Settings::mapDisplayOtherItemsUserChoice().name(), {});
+        defaults().setObject(Settings::mapDisplayFilenameUserChoice().name(), {});
+        defaults().setObject(Settings::mapViewTypeValue().name(), {});
+        controller_ = std::make_unique<EditorWindowController>();
+        controller_->window()->resize(1000, 600);
+        controller_->window()->show();
+        openThree();
+        controller_->setContentSection(EditorContentSection::map);
+        QTRY_VERIFY(section());
+    }
+
+    void cleanup()
+    {
+        waitForTasks();
+        controller_.reset();
+        server_.reset();
+    }
+
+    // Which files stand as pins, per selection and display settings: row, * when selected,
+    // then the title.
+    void pinsFollowSettingsAndSelection_data()
+    {
+        QTest::addColumn<QList<int>>("selection");
+        QTest::addColumn<bool>("others");
+        QTest::addColumn<bool>("names");
+        QTest::addColumn<QStringList>("expected");
+        QTest::newRow("nothing selected") << QList<int>{} << false << false << QStringList{};
+        QTest::newRow("nothing selected, others shown") << QList<int>{} << true << false << QStringList{"0", "2"};
+        QTest::newRow("photo") << QList<int>{0} << false << false << QStringList{"0*"};
+        QTest::newRow("photo, others shown") << QList<int>{0} << true << false << QStringList{"0*", "2"};
+        QTest::newRow("no position") << QList<int>{1} << false << false << QStringList{};
+        QTest::newRow("all, named") << QList<int>{0, 1, 2} << false << true << QStringList{"0*a-photo.jpg", "2*c-movie.mp4"};
+        QTest::newRow("movie named, photo shown") << QList<int>{2} << true << true << QStringList{"0a-photo.jpg", "2*c-movie.mp4"};
+    }
+
+    void pinsFollowSettingsAndSelection()
+    {
+        QFETCH(QList<int>, selection);
+        QFETCH(bool, others);
+        QFETCH(bool, names);
+        QFETCH(QStringList, expected);
+        defaults().set(Settings::mapDisplayOtherItemsUserChoice(),
+                       others ? MapDisplayOtherItemsUserChoice::display : MapDisplayOtherItemsUserChoice::hide);
+        defaults().set(Settings::mapDisplayFilenameUserChoice(),
+                       names ? MapDisplayFilenameUserChoice::display : MapDisplayFilenameUserChoice::hide);
+        list().setSelection(brisa::IndexSet(selection));
+        QStringList files;
+        for (const MapPinSnapshot::File& file : section()->pinSnapshot().files())
+            files << file.name + (file.coordinate ? QStringLiteral("@") : QString());
+        QVERIFY2(pins() == expected, qPrintable(pins().join(u',') + u" | "_qs + files.join(u',')));
+        // A position edited in a file moves its pin.
+        if (selection == QList<int>{1}) {
+            section()->writeLocation(halvex::Coordinate(46.0, 7.0));
+            waitForTasks();
+            QCOMPARE(pins(), QStringList{"1*"});
+        }
+    }
+
+    // A click on a pin selects its file; Ctrl adds or removes it.
+    void pinClicks()
+    {
+        defaults().set(Settings::mapDisplayOtherItemsUserChoice(), MapDisplayOtherItemsUserChoice::display);
+        list().setSelection(brisa::IndexSet{0});
+        maps::SyncRegionMapView* view = section()->mapView();
+        view->setRegion(halvex::CoordinateRegion({48.8, 2.3}, 0.2, 0.2));
+        const QPoint moviePin = (view->pointOf({48.8584, 2.2945}) - QPointF(0, 14)).toPoint();
+        QTest::mouseClick(view, Qt::LeftButton, Qt::ControlModifier, moviePin);
+        QCOMPARE(list().selection(), (brisa::IndexSet{0, 2}));
+        QTest::mouseClick(view, Qt::LeftButton, Qt::ControlModifier, moviePin);
+        QCOMPARE(list().selection(), brisa::IndexSet{0});
+        QTest::mouseClick(view, Qt::LeftButton, {}, moviePin);
+        QCOMPARE(list().selection(), brisa::IndexSet{2});
+    }
+
+    // A double click writes the position as clicked, with the town's address, into the
+    // selected files; saved, ExifTool reads them back.
+    void doubleClickWritesAPlace()
+    {
+        if (QFile::exists(halvex::Gazetteer::defaultFolder() + QStringLiteral("/cities15000.txt")))
+            halvex::Geocoder::setShared(std::make_shared<halvex::GazetteerGeocoder>());
+        const auto reset = qScopeGuard([] { halvex::Geocoder::setShared(nullptr); });
+        list().setSelection(brisa::IndexSet{1});
+        maps::SyncRegionMapView* view = section()->mapView();
+        view->setRegion(halvex::CoordinateRegion({48.8566, 2.3522}, 0.1, 0.1));
+        const QPoint spot = view->rect().center() + QPoint(17, -9);
+        const halvex::Coordinate clicked = view->coordinateAt(spot);
+        QTest::mouseDClick(view, Qt::LeftButton, {}, spot);
+        waitForTasks();
+        QCOMPARE(pins(), QStringList{"1*"});
+        QVERIFY(controller_->validateUserInterfaceItem(QStringLiteral("saveSelectedFiles:")));
+        controller_->commandAction(QStringLiteral("saveSelectedFiles:"))->trigger();
+        waitForTasks();
+        const QStringList read = exifTool({QStringLiteral("-n"), QStringLiteral("-s3"), QStringLiteral("-GPSLatitude"),
+                                           QStringLiteral("-GPSLongitude"), QStringLiteral("-IPTC:City"),
+                                           folder_.filePath(QStringLiteral("b-bare.jpg"))})
+                                     .split(QLatin1Char('\n'));
+        QCOMPARE(read.size(), halvex::Geocoder::shared() ? 3 : 2);
+        QVERIFY(std::abs(read[0].toDouble() - clicked.latitude()) < 1e-6);
+        QVERIFY(std::abs(read[1].toDouble() - clicked.longitude()) < 1e-6);
+        if (halvex::Geocoder::shared())
+            QCOMPARE(read[2], u"Paris"_qs);
+    }
+
+    // The map's tiles come from the server the settings name; the imagery styles use the
+    // imagery server once one is set.
+    void tilesFromTheSettings()
+    {
+        QTRY_VERIFY_WITH_TIMEOUT(!server_->paths.isEmpty(), 10000);
+        QCOMPARE(section()->tileSource()->urlTemplate(), server_->urlTemplate());
+        defaults().set(Settings::mapViewTypeValue(), MapType::satellite);
+        QCOMPARE(section()->tileSource()->urlTemplate(), server_->urlTemplate());
+        defaults().set(Settings::mapImageryTileURLTemplate(), QStringLiteral("http://127.0.0.1:1/{z}/{x}/{y}.jpg"));
+        QCOMPARE(section()->tileSource()->urlTemplate(), QStringLiteral("http://127.0.0.1:1/{z}/{x}/{y}.jpg"));
+        defaults().set(Settings::mapViewTypeValue(), MapType::mutedStandard);
+        QCOMPARE(section()->tileSource()->urlTemplate(), server_->urlTemplate());
+    }
+
+    // Copy and paste in the section are the location tags' (and only theirs).
+    void copyAndPasteLocationTags()
+    {
+        list().setSelection(brisa::IndexSet{0});
+        QVERIFY(section()->canCopy());
+        section()->copy();
+        waitForTasks();
+        list().setSelection(brisa::IndexSet{1});
+        section()->paste();
+        waitForTasks();
+        QCOMPARE(pins(), QStringList{"1*"});
+        list().setSelection(brisa::IndexSet{});
+        QVERIFY(!section()->canCopy());
+    }
+};
+
+QTEST_MAIN(EditorMapViewControllerTest)
+#include "EditorMapViewControllerTest.moc"
