@@ -225,8 +225,8 @@ private Q_SLOTS:
 
         EditorLocationActions::importCoordinate(fixturePath(QStringLiteral("movie.mp4")), bare,
                                                   qOverload<const EditorLocationActions::Editors&, const halvex::TypedValue&>(&halvex::setExifGPSCoordinate));
+        QTRY_VERIFY_WITH_TIMEOUT(near(halvex::exifGPSCoordinate(editor(1)), 48.8584, 2.2945), taskTimeout);
         waitForTasks();
-        QVERIFY(near(halvex::exifGPSCoordinate(editor(1)), 48.8584, 2.2945));
     }
 
     // A GPS track into the selected photo, written at once and read again; then the selection's
@@ -238,8 +238,9 @@ private Q_SLOTS:
         QVERIFY(controller_->validateUserInterfaceItem(QStringLiteral("importGeotags:")));
         QVERIFY(controller_->locationActions().queueGeotagImport(fixturePath(QStringLiteral("track.gpx")),
                                                                  QStringLiteral("02:00:00")));
+        // The editor is read again by a task of its own, queued once the write has finished.
+        QTRY_VERIFY_WITH_TIMEOUT(near(halvex::gpsCoordinate(editor(1)), 47.37104, 8.54208), taskTimeout);
         waitForTasks();
-        QVERIFY(near(halvex::gpsCoordinate(editor(1)), 47.37104, 8.54208));
         QVERIFY(!editor(1).hasEdits());
 
         list().selectAllFiles();
