@@ -308,22 +308,21 @@ void EditorWindowController::openFilesFromFinder()
     QStringList patterns;
     for (const QString& type : halvex::KitSettings::shared().supportedFileTypes())
         patterns << QStringLiteral("*.") + type.toLower() << QStringLiteral("*.") + type;
-    auto* dialog = new OpenPanel(window_.get());
+    // One panel for the window, made at its first use and kept: it opens where it was left, and
+    // is not deleted while its file system model may still be at work.
+    if (!openPanel_)
+        openPanel_ = new OpenPanel(window_.get());
+    OpenPanel* dialog = openPanel_;
     dialog->setNameFilter(localizedString(QStringLiteral("OpenPanelMediaFilesFilter")) + QStringLiteral(" (")
                           + patterns.join(QLatin1Char(' ')) + QLatin1Char(')'));
-    // Deleted by the completion, not on closing: the completion runs after the close and reads
-    // the chosen files from the dialog.
     QPointer<QFileDialog> weakDialog(dialog);
-    const bool shown = brisa::SheetPresenter::presentSheet(window_.get(), dialog, [this, weakDialog](int returnCode) {
+    brisa::SheetPresenter::presentSheet(window_.get(), dialog, [this, weakDialog](int returnCode) {
         if (!weakDialog)
             return;
         const QList<QUrl> urls = weakDialog->selectedUrls();
-        weakDialog->deleteLater();
         if (returnCode == 1 && !urls.isEmpty())
             addFiles(urls);
     });
-    if (!shown)
-        delete dialog;
 }
 
 bool EditorWindowController::canOpenFiles(const QList<QUrl>& urls) const

@@ -47,6 +47,7 @@ class EditorImageActions;
 class EditorImportExportActions;
 class EditorLocationActions;
 class EditorPresetActions;
+class OpenPanel;
 class EditorSession;
 class EditorTaskReports;
 class EditorViewActions;
@@ -219,6 +220,7 @@ private:
     std::unique_ptr<EditorImportExportActions> importExportActions_;
     std::unique_ptr<EditorLocationActions> locationActions_;
     std::unique_ptr<QMenu> openFilesMenu_;
+    QPointer<OpenPanel> openPanel_;
     EditorCommandChain commandChain_;
     std::unique_ptr<Ui::EditorWindow> ui_;
     std::unique_ptr<MetadataFileListModel> fileListModel_;
