@@ -28,6 +28,9 @@ SectionPopUpMenu::SectionPopUpMenu(const QString& title, QWidget* parent)
                                                   &halvex::TagSetManager::shared(),
                                                   [this](const brisa::Notification&) { reload(); });
     connect(this, &QMenu::aboutToShow, this, [this] { validateSectionItems(); });
+    // As a submenu, it is offered only while one of its sections can be acted on.
+    if (auto* parentMenu = qobject_cast<QMenu*>(parent))
+        connect(parentMenu, &QMenu::aboutToShow, this, [this] { menuAction()->setEnabled(validateSectionItems()); });
     reload();
 }
 
@@ -136,15 +139,18 @@ void SectionPopUpMenu::sendApplySection(QAction* item)
         responder->performMenuCommand(applySectionAction_, item);
 }
 
-void SectionPopUpMenu::validateSectionItems()
+bool SectionPopUpMenu::validateSectionItems()
 {
     auto* responder = dynamic_cast<MenuResponder*>(applySectionTarget_.data());
+    bool anyEnabled = false;
     for (QAction* item : actions()) {
         if (!item->property(sectionItemProperty).toBool())
             continue;
         item->setEnabled(responder && !applySectionAction_.isEmpty()
                          && responder->validateMenuCommand(applySectionAction_, item) == MenuValidation::enabled);
+        anyEnabled = anyEnabled || item->isEnabled();
     }
+    return anyEnabled;
 }
 
 } // namespace corvelle

@@ -23,7 +23,8 @@ namespace corvelle {
 // apply-section action, with the item as sender, to the apply-section target, which must be a
 // MenuResponder; the items are validated by the same target when the menu opens. The receiver
 // finds the section's tag names with tagNamesOfSection(sender). A menu without any item shows one
-// disabled "no section" item tagged -1.
+// disabled "no section" item tagged -1. Made as a submenu of another menu, its own item there is
+// enabled, each time that menu opens, only when one of its sections can be acted on.
 class SectionPopUpMenu : public QMenu {
     Q_OBJECT
 
@@ -66,7 +67,8 @@ private:
     void addSectionItems();
     void addEmptyItemIfNeeded();
     void sendApplySection(QAction* item);
-    void validateSectionItems();
+    // True when some section item is enabled.
+    bool validateSectionItems();
 
     QList<QList<ostrak::TagName>> sectionNames_;
     QList<QAction*> topItems_;

@@ -181,6 +181,21 @@ private Q_SLOTS:
              {MainMenu::copyTagsSectionMenuIdentifier, MainMenu::restoreTagsSectionMenuIdentifier,
               MainMenu::clearTagsSectionMenuIdentifier, MainMenu::csvExportTagsSectionMenuIdentifier})
             QVERIFY2(qobject_cast<SectionPopUpMenu*>(mainMenu.menu(identifier)), qPrintable(identifier));
+
+        // Its item in the parent menu is offered only while a section can be acted on.
+        setChosenTagSet({section(QStringLiteral("Place")), tag("IPTC:City")});
+        auto* sections = qobject_cast<SectionPopUpMenu*>(mainMenu.menu(MainMenu::clearTagsSectionMenuIdentifier));
+        Receiver receiver;
+        sections->setApplySectionTarget(&receiver);
+        sections->setApplySectionAction(QStringLiteral("clearChosenSection:"));
+        sections->reload();
+        auto* parentMenu = qobject_cast<QMenu*>(sections->parent());
+        QVERIFY(parentMenu);
+        Q_EMIT parentMenu->aboutToShow();
+        QVERIFY(sections->menuAction()->isEnabled());
+        receiver.enabled = false;
+        Q_EMIT parentMenu->aboutToShow();
+        QVERIFY(!sections->menuAction()->isEnabled());
     }
 
     // Copy, clear and restore of a section, sent to the editor window, act on the selected
