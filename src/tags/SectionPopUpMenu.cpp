@@ -1,6 +1,7 @@
 #include "tags/SectionPopUpMenu.h"
 
 #include "engine/halvex/libraries/TagSetManager.h"
+#include "platform/brisa/ui/MenuTree.h"
 #include "widgets/MenuResponder.h"
 #include "widgets/TextLocalizer.h"
 
@@ -55,9 +56,9 @@ void SectionPopUpMenu::reload()
 {
     removeAllSectionItems();
     addActions(topItems_);
-    addSeparatorIfNeeded();
+    brisa::MenuTree::appendSeparatorIfNeeded(this);
     addSectionItems();
-    addSeparatorIfNeeded();
+    brisa::MenuTree::appendSeparatorIfNeeded(this);
     addActions(bottomItems_);
     addEmptyItemIfNeeded();
     if (reloadCompletion_)
@@ -85,23 +86,7 @@ std::optional<QList<ostrak::TagName>> SectionPopUpMenu::tagNamesOfSection(const 
 void SectionPopUpMenu::removeAllSectionItems()
 {
     sectionNames_.clear();
-    const QList<QAction*> items = actions();
-    for (auto item = items.crbegin(); item != items.crend(); ++item) {
-        QAction* action = *item;
-        removeAction(action);
-        if (topItems_.contains(action) || bottomItems_.contains(action))
-            continue;
-        // Later: the item may be the sender of the action that led to this rebuild.
-        if (action->parent() == this)
-            action->deleteLater();
-    }
-}
-
-void SectionPopUpMenu::addSeparatorIfNeeded()
-{
-    const QList<QAction*> items = actions();
-    if (!items.isEmpty() && !items.last()->isSeparator())
-        addSeparator();
+    brisa::MenuTree::removeAllItems(this, topItems_ + bottomItems_);
 }
 
 void SectionPopUpMenu::addSectionItems()

@@ -63,7 +63,6 @@ public:
 
 private:
     void removeAllSectionItems();
-    void addSeparatorIfNeeded();
     void addSectionItems();
     void addEmptyItemIfNeeded();
     void sendApplySection(QAction* item);
