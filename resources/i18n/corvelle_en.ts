@@ -3291,5 +3291,77 @@ Reads, shows and edits the metadata of movies, audio files and sidecar files.</t
         <source>Choose the date tag whose date and time go into the GPS date and time stamps:</source>
         <translation>Choose the date tag whose date and time go into the GPS date and time stamps:</translation>
     </message>
+    <message id="CleanTagValuesTaskTitle">
+        <source>Deleting tag blocks</source>
+        <translation>Deleting tag blocks</translation>
+    </message>
+    <message id="CleanTagValuesTaskDescription">
+        <source>Deleting tag blocks from %1 files</source>
+        <translation>Deleting tag blocks from %1 files</translation>
+    </message>
+    <message id="SyncTagValuesTaskTitle">
+        <source>Synchronising tag values in folders</source>
+        <translation>Synchronising tag values in folders</translation>
+    </message>
+    <message id="SyncTagValuesTaskDescription">
+        <source>Copying tag values inside %1 files</source>
+        <translation>Copying tag values inside %1 files</translation>
+    </message>
+    <message id="DeleteItunMoviTaskTitle">
+        <source>Removing the movie property list</source>
+        <translation>Removing the movie property list</translation>
+    </message>
+    <message id="DeleteItunMoviTaskDescription">
+        <source>Removing the movie property list from %1 files</source>
+        <translation>Removing the movie property list from %1 files</translation>
+    </message>
+    <message id="ImmediateWriteFileMissingError">
+        <source>“%1” was not changed: the file no longer exists.</source>
+        <translation>“%1” was not changed: the file no longer exists.</translation>
+    </message>
+    <message id="ImmediateWriteNotAFileError">
+        <source>“%1” was not changed: it is not a file.</source>
+        <translation>“%1” was not changed: it is not a file.</translation>
+    </message>
+    <message id="ImmediateWriteFileReadOnlyError">
+        <source>“%1” was not changed: the file is read-only.</source>
+        <translation>“%1” was not changed: the file is read-only.</translation>
+    </message>
+    <message id="ImmediateWriteFolderReadOnlyError">
+        <source>“%1” was not changed: its folder “%2” is read-only.</source>
+        <translation>“%1” was not changed: its folder “%2” is read-only.</translation>
+    </message>
+    <message id="ImmediateWriteUnreadableNameError">
+        <source>“%1” was not changed: its name in “%2” is “%3”, which is not UTF-8 text and cannot be carried here.</source>
+        <translation>“%1” was not changed: its name in “%2” is “%3”, which is not UTF-8 text and cannot be carried here.</translation>
+    </message>
+    <message id="ImmediateWriteFolderHasNoFilesError">
+        <source>Nothing was changed in “%1”: the folder holds no file that can be opened here.</source>
+        <translation>Nothing was changed in “%1”: the folder holds no file that can be opened here.</translation>
+    </message>
+    <message id="ImmediateWriteBackupError">
+        <source>“%1” was not changed: no backup copy could be made in “%2” (%3).</source>
+        <translation>“%1” was not changed: no backup copy could be made in “%2” (%3).</translation>
+    </message>
+    <message id="ImmediateWriteFileError">
+        <source>“%1” was not changed: %2</source>
+        <translation>“%1” was not changed: %2</translation>
+    </message>
+    <message id="ImmediateWriteRereadError">
+        <source>“%1” was changed, but could not be read again: %2</source>
+        <translation>“%1” was changed, but could not be read again: %2</translation>
+    </message>
+    <message id="ImmediateWriteStoppedError">
+        <source>“%1” was not changed: the task stopped at an earlier error.</source>
+        <translation>“%1” was not changed: the task stopped at an earlier error.</translation>
+    </message>
+    <message id="DeleteItunMoviFileError">
+        <source>“%1” was not changed: %2</source>
+        <translation>“%1” was not changed: %2</translation>
+    </message>
+    <message id="NoDefinedSectionTitle">
+        <source>No Defined Section</source>
+        <translation>No Defined Section</translation>
+    </message>
 </context>
 </TS>

@@ -3,6 +3,7 @@
 #include "engine/halvex/libraries/PresetManager.h"
 #include "platform/brisa/core/StringHelpers.h"
 #include "platform/brisa/core/UserDefaults.h"
+#include "platform/brisa/ui/MenuTree.h"
 #include "widgets/MenuResponder.h"
 #include "widgets/TextLocalizer.h"
 #include "widgets/settings/GeneralSettings.h"
@@ -83,25 +84,12 @@ void PresetPopUpMenu::reloadItems()
 
 void PresetPopUpMenu::removeAllItems()
 {
-    const QList<QAction*> items = actions();
-    for (auto item = items.crbegin(); item != items.crend(); ++item) {
-        QAction* action = *item;
-        removeAction(action);
-        if (topItems_.contains(action) || bottomItems_.contains(action) || emptyItems_.contains(action))
-            continue;
-        // Later: the item may be the sender of the action that led to this rebuild.
-        if (QMenu* submenu = action->menu(); submenu && submenu->parent() == this)
-            submenu->deleteLater();
-        else if (action->parent() == this)
-            action->deleteLater();
-    }
+    brisa::MenuTree::removeAllItems(this, topItems_ + bottomItems_ + emptyItems_);
 }
 
 void PresetPopUpMenu::appendSeparatorIfNeeded()
 {
-    const QList<QAction*> items = actions();
-    if (!items.isEmpty() && !items.last()->isSeparator())
-        addSeparator();
+    brisa::MenuTree::appendSeparatorIfNeeded(this);
 }
 
 void PresetPopUpMenu::addPresetItems()

@@ -18,7 +18,7 @@ namespace {
 const QStringList kFixtures = {
     QStringLiteral("movie.mp4"),    QStringLiteral("movie.mov"),       QStringLiteral("audio.m4a"),
     QStringLiteral("photo.jpg"),    QStringLiteral("sidecar.xmp"),     QStringLiteral("corrupt.mp4"),
-    QStringLiteral("notmedia.jpg"), QStringLiteral("odd name -é.jpg"),
+    QStringLiteral("notmedia.jpg"), QStringLiteral("odd name -é.jpg"), QStringLiteral("movie-itunmovi.mp4"),
 };
 
 // List items are joined with '|' so that an item holding a comma still reads as one item.
@@ -101,6 +101,9 @@ private Q_SLOTS:
             {"movie.mp4", "UserData:GPSCoordinates", eiffel},
             // Stored as UTC; shown without a zone when QuickTimeUTC is off.
             {"movie.mp4", "QuickTime:CreateDate", "2024:05:01 10:00:00"},
+            {"movie-itunmovi.mp4", "XML:Cast", "Fixture Actor"},
+            {"movie-itunmovi.mp4", "XML:Directors", "Fixture Director"},
+            {"movie-itunmovi.mp4", "ItemList:Title", "Eiffel Tower at Dusk"},
             {"movie.mov", "File:FileType", "MOV"},
             {"movie.mov", "Keys:Title", "Keys title (mov)"},
             {"movie.mov", "Keys:GPSCoordinates", liberty},

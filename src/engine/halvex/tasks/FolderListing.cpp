@@ -1,7 +1,11 @@
 #include "engine/halvex/tasks/FolderListing.h"
 
+#include "engine/halvex/kit/KitSettings.h"
+#include "engine/halvex/tags/ETTagEditor.h"
+
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QStringDecoder>
 
 #include <dirent.h>
@@ -82,6 +86,24 @@ void FolderListing::walk(const QString& folder, bool subfolders)
     }
     for (const QString& subfolder : std::as_const(subfolderPaths))
         walk(subfolder, true);
+}
+
+FolderListing FolderListing::ofFolderEditor(const ETTagEditor& folder, const QString& backupFolder)
+{
+    const QString root = folder.source().url().toLocalFile();
+    const QSet<QString> types = KitSettings::shared().supportedFileTypes();
+    const auto filter = folder.filePathFilter();
+    const QString backups = QFileInfo(backupFolder).canonicalFilePath();
+    FolderListing listing = list(root, folder.recurseSubfolders());
+    const QDir rootFolder(root);
+    listing.removeFiles([&](const QString& path) {
+        if (!types.contains(QFileInfo(path).suffix().toUpper()))
+            return true;
+        if (filter && !filter->matches(rootFolder.relativeFilePath(path)))
+            return true;
+        return !backups.isEmpty() && QFileInfo(path).canonicalFilePath().startsWith(backups + QLatin1Char('/'));
+    });
+    return listing;
 }
 
 } // namespace halvex

@@ -7,6 +7,8 @@
 
 namespace halvex {
 
+class ETTagEditor;
+
 // The files of a folder, and of its subfolders when asked, as a folder is opened or saved:
 // hidden files and folders are passed over, links to files count as files, links to folders
 // are not followed.
@@ -27,6 +29,10 @@ public:
     };
 
     static FolderListing list(const QString& folder, bool subfolders);
+    // The files a folder editor writes to, in path order: its subfolders when it recurses, the
+    // types the engine opens, the paths its filter lets through. Hidden files and the backup
+    // folder are left alone: a backup must never be rewritten.
+    static FolderListing ofFolderEditor(const ETTagEditor& folder, const QString& backupFolder);
 
     // Absolute paths, sorted.
     const QStringList& files() const { return files_; }

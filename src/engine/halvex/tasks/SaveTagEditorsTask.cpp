@@ -6,6 +6,7 @@
 #include "engine/halvex/tags/TagStorage.h"
 #include "engine/halvex/tasks/BackupStore.h"
 #include "engine/halvex/tasks/FolderListing.h"
+#include "engine/halvex/tasks/ImmediateFileWriter.h"
 #include "engine/halvex/tasks/SaveArguments.h"
 #include "engine/ostrak/ETSettings.h"
 #include "engine/ostrak/ETTagStorageReader.h"
@@ -37,26 +38,6 @@ namespace {
 
 const QString iptcGroup = QStringLiteral("IPTC");
 
-// The files a folder editor writes to, in path order. Hidden files and the backup folder are
-// left alone: a backup must never be rewritten.
-FolderListing folderFiles(const ETTagEditor& folder, const QString& backupFolder)
-{
-    const QString root = folder.source().url().toLocalFile();
-    const QSet<QString> types = KitSettings::shared().supportedFileTypes();
-    const auto filter = folder.filePathFilter();
-    const QString backups = QFileInfo(backupFolder).canonicalFilePath();
-    FolderListing listing = FolderListing::list(root, folder.recurseSubfolders());
-    const QDir rootFolder(root);
-    listing.removeFiles([&](const QString& path) {
-        if (!types.contains(QFileInfo(path).suffix().toUpper()))
-            return true;
-        if (filter && !filter->matches(rootFolder.relativeFilePath(path)))
-            return true;
-        return !backups.isEmpty() && QFileInfo(path).canonicalFilePath().startsWith(backups + QLatin1Char('/'));
-    });
-    return listing;
-}
-
 SaveArguments::FileState fileState(const ostrak::TagRecordSet& set)
 {
     SaveArguments::FileState state;
@@ -81,14 +62,6 @@ QStringList warningsOf(const ostrak::ExifToolResult& result, const QString& file
         warnings.append(text);
     }
     return warnings;
-}
-
-// Permission bits as the user set them. They do not stop root, yet a file or folder left with
-// no write bit at all was made read-only on purpose, whoever saves it.
-bool allowsWriting(const QFileInfo& info)
-{
-    constexpr auto writeBits = QFileDevice::WriteOwner | QFileDevice::WriteGroup | QFileDevice::WriteOther;
-    return info.isWritable() && (info.permissions() & writeBits);
 }
 
 bool namesTag(const QStringList& warnings, const ostrak::TagName& tag)
@@ -179,7 +152,7 @@ void SaveTagEditorsTask::run()
                 addMessage(TaskMessage::error(root, QStringLiteral("SaveFileMissingError"), {root}));
                 continue;
             }
-            const FolderListing listing = folderFiles(*folder, backupFolder);
+            const FolderListing listing = FolderListing::ofFolderEditor(*folder, backupFolder);
             // A file whose name cannot be carried is not written: the folder keeps its edits.
             for (const FolderListing::UnreadableName& name : listing.unreadableNames())
                 addMessage(TaskMessage::error(name.lossyPath(), QStringLiteral("SaveUnreadableNameError"),
@@ -249,26 +222,12 @@ void SaveTagEditorsTask::run()
 bool SaveTagEditorsTask::save(const Target& target, const QString& backupFolder)
 {
     const QString& path = target.path;
-    const QFileInfo info(path);
-    if (!info.exists()) {
-        addMessage(TaskMessage::error(path, QStringLiteral("SaveFileMissingError"), {path}));
+    if (const auto problem = ImmediateFileWriter::checkWritable(path, QStringLiteral("Save"))) {
+        addMessage(*problem);
         return false;
     }
     // Renaming the written copy over a symbolic link would replace the link: write its target.
-    const QFileInfo file(info.canonicalFilePath());
-    if (!file.isFile()) {
-        addMessage(TaskMessage::error(path, QStringLiteral("SaveNotAFileError"), {path}));
-        return false;
-    }
-    if (!allowsWriting(file)) {
-        addMessage(TaskMessage::error(path, QStringLiteral("SaveFileReadOnlyError"), {path}));
-        return false;
-    }
-    // The written copy is made beside the file and renamed over it.
-    if (!allowsWriting(QFileInfo(file.absolutePath()))) {
-        addMessage(TaskMessage::error(path, QStringLiteral("SaveFolderReadOnlyError"), {path, file.absolutePath()}));
-        return false;
-    }
+    const QFileInfo file(QFileInfo(path).canonicalFilePath());
     return saveChecked(target, file.filePath(), backupFolder);
 }
 

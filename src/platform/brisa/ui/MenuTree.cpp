@@ -51,4 +51,26 @@ QList<QMenu*> MenuTree::allMenus(QMenu* menu)
     return menus;
 }
 
+void MenuTree::removeAllItems(QMenu* menu, const QList<QAction*>& kept)
+{
+    const QList<QAction*> items = menu->actions();
+    for (auto item = items.crbegin(); item != items.crend(); ++item) {
+        QAction* action = *item;
+        menu->removeAction(action);
+        if (kept.contains(action))
+            continue;
+        if (QMenu* submenu = action->menu(); submenu && submenu->parent() == menu)
+            submenu->deleteLater();
+        else if (action->parent() == menu)
+            action->deleteLater();
+    }
+}
+
+void MenuTree::appendSeparatorIfNeeded(QMenu* menu)
+{
+    const QList<QAction*> items = menu->actions();
+    if (!items.isEmpty() && !items.last()->isSeparator())
+        menu->addSeparator();
+}
+
 } // namespace brisa

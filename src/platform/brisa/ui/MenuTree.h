@@ -21,6 +21,13 @@ public:
     // the item's title. The named items left are returned, in menu order.
     static QList<QAction*> shareItems(QMenu* menu, const std::function<QAction*(const QString& name)>& shared,
                                       bool keepTitles = false);
+
+    // Removes every item of the menu, last first. Items in `kept` are only taken out; the items
+    // and submenus the menu owns are deleted later (one may be the sender of the action that
+    // asked for the removal).
+    static void removeAllItems(QMenu* menu, const QList<QAction*>& kept);
+    // Adds a separator when the menu has items and its last one is not a separator.
+    static void appendSeparatorIfNeeded(QMenu* menu);
 };
 
 } // namespace brisa
