@@ -16,9 +16,9 @@
 #include "engine/halvex/tasks/TaskManager.h"
 #include "keywords/KeywordManagerWindowController.h"
 #include "platform/brisa/core/UserDefaults.h"
-#include "platform/brisa/ui/MenuTree.h"
 #include "platform/brisa/ui/WindowControl.h"
 #include "presets/PresetPopUpMenu.h"
+#include "tags/SectionPopUpMenu.h"
 #include "widgets/TextLocalizer.h"
 #include "widgets/desktop/UserNotificationCenter.h"
 
@@ -230,18 +230,15 @@ void AppController::attachSectionMenus()
         {MainMenu::clearTagsSectionMenuIdentifier, QStringLiteral("clearChosenSection:")},
         {MainMenu::csvExportTagsSectionMenuIdentifier, QStringLiteral("exportCSVTableWithSection:")},
     };
-    QList<QMenu*> menus;
-    for (QMenu* top : mainMenu_->menus())
-        menus << brisa::MenuTree::allMenus(top);
     // The editor window is the target of the section items.
-    editorWindowController();
+    QObject* editor = dynamic_cast<QObject*>(editorWindowController());
     for (const auto& [identifier, command] : pairs) {
-        for (QMenu* menu : menus) {
-            if (menu->objectName() != identifier)
-                continue;
-            // A section menu that lists no section offers nothing.
-            menu->menuAction()->setEnabled(!menu->isEmpty());
-        }
+        auto* sections = qobject_cast<SectionPopUpMenu*>(mainMenu_->menu(identifier));
+        if (!sections)
+            continue;
+        sections->setApplySectionTarget(editor);
+        sections->setApplySectionAction(command);
+        sections->reload();
     }
 }
 

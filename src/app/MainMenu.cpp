@@ -3,6 +3,7 @@
 #include "platform/brisa/ui/MenuMnemonics.h"
 #include "platform/brisa/ui/MenuTree.h"
 #include "presets/PresetPopUpMenu.h"
+#include "tags/SectionPopUpMenu.h"
 #include "widgets/TextLocalizer.h"
 
 #include <QAction>
@@ -168,9 +169,14 @@ QMenu* MainMenu::addMenu(const QString& titleKey, QMenu* menu)
     return menu;
 }
 
-QMenu* MainMenu::addSubmenu(QMenu* parent, const QString& titleKey, const QString& identifier)
+QMenu* MainMenu::addSubmenu(QMenu* parent, const QString& titleKey, const QString& identifier, QMenu* menu)
 {
-    QMenu* menu = parent->addMenu(localizedString(titleKey));
+    if (menu) {
+        menu->setTitle(localizedString(titleKey));
+        parent->addMenu(menu);
+    } else {
+        menu = parent->addMenu(localizedString(titleKey));
+    }
     menu->setObjectName(identifier);
     watch(menu);
     return menu;
@@ -271,7 +277,8 @@ void MainMenu::buildFileMenu()
         addItem(besideFiles, QString::fromLatin1(command));
     exporting->addSeparator();
     addItem(exporting, QStringLiteral("exportCSVTableWithAllTags:"));
-    addSubmenu(exporting, QStringLiteral("MainMenuExportCSVTableWithSectionMenu"), csvExportTagsSectionMenuIdentifier);
+    addSubmenu(exporting, QStringLiteral("MainMenuExportCSVTableWithSectionMenu"), csvExportTagsSectionMenuIdentifier,
+               new SectionPopUpMenu({}, exporting));
     addItem(exporting, QStringLiteral("exportCSVTableWithOptions:"));
     exporting->addSeparator();
     addItem(exporting, QStringLiteral("exportFilesToPhotosApp:"));
@@ -334,7 +341,8 @@ void MainMenu::buildTagsMenu()
         submenu->addSeparator();
         QString sectionKey = verb;
         sectionKey[0] = sectionKey[0].toUpper();
-        addSubmenu(submenu, QStringLiteral("MainMenu") + sectionKey + QStringLiteral("ChosenSectionMenu"), family.sectionMenu);
+        addSubmenu(submenu, QStringLiteral("MainMenu") + sectionKey + QStringLiteral("ChosenSectionMenu"), family.sectionMenu,
+                   new SectionPopUpMenu({}, submenu));
         addItem(submenu, verb + QStringLiteral("ChosenStreams:"));
         addItem(submenu, verb + QStringLiteral("AllStreams:"));
     }

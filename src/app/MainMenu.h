@@ -77,7 +77,8 @@ protected:
 private:
     // A new plain menu unless `menu` is given; the main menu owns it.
     QMenu* addMenu(const QString& titleKey, QMenu* menu = nullptr);
-    QMenu* addSubmenu(QMenu* parent, const QString& titleKey, const QString& identifier = {});
+    // A new plain submenu unless `menu` is given (made as a child of `parent`).
+    QMenu* addSubmenu(QMenu* parent, const QString& titleKey, const QString& identifier = {}, QMenu* menu = nullptr);
     QAction* addItem(QMenu* menu, const QString& command, const QKeySequence& shortcut = {});
     // An item of the application as a whole, reachable from every window.
     QAction* addApplicationItem(QMenu* menu, const QString& command, const QKeySequence& shortcut = {});

@@ -13,6 +13,7 @@
 #include "filemodel/MetadataFileList.h"
 #include "filemodel/settings/EditionSettings.h"
 #include "platform/brisa/core/UserDefaults.h"
+#include "tags/SectionPopUpMenu.h"
 #include "widgets/TextLocalizer.h"
 
 #include <QAction>
@@ -96,9 +97,7 @@ MenuValidation EditorImportExportActions::validateItem(const QString& action, QA
     const MenuValidation validation = EditorCommandFamily::validateItem(action);
     if (validation != MenuValidation::enabled || action != QLatin1String("exportCSVTableWithSection:") || !item)
         return validation;
-    bool ok = false;
-    const int section = item->data().toInt(&ok);
-    return ok && !sectionTagItems(section).isEmpty() ? MenuValidation::enabled : MenuValidation::disabled;
+    return !sectionTagItems(item).isEmpty() ? MenuValidation::enabled : MenuValidation::disabled;
 }
 
 void EditorImportExportActions::perform(const QString& action, QAction* sender)
@@ -311,19 +310,12 @@ void EditorImportExportActions::exportCSVTableWithAllTags()
         chooseCSVDestination({});
 }
 
-QList<ostrak::TagItem> EditorImportExportActions::sectionTagItems(int sectionIndex)
+QList<ostrak::TagItem> EditorImportExportActions::sectionTagItems(const QAction* sectionItem)
 {
     QList<ostrak::TagItem> items;
-    int section = -1;
-    for (const halvex::TagSet::FlatEntry& entry : halvex::TagSetManager::shared().chosenTagSet().entries()) {
-        if (entry.isSection()) {
-            ++section;
-            continue;
-        }
-        if (section == sectionIndex) {
-            if (const auto item = entry.tagItem())
-                items << *item;
-        }
+    for (const ostrak::TagName& name : SectionPopUpMenu::tagNamesOfSection(sectionItem).value_or(QList<ostrak::TagName>())) {
+        if (const auto item = name.item())
+            items << *item;
     }
     return items;
 }
@@ -332,11 +324,7 @@ void EditorImportExportActions::exportCSVTableWithSection(QAction* sender)
 {
     if (!sender || !canImportExportCSVTable())
         return;
-    bool ok = false;
-    const int section = sender->data().toInt(&ok);
-    if (!ok || section < 0)
-        return;
-    const QList<ostrak::TagItem> items = sectionTagItems(section);
+    const QList<ostrak::TagItem> items = sectionTagItems(sender);
     if (!items.isEmpty())
         chooseCSVDestination(items);
 }

@@ -70,8 +70,9 @@ public:
     // The folder that holds every file (a selected folder stands for itself);
     // none when they share none.
     static std::optional<QString> commonFolder(const QList<std::shared_ptr<halvex::TagEditor>>& editors);
-    // The tag items of one section of the chosen tag set, in order; empty for an index out of range.
-    static QList<ostrak::TagItem> sectionTagItems(int sectionIndex);
+    // The tag items of the section a section menu item stands for, in order; empty for any
+    // other item.
+    static QList<ostrak::TagItem> sectionTagItems(const QAction* sectionItem);
 
 private:
     using UrlCompletion = std::function<void(const QUrl& url)>;

@@ -8,6 +8,7 @@
 #include "editor/EditorImportExportActions.h"
 #include "editor/EditorLocationActions.h"
 #include "editor/EditorPresetActions.h"
+#include "editor/EditorTagSectionActions.h"
 #include "editor/EditorPreviewViewController.h"
 #include "editor/EditorSettings.h"
 #include "editor/EditorTaskReports.h"
@@ -74,6 +75,7 @@ EditorWindowController::EditorWindowController()
     , imageActions_(std::make_unique<EditorImageActions>(*this))
     , importExportActions_(std::make_unique<EditorImportExportActions>(*this))
     , locationActions_(std::make_unique<EditorLocationActions>(*this))
+    , tagSectionActions_(std::make_unique<EditorTagSectionActions>(*this))
     , openFilesMenu_(std::make_unique<QMenu>())
     , fileListModel_(std::make_unique<MetadataFileListModel>(metadataFileList_.get()))
     , fileSelectionModel_(std::make_unique<MetadataFileListSelectionModel>(fileListModel_.get()))
@@ -88,6 +90,7 @@ EditorWindowController::EditorWindowController()
     commandChain_.append(importExportActions_.get());
     commandChain_.append(presetActions_.get());
     commandChain_.append(mediaInfoActions_.get());
+    commandChain_.append(tagSectionActions_.get());
     // Asked last.
     commandChain_.append(viewActions_.get());
     window_ = std::make_unique<QMainWindow>();

@@ -47,6 +47,7 @@ class EditorImageActions;
 class EditorImportExportActions;
 class EditorLocationActions;
 class EditorPresetActions;
+class EditorTagSectionActions;
 class OpenPanel;
 class EditorSession;
 class EditorTaskReports;
@@ -219,6 +220,7 @@ private:
     std::unique_ptr<EditorImageActions> imageActions_;
     std::unique_ptr<EditorImportExportActions> importExportActions_;
     std::unique_ptr<EditorLocationActions> locationActions_;
+    std::unique_ptr<EditorTagSectionActions> tagSectionActions_;
     std::unique_ptr<QMenu> openFilesMenu_;
     QPointer<OpenPanel> openPanel_;
     EditorCommandChain commandChain_;
