@@ -11,6 +11,8 @@
 #include "editor/FileSourceTableCellView.h"
 #include "editor/FileThumbnailTableCellView.h"
 #include "editor/SplitViewTracker.h"
+#include "engine/halvex/tags/TagPasteboard.h"
+#include "engine/halvex/tags/TagValueTable.h"
 #include "filemodel/MetadataFileList.h"
 #include "filemodel/MetadataFileListModel.h"
 #include "platform/brisa/core/UserDefaults.h"
@@ -391,44 +393,80 @@ bool EditorTagsViewController::sendTableValueCommand(const QString& command)
     return true;
 }
 
+std::optional<EditorEditionCache> EditorTagsViewController::selectionEditionCache() const
+{
+    const halvex::TagValueTable* table = editorWindowController() ? tagValueTable() : nullptr;
+    // Values about to change under a queued edition wait for it.
+    if (!table || table->isLocked())
+        return std::nullopt;
+    const halvex::TagValueTable::Content content = table->content();
+    if (content.selectedEntryIndexes().isEmpty() || content.editors().isEmpty())
+        return std::nullopt;
+    return EditorEditionCache(content.valueSet());
+}
+
 bool EditorTagsViewController::canCopy() const
 {
-    return validateTableValueCommand(QStringLiteral("copySelectedTableValue:")).value_or(false);
+    if (const std::optional<bool> valid = validateTableValueCommand(QStringLiteral("copySelectedTableValue:")))
+        return *valid;
+    const std::optional<EditorEditionCache> cache = selectionEditionCache();
+    return cache && cache->hasSingleValue();
 }
 
 bool EditorTagsViewController::canCut() const
 {
-    return validateTableValueCommand(QStringLiteral("cutSelectedTableValue:")).value_or(false);
+    if (const std::optional<bool> valid = validateTableValueCommand(QStringLiteral("cutSelectedTableValue:")))
+        return *valid;
+    const std::optional<EditorEditionCache> cache = selectionEditionCache();
+    return cache && cache->canCut();
 }
 
 bool EditorTagsViewController::canPaste() const
 {
-    return validateTableValueCommand(QStringLiteral("pasteSelectedTableValue:")).value_or(false);
+    if (const std::optional<bool> valid = validateTableValueCommand(QStringLiteral("pasteSelectedTableValue:")))
+        return *valid;
+    const std::optional<EditorEditionCache> cache = selectionEditionCache();
+    return cache && cache->isWritable() && halvex::TagPasteboard::shared().text().has_value();
 }
 
 bool EditorTagsViewController::canClearValues() const
 {
-    return validateTableValueCommand(QStringLiteral("clearSelectedTableValue:")).value_or(false);
+    if (const std::optional<bool> valid = validateTableValueCommand(QStringLiteral("clearSelectedTableValue:")))
+        return *valid;
+    const std::optional<EditorEditionCache> cache = selectionEditionCache();
+    return cache && cache->isWritable();
 }
 
 void EditorTagsViewController::copy()
 {
-    sendTableValueCommand(QStringLiteral("copySelectedTableValue:"));
+    if (sendTableValueCommand(QStringLiteral("copySelectedTableValue:")))
+        return;
+    if (const std::optional<EditorEditionCache> cache = selectionEditionCache())
+        cache->copyValues();
 }
 
 void EditorTagsViewController::cut()
 {
-    sendTableValueCommand(QStringLiteral("cutSelectedTableValue:"));
+    if (sendTableValueCommand(QStringLiteral("cutSelectedTableValue:")))
+        return;
+    if (const std::optional<EditorEditionCache> cache = selectionEditionCache())
+        cache->cutValues();
 }
 
 void EditorTagsViewController::paste()
 {
-    sendTableValueCommand(QStringLiteral("pasteSelectedTableValue:"));
+    if (sendTableValueCommand(QStringLiteral("pasteSelectedTableValue:")))
+        return;
+    if (const std::optional<EditorEditionCache> cache = selectionEditionCache())
+        cache->pasteValues();
 }
 
 void EditorTagsViewController::clearValues()
 {
-    sendTableValueCommand(QStringLiteral("clearSelectedTableValue:"));
+    if (sendTableValueCommand(QStringLiteral("clearSelectedTableValue:")))
+        return;
+    if (const std::optional<EditorEditionCache> cache = selectionEditionCache(); cache && cache->isWritable())
+        cache->clearValues();
 }
 
 } // namespace corvelle

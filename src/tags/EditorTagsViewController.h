@@ -2,6 +2,7 @@
 
 #include "editor/EditorViewController.h"
 #include "platform/brisa/core/NoteSubscriber.h"
+#include "tags/EditorEditionCache.h"
 
 #include <memory>
 
@@ -86,9 +87,13 @@ private:
     void userDefaultsDidSetKey(const brisa::Notification& note);
     void splitViewWillStartResizing();
     void splitViewDidEndResizing();
-    // Sends a selected-value command when the window has an action of it; false when it has none.
+    // Sends a selected-value command when the window has an action of it; false when it has none,
+    // and the section then edits the selected values through the edition cache itself.
     bool sendTableValueCommand(const QString& command);
     std::optional<bool> validateTableValueCommand(const QString& command) const;
+    // The edition of the selected values: none without a selection, or while an edition of the
+    // shown files is queued.
+    std::optional<EditorEditionCache> selectionEditionCache() const;
 
     std::unique_ptr<Ui::EditorTagsView> ui_;
     EditorFileBarController* fileBarController_ = nullptr;

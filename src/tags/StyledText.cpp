@@ -20,7 +20,34 @@ QString StyledText::layoutText() const
     text.replace(QStringLiteral("\r\n"), QString(QChar::LineSeparator));
     text.replace(QLatin1Char('\n'), QChar::LineSeparator);
     text.replace(QLatin1Char('\r'), QChar::LineSeparator);
+    // Lines past the tallest text shown are never seen: they are not laid out.
+    const qsizetype maximumLines = qsizetype(maximumHeight / std::max(1.0, QFontMetricsF(font_).height())) + 2;
+    qsizetype breaks = 0;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text.at(i) == QChar::LineSeparator && ++breaks > maximumLines) {
+            text.truncate(i);
+            break;
+        }
+    }
     return text;
+}
+
+QTextOption StyledText::layoutOption(const QString& text) const
+{
+    QTextOption option(alignment_);
+    // A run of thousands of characters without a break (an encoded picture) is cut anywhere:
+    // looking for a word boundary in it on every line would take seconds.
+    qsizetype run = 0;
+    bool longRun = false;
+    for (const QChar c : text) {
+        run = c.isSpace() ? 0 : run + 1;
+        if (run > longRunLength) {
+            longRun = true;
+            break;
+        }
+    }
+    option.setWrapMode(longRun ? QTextOption::WrapAnywhere : QTextOption::WrapAtWordBoundaryOrAnywhere);
+    return option;
 }
 
 QSizeF StyledText::naturalSize() const
@@ -38,10 +65,9 @@ QSizeF StyledText::boundingSize(const QSizeF& bounds) const
         const QString shown = metrics.elidedText(text_, Qt::ElideRight, bounds.width());
         return QSizeF(std::min(metrics.horizontalAdvance(shown), bounds.width()), metrics.height());
     }
-    QTextLayout layout(layoutText(), font_);
-    QTextOption option(alignment_);
-    option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
-    layout.setTextOption(option);
+    const QString text = layoutText();
+    QTextLayout layout(text, font_);
+    layout.setTextOption(layoutOption(text));
     layout.setCacheEnabled(false);
     const qreal limit = std::min<qreal>(bounds.height(), maximumHeight);
     qreal width = 0;
@@ -73,10 +99,9 @@ void StyledText::draw(QPainter* painter, const QRectF& rect) const
         painter->restore();
         return;
     }
-    QTextLayout layout(layoutText(), font_);
-    QTextOption option(alignment_);
-    option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
-    layout.setTextOption(option);
+    const QString text = layoutText();
+    QTextLayout layout(text, font_);
+    layout.setTextOption(layoutOption(text));
     layout.setCacheEnabled(false);
     // Only the lines that the painter can show are laid out and drawn.
     const QRectF clip = painter->hasClipping() ? painter->clipBoundingRect() : QRectF();

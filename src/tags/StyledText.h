@@ -4,6 +4,7 @@
 #include <QFont>
 #include <QRectF>
 #include <QString>
+#include <QTextOption>
 
 class QPainter;
 
@@ -40,8 +41,13 @@ public:
     void draw(QPainter* painter, const QRectF& rect) const;
 
 private:
-    // The text with its line breaks as the layout takes them.
+    // A word longer than this breaks anywhere.
+    static constexpr qsizetype longRunLength = 2000;
+
+    // The text with its line breaks as the layout takes them, without the lines too far down to
+    // be shown.
     QString layoutText() const;
+    QTextOption layoutOption(const QString& text) const;
 
     QString text_;
     QFont font_;
