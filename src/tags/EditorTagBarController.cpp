@@ -25,6 +25,7 @@
 
 #include <QHeaderView>
 #include <QKeyEvent>
+#include <QPointer>
 #include <QMenu>
 #include <QScrollBar>
 #include <QTimer>
@@ -242,6 +243,12 @@ void EditorTagBarController::restoreScrollPosition()
     QScrollBar* bar = ui_->valueTableView->verticalScrollBar();
     if (bar->value() != y)
         bar->setValue(y);
+    // A table just made knows its height only once laid out: the position is put back then too.
+    QPointer<QScrollBar> weakBar(bar);
+    QTimer::singleShot(0, this, [weakBar, y] {
+        if (weakBar && weakBar->value() != y)
+            weakBar->setValue(y);
+    });
 }
 
 void EditorTagBarController::focus()

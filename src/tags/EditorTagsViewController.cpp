@@ -177,8 +177,8 @@ void EditorTagsViewController::resetSplitPosition()
                                      : 0;
     const int position = int((total - sidebar) * 0.5);
     split->setSizes({position, std::max(0, total - sidebar - position), sidebar});
-    if (editorWindowController() && width() > 0)
-        defaults().set(Settings::tagsSectionFileViewSplitRatio(), double(position) / width());
+    // The panes' minimum widths and the handles may have moved the divider a little.
+    saveSplitRatio();
 }
 
 void EditorTagsViewController::restoreSplitRatio()
