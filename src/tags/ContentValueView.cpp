@@ -144,6 +144,23 @@ QSizeF ContentValueView::contentSize(const std::optional<ContentValue>& value, c
     return size;
 }
 
+void ContentValueView::clipToBox(QPainter* painter, const QRectF& bounds)
+{
+    QPainterPath clip;
+    clip.addRoundedRect(bounds, boxRadius, boxRadius);
+    painter->setClipPath(clip, Qt::IntersectClip);
+}
+
+void ContentValueView::drawFrame(QPainter* painter, const QRectF& bounds, const QPalette& palette)
+{
+    painter->save();
+    painter->setRenderHint(QPainter::Antialiasing);
+    painter->setPen(QPen(ContentStyle::separatorColor(palette), 1));
+    painter->setBrush(Qt::NoBrush);
+    painter->drawRoundedRect(shrunk(bounds, 0.5, 0.5), boxRadius, boxRadius);
+    painter->restore();
+}
+
 QRectF ContentValueView::drawCaptionBand(QPainter* painter, const QRectF& bounds, const std::optional<StyledText>& caption,
                                          const QPalette& palette)
 {
@@ -162,30 +179,21 @@ void ContentValueView::drawActionItem(QPainter* painter, const QRectF& bounds, c
                                       const QPalette& palette)
 {
     painter->save();
-    QPainterPath clip;
-    clip.addRoundedRect(bounds, boxRadius, boxRadius);
-    painter->setClipPath(clip, Qt::IntersectClip);
+    clipToBox(painter, bounds);
     QRectF rest = drawCaptionBand(painter, bounds, attributedActionCaption(value, palette), palette);
     if (const std::optional<StyledText> text = attributedActionValue(value, palette)) {
         painter->fillRect(rest, ContentStyle::controlBackgroundColor(palette));
         text->draw(painter, shrunk(rest, dx, dy));
     }
     painter->restore();
-    painter->save();
-    painter->setRenderHint(QPainter::Antialiasing);
-    painter->setPen(QPen(ContentStyle::separatorColor(palette), 1));
-    painter->setBrush(Qt::NoBrush);
-    painter->drawRoundedRect(shrunk(bounds, 0.5, 0.5), boxRadius, boxRadius);
-    painter->restore();
+    drawFrame(painter, bounds, palette);
 }
 
 void ContentValueView::drawWordsItem(QPainter* painter, const QRectF& bounds, const ContentValue& value,
                                      const QPalette& palette)
 {
     painter->save();
-    QPainterPath clip;
-    clip.addRoundedRect(bounds, boxRadius, boxRadius);
-    painter->setClipPath(clip, Qt::IntersectClip);
+    clipToBox(painter, bounds);
     painter->setRenderHint(QPainter::Antialiasing);
     const QRectF rest = drawCaptionBand(painter, bounds, caption(value, palette), palette);
     QRectF inner = shrunk(rest, dx, dy);
@@ -212,12 +220,7 @@ void ContentValueView::drawWordsItem(QPainter* painter, const QRectF& bounds, co
         remaining -= size.width() + 16;
     }
     painter->restore();
-    painter->save();
-    painter->setRenderHint(QPainter::Antialiasing);
-    painter->setPen(QPen(ContentStyle::separatorColor(palette), 1));
-    painter->setBrush(Qt::NoBrush);
-    painter->drawRoundedRect(shrunk(bounds, 0.5, 0.5), boxRadius, boxRadius);
-    painter->restore();
+    drawFrame(painter, bounds, palette);
 }
 
 void ContentValueView::drawContent(QPainter* painter, const QRectF& bounds, const std::optional<ContentValue>& value,

@@ -51,6 +51,9 @@ protected:
 private:
     static void drawActionItem(QPainter* painter, const QRectF& bounds, const ContentValue& value, const QPalette& palette);
     static void drawWordsItem(QPainter* painter, const QRectF& bounds, const ContentValue& value, const QPalette& palette);
+    // The rounded box of action and words items: its clip, and its hairline frame.
+    static void clipToBox(QPainter* painter, const QRectF& bounds);
+    static void drawFrame(QPainter* painter, const QRectF& bounds, const QPalette& palette);
     // Fills and underlines the caption band at the top of `bounds`; answers the part below it.
     static QRectF drawCaptionBand(QPainter* painter, const QRectF& bounds, const std::optional<StyledText>& caption,
                                   const QPalette& palette);

@@ -14,6 +14,7 @@
 #include "tags/ContentHeaderTableCellView.h"
 #include "tags/ContentStyle.h"
 #include "tags/ContentTableRowView.h"
+#include "tags/ContentTableViewStyle.h"
 #include "tags/ContentValueTableCellView.h"
 #include "tags/EditorTagsViewController.h"
 #include "tags/TagValueTableModel.h"
@@ -143,6 +144,8 @@ void EditorTagBarController::setupViews()
     rowView_->registerCell(valueCell_);
     table->setModel(model_);
     table->setItemDelegate(rowView_);
+    // Made after the table, it goes after it.
+    table->setStyle(new ContentTableViewStyle(this));
     // Rows are measured by the bar at the table's width, not by the header.
     table->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     table->verticalHeader()->setMinimumSectionSize(0);
@@ -531,6 +534,15 @@ void EditorTagBarController::willDisplayMenu(QAbstractItemView*, QMenu*)
 
 bool EditorTagBarController::keyPressed(QKeyEvent* event)
 {
+    // Select All and Deselect All act on the tags while the table has the focus.
+    if (event->matches(QKeySequence::SelectAll)) {
+        selectAll();
+        return true;
+    }
+    if (event->keyCombination() == QKeyCombination(Qt::ControlModifier | Qt::ShiftModifier, Qt::Key_A)) {
+        deselectAll();
+        return true;
+    }
     EditorTagsViewController* section = tagsViewController();
     EditorWindowHost* window = editorWindowController();
     if (!section || !window || (event->modifiers() & ~(Qt::KeypadModifier)) != Qt::NoModifier)
@@ -554,6 +566,14 @@ bool EditorTagBarController::keyPressed(QKeyEvent* event)
 
 bool EditorTagBarController::eventFilter(QObject* watched, QEvent* event)
 {
+    if (ui_ && watched == ui_->valueTableView && event->type() == QEvent::ShortcutOverride) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (key->matches(QKeySequence::SelectAll)
+            || key->keyCombination() == QKeyCombination(Qt::ControlModifier | Qt::ShiftModifier, Qt::Key_A)) {
+            event->accept();
+            return true;
+        }
+    }
     if (ui_ && watched == ui_->valueTableView && event->type() == QEvent::KeyPress) {
         if (keyPressed(static_cast<QKeyEvent*>(event)))
             return true;

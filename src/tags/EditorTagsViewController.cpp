@@ -26,6 +26,7 @@
 
 #include <QSplitter>
 #include <QTableView>
+#include <QTimer>
 
 namespace corvelle {
 
@@ -201,6 +202,8 @@ void EditorTagsViewController::viewDidAppear()
 {
     EditorViewController::viewDidAppear();
     restoreSplitRatio();
+    // A view shown for the first time has its width once laid out: the divider goes there then.
+    QTimer::singleShot(0, this, [this] { restoreSplitRatio(); });
 }
 
 void EditorTagsViewController::hideEvent(QHideEvent* event)
@@ -405,36 +408,34 @@ std::optional<EditorEditionCache> EditorTagsViewController::selectionEditionCach
     return EditorEditionCache(content.valueSet());
 }
 
-bool EditorTagsViewController::canCopy() const
+bool EditorTagsViewController::canAct(const QString& command, bool (*cacheCan)(const EditorEditionCache&)) const
 {
-    if (const std::optional<bool> valid = validateTableValueCommand(QStringLiteral("copySelectedTableValue:")))
+    if (const std::optional<bool> valid = validateTableValueCommand(command))
         return *valid;
     const std::optional<EditorEditionCache> cache = selectionEditionCache();
-    return cache && cache->hasSingleValue();
+    return cache && cacheCan(*cache);
+}
+
+bool EditorTagsViewController::canCopy() const
+{
+    return canAct(QStringLiteral("copySelectedTableValue:"), [](const EditorEditionCache& cache) { return cache.hasSingleValue(); });
 }
 
 bool EditorTagsViewController::canCut() const
 {
-    if (const std::optional<bool> valid = validateTableValueCommand(QStringLiteral("cutSelectedTableValue:")))
-        return *valid;
-    const std::optional<EditorEditionCache> cache = selectionEditionCache();
-    return cache && cache->canCut();
+    return canAct(QStringLiteral("cutSelectedTableValue:"), [](const EditorEditionCache& cache) { return cache.canCut(); });
 }
 
 bool EditorTagsViewController::canPaste() const
 {
-    if (const std::optional<bool> valid = validateTableValueCommand(QStringLiteral("pasteSelectedTableValue:")))
-        return *valid;
-    const std::optional<EditorEditionCache> cache = selectionEditionCache();
-    return cache && cache->isWritable() && halvex::TagPasteboard::shared().text().has_value();
+    return canAct(QStringLiteral("pasteSelectedTableValue:"), [](const EditorEditionCache& cache) {
+        return cache.isWritable() && halvex::TagPasteboard::shared().text().has_value();
+    });
 }
 
 bool EditorTagsViewController::canClearValues() const
 {
-    if (const std::optional<bool> valid = validateTableValueCommand(QStringLiteral("clearSelectedTableValue:")))
-        return *valid;
-    const std::optional<EditorEditionCache> cache = selectionEditionCache();
-    return cache && cache->isWritable();
+    return canAct(QStringLiteral("clearSelectedTableValue:"), [](const EditorEditionCache& cache) { return cache.isWritable(); });
 }
 
 void EditorTagsViewController::copy()

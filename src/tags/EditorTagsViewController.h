@@ -94,6 +94,9 @@ private:
     // The edition of the selected values: none without a selection, or while an edition of the
     // shown files is queued.
     std::optional<EditorEditionCache> selectionEditionCache() const;
+    // The window's rule of the command when it has an action of it, else what the edition cache
+    // of the selection says.
+    bool canAct(const QString& command, bool (*cacheCan)(const EditorEditionCache&)) const;
 
     std::unique_ptr<Ui::EditorTagsView> ui_;
     EditorFileBarController* fileBarController_ = nullptr;
