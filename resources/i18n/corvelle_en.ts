@@ -3363,5 +3363,35 @@ Reads, shows and edits the metadata of movies, audio files and sidecar files.</t
         <source>No Defined Section</source>
         <translation>No Defined Section</translation>
     </message>
+    <message id="EditorMetadataCorvelleWindowTitle">
+        <source>Corvelle</source>
+        <translation>Corvelle</translation>
+    </message>
+    <message id="EditionTagListJumpToSectionTitle">
+        <source>Jump to Section</source>
+        <translation>Jump to Section</translation>
+    </message>
+    <message id="EditorTagBarPlaceholderTitle">
+        <source>No Tags
+Select one or more files to see their tags.</source>
+        <translation>No Tags
+Select one or more files to see their tags.</translation>
+    </message>
+    <message id="EditorTagBarSelectTagsButtonToolTip">
+        <source>Select Tags Matching…</source>
+        <translation>Select Tags Matching…</translation>
+    </message>
+    <message id="EditorTagBarSelectDatesButtonToolTip">
+        <source>Select the Date Tags</source>
+        <translation>Select the Date Tags</translation>
+    </message>
+    <message id="EditorTagBarFilterTagsButtonToolTip">
+        <source>Filter Tags…</source>
+        <translation>Filter Tags…</translation>
+    </message>
+    <message id="EditorTagBarManageTagsButtonToolTip">
+        <source>Displayed Tags…</source>
+        <translation>Displayed Tags…</translation>
+    </message>
 </context>
 </TS>

@@ -17,6 +17,8 @@
 #include "editor/FileUrlDragData.h"
 #include "editor/OpenPanel.h"
 #include "map/EditorMapViewController.h"
+#include "tags/EditorTagsViewController.h"
+#include "tags/TagRowContentProvider.h"
 #include "engine/halvex/kit/KitSettings.h"
 #include "engine/halvex/libraries/TagSetManager.h"
 #include "engine/halvex/tags/TagValueTable.h"
@@ -78,7 +80,8 @@ EditorWindowController::EditorWindowController()
     , fileListModel_(std::make_unique<MetadataFileListModel>(metadataFileList_.get()))
     , fileSelectionModel_(std::make_unique<MetadataFileListSelectionModel>(fileListModel_.get()))
     , session_(std::make_unique<EditorSession>(*metadataFileList_))
-    , tagValueTable_(std::make_unique<halvex::TagValueTable>(halvex::TagValueTable::Request(halvex::TagSetManager::Domain::chosen)))
+    , tagValueTable_(std::make_unique<halvex::TagValueTable>(
+          halvex::TagValueTable::Request(halvex::TagSetManager::Domain::chosen, TagRowContentProvider::make())))
 {
     commandChain_.append(copyCutPasteActions_.get());
     commandChain_.append(fileActions_.get());
@@ -251,6 +254,7 @@ QHash<EditorContentSection, EditorWindowController::SectionViewFactory>& EditorW
     static QHash<EditorContentSection, SectionViewFactory> factories{
         {EditorContentSection::welcome, [](EditorWindowHost* host) { return new EditorWelcomeViewController(host); }},
         {EditorContentSection::preview, [](EditorWindowHost* host) { return new EditorPreviewViewController(host); }},
+        {EditorContentSection::tags, [](EditorWindowHost* host) { return new EditorTagsViewController(host); }},
         {EditorContentSection::map, [](EditorWindowHost* host) { return new EditorMapViewController(host); }},
     };
     return factories;

@@ -23,6 +23,12 @@
 #include "map/EditorMapViewController.h"
 #include "map/FindLocationWindowController.h"
 #include "map/MapSettings.h"
+#include "editor/EditorSettings.h"
+#include "engine/halvex/editions/EditionTask.h"
+#include "engine/halvex/libraries/TagSetManager.h"
+#include "engine/halvex/tags/TagEditor.h"
+#include "tags/EditorTagBarController.h"
+#include "tags/EditorTagsViewController.h"
 #include "platform/brisa/core/UserDefaults.h"
 #include "platform/maps/SyncRegionMapView.h"
 #include "screenshots/HeldImportTask.h"
@@ -365,6 +371,47 @@ int main(int argc, char* argv[])
     } else {
         std::fprintf(stderr, "the find-location sheet did not open\n");
         ++failures;
+    }
+
+    // 14, 15. The tags section over the ten files, as a list and as a grid: a few files selected,
+    // a description of several lines (edited) and keywords among the rows.
+    halvex::TagSetManager::shared().replace(halvex::TagSetManager::Domain::chosen, [](const halvex::TagSet&) {
+        const auto name = [](const char* raw) { return halvex::TagSet::FlatEntry(ostrak::TagName::fromRawValue(QString::fromLatin1(raw))); };
+        return halvex::TagSet(QList<halvex::TagSet::FlatEntry>{
+            halvex::TagSection(QStringLiteral("Movie")), name("ItemList:Title"), name("Keys:Title"), name("Keys:Description"),
+            name("Keys:Keywords"), name("XMP-dc:Subject"), halvex::TagSection(QStringLiteral("Dates")),
+            name("QuickTime:CreateDate"), name("Keys:CreationDate"), halvex::TagSection(QStringLiteral("Camera")),
+            name("Keys:Make"), name("Keys:Model"), name("QuickTime:Duration")});
+    });
+    editor->metadataFileList()->setSelection(brisa::IndexSet{0});
+    {
+        const auto first = editor->metadataFileList()->selectedEditors();
+        halvex::TaskManager::shared().add(std::make_shared<halvex::EditionTask>([first] {
+            for (const auto& tagEditor : first) {
+                tagEditor->setValue(QStringLiteral("Harbour at dawn, seen from the ferry.\nThe light comes up behind the cranes;\nthe gulls follow the boat in."),
+                                    ostrak::TagName::fromRawValue(QStringLiteral("Keys:Description")));
+                tagEditor->setValues({QStringLiteral("harbour"), QStringLiteral("dawn"), QStringLiteral("ferry"), QStringLiteral("cranes")},
+                                     ostrak::TagName::fromRawValue(QStringLiteral("XMP-dc:Subject")));
+            }
+        }));
+        waitFor([] { return !halvex::TaskManager::shared().isBusy(); }, 30000);
+    }
+    editor->metadataFileList()->setSelection(brisa::IndexSet{0});
+    int tagShot = 14;
+    for (const auto mode : {corvelle::FileViewModeUserChoice::list, corvelle::FileViewModeUserChoice::grid}) {
+        brisa::UserDefaults::standard().set(corvelle::Settings::tagsSectionFileViewMode(), mode);
+        editor->setContentSection(corvelle::EditorContentSection::tags);
+        settle(800);
+        if (auto* tags = qobject_cast<corvelle::EditorTagsViewController*>(editor->editorViewController())) {
+            if (corvelle::EditorTagBarController* bar = tags->tagBarController()) {
+                bar->valueTableView()->setFocus();
+                bar->valueTableView()->selectRow(3);
+            }
+        }
+        settle(1500);
+        failures += !save({window}, output.filePath(QStringLiteral("%1-tags-%2.png")
+                                                        .arg(tagShot++)
+                                                        .arg(mode == corvelle::FileViewModeUserChoice::list ? "list" : "grid")));
     }
 
     halvex::TaskManager::shared().shutdown();

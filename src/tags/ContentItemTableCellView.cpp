@@ -1,0 +1,10 @@
+#include "tags/ContentItemTableCellView.h"
+
+namespace corvelle {
+
+ContentItemTableCellView::ContentItemTableCellView(QObject* parent)
+    : QStyledItemDelegate(parent)
+{
+}
+
+} // namespace corvelle
