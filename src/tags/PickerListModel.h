@@ -22,6 +22,8 @@ template<class Element>
 class PickerListModel : public QAbstractListModel {
 public:
     using Title = std::function<QString(const Element&)>;
+    // Whether the row carries the check mark of a single-choice list.
+    static constexpr int CheckedRole = Qt::UserRole + 1;
     // Rows dropped under `type` before `row` (the row count at the end); true when taken.
     using DropHandler = std::function<bool(const QString& type, const brisa::IndexSet& rows, int row)>;
 
@@ -113,6 +115,8 @@ public:
             return brisa::SymbolIcons::icon(checked_ == element ? QStringLiteral("checkmark.circle") : QStringLiteral("circle"));
         case Qt::UserRole:
             return QVariant::fromValue(*element);
+        case CheckedRole:
+            return checkable_ && checked_ == element;
         default:
             return {};
         }
