@@ -3359,5 +3359,9 @@ Reads, shows and edits the metadata of movies, audio files and sidecar files.</t
         <source>Choose the tags that make the columns of the table, in their order:</source>
         <translation>Choose the tags that make the columns of the table, in their order:</translation>
     </message>
+    <message id="SelectOneDateTagNamePickerTitle">
+        <source>Choose the date tag whose date and time go into every other date tag:</source>
+        <translation>Choose the date tag whose date and time go into every other date tag:</translation>
+    </message>
 </context>
 </TS>

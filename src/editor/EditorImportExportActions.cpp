@@ -13,7 +13,6 @@
 #include "filemodel/MetadataFileList.h"
 #include "filemodel/settings/EditionSettings.h"
 #include "platform/brisa/core/UserDefaults.h"
-#include "platform/brisa/ui/SheetPresenter.h"
 #include "tags/TagNamesPickerWindowController.h"
 #include "tags/TagStreamsPickerWindowController.h"
 #include "tags/TagsSettings.h"
@@ -183,29 +182,16 @@ void EditorImportExportActions::importTagsWithFastOptions()
     });
 }
 
-void EditorImportExportActions::presentPicker(TagPickerSheet* picker, std::function<void()> confirmed)
-{
-    // The picker is made for this question alone and goes when it is answered.
-    const bool shown = brisa::SheetPresenter::presentSheet(controller_.window(), picker,
-                                                           [picker, confirmed = std::move(confirmed)](int returnCode) {
-        if (returnCode == 1)
-            confirmed();
-        picker->deleteLater();
-    });
-    if (!shown)
-        delete picker;
-}
-
 void EditorImportExportActions::importTagsWithTagOptions()
 {
     QPointer<QWidget> window = controller_.window();
-    chooseImportSource([this, window](halvex::ImportTagValuesTask::Settings settings) {
+    chooseImportSource([window](halvex::ImportTagValuesTask::Settings settings) {
         if (!window)
             return;
         auto* picker = new TagNamesPickerWindowController;
         picker->selectTagItems(knownTagItems(brisa::UserDefaults::standard().value(Settings::tagsImportChosenNames())));
         picker->setInstructions(localizedString(QStringLiteral("SelectSeveralExcludedTagNamesPickerTitle")));
-        presentPicker(picker, [picker, settings]() mutable {
+        TagPickerSheet::presentOnce(window, picker, [picker, settings]() mutable {
             const QList<ostrak::TagName> names = tagNames(picker->selectedTagItems());
             brisa::UserDefaults::standard().set(Settings::tagsImportChosenNames(), names);
             settings.excludedNames = QSet<ostrak::TagName>(names.cbegin(), names.cend());
@@ -217,13 +203,13 @@ void EditorImportExportActions::importTagsWithTagOptions()
 void EditorImportExportActions::importTagsWithStreamOptions()
 {
     QPointer<QWidget> window = controller_.window();
-    chooseImportSource([this, window](halvex::ImportTagValuesTask::Settings settings) {
+    chooseImportSource([window](halvex::ImportTagValuesTask::Settings settings) {
         if (!window)
             return;
         auto* picker = new TagStreamsPickerWindowController;
         picker->selectTagStreams(brisa::UserDefaults::standard().value(Settings::tagsImportChosenStreams()));
         picker->setInstructions(localizedString(QStringLiteral("SelectSeveralExcludedTagStreamsPickerTitle")));
-        presentPicker(picker, [picker, settings]() mutable {
+        TagPickerSheet::presentOnce(window, picker, [picker, settings]() mutable {
             const QList<ostrak::TagStream> streams = picker->selectedTagStreams();
             brisa::UserDefaults::standard().set(Settings::tagsImportChosenStreams(), streams);
             settings.excludedStreams = QSet<ostrak::TagStream>(streams.cbegin(), streams.cend());
@@ -390,7 +376,7 @@ void EditorImportExportActions::exportCSVTableWithOptions()
     picker->selectTagItems(knownTagItems(brisa::UserDefaults::standard().value(Settings::tagsImportCSVTableNames())));
     picker->setInstructions(localizedString(QStringLiteral("SelectCSVTableTagNamesPickerTitle")));
     QPointer<QWidget> window = controller_.window();
-    presentPicker(picker, [this, window, picker] {
+    TagPickerSheet::presentOnce(window, picker, [this, window, picker] {
         const QList<ostrak::TagItem> items = picker->selectedTagItems();
         brisa::UserDefaults::standard().set(Settings::tagsImportCSVTableNames(), tagNames(items));
         if (window)

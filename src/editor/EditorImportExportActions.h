@@ -23,7 +23,6 @@ class TagEditor;
 namespace corvelle {
 
 class EditorWindowController;
-class TagPickerSheet;
 
 // The Import and Export commands of the editor window: one file's tags copied into the
 // selected files, sidecar files written and read, CSV tables of every listed file.
@@ -85,8 +84,6 @@ private:
     using ImportContinuation = std::function<void(halvex::ImportTagValuesTask::Settings settings)>;
     // Asks for the file whose tags go into the selected files, then hands on the task's settings.
     void chooseImportSource(ImportContinuation continuation);
-    // Shows the picker as a sheet of the window; `confirmed` runs when it ends with Apply.
-    void presentPicker(TagPickerSheet* picker, std::function<void()> confirmed);
     // The tag items of the names the tag database knows, in order.
     static QList<ostrak::TagItem> knownTagItems(const QList<ostrak::TagName>& names);
     static QList<ostrak::TagName> tagNames(const QList<ostrak::TagItem>& items);

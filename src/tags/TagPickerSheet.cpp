@@ -2,6 +2,7 @@
 
 #include "platform/brisa/core/UserDefaults.h"
 #include "platform/brisa/ui/ComboBoxCaseList.h"
+#include "platform/brisa/ui/SheetPresenter.h"
 #include "tags/TagsSettings.h"
 #include "widgets/TextLocalizer.h"
 
@@ -23,6 +24,18 @@ TagPickerSheet::TagPickerSheet(QWidget* parent)
 }
 
 TagPickerSheet::~TagPickerSheet() = default;
+
+bool TagPickerSheet::presentOnce(QWidget* host, TagPickerSheet* picker, std::function<void()> applied)
+{
+    const bool shown = brisa::SheetPresenter::presentSheet(host, picker, [picker, applied = std::move(applied)](int returnCode) {
+        if (returnCode == QDialog::Accepted && applied)
+            applied();
+        picker->deleteLater();
+    });
+    if (!shown)
+        delete picker;
+    return shown;
+}
 
 void TagPickerSheet::setupSheet(const Controls& controls)
 {

@@ -5,6 +5,8 @@
 
 #include <QDialog>
 
+#include <functional>
+
 class QAbstractItemView;
 class QComboBox;
 class QLabel;
@@ -25,6 +27,11 @@ class TagPickerSheet : public QDialog {
 
 public:
     ~TagPickerSheet() override;
+
+    // Shows a picker made for one question as a sheet of `host`'s window and deletes it once it
+    // is answered; `applied` runs when it ends with Apply (read the picker's result there). A
+    // picker that cannot be shown is deleted at once. Returns whether it is shown.
+    static bool presentOnce(QWidget* host, TagPickerSheet* picker, std::function<void()> applied);
 
     const QString& instructions() const { return instructions_; }
     void setInstructions(const QString& text);

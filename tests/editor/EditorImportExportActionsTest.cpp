@@ -16,6 +16,7 @@
 #include "platform/brisa/core/UserDefaults.h"
 #include "support/TestEnvironment.h"
 #include "support/ui/SectionViewStandIn.h"
+#include "tags/TagNamePickerWindowController.h"
 #include "tags/TagNamesPickerWindowController.h"
 #include "tags/TagStreamsPickerWindowController.h"
 #include "tags/TagsSettings.h"
@@ -191,7 +192,7 @@ private Q_SLOTS:
         QTest::newRow("export thumbnail") << "exportEXIFThumbnail:" << "ddde";
         QTest::newRow("export raw") << "exportJPGFromRaw:" << "ddde";
         QTest::newRow("update dates (no sheet)") << "updateAllDates:" << "dddd";
-        QTest::newRow("sync dates (no picker)") << "syncAllDates:" << "dddd";
+        QTest::newRow("sync dates") << "syncAllDates:" << "ddde";
         QTest::newRow("cover art (no sheet)") << "editQuicktimeCovertArt:" << "dddd";
     }
     void validation()
@@ -350,6 +351,39 @@ private Q_SLOTS:
                  (QList<ostrak::TagStream>{ostrak::TagStream::streamQuickTime(), ostrak::TagStream::streamXMP()}));
         waitForTasks();
         QVERIFY(controller_->window()->findChildren<TagPickerSheet*>().isEmpty());
+    }
+
+    // Synchronising every date asks for the date tag in the tag picker (date tags only, last
+    // time's choice first); a cancel keeps nothing, an apply keeps the choice and queues one edit.
+    void syncAllDatesAsksForTheDateTag()
+    {
+        open({copy(QStringLiteral("photo.jpg"))});
+        list().setSelection(brisa::IndexSet{0});
+        controller_->setContentSection(EditorContentSection::tags);
+        brisa::UserDefaults& defaults = brisa::UserDefaults::standard();
+        defaults.setObject(Settings::syncDateTimeChosenName().name(), {});
+        defaults.set(Settings::reducedTagSetUserChoice(), ReducedTagSetUserChoice::all);
+
+        QVERIFY(perform(QStringLiteral("syncAllDates:")));
+        auto* picker = shownPicker<TagNamePickerWindowController>();
+        QVERIFY(picker);
+        QCOMPARE(picker->selectedTagItem(), std::optional<ostrak::TagItem>(ostrak::TagItem::itemEXIFDateTimeOriginal()));
+        QVERIFY(!picker->listModel()->elements().isEmpty());
+        for (const ostrak::TagItem& item : picker->listModel()->elements())
+            QVERIFY2(item.type().isDateTimeOrPartial(), qPrintable(item.tagName().rawValue()));
+        picker->cancelSheet();
+        QVERIFY(!queuedTask());
+        QVERIFY(!defaults.object(Settings::syncDateTimeChosenName().name()).isValid());
+
+        QVERIFY(perform(QStringLiteral("syncAllDates:")));
+        picker = shownPicker<TagNamePickerWindowController>();
+        QVERIFY(picker);
+        const ostrak::TagItem createDate = *ostrak::TagName(QStringLiteral("ExifIFD"), QStringLiteral("CreateDate")).item();
+        picker->selectTagItem(createDate);
+        picker->applySheet();
+        QVERIFY(std::dynamic_pointer_cast<halvex::EditionTask>(queuedTask()));
+        QCOMPARE(defaults.value(Settings::syncDateTimeChosenName()), createDate.tagName());
+        waitForTasks();
     }
 
     // The table's columns are the tags chosen in the picker, kept even when the save is cancelled.
