@@ -83,7 +83,7 @@ protected:
         addButton_ = addButton;
         removeButton_ = removeButton;
         const auto setup = [this](QAbstractItemView* view, PickerListModel<Element>* model, bool acceptsDrops) {
-            view->setModel(model);
+            model->showIn(view);
             view->setSelectionMode(QAbstractItemView::ExtendedSelection);
             view->setDragEnabled(true);
             view->setAcceptDrops(acceptsDrops);

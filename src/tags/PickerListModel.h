@@ -6,12 +6,25 @@
 #include "platform/brisa/ui/SymbolIcons.h"
 
 #include <QAbstractListModel>
+#include <QHeaderView>
+#include <QTableView>
 #include <QMimeData>
 
 #include <functional>
 #include <optional>
 
 namespace corvelle {
+
+// The roles a picker list answers beside the display text, the tool tip and the element itself
+// (Qt::UserRole).
+struct PickerListRole {
+    // Whether the row carries the check mark of a single-choice list.
+    static constexpr int checked = Qt::UserRole + 1;
+    // A second line that tells apart elements of one title (a tag's full name); may be empty.
+    static constexpr int detail = Qt::UserRole + 2;
+    // The height of every row.
+    static constexpr int rowHeight = 42;
+};
 
 // The rows of a picker's list: tag items or tag streams, each shown by its title. A single-choice
 // list marks the picked element with a check mark (the other rows with an empty circle). Rows
@@ -22,8 +35,8 @@ template<class Element>
 class PickerListModel : public QAbstractListModel {
 public:
     using Title = std::function<QString(const Element&)>;
-    // Whether the row carries the check mark of a single-choice list.
-    static constexpr int CheckedRole = Qt::UserRole + 1;
+    static constexpr int CheckedRole = PickerListRole::checked;
+    static constexpr int DetailRole = PickerListRole::detail;
     // Rows dropped under `type` before `row` (the row count at the end); true when taken.
     using DropHandler = std::function<bool(const QString& type, const brisa::IndexSet& rows, int row)>;
 
@@ -31,6 +44,18 @@ public:
     PickerListModel(Title title, QString prefix, QObject* parent = nullptr)
         : QAbstractListModel(parent), title_(std::move(title)), prefix_(std::move(prefix))
     {
+    }
+
+    void setDetail(Title detail) { detail_ = std::move(detail); }
+
+    // Shows the model in `view`, a row of PickerListRole::rowHeight each.
+    void showIn(QAbstractItemView* view)
+    {
+        view->setModel(this);
+        if (auto* table = qobject_cast<QTableView*>(view)) {
+            table->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+            table->verticalHeader()->setDefaultSectionSize(PickerListRole::rowHeight);
+        }
     }
 
     const QList<Element>& elements() const { return elements_; }
@@ -107,8 +132,12 @@ public:
             return {};
         switch (role) {
         case Qt::DisplayRole:
-        case Qt::ToolTipRole:
             return QString(prefix_ + title_(*element));
+        case Qt::ToolTipRole:
+            return detail_ ? QString(title_(*element) + QStringLiteral(" (") + detail_(*element) + QLatin1Char(')'))
+                           : title_(*element);
+        case DetailRole:
+            return detail_ ? detail_(*element) : QString();
         case Qt::DecorationRole:
             if (!checkable_)
                 return {};
@@ -183,6 +212,7 @@ public:
 
 private:
     Title title_;
+    Title detail_;
     QString prefix_;
     QList<Element> elements_;
     bool checkable_ = false;

@@ -44,7 +44,7 @@ protected:
     void setupList(QAbstractItemView* view)
     {
         view_ = view;
-        view_->setModel(model_);
+        model_->showIn(view_);
         view_->setSelectionMode(QAbstractItemView::SingleSelection);
         QObject::connect(view_, &QAbstractItemView::doubleClicked, this, [this] { applySheet(); });
         QObject::connect(view_->selectionModel(), &QItemSelectionModel::selectionChanged, this,

@@ -12,6 +12,7 @@ TagNamePickerWindowController::TagNamePickerWindowController(QWidget* parent)
     : SingleTagPicker(parent, [](const ostrak::TagItem& item) { return item.title(); })
     , ui_(std::make_unique<Ui::TagNamePickerWindow>())
 {
+    listModel()->setDetail([](const ostrak::TagItem& item) { return item.tagName().rawValue(); });
     ui_->setupUi(this);
     FormTexts::localize(this);
     ui_->tableView->setItemDelegate(new TagNamePickerNameTableCellView(ui_->tableView));

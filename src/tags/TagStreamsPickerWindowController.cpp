@@ -1,7 +1,7 @@
 #include "tags/TagStreamsPickerWindowController.h"
 
-#include "editor/FileTextTableCellView.h"
 #include "filemodel/FileRowDragData.h"
+#include "tags/TagNamePickerNameTableCellView.h"
 #include "widgets/FormTexts.h"
 
 #include "ui_TagStreamsPickerWindow.h"
@@ -14,8 +14,8 @@ TagStreamsPickerWindowController::TagStreamsPickerWindowController(QWidget* pare
 {
     ui_->setupUi(this);
     FormTexts::localize(this);
-    ui_->availableStreamsTableView->setItemDelegate(new FileTextTableCellView(ui_->availableStreamsTableView));
-    ui_->chosenStreamsTableView->setItemDelegate(new FileTextTableCellView(ui_->chosenStreamsTableView));
+    ui_->availableStreamsTableView->setItemDelegate(new TagNamePickerNameTableCellView(ui_->availableStreamsTableView));
+    ui_->chosenStreamsTableView->setItemDelegate(new TagNamePickerNameTableCellView(ui_->chosenStreamsTableView));
     setupSheet({ui_->cancelButton, ui_->applyButton, ui_->searchField, ui_->progressIndicator,
                 ui_->instructionsTitleField, ui_->availableStreamsTableView});
     setupLists(ui_->availableStreamsTableView, ui_->chosenStreamsTableView, ui_->addStreamsButton,
