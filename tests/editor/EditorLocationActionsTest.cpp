@@ -10,6 +10,7 @@
 #include "engine/halvex/tasks/TaskManager.h"
 #include "engine/ostrak/TagItem.h"
 #include "filemodel/MetadataFileList.h"
+#include "tags/TagNamePickerWindowController.h"
 #include "tags/TagsSettings.h"
 #include "platform/brisa/core/UserDefaults.h"
 #include "support/TestEnvironment.h"
@@ -276,18 +277,32 @@ private Q_SLOTS:
         QCOMPARE(fields.timeOffsetText(), u"07:00:00"_qs);
     }
 
-    // The GPS stamps from the chosen date tag, in every selected file; the choice is kept.
+    // The GPS stamps from the date tag chosen in the tag picker (date tags other than the stamps,
+    // last time's choice first), in every selected file; the choice is kept.
     void gpsStampFromADate()
     {
         openThree();
+        list().setSelection(brisa::IndexSet{0, 1});
+        brisa::UserDefaults& defaults = brisa::UserDefaults::standard();
+        defaults.set(Settings::reducedTagSetUserChoice(), corvelle::ReducedTagSetUserChoice::all);
         const ostrak::TagName original = ostrak::TagItem::itemEXIFDateTimeOriginal().tagName();
-        QVERIFY(EditorLocationActions::stampSourceItems().contains(ostrak::TagItem::itemEXIFDateTimeOriginal()));
-        EditorLocationActions::syncEXIFGPSStamp({list().files()[0]->editor(), list().files()[1]->editor()}, original);
+        defaults.set(Settings::syncDateTimeChosenName(), original);
+        QVERIFY(perform("syncEXIFGPSStamp:"));
+        corvelle::TagNamePickerWindowController* picker = nullptr;
+        QTRY_VERIFY((picker = controller_->window()->findChild<corvelle::TagNamePickerWindowController*>()) != nullptr);
+        QTRY_VERIFY(!picker->isSearching());
+        QCOMPARE(picker->selectedTagItem(), std::optional<ostrak::TagItem>(ostrak::TagItem::itemEXIFDateTimeOriginal()));
+        QVERIFY(picker->listModel()->elements().contains(ostrak::TagItem::itemEXIFDateTimeOriginal()));
+        for (const ostrak::TagItem& item : picker->listModel()->elements())
+            QVERIFY(EditorLocationActions::isStampSource(item));
+        QVERIFY(!picker->listModel()->elements().contains(ostrak::TagItem::itemEXIFGPSDateStamp()));
+        picker->applySheet();
+        QTest::qWait(0);
         waitForTasks();
         for (int row : {0, 1})
             QCOMPARE(editor(row).currentValue(ostrak::TagItem::itemEXIFGPSDateStamp().tagName()), u"2022:07:14"_qs);
         QVERIFY(halvex::exifGPSStamp(editor(0)).has_value());
-        QCOMPARE(brisa::UserDefaults::standard().value(Settings::syncDateTimeChosenName()), original);
+        QCOMPARE(defaults.value(Settings::syncDateTimeChosenName()), original);
     }
 
     // The installed geocoder fills the address of the movie from its position.
