@@ -51,11 +51,15 @@ double openSheet(photolibrary::PhotoLibrary& library, corvelle::PhotoImageManage
     corvelle::OpenPhotosWindowController sheet(library, images);
     sheet.resize(900, 600);
     sheet.show();
+    double fetched = -1;
     while (!firstScreenShown(sheet)) {
+        if (fetched < 0 && !sheet.isFetching())
+            fetched = timer.nsecsElapsed() / 1e9;
         QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
         if (timer.elapsed() > 600000)
             return -1;
     }
+    std::printf("  movies listed after %.2f s\n", fetched);
     return timer.nsecsElapsed() / 1e9;
 }
 

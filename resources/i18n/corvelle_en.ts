@@ -3316,8 +3316,8 @@ Reads, shows and edits the metadata of movies, audio files and sidecar files.</t
         <translation>The photo library folder “%1” cannot be read: permission denied.</translation>
     </message>
     <message id="OpenPhotosWindowEmptyLibraryLabel">
-        <source>No videos in this album.</source>
-        <translation>No videos in this album.</translation>
+        <source>No videos to show.</source>
+        <translation>No videos to show.</translation>
     </message>
     <message id="OpenPhotosWindowZoomOutButton">
         <source>Smaller</source>

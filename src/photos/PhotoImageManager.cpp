@@ -4,6 +4,9 @@
 #include "filemodel/VideoFrameGrabber.h"
 
 #include <QCoreApplication>
+#include <QThread>
+
+#include <algorithm>
 
 namespace corvelle {
 
@@ -31,8 +34,8 @@ int costOf(const QImage& image)
 
 PhotoImageManager::PhotoImageManager(QObject* parent)
     : QObject(parent)
-    // A few at a time: each still decodes a movie, and the grid asks again as items scroll by.
-    , queue_(4)
+    // One still per core at a time: each decodes a movie.
+    , queue_(std::max(2, QThread::idealThreadCount()))
 {
     // Kilobytes: some hundreds of large stills.
     cache_.setMaxCost(192 * 1024);
