@@ -23,7 +23,6 @@
 #include <QHeaderView>
 #include <QPointer>
 #include <QScrollBar>
-#include <QStyle>
 #include <QtConcurrent>
 
 #include <cmath>
@@ -352,12 +351,8 @@ double OpenPhotosWindowController::itemSide(double zoom, double width, GridSizin
 
 double OpenPhotosWindowController::itemSide(GridSizing sizing) const
 {
-    // A wrapping list view lays its items out as if its vertical scroll bar were shown, whether
-    // it is or not; and the grid keeps a margin on each side of its items.
-    const PhotoCollectionView* grid = ui_->collectionView;
-    const QScrollBar* bar = grid->verticalScrollBar();
-    const int reserved = bar->isVisible() ? 0 : grid->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, bar);
-    return itemSide(collectionZoomFactor_, grid->viewport()->width() - reserved - 2 * spacing, sizing);
+    // The grid keeps a margin on each side of its items.
+    return itemSide(collectionZoomFactor_, ui_->collectionView->layoutWidth() - 2 * spacing, sizing);
 }
 
 void OpenPhotosWindowController::setItemSize(GridSizing sizing)

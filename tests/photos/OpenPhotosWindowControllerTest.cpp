@@ -15,6 +15,7 @@
 #include <QAbstractButton>
 #include <QLabel>
 #include <QProcess>
+#include <QScrollBar>
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -100,6 +101,11 @@ private Q_SLOTS:
                  (QStringList{"first.mov", "second.mp4", "third.mov", "fourth.mp4", "fifth.mov", "sixth.mp4"}));
         QVERIFY(!sheet->emptyLibraryLabel()->isVisible());
         QVERIFY(!sheet->chooseButton()->isEnabled());
+        // Five whole columns at the default zoom, also while there is nothing to scroll.
+        const auto top = [&](int row) { return sheet->collectionView()->visualRect(sheet->assetModel()->index(row)).top(); };
+        QVERIFY(!sheet->collectionView()->verticalScrollBar()->isVisible());
+        QCOMPARE(top(4), top(0));
+        QVERIFY(top(5) > top(0));
 
         // An album of pictures only: no movie, and the label says so.
         sheet->albumsTableView()->selectRow(3);
