@@ -101,7 +101,10 @@ PhotoLibrary::PhotoLibrary(ostrak::ExifToolPool& pool, QObject* parent)
     connect(&watcher_, &QFileSystemWatcher::directoryChanged, this, [this] { changeTimer_.start(); });
 }
 
-PhotoLibrary::~PhotoLibrary() = default;
+PhotoLibrary::~PhotoLibrary()
+{
+    fetchPool_.waitForDone();
+}
 
 PhotoLibrary& PhotoLibrary::shared()
 {
@@ -261,7 +264,7 @@ void PhotoLibrary::fetchVideosAsync(const std::optional<PhotoAlbum>& album, QObj
                                     std::function<void(const QList<PhotoAsset>&)> done)
 {
     QPointer<QObject> guard(context);
-    QFuture<QList<PhotoAsset>> future = QtConcurrent::run([this, album] { return fetchVideos(album); });
+    QFuture<QList<PhotoAsset>> future = QtConcurrent::run(&fetchPool_, [this, album] { return fetchVideos(album); });
     future.then(context, [guard, done = std::move(done)](const QList<PhotoAsset>& assets) {
         if (guard)
             done(assets);

@@ -7,6 +7,7 @@
 #include <QHash>
 #include <QMutex>
 #include <QObject>
+#include <QThreadPool>
 #include <QTimer>
 
 #include <functional>
@@ -78,6 +79,8 @@ private:
     QTimer changeTimer_;
     mutable QMutex cacheMutex_;
     QHash<QString, PhotoAsset> cache_;
+    // The fetches under way; the library waits for them before it goes.
+    QThreadPool fetchPool_;
 };
 
 } // namespace photolibrary
