@@ -2396,8 +2396,8 @@ Reads, shows and edits the metadata of movies, audio files and sidecar files.</t
         <translation>Untitled</translation>
     </message>
     <message id="EditorWelcomeOpenFromPhotosButton">
-        <source>Photos Library…</source>
-        <translation>Photos Library…</translation>
+        <source>Photo Library…</source>
+        <translation>Photo Library…</translation>
     </message>
     <message id="FileImportOptionsWindowTitle">
         <source>Import Options</source>
@@ -3464,6 +3464,98 @@ Select one or more files to see their tags.</translation>
     <message id="SelectOneDateTagNamePickerTitle">
         <source>Choose the date tag whose date and time go into every other date tag:</source>
         <translation>Choose the date tag whose date and time go into every other date tag:</translation>
+    </message>
+    <message id="OpenPhotosWindowTitle">
+        <source>Open from Photo Library</source>
+        <translation>Open from Photo Library</translation>
+    </message>
+    <message id="OpenPhotosWindowNoAlbumLabel">
+        <source>The photo library has no album.</source>
+        <translation>The photo library has no album.</translation>
+    </message>
+    <message id="OpenPhotosWindowNoLibraryFolderLabel">
+        <source>No photo library folder is chosen. Choose one in the preferences.</source>
+        <translation>No photo library folder is chosen. Choose one in the preferences.</translation>
+    </message>
+    <message id="OpenPhotosWindowLibraryMissingLabel">
+        <source>The photo library folder “%1” does not exist. Choose another one in the preferences.</source>
+        <translation>The photo library folder “%1” does not exist. Choose another one in the preferences.</translation>
+    </message>
+    <message id="OpenPhotosWindowLibraryNotFolderLabel">
+        <source>The photo library “%1” is not a folder. Choose a folder in the preferences.</source>
+        <translation>The photo library “%1” is not a folder. Choose a folder in the preferences.</translation>
+    </message>
+    <message id="OpenPhotosWindowLibraryUnreadableLabel">
+        <source>The photo library folder “%1” cannot be read: permission denied.</source>
+        <translation>The photo library folder “%1” cannot be read: permission denied.</translation>
+    </message>
+    <message id="OpenPhotosWindowEmptyLibraryLabel">
+        <source>No videos to show.</source>
+        <translation>No videos to show.</translation>
+    </message>
+    <message id="OpenPhotosWindowZoomOutButton">
+        <source>Smaller</source>
+        <translation>Smaller</translation>
+    </message>
+    <message id="OpenPhotosWindowZoomInButton">
+        <source>Larger</source>
+        <translation>Larger</translation>
+    </message>
+    <message id="OpenPhotosWindowCancelButton">
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+    <message id="OpenPhotosWindowOpenButton">
+        <source>Open</source>
+        <translation>Open</translation>
+    </message>
+    <message id="OpenPhotosWindowCancelTouchButton">
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+    <message id="OpenPhotosWindowOpenTouchButton">
+        <source>Open</source>
+        <translation>Open</translation>
+    </message>
+    <message id="PhotosAlbumAllItemsName">
+        <source>All Items</source>
+        <translation>All Items</translation>
+    </message>
+    <message id="PhotosAlbumFavoritesName">
+        <source>Favourites</source>
+        <translation>Favourites</translation>
+    </message>
+    <message id="PhotosAlbumUntitledName">
+        <source>Untitled Album</source>
+        <translation>Untitled Album</translation>
+    </message>
+    <message id="GeneralPreferencesPhotoLibraryLabel">
+        <source>Photo library:</source>
+        <translation>Photo library:</translation>
+    </message>
+    <message id="GeneralPreferencesChoosePhotoLibraryButton">
+        <source>Choose…</source>
+        <translation>Choose…</translation>
+    </message>
+    <message id="GeneralPreferencesPhotoLibraryPanelTitle">
+        <source>Choose the Photo Library Folder</source>
+        <translation>Choose the Photo Library Folder</translation>
+    </message>
+    <message id="FileExportToPhotosTaskTitle">
+        <source>Export to Photo Library</source>
+        <translation>Export to Photo Library</translation>
+    </message>
+    <message id="FileExportToPhotosTaskDescription">
+        <source>Copying %1 file(s) into “%2”</source>
+        <translation>Copying %1 file(s) into “%2”</translation>
+    </message>
+    <message id="ExportToPhotosLibraryMissingError">
+        <source>The photo library folder “%1” does not exist: no file was exported. Choose another one in the preferences.</source>
+        <translation>The photo library folder “%1” does not exist: no file was exported. Choose another one in the preferences.</translation>
+    </message>
+    <message id="ExportToPhotosCopyError">
+        <source>“%1” could not be copied into the photo library: %2</source>
+        <translation>“%1” could not be copied into the photo library: %2</translation>
     </message>
 </context>
 </TS>

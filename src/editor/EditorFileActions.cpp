@@ -4,6 +4,7 @@
 #include "editor/EditorWindowController.h"
 #include "engine/halvex/editions/EditionTask.h"
 #include "engine/halvex/tags/TagEditorList.h"
+#include "engine/halvex/tasks/FileExportToPhotosTask.h"
 #include "engine/halvex/tasks/ImportTagEditorsTask.h"
 #include "engine/halvex/tasks/TaskManager.h"
 #include "engine/ostrak/TagStream.h"
@@ -11,8 +12,10 @@
 #include "filemodel/MetadataFileListSort.h"
 #include "engine/ostrak/TagItem.h"
 #include "filemodel/settings/EditionSettings.h"
+#include "photos/OpenPhotosWindowController.h"
 #include "platform/brisa/core/UserDefaults.h"
 #include "platform/brisa/ui/SheetPresenter.h"
+#include "platform/photolibrary/PhotoLibrary.h"
 #include "widgets/desktop/FileViewer.h"
 
 #include <QFileInfo>
@@ -54,8 +57,7 @@ void EditorFileActions::makeCommands()
     setCommands({
         row("openFilesFromFinder:", "MainMenuOpenFilesInFinder", [] { return true; }, [this] { controller_.openFilesFromFinder(); },
             {}, "plus"),
-        // This system has no photo library to open files from.
-        row("openFilesFromPhotos:", "MainMenuOpenFilesInPhotos", [] { return false; }, [] {}),
+        row("openFilesFromPhotos:", "MainMenuOpenFilesInPhotos", [] { return true; }, [this] { controller_.openFilesFromPhotos(); }),
         row("saveSelectedFiles:", "MainMenuSaveSelectedFiles", [this] { return controller_.canSaveSelectedFiles(); },
             [this] { controller_.saveSelectedFiles(); }, QKeySequence::Save),
         row("saveAllEditedFiles:", "MainMenuSaveAllEditedFiles", [this] { return controller_.canSaveAllEditedFiles(); },
@@ -103,7 +105,8 @@ void EditorFileActions::makeCommands()
         row("showFileSelectPanel:", "MainMenuShowFileSelectPanel", [] { return false; }, [] {}),
         row("showFileSortPanel:", "MainMenuShowFileSortPanel", [] { return false; }, [] {}),
         row("showFolderSettingsPanel:", "MainMenuShowFolderSettingsPanel", [] { return false; }, [] {}),
-        row("exportFilesToPhotosApp:", "MainMenuExportFilesToPhotosApp", [] { return false; }, [] {}),
+        row("exportFilesToPhotosApp:", "MainMenuExportFilesToPhotosApp", [this] { return hasSelectedFilesWithExtension(); },
+            [this] { exportFilesToPhotosApp(); }),
         row("transferFilesToLindmere:", "MainMenuTransferFilesToLindmere", [this] { return hasSelectedFilesWithExtension(); },
             [this] { transferFilesToLindmere(); }),
     });
@@ -312,6 +315,27 @@ void EditorFileActions::sortFiles(const ostrak::TagItem& item, MetadataFileListS
 {
     if (hasFiles())
         list().sort(MetadataFileListSort(item.tagName(), order));
+}
+
+void EditorFileActions::exportFilesToPhotosApp()
+{
+    if (!hasSelectedFilesWithExtension())
+        return;
+    const QList<MetadataFilePointer> files = filesToSend();
+    if (files.isEmpty())
+        return;
+    bool edited = false;
+    for (const MetadataFilePointer& file : files)
+        edited = edited || file->editor()->hasEdits();
+    // What is sent is the files as they are on disk; the list keeps them.
+    const auto send = [files](EditorFileActions&) {
+        halvex::FileExportToPhotosTask::Settings settings;
+        for (const MetadataFilePointer& file : files)
+            settings.urls << file->url();
+        settings.libraryFolder = OpenPhotosWindowController::sharedLibrary().rootPath();
+        halvex::TaskManager::shared().add(std::make_shared<halvex::FileExportToPhotosTask>(settings));
+    };
+    confirmUnsavedFiles(QStringLiteral("ExportingUnsavedFiles"), edited, send);
 }
 
 void EditorFileActions::transferFilesToLindmere()

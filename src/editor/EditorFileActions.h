@@ -68,6 +68,8 @@ public:
     void sortFiles(const ostrak::TagItem& item, MetadataFileListSort::SortOrder order);
     // Opens the files in the sibling renaming application and, once it has them, takes them out
     // of the list; asks first when one has unsaved edits.
+    // Copies the selected files into the photo library, in a task.
+    void exportFilesToPhotosApp();
     void transferFilesToLindmere();
 
     // The file manager call of the reveal command; FileViewer::activateSelecting by default.

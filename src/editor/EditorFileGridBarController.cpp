@@ -143,7 +143,7 @@ void EditorFileGridBarController::updateItemSize(SizingMode mode)
     ImageCollectionView* view = ui_->fileCollectionView;
     if (!item_ || !view)
         return;
-    const QSizeF size = itemSize(collectionZoomFactor_, view->viewport()->width() - spacing, mode);
+    const QSizeF size = itemSize(collectionZoomFactor_, view->layoutWidth() - spacing, mode);
     const QSize item(int(std::floor(size.width())), int(std::floor(size.height())));
     if (item == item_->sizeHint({}, {}) && view->gridSize() == item + QSize(int(spacing), int(spacing)))
         return;

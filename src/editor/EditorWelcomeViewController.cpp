@@ -54,8 +54,6 @@ void EditorWelcomeViewController::setupViews()
     placeholderImageView_ = ui_->placeholderImageView;
     openFinderButton_ = ui_->openFinderButton;
     openPhotosButton_ = ui_->openPhotosButton;
-    // This system has no photo library to open files from.
-    openPhotosButton_->setVisible(false);
     titleTextField_->setText(localizedString(QStringLiteral("EditorWelcomeCorvelleViewTitle")));
     subtitleTextField_->setText(localizedString(QStringLiteral("EditorWelcomeCorvelleViewSubtitle")));
     placeholderImageView_->setPixmap(brisa::SymbolIcons::icon(QStringLiteral("film")).pixmap(96, 96));

@@ -24,6 +24,7 @@
 #include "engine/halvex/tags/TagValueTable.h"
 #include "filebrowser/FileImportOptionsViewController.h"
 #include "filebrowser/QuickLookWindowController.h"
+#include "photos/OpenPhotosWindowController.h"
 #include "filemodel/EditorSession.h"
 #include "filemodel/MetadataFileList.h"
 #include "filemodel/MetadataFileListModel.h"
@@ -330,6 +331,25 @@ void EditorWindowController::openFilesFromFinder()
         if (returnCode == 1 && !urls.isEmpty())
             addFiles(urls);
     });
+}
+
+void EditorWindowController::openFilesFromPhotos()
+{
+    if (!window_)
+        return;
+    auto* sheet = new OpenPhotosWindowController(window_.get());
+    QPointer<OpenPhotosWindowController> weakSheet(sheet);
+    const bool shown = brisa::SheetPresenter::presentSheet(window_.get(), sheet, [this, weakSheet](int returnCode) {
+        if (!weakSheet)
+            return;
+        const QList<halvex::TagStorageSource> chosen = weakSheet->sources();
+        weakSheet->deleteLater();
+        // The session opens only the files that are not open yet.
+        if (returnCode == 1 && !chosen.isEmpty())
+            importFiles(chosen);
+    });
+    if (!shown)
+        sheet->deleteLater();
 }
 
 bool EditorWindowController::canOpenFiles(const QList<QUrl>& urls) const

@@ -118,6 +118,8 @@ public:
 
     // The open dialog, as a sheet of the window.
     void openFilesFromFinder();
+    // The photo library's sheet; the movies chosen there that are not open yet are opened.
+    void openFilesFromPhotos();
     void importFiles(const QList<halvex::TagStorageSource>& sources);
     // A folder, or a file of a type the engine reads, is among the URLs.
     bool canOpenFiles(const QList<QUrl>& urls) const;

@@ -4,6 +4,7 @@
 
 #include <QMouseEvent>
 #include <QScrollBar>
+#include <QStyle>
 
 #include <algorithm>
 #include <cmath>
@@ -23,6 +24,15 @@ ImageCollectionView::ImageCollectionView(QWidget* parent)
     setSelectionRectVisible(true);
     setVerticalScrollMode(QAbstractItemView::ScrollPerPixel);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
+}
+
+int ImageCollectionView::layoutWidth() const
+{
+    const QScrollBar* bar = verticalScrollBar();
+    const int reserved = bar->isVisible() || verticalScrollBarPolicy() == Qt::ScrollBarAlwaysOff
+                             ? 0
+                             : style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, bar);
+    return std::max(0, viewport()->width() - reserved);
 }
 
 ImageCollectionViewItem* ImageCollectionView::imageItem() const

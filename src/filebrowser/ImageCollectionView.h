@@ -23,6 +23,9 @@ public:
     explicit ImageCollectionView(QWidget* parent = nullptr);
 
     ImageCollectionViewItem* imageItem() const;
+    // The width the items are laid out in: the viewport's, less room for the vertical scroll bar
+    // even while it is hidden, which a wrapping list view always keeps.
+    int layoutWidth() const;
     QModelIndex indexAt(const QPoint& point) const override;
     // The rows a Shift-click on `row` selects, given the rows selected now.
     static QList<int> shiftSelection(const QList<int>& selected, int row);

@@ -6,5 +6,7 @@
 namespace corvelle::Settings {
 
 const CGFloatKey& photoCollectionZoom();
+// The folder of the photo library; the user's pictures folder until one is chosen.
+const StringKey& photoLibraryFolder();
 
 } // namespace corvelle::Settings

@@ -178,7 +178,7 @@ private Q_SLOTS:
         QTest::addColumn<QString>("expected"); // enabled state with: empty list, none selected, first, last, all, raw
         // e = enabled, d = disabled, per state in that order
         QTest::newRow("open") << "openFilesFromFinder:" << "eeeeee";
-        QTest::newRow("open from photos") << "openFilesFromPhotos:" << "dddddd";
+        QTest::newRow("open from photos") << "openFilesFromPhotos:" << "eeeeee";
         QTest::newRow("reload") << "reloadSelectedFiles:" << "ddeeed";
         QTest::newRow("restore") << "restoreSelectedFiles:" << "ddeeed";
         QTest::newRow("remove") << "removeSelectedFiles:" << "ddeeee";

@@ -7,12 +7,14 @@
 #include "engine/halvex/tasks/ExportCSVTableTask.h"
 #include "engine/halvex/tasks/ExportTagValuesTask.h"
 #include "engine/halvex/tasks/FileExportImagesTask.h"
+#include "engine/halvex/tasks/FileExportToPhotosTask.h"
 #include "engine/halvex/tasks/ImportCSVTableTask.h"
 #include "engine/halvex/tasks/ImportTagValuesTask.h"
 #include "engine/halvex/tasks/SyncSidecarFilesTask.h"
 #include "engine/halvex/tasks/TaskManager.h"
 #include "engine/ostrak/TagName.h"
 #include "filemodel/MetadataFileList.h"
+#include "photos/PhotosSettings.h"
 #include "platform/brisa/core/UserDefaults.h"
 #include "support/TestEnvironment.h"
 #include "support/ui/SectionViewStandIn.h"
@@ -538,8 +540,35 @@ private Q_SLOTS:
         QCOMPARE(names(), QStringLiteral("c.jpg,b.jpg,a.jpg"));
         QVERIFY(perform(QStringLiteral("sortFilesUsingAscendingFilename:")));
         QCOMPARE(names(), QStringLiteral("a.jpg,b.jpg,c.jpg"));
-        for (const char* waiting : {"showFileSelectPanel:", "showFileSortPanel:", "showFolderSettingsPanel:", "exportFilesToPhotosApp:"})
+        for (const char* waiting : {"showFileSelectPanel:", "showFileSortPanel:", "showFolderSettingsPanel:"})
             QVERIFY2(controller_->commandAction(QString::fromLatin1(waiting)) && !perform(QString::fromLatin1(waiting)), waiting);
+    }
+
+    // Export to the photo library copies the selected files as they are on disk into the library
+    // folder, under free names, and leaves them in the list.
+    void exportToPhotosCopiesIntoTheLibrary()
+    {
+        const QString library = folder_->filePath(QStringLiteral("Photo Library"));
+        QVERIFY(QDir().mkpath(library));
+        QFile::copy(fixturePath(QStringLiteral("movie.mp4")), library + QStringLiteral("/clip.mp4"));
+        brisa::UserDefaults::standard().set(Settings::photoLibraryFolder(), library);
+        const QString clip = copy(QStringLiteral("movie.mp4"), QStringLiteral("clip.mp4"));
+        open({clip, copy(QStringLiteral("photo.jpg"), QStringLiteral("still.jpg"))});
+        list().selectAllFiles();
+        QVERIFY(perform(QStringLiteral("exportFilesToPhotosApp:")));
+        QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(library + QStringLiteral("/still.jpg")), taskTimeout);
+        QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(library + QStringLiteral("/clip 2.mp4")), taskTimeout);
+        QCOMPARE(list().files().size(), 2);
+        QVERIFY(QFile::exists(clip));
+
+        // Without a library folder the task says so and copies nothing.
+        brisa::UserDefaults::standard().set(Settings::photoLibraryFolder(), folder_->filePath(QStringLiteral("none")));
+        auto task = std::make_shared<halvex::FileExportToPhotosTask>(
+            halvex::FileExportToPhotosTask::Settings{{QUrl::fromLocalFile(clip)}, folder_->filePath(QStringLiteral("none"))});
+        halvex::TaskManager::shared().add(task);
+        QTRY_VERIFY_WITH_TIMEOUT(task->isDone(), taskTimeout);
+        QCOMPARE(task->messages().size(), 1);
+        QVERIFY(task->copies().isEmpty());
     }
 
     // The hand-over takes the selected files to the renaming application found by its desktop
@@ -594,3 +623,5 @@ private Q_SLOTS:
 
 QTEST_MAIN(EditorImportExportActionsTest)
 #include "EditorImportExportActionsTest.moc"
+#include "engine/halvex/tasks/FileExportToPhotosTask.h"
+#include "photos/PhotosSettings.h"

@@ -15,6 +15,10 @@
 #include "filemodel/MetadataFileList.h"
 #include "filemodel/MetadataFileListModel.h"
 #include "filemodel/settings/EditionSettings.h"
+#include "photos/OpenPhotosWindowController.h"
+#include "photos/PhotoAssetListModel.h"
+#include "photos/PhotoCollectionView.h"
+#include "photos/PhotosSettings.h"
 #include "platform/brisa/core/UserDefaults.h"
 #include "platform/brisa/ui/SheetPresenter.h"
 #include "support/TestEnvironment.h"
@@ -378,6 +382,32 @@ private Q_SLOTS:
         dialog->selectFile("movie.mov");
         dialog->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Cancel)->click();
         verifyNothingOpening();
+    }
+
+    // The photo library's sheet opens the chosen movies; one open already is not opened twice.
+    void photoLibrarySheetOpensTheChosenMovies()
+    {
+        const QString library = folder_.filePath("Library");
+        const QString first = corvelle::test::copyFixture(library, "movie.mov", "Album/first.mov");
+        corvelle::test::copyFixture(library, "movie.mp4", "Album/second.mp4");
+        brisa::UserDefaults::standard().set(Settings::photoLibraryFolder(), library);
+        controller_->addFiles({QUrl::fromLocalFile(first)});
+        QTRY_COMPARE_WITH_TIMEOUT(controller_->metadataFileList()->files().size(), 1, taskTimeout);
+
+        QVERIFY(controller_->validateUserInterfaceItem("openFilesFromPhotos:"));
+        controller_->commandAction("openFilesFromPhotos:")->trigger();
+        OpenPhotosWindowController* sheet = nullptr;
+        QTRY_VERIFY((sheet = controller_->window()->findChild<OpenPhotosWindowController*>()) && sheet->isVisible());
+        QCOMPARE(sheet->windowModality(), Qt::WindowModal);
+        QTRY_COMPARE_WITH_TIMEOUT(sheet->assetModel()->rowCount(), 2, taskTimeout);
+        sheet->collectionView()->selectAll();
+        sheet->chooseButton()->click();
+        QTRY_COMPARE_WITH_TIMEOUT(controller_->metadataFileList()->files().size(), 2, taskTimeout);
+        QStringList opened;
+        for (const MetadataFilePointer& file : controller_->metadataFileList()->files())
+            opened << file->filename();
+        std::sort(opened.begin(), opened.end());
+        QCOMPARE(opened, (QStringList{"first.mov", "second.mp4"}));
     }
 
     // A file that cannot be read is named in an alert; the others open.

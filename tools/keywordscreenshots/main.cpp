@@ -7,6 +7,8 @@
 #include "keywords/KeywordManagerWindowController.h"
 #include "keywords/KeywordOutlineViewController.h"
 
+#include "ScreenshotSupport.h"
+
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
@@ -19,26 +21,8 @@
 
 namespace {
 
-void settle(int milliseconds)
-{
-    QElapsedTimer timer;
-    timer.start();
-    while (timer.elapsed() < milliseconds) {
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-        QThread::msleep(10);
-    }
-}
-
-bool save(const QList<const QWidget*>& windows, const QString& path)
-{
-    QRect area;
-    for (const QWidget* window : windows)
-        area = area.united(window->frameGeometry());
-    const QPixmap shot = QGuiApplication::primaryScreen()->grabWindow(0, area.x(), area.y(), area.width(), area.height());
-    const bool saved = shot.save(path);
-    std::fprintf(stderr, "%s %s\n", saved ? "saved" : "could not save", qPrintable(path));
-    return saved;
-}
+using screenshots::save;
+using screenshots::settle;
 
 halvex::KeywordItemPtr keyword(const QString& name, const QStringList& synonyms = {},
                                const QList<halvex::KeywordItemPtr>& children = {}, bool isHeader = false,

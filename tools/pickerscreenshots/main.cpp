@@ -11,6 +11,8 @@
 #include "tags/TagsSettings.h"
 #include "widgets/TextLocalizer.h"
 
+#include "ScreenshotSupport.h"
+
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
@@ -25,26 +27,8 @@
 
 namespace {
 
-void settle(int milliseconds)
-{
-    QElapsedTimer timer;
-    timer.start();
-    while (timer.elapsed() < milliseconds) {
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-        QThread::msleep(10);
-    }
-}
-
-bool save(const QList<const QWidget*>& windows, const QString& path)
-{
-    QRect area;
-    for (const QWidget* window : windows)
-        area = area.united(window->frameGeometry());
-    const QPixmap shot = QGuiApplication::primaryScreen()->grabWindow(0, area.x(), area.y(), area.width(), area.height());
-    const bool saved = shot.save(path);
-    std::fprintf(stderr, "%s %s\n", saved ? "saved" : "could not save", qPrintable(path));
-    return saved;
-}
+using screenshots::save;
+using screenshots::settle;
 
 // Shows the picker on the host, lets its search arrive, takes the picture and cancels it.
 bool shoot(QMainWindow& host, corvelle::TagPickerSheet& picker, const QString& path, const std::function<void()>& prepare)

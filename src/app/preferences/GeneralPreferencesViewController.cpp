@@ -1,6 +1,14 @@
 #include "app/preferences/GeneralPreferencesViewController.h"
 
+#include "photos/PhotosSettings.h"
+#include "platform/brisa/ui/SheetPresenter.h"
+#include "widgets/TextLocalizer.h"
+
 #include "ui_GeneralPreferencesView.h"
+
+#include <QDir>
+#include <QFileDialog>
+#include <QPointer>
 
 namespace corvelle {
 
@@ -37,6 +45,7 @@ void GeneralPreferencesViewController::viewDidLoad()
             &GeneralPreferencesViewController::restoreMapDisplayFilename);
     connect(ui_->restoreMapDisplayOtherItemsButton, &QPushButton::clicked, this,
             &GeneralPreferencesViewController::restoreMapDisplayOtherItems);
+    connect(ui_->choosePhotoLibraryButton, &QPushButton::clicked, this, &GeneralPreferencesViewController::choosePhotoLibrary);
 
     buildTouchBar();
     subscribeToSettings();
@@ -46,6 +55,7 @@ void GeneralPreferencesViewController::viewDidLoad()
     reloadTimeStyle();
     reloadGPSFormat();
     reloadPresetGroups();
+    reloadPhotoLibrary();
 }
 
 void GeneralPreferencesViewController::changeNotification()
@@ -118,6 +128,8 @@ void GeneralPreferencesViewController::settingDidChange(const QString& keyName)
         reloadGPSFormat();
     else if (keyName == Settings::generalUserChoicePresetGroups().name())
         reloadPresetGroups();
+    else if (keyName == Settings::photoLibraryFolder().name())
+        reloadPhotoLibrary();
 }
 
 void GeneralPreferencesViewController::reloadNotification()
@@ -143,6 +155,31 @@ void GeneralPreferencesViewController::reloadGPSFormat()
 void GeneralPreferencesViewController::reloadPresetGroups()
 {
     showSetting(ui_->presetGroupsPopUpButton, Settings::generalUserChoicePresetGroups());
+}
+
+void GeneralPreferencesViewController::reloadPhotoLibrary()
+{
+    const QString folder = defaults().value(Settings::photoLibraryFolder());
+    ui_->photoLibraryField->setText(QDir::toNativeSeparators(folder));
+    ui_->photoLibraryField->setToolTip(ui_->photoLibraryField->text());
+}
+
+void GeneralPreferencesViewController::choosePhotoLibrary()
+{
+    auto* panel = new QFileDialog(view(), localizedString(QStringLiteral("GeneralPreferencesPhotoLibraryPanelTitle")),
+                                  defaults().value(Settings::photoLibraryFolder()));
+    panel->setObjectName(QStringLiteral("photoLibraryPanel"));
+    panel->setFileMode(QFileDialog::Directory);
+    panel->setOption(QFileDialog::ShowDirsOnly);
+    QPointer<GeneralPreferencesViewController> pane = this;
+    const bool presented = brisa::SheetPresenter::presentSheet(view(), panel, [pane, panel](int returnCode) {
+        const QStringList chosen = returnCode == QDialog::Accepted ? panel->selectedFiles() : QStringList();
+        panel->deleteLater();
+        if (pane && !chosen.isEmpty())
+            pane->defaults().set(Settings::photoLibraryFolder(), chosen.first());
+    });
+    if (!presented)
+        delete panel;
 }
 
 } // namespace corvelle

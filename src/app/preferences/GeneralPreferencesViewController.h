@@ -33,6 +33,8 @@ public Q_SLOTS:
     void restorePresetGroup();
     void restoreMapDisplayFilename();
     void restoreMapDisplayOtherItems();
+    // Asks for the photo library's folder in a sheet of the pane.
+    void choosePhotoLibrary();
 
 protected:
     QWidget* loadView() override;
@@ -45,6 +47,7 @@ private:
     void reloadTimeStyle();
     void reloadGPSFormat();
     void reloadPresetGroups();
+    void reloadPhotoLibrary();
 
     std::unique_ptr<Ui::GeneralPreferencesView> ui_;
 };

@@ -166,14 +166,13 @@ private Q_SLOTS:
                                               "switchToMapSection:", "switchToRawSection:"};
         for (const QString& command : editorCommands)
             QVERIFY2(menu.item(command)->isEnabled() == enabledWithoutFiles.contains(command), qPrintable(command));
-        // The open commands go on to the editor window, which opens files but has no photo library
-        // yet, and the windows not there yet cannot be shown.
-        for (const char* command : {"openFilesInPhotos:", "showPresetManager:",
+        // The open commands go on to the editor window; the windows not there yet cannot be shown.
+        for (const char* command : {"showPresetManager:",
                                     "togglePresetManager:",
                                     "showPhotosRemoteControl:", "togglePhotosRemoteControl:"})
             QVERIFY2(!menu.item(QString::fromLatin1(command))->isEnabled(), command);
         for (const char* command : {"orderFrontStandardAboutPanel:", "openPreferences:", "hide:", "terminate:",
-                                    "showMetadataEditor:", "toggleMetadataEditor:", "openFilesInFinder:",
+                                    "showMetadataEditor:", "toggleMetadataEditor:", "openFilesInFinder:", "openFilesInPhotos:",
                                     "showKeywordManager:", "toggleKeywordManager:", "showHelp:"})
             QVERIFY2(menu.item(QString::fromLatin1(command))->isEnabled(), command);
         QVERIFY(!menu.menu(MainMenu::copyTagsSectionMenuIdentifier)->menuAction()->isEnabled());

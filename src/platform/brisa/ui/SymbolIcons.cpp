@@ -38,6 +38,7 @@ const QHash<QString, QString>& themeNames()
         {"minus", "list-remove-symbolic"},
         {"paperclip", "mail-attachment-symbolic"},
         {"photo.artframe", "image-x-generic-symbolic"},
+        {"photo.stack", "folder-pictures-symbolic"},
         {"plus", "list-add-symbolic"},
         {"rectangle.stack", "view-paged-symbolic"},
         {"square.and.arrow.down", "document-save-symbolic"},
