@@ -10,12 +10,14 @@
 #include "editor/EditorPresetActions.h"
 #include "editor/EditorPreviewViewController.h"
 #include "editor/EditorSettings.h"
+#include "editor/EditorTagPanelActions.h"
 #include "editor/EditorTaskReports.h"
 #include "editor/EditorViewActions.h"
 #include "editor/EditorWelcomeViewController.h"
 #include "editor/FileUrlDragData.h"
 #include "editor/OpenPanel.h"
 #include "map/EditorMapViewController.h"
+#include "tags/EditorRawViewController.h"
 #include "engine/halvex/kit/KitSettings.h"
 #include "engine/halvex/libraries/TagSetManager.h"
 #include "engine/halvex/tags/TagValueTable.h"
@@ -72,6 +74,7 @@ EditorWindowController::EditorWindowController()
     , imageActions_(std::make_unique<EditorImageActions>(*this))
     , importExportActions_(std::make_unique<EditorImportExportActions>(*this))
     , locationActions_(std::make_unique<EditorLocationActions>(*this))
+    , tagPanelActions_(std::make_unique<EditorTagPanelActions>(*this))
     , openFilesMenu_(std::make_unique<QMenu>())
     , fileListModel_(std::make_unique<MetadataFileListModel>(metadataFileList_.get()))
     , fileSelectionModel_(std::make_unique<MetadataFileListSelectionModel>(fileListModel_.get()))
@@ -85,6 +88,7 @@ EditorWindowController::EditorWindowController()
     commandChain_.append(importExportActions_.get());
     commandChain_.append(presetActions_.get());
     commandChain_.append(mediaInfoActions_.get());
+    commandChain_.append(tagPanelActions_.get());
     // Asked last.
     commandChain_.append(viewActions_.get());
     window_ = std::make_unique<QMainWindow>();
@@ -249,6 +253,7 @@ QHash<EditorContentSection, EditorWindowController::SectionViewFactory>& EditorW
         {EditorContentSection::welcome, [](EditorWindowHost* host) { return new EditorWelcomeViewController(host); }},
         {EditorContentSection::preview, [](EditorWindowHost* host) { return new EditorPreviewViewController(host); }},
         {EditorContentSection::map, [](EditorWindowHost* host) { return new EditorMapViewController(host); }},
+        {EditorContentSection::raw, [](EditorWindowHost* host) { return new EditorRawViewController(host); }},
     };
     return factories;
 }
@@ -451,6 +456,11 @@ veilcast::ProgressOverlay& EditorWindowController::progressOverlay() const
 veilcast::MessageOverlay& EditorWindowController::messageOverlay() const
 {
     return taskReports_->messageOverlay();
+}
+
+void EditorWindowController::showTagAddedOverlay()
+{
+    taskReports_->showTagAddedOverlay();
 }
 
 // --- Predicates
