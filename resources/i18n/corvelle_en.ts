@@ -3539,5 +3539,69 @@ Reads, shows and edits the metadata of movies, audio files and sidecar files.</t
         <source>Without a value</source>
         <translation>Without a value</translation>
     </message>
+    <message id="TagNamePickerWindowTitle">
+        <source>Choose a Tag</source>
+        <translation>Choose a Tag</translation>
+    </message>
+    <message id="TagStreamPickerWindowTitle">
+        <source>Choose a Tag Stream</source>
+        <translation>Choose a Tag Stream</translation>
+    </message>
+    <message id="TagNamesPickerWindowTitle">
+        <source>Choose Tags</source>
+        <translation>Choose Tags</translation>
+    </message>
+    <message id="TagStreamsPickerWindowTitle">
+        <source>Choose Tag Streams</source>
+        <translation>Choose Tag Streams</translation>
+    </message>
+    <message id="TagPickerSearchPlaceholder">
+        <source>Search</source>
+        <translation>Search</translation>
+    </message>
+    <message id="TagPickerCancelButton">
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+    <message id="TagPickerApplyButton">
+        <source>Apply</source>
+        <translation>Apply</translation>
+    </message>
+    <message id="TagPickerAddButton">
+        <source>Add →</source>
+        <translation>Add →</translation>
+    </message>
+    <message id="TagPickerRemoveButton">
+        <source>← Remove</source>
+        <translation>← Remove</translation>
+    </message>
+    <message id="TagPickerAvailableLabel">
+        <source>Found:</source>
+        <translation>Found:</translation>
+    </message>
+    <message id="TagPickerChosenLabel">
+        <source>Chosen:</source>
+        <translation>Chosen:</translation>
+    </message>
+    <message id="SelectSeveralTagStreamsPickerTitle">
+        <source>Choose the tag streams to act on:</source>
+        <translation>Choose the tag streams to act on:</translation>
+    </message>
+    <message id="SelectSeveralExcludedTagStreamsPickerTitle">
+        <source>Choose the tag streams to leave out of the import:</source>
+        <translation>Choose the tag streams to leave out of the import:</translation>
+    </message>
+    <message id="SelectSeveralExcludedTagNamesPickerTitle">
+        <source>Choose the tags to leave out of the import:</source>
+        <translation>Choose the tags to leave out of the import:</translation>
+    </message>
+    <message id="SelectCSVTableTagNamesPickerTitle">
+        <source>Choose the tags that make the columns of the table, in their order:</source>
+        <translation>Choose the tags that make the columns of the table, in their order:</translation>
+    </message>
+    <message id="SelectOneDateTagNamePickerTitle">
+        <source>Choose the date tag whose date and time go into every other date tag:</source>
+        <translation>Choose the date tag whose date and time go into every other date tag:</translation>
+    </message>
 </context>
 </TS>

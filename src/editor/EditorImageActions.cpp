@@ -2,6 +2,7 @@
 
 #include "editor/EditorWindowController.h"
 #include "editor/FileDialogSheet.h"
+#include "engine/halvex/dates/AllDatesEdition.h"
 #include "engine/halvex/editions/EditionTask.h"
 #include "engine/halvex/tags/TagEditor.h"
 #include "engine/halvex/tags/TagEditorList.h"
@@ -9,6 +10,11 @@
 #include "engine/halvex/tasks/FileExportImagesTask.h"
 #include "engine/halvex/tasks/TaskManager.h"
 #include "filemodel/MetadataFileList.h"
+#include "platform/brisa/core/UserDefaults.h"
+#include "tags/TagNamePickerWindowController.h"
+#include "tags/TagsSettings.h"
+#include "widgets/TextLocalizer.h"
+
 #include <QMainWindow>
 
 namespace corvelle {
@@ -45,11 +51,11 @@ EditorImageActions::EditorImageActions(EditorWindowController& controller)
             halvex::setQuicktimeOrientation(editor, (halvex::quicktimeOrientation(editor).*transform)());
         });
     };
-    // The sheet and the tag picker these commands ask with are not part of this system yet.
+    // The sheets these commands ask with are not part of this system yet.
     const auto notYet = [] { return false; };
     setCommands({
         row(QStringLiteral("updateAllDates:"), notYet, [] {}),
-        row(QStringLiteral("syncAllDates:"), notYet, [] {}),
+        row(QStringLiteral("syncAllDates:"), selection, [this] { syncAllDates(); }),
         edit("horizontalFlip:", [](halvex::TagEditor& editor) { halvex::horizontalFlipOrientation(editor); }),
         edit("verticalFlip:", [](halvex::TagEditor& editor) { halvex::verticalFlipOrientation(editor); }),
         edit("rotateLeft:", [](halvex::TagEditor& editor) { halvex::rotateLeftOrientation(editor); }),
@@ -95,6 +101,30 @@ void EditorImageActions::editSelectedFiles(bool guard, std::function<void(halvex
     halvex::TaskManager::shared().add(std::make_shared<halvex::EditionTask>([editors, edition] {
         editors.editConcurrently([&edition](const std::shared_ptr<halvex::TagEditor>& editor) { edition(*editor); });
     }));
+}
+
+void EditorImageActions::syncAllDates()
+{
+    if (!canEditSelection() || !controller_.window())
+        return;
+    const halvex::TagEditorList editors(controller_.metadataFileList()->selectedEditors());
+    if (editors.isEmpty())
+        return;
+    auto* picker = new TagNamePickerWindowController;
+    picker->setInstructions(localizedString(QStringLiteral("SelectOneDateTagNamePickerTitle")));
+    picker->selectTagItem(brisa::UserDefaults::standard().value(Settings::syncDateTimeChosenName()).item());
+    picker->setAdditionalFiltering([](const ostrak::TagItem& item) { return item.type().isDateTimeOrPartial(); });
+    TagPickerSheet::presentOnce(controller_.window(), picker, [picker, editors] {
+        if (!picker->selectedTagItem())
+            return;
+        const ostrak::TagName chosen = picker->selectedTagItem()->tagName();
+        brisa::UserDefaults::standard().set(Settings::syncDateTimeChosenName(), chosen);
+        halvex::TaskManager::shared().add(std::make_shared<halvex::EditionTask>([editors, chosen] {
+            editors.editConcurrently([&chosen](const std::shared_ptr<halvex::TagEditor>& editor) {
+                halvex::AllDatesEdition::sync(*editor, chosen);
+            });
+        }));
+    });
 }
 
 void EditorImageActions::exportImages(bool rawPreviews)

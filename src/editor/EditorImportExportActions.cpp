@@ -13,6 +13,9 @@
 #include "filemodel/MetadataFileList.h"
 #include "filemodel/settings/EditionSettings.h"
 #include "platform/brisa/core/UserDefaults.h"
+#include "tags/TagNamesPickerWindowController.h"
+#include "tags/TagStreamsPickerWindowController.h"
+#include "tags/TagsSettings.h"
 #include "widgets/TextLocalizer.h"
 
 #include <QAction>
@@ -21,6 +24,7 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMainWindow>
+#include <QPointer>
 
 namespace corvelle {
 
@@ -66,12 +70,10 @@ EditorImportExportActions::EditorImportExportActions(EditorWindowController& con
     };
     const auto tags = [this] { return canImportExportTags(); };
     const auto tables = [this] { return canImportExportCSVTable(); };
-    // The tag pickers these commands ask with are not part of this system yet.
-    const auto notYet = [] { return false; };
     QList<EditorCommand> commands{
         row(QStringLiteral("importTagsWithFastOptions:"), tags, [this] { importTagsWithFastOptions(); }),
-        row(QStringLiteral("importTagsWithTagOptions:"), notYet, [] {}),
-        row(QStringLiteral("importTagsWithStreamOptions:"), notYet, [] {}),
+        row(QStringLiteral("importTagsWithTagOptions:"), tags, [this] { importTagsWithTagOptions(); }),
+        row(QStringLiteral("importTagsWithStreamOptions:"), tags, [this] { importTagsWithStreamOptions(); }),
     };
     for (const SidecarKind& kind : sidecarKinds())
         commands << row(kind.exportToFolder, tags, [this, extension = kind.extension] { exportTagsToFolder(extension); });
@@ -85,7 +87,7 @@ EditorImportExportActions::EditorImportExportActions(EditorWindowController& con
             commands << row(kind.exportBeside, tags, [this, extension = kind.extension] { syncSidecarsBeside(extension, true); });
     }
     commands << row(QStringLiteral("importCSVTable:"), tables, [this] { importCSVTable(); })
-             << row(QStringLiteral("exportCSVTableWithOptions:"), notYet, [] {})
+             << row(QStringLiteral("exportCSVTableWithOptions:"), tables, [this] { exportCSVTableWithOptions(); })
              << row(QStringLiteral("exportCSVTableWithAllTags:"), tables, [this] { exportCSVTableWithAllTags(); })
              << row(QStringLiteral("exportCSVTableWithSection:"), tables, [] {});
     setCommands(commands);
@@ -148,7 +150,7 @@ void EditorImportExportActions::addTask(std::shared_ptr<halvex::AbstractTask> ta
 
 // --- Tags from another file
 
-void EditorImportExportActions::importTagsWithFastOptions()
+void EditorImportExportActions::chooseImportSource(ImportContinuation continuation)
 {
     if (!canImportExportTags() || !controller_.window())
         return;
@@ -166,11 +168,72 @@ void EditorImportExportActions::importTagsWithFastOptions()
     panel->setFileMode(QFileDialog::ExistingFile);
     panel->setNameFilter(localizedString(QStringLiteral("OpenPanelMediaFilesFilter")) + QStringLiteral(" (")
                          + patterns.join(QLatin1Char(' ')) + QLatin1Char(')'));
-    showPanel(panel, [editors](const QUrl& url) {
+    showPanel(panel, [editors, continuation = std::move(continuation)](const QUrl& url) {
         halvex::ImportTagValuesTask::Settings settings(editors);
         settings.source = halvex::TagStorageSource(url);
+        continuation(std::move(settings));
+    });
+}
+
+void EditorImportExportActions::importTagsWithFastOptions()
+{
+    chooseImportSource([](halvex::ImportTagValuesTask::Settings settings) {
         addTask(std::make_shared<halvex::ImportTagValuesTask>(settings));
     });
+}
+
+void EditorImportExportActions::importTagsWithTagOptions()
+{
+    QPointer<QWidget> window = controller_.window();
+    chooseImportSource([window](halvex::ImportTagValuesTask::Settings settings) {
+        if (!window)
+            return;
+        auto* picker = new TagNamesPickerWindowController;
+        picker->selectTagItems(knownTagItems(brisa::UserDefaults::standard().value(Settings::tagsImportChosenNames())));
+        picker->setInstructions(localizedString(QStringLiteral("SelectSeveralExcludedTagNamesPickerTitle")));
+        TagPickerSheet::presentOnce(window, picker, [picker, settings]() mutable {
+            const QList<ostrak::TagName> names = tagNames(picker->selectedTagItems());
+            brisa::UserDefaults::standard().set(Settings::tagsImportChosenNames(), names);
+            settings.excludedNames = QSet<ostrak::TagName>(names.cbegin(), names.cend());
+            addTask(std::make_shared<halvex::ImportTagValuesTask>(settings));
+        });
+    });
+}
+
+void EditorImportExportActions::importTagsWithStreamOptions()
+{
+    QPointer<QWidget> window = controller_.window();
+    chooseImportSource([window](halvex::ImportTagValuesTask::Settings settings) {
+        if (!window)
+            return;
+        auto* picker = new TagStreamsPickerWindowController;
+        picker->selectTagStreams(brisa::UserDefaults::standard().value(Settings::tagsImportChosenStreams()));
+        picker->setInstructions(localizedString(QStringLiteral("SelectSeveralExcludedTagStreamsPickerTitle")));
+        TagPickerSheet::presentOnce(window, picker, [picker, settings]() mutable {
+            const QList<ostrak::TagStream> streams = picker->selectedTagStreams();
+            brisa::UserDefaults::standard().set(Settings::tagsImportChosenStreams(), streams);
+            settings.excludedStreams = QSet<ostrak::TagStream>(streams.cbegin(), streams.cend());
+            addTask(std::make_shared<halvex::ImportTagValuesTask>(settings));
+        });
+    });
+}
+
+QList<ostrak::TagItem> EditorImportExportActions::knownTagItems(const QList<ostrak::TagName>& names)
+{
+    QList<ostrak::TagItem> items;
+    for (const ostrak::TagName& name : names) {
+        if (const auto item = name.item())
+            items << *item;
+    }
+    return items;
+}
+
+QList<ostrak::TagName> EditorImportExportActions::tagNames(const QList<ostrak::TagItem>& items)
+{
+    QList<ostrak::TagName> names;
+    for (const ostrak::TagItem& item : items)
+        names << item.tagName();
+    return names;
 }
 
 // --- Sidecars
@@ -302,6 +365,22 @@ void EditorImportExportActions::chooseCSVDestination(const QList<ostrak::TagItem
         }
         settings.destination = url;
         addTask(std::make_shared<halvex::ExportCSVTableTask>(settings));
+    });
+}
+
+void EditorImportExportActions::exportCSVTableWithOptions()
+{
+    if (!canImportExportCSVTable() || !controller_.window() || allEditors().isEmpty())
+        return;
+    auto* picker = new TagNamesPickerWindowController;
+    picker->selectTagItems(knownTagItems(brisa::UserDefaults::standard().value(Settings::tagsImportCSVTableNames())));
+    picker->setInstructions(localizedString(QStringLiteral("SelectCSVTableTagNamesPickerTitle")));
+    QPointer<QWidget> window = controller_.window();
+    TagPickerSheet::presentOnce(window, picker, [this, window, picker] {
+        const QList<ostrak::TagItem> items = picker->selectedTagItems();
+        brisa::UserDefaults::standard().set(Settings::tagsImportCSVTableNames(), tagNames(items));
+        if (window)
+            chooseCSVDestination(items);
     });
 }
 

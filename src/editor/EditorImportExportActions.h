@@ -1,6 +1,7 @@
 #pragma once
 
 #include "editor/EditorCommandFamily.h"
+#include "engine/halvex/tasks/ImportTagValuesTask.h"
 #include "engine/ostrak/TagItem.h"
 
 #include <QList>
@@ -59,11 +60,17 @@ public:
     // --- Actions
 
     void importTagsWithFastOptions();
+    // The same, leaving out the tags or the tag streams chosen in a picker; the choice is kept
+    // for the next import.
+    void importTagsWithTagOptions();
+    void importTagsWithStreamOptions();
     void exportTagsToFolder(const QString& extension);
     void syncSidecarsBeside(const QString& extension, bool exports);
     void importCopies();
     void importCSVTable();
     void exportCSVTableWithAllTags();
+    // The columns are the tags chosen in a picker, in its order; the choice is kept for next time.
+    void exportCSVTableWithOptions();
     // The section of the chosen tag set whose index the sender's data holds.
     void exportCSVTableWithSection(QAction* sender);
 
@@ -74,6 +81,13 @@ public:
     static QList<ostrak::TagItem> sectionTagItems(int sectionIndex);
 
 private:
+    using ImportContinuation = std::function<void(halvex::ImportTagValuesTask::Settings settings)>;
+    // Asks for the file whose tags go into the selected files, then hands on the task's settings.
+    void chooseImportSource(ImportContinuation continuation);
+    // The tag items of the names the tag database knows, in order.
+    static QList<ostrak::TagItem> knownTagItems(const QList<ostrak::TagName>& names);
+    static QList<ostrak::TagName> tagNames(const QList<ostrak::TagItem>& items);
+
     using UrlCompletion = std::function<void(const QUrl& url)>;
     // A window-modal dialog; the completion runs with the chosen URL only when confirmed.
     void showPanel(QFileDialog* panel, UrlCompletion completion);

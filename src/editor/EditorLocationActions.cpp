@@ -30,6 +30,7 @@
 #include "widgets/TextLocalizer.h"
 #include "widgets/settings/CoordinateText.h"
 #include "widgets/settings/GeneralSettings.h"
+#include "tags/TagNamePickerWindowController.h"
 #include "tags/TagsSettings.h"
 
 #include <QClipboard>
@@ -396,12 +397,17 @@ FindLocationWindowController* EditorLocationActions::searchLocation()
 
 // --- GPS stamp from a date
 
+bool EditorLocationActions::isStampSource(const ostrak::TagItem& item)
+{
+    return item.type().isDateTimeOrPartial() && !(item == ostrak::TagItem::itemEXIFGPSDateStamp())
+           && !(item == ostrak::TagItem::itemEXIFGPSTimeStamp());
+}
+
 QList<ostrak::TagItem> EditorLocationActions::stampSourceItems()
 {
     QList<ostrak::TagItem> items;
     for (const ostrak::TagItem& item : ostrak::TagItem::allCases()) {
-        if (item.type().isDateTimeOrPartial() && !(item == ostrak::TagItem::itemEXIFGPSDateStamp())
-            && !(item == ostrak::TagItem::itemEXIFGPSTimeStamp()))
+        if (isStampSource(item))
             items << item;
     }
     return items;
@@ -423,35 +429,16 @@ void EditorLocationActions::syncEXIFGPSStamp()
     if (!canEditLocations() || !controller_.window())
         return;
     const Editors editors = selectedEditors();
-    const QList<ostrak::TagItem> items = stampSourceItems();
     const ostrak::TagName chosen = brisa::UserDefaults::standard().value(Settings::syncDateTimeChosenName());
-    auto* sheet = new QDialog(controller_.window());
-    sheet->setObjectName(QStringLiteral("syncEXIFGPSStampSheet"));
-    auto* layout = new QVBoxLayout(sheet);
-    layout->addWidget(new QLabel(localizedString(QStringLiteral("SelectOneTagNamePickerTitle")), sheet));
-    auto* picker = new QComboBox(sheet);
-    for (const ostrak::TagItem& item : items) {
-        picker->addItem(item.title());
-        if (item.tagName() == chosen)
-            picker->setCurrentIndex(picker->count() - 1);
-    }
-    layout->addWidget(picker);
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, sheet);
-    QObject::connect(buttons, &QDialogButtonBox::accepted, sheet, [sheet] { sheet->done(1); });
-    QObject::connect(buttons, &QDialogButtonBox::rejected, sheet, [sheet] { sheet->done(0); });
-    layout->addWidget(buttons);
-    QPointer<QComboBox> weakPicker(picker);
-    QPointer<QDialog> weakSheet(sheet);
-    const bool shown = brisa::SheetPresenter::presentSheet(controller_.window(), sheet,
-                                                           [weakSheet, weakPicker, items, editors](int returnCode) {
-        const int index = weakPicker ? weakPicker->currentIndex() : -1;
-        if (weakSheet)
-            weakSheet->deleteLater();
-        if (returnCode == 1 && index >= 0 && index < items.size())
-            syncEXIFGPSStamp(editors, items[index].tagName());
+    auto* picker = new TagNamePickerWindowController;
+    picker->setObjectName(QStringLiteral("syncEXIFGPSStampSheet"));
+    picker->setInstructions(localizedString(QStringLiteral("SelectOneTagNamePickerTitle")));
+    picker->selectTagItem(chosen.item());
+    picker->setAdditionalFiltering(&isStampSource);
+    TagPickerSheet::presentOnce(controller_.window(), picker, [picker, editors] {
+        if (picker->selectedTagItem())
+            syncEXIFGPSStamp(editors, picker->selectedTagItem()->tagName());
     });
-    if (!shown)
-        delete sheet;
 }
 
 // --- Geotags

@@ -53,6 +53,8 @@ public:
 
     // --- The EXIF GPS date and time stamps from a date tag of the files
 
+    // Whether the tag is a date tag offered as the source.
+    static bool isStampSource(const ostrak::TagItem& item);
     // The date tags offered as the source.
     static QList<ostrak::TagItem> stampSourceItems();
     // Asks which date tag, then copies it into the stamps of the files selected now.

@@ -16,6 +16,10 @@
 #include "platform/brisa/core/UserDefaults.h"
 #include "support/TestEnvironment.h"
 #include "support/ui/SectionViewStandIn.h"
+#include "tags/TagNamePickerWindowController.h"
+#include "tags/TagNamesPickerWindowController.h"
+#include "tags/TagStreamsPickerWindowController.h"
+#include "tags/TagsSettings.h"
 #include "widgets/TextLocalizer.h"
 
 #include <QAction>
@@ -126,6 +130,18 @@ private:
         return true;
     }
 
+    // The picker shown on the window now, once its first search is in; null when none is shown.
+    template<class Picker>
+    Picker* shownPicker() const
+    {
+        Picker* shown = nullptr;
+        [&] {
+            QTRY_VERIFY((shown = controller_->window()->findChild<Picker*>()) != nullptr && shown->isVisible());
+            QTRY_VERIFY(!shown->isSearching());
+        }();
+        return shown && shown->isVisible() ? shown : nullptr;
+    }
+
     void cancel(const QString& name)
     {
         QFileDialog* panel = nullptr;
@@ -159,15 +175,15 @@ private Q_SLOTS:
         QTest::addColumn<QString>("action");
         QTest::addColumn<QString>("expected");
         QTest::newRow("import fast") << "importTagsWithFastOptions:" << "ddde";
-        QTest::newRow("import names (no picker)") << "importTagsWithTagOptions:" << "dddd";
-        QTest::newRow("import streams (no picker)") << "importTagsWithStreamOptions:" << "dddd";
+        QTest::newRow("import names") << "importTagsWithTagOptions:" << "ddde";
+        QTest::newRow("import streams") << "importTagsWithStreamOptions:" << "ddde";
         QTest::newRow("export to folder") << "exportTagsToJSONSidecar:" << "ddde";
         QTest::newRow("import beside") << "importXMPSidecar:" << "ddde";
         QTest::newRow("export beside") << "exportVRDSidecar:" << "ddde";
         QTest::newRow("copies") << "importCopiesSidecar:" << "ddde";
         QTest::newRow("csv import") << "importCSVTable:" << "dede";
         QTest::newRow("csv all") << "exportCSVTableWithAllTags:" << "dede";
-        QTest::newRow("csv options (no picker)") << "exportCSVTableWithOptions:" << "dddd";
+        QTest::newRow("csv options") << "exportCSVTableWithOptions:" << "dede";
         QTest::newRow("flip") << "horizontalFlip:" << "ddde";
         QTest::newRow("exif rotate") << "exifRotateLeft:" << "ddde";
         QTest::newRow("quicktime rotate") << "quicktimeRotateRight:" << "ddde";
@@ -176,7 +192,7 @@ private Q_SLOTS:
         QTest::newRow("export thumbnail") << "exportEXIFThumbnail:" << "ddde";
         QTest::newRow("export raw") << "exportJPGFromRaw:" << "ddde";
         QTest::newRow("update dates (no sheet)") << "updateAllDates:" << "dddd";
-        QTest::newRow("sync dates (no picker)") << "syncAllDates:" << "dddd";
+        QTest::newRow("sync dates") << "syncAllDates:" << "ddde";
         QTest::newRow("cover art (no sheet)") << "editQuicktimeCovertArt:" << "dddd";
     }
     void validation()
@@ -277,6 +293,128 @@ private Q_SLOTS:
         auto synced = std::dynamic_pointer_cast<halvex::SyncSidecarFilesTask>(queuedTask());
         QVERIFY(synced);
         QVERIFY(!synced->settings().exports);
+    }
+
+    // The imports with options ask for the source file, then for the tags or streams to leave
+    // out, starting from last time's choice; only a confirmed choice is kept and imports.
+    void importsWithOptionsAskAPickerAfterTheFile()
+    {
+        const QString target = copy(QStringLiteral("photo.jpg"));
+        open({target});
+        list().setSelection(brisa::IndexSet{0});
+        controller_->setContentSection(EditorContentSection::tags);
+        brisa::UserDefaults& defaults = brisa::UserDefaults::standard();
+        const ostrak::TagName make = ostrak::TagItem::itemEXIFMake().tagName();
+        defaults.set(Settings::tagsImportChosenNames(), {make, ostrak::TagName(QStringLiteral("Nowhere"), QStringLiteral("Nothing"))});
+        defaults.set(Settings::tagsImportChosenStreams(), {ostrak::TagStream::streamXMP()});
+        const QString source = copy(QStringLiteral("movie.mov"));
+
+        // Cancelled: nothing kept, nothing queued.
+        QVERIFY(perform(QStringLiteral("importTagsWithTagOptions:")));
+        QVERIFY(choose(EditorImportExportActions::panelObjectName, source));
+        auto* names = shownPicker<TagNamesPickerWindowController>();
+        QVERIFY(names);
+        QCOMPARE(names->selectedTagItems(), QList<ostrak::TagItem>{ostrak::TagItem::itemEXIFMake()});
+        QCOMPARE(names->instructions(), localizedString(QStringLiteral("SelectSeveralExcludedTagNamesPickerTitle")));
+        names->cancelSheet();
+        QTest::qWait(0);
+        QVERIFY(!queuedTask());
+        QCOMPARE(defaults.value(Settings::tagsImportChosenNames()).size(), 2);
+
+        QVERIFY(perform(QStringLiteral("importTagsWithTagOptions:")));
+        QVERIFY(choose(EditorImportExportActions::panelObjectName, source));
+        names = shownPicker<TagNamesPickerWindowController>();
+        QVERIFY(names);
+        names->selectTagItems({ostrak::TagItem::itemEXIFMake(), ostrak::TagItem::itemQuickTimeTitle()});
+        names->applySheet();
+        auto byNames = std::dynamic_pointer_cast<halvex::ImportTagValuesTask>(queuedTask());
+        QVERIFY(byNames);
+        QCOMPARE(byNames->settings().source->url().toLocalFile(), source);
+        QCOMPARE(byNames->settings().excludedNames,
+                 (QSet<ostrak::TagName>{make, ostrak::TagItem::itemQuickTimeTitle().tagName()}));
+        QCOMPARE(defaults.value(Settings::tagsImportChosenNames()),
+                 (QList<ostrak::TagName>{make, ostrak::TagItem::itemQuickTimeTitle().tagName()}));
+        waitForTasks();
+
+        QVERIFY(perform(QStringLiteral("importTagsWithStreamOptions:")));
+        QVERIFY(choose(EditorImportExportActions::panelObjectName, source));
+        auto* streams = shownPicker<TagStreamsPickerWindowController>();
+        QVERIFY(streams);
+        QCOMPARE(streams->selectedTagStreams(), QList<ostrak::TagStream>{ostrak::TagStream::streamXMP()});
+        streams->selectTagStreams({ostrak::TagStream::streamQuickTime(), ostrak::TagStream::streamXMP()});
+        streams->applySheet();
+        auto byStreams = std::dynamic_pointer_cast<halvex::ImportTagValuesTask>(queuedTask());
+        QVERIFY(byStreams);
+        QCOMPARE(byStreams->settings().excludedStreams,
+                 (QSet<ostrak::TagStream>{ostrak::TagStream::streamQuickTime(), ostrak::TagStream::streamXMP()}));
+        QCOMPARE(defaults.value(Settings::tagsImportChosenStreams()),
+                 (QList<ostrak::TagStream>{ostrak::TagStream::streamQuickTime(), ostrak::TagStream::streamXMP()}));
+        waitForTasks();
+        QVERIFY(controller_->window()->findChildren<TagPickerSheet*>().isEmpty());
+    }
+
+    // Synchronising every date asks for the date tag in the tag picker (date tags only, last
+    // time's choice first); a cancel keeps nothing, an apply keeps the choice and queues one edit.
+    void syncAllDatesAsksForTheDateTag()
+    {
+        open({copy(QStringLiteral("photo.jpg"))});
+        list().setSelection(brisa::IndexSet{0});
+        controller_->setContentSection(EditorContentSection::tags);
+        brisa::UserDefaults& defaults = brisa::UserDefaults::standard();
+        defaults.setObject(Settings::syncDateTimeChosenName().name(), {});
+        defaults.set(Settings::reducedTagSetUserChoice(), ReducedTagSetUserChoice::all);
+
+        QVERIFY(perform(QStringLiteral("syncAllDates:")));
+        auto* picker = shownPicker<TagNamePickerWindowController>();
+        QVERIFY(picker);
+        QCOMPARE(picker->selectedTagItem(), std::optional<ostrak::TagItem>(ostrak::TagItem::itemEXIFDateTimeOriginal()));
+        QVERIFY(!picker->listModel()->elements().isEmpty());
+        for (const ostrak::TagItem& item : picker->listModel()->elements())
+            QVERIFY2(item.type().isDateTimeOrPartial(), qPrintable(item.tagName().rawValue()));
+        picker->cancelSheet();
+        QVERIFY(!queuedTask());
+        QVERIFY(!defaults.object(Settings::syncDateTimeChosenName().name()).isValid());
+
+        QVERIFY(perform(QStringLiteral("syncAllDates:")));
+        picker = shownPicker<TagNamePickerWindowController>();
+        QVERIFY(picker);
+        const ostrak::TagItem createDate = *ostrak::TagName(QStringLiteral("ExifIFD"), QStringLiteral("CreateDate")).item();
+        picker->selectTagItem(createDate);
+        picker->applySheet();
+        QVERIFY(std::dynamic_pointer_cast<halvex::EditionTask>(queuedTask()));
+        QCOMPARE(defaults.value(Settings::syncDateTimeChosenName()), createDate.tagName());
+        waitForTasks();
+    }
+
+    // The table's columns are the tags chosen in the picker, kept even when the save is cancelled.
+    void csvExportWithOptionsAsksThePickerFirst()
+    {
+        open({copy(QStringLiteral("photo.jpg"))});
+        controller_->setContentSection(EditorContentSection::tags);
+        brisa::UserDefaults::standard().set(Settings::tagsImportCSVTableNames(), {});
+        QVERIFY(perform(QStringLiteral("exportCSVTableWithOptions:")));
+        auto* picker = shownPicker<TagNamesPickerWindowController>();
+        QVERIFY(picker);
+        QVERIFY(picker->selectedTagItems().isEmpty());
+        const QList<ostrak::TagItem> columns{ostrak::TagItem::itemFileFileName(), ostrak::TagItem::itemEXIFMake()};
+        picker->selectTagItems(columns);
+        picker->applySheet();
+        cancel(EditorImportExportActions::panelObjectName);
+        QVERIFY(!queuedTask());
+        QCOMPARE(brisa::UserDefaults::standard().value(Settings::tagsImportCSVTableNames()),
+                 (QList<ostrak::TagName>{columns[0].tagName(), columns[1].tagName()}));
+
+        QTemporaryDir out;
+        QVERIFY(perform(QStringLiteral("exportCSVTableWithOptions:")));
+        picker = shownPicker<TagNamesPickerWindowController>();
+        QVERIFY(picker);
+        QCOMPARE(picker->selectedTagItems(), columns);
+        picker->applySheet();
+        QVERIFY(choose(EditorImportExportActions::panelObjectName, out.filePath(QStringLiteral("table.csv"))));
+        auto exported = std::dynamic_pointer_cast<halvex::ExportCSVTableTask>(queuedTask());
+        QVERIFY(exported);
+        QCOMPARE(exported->settings().tagItems, columns);
+        waitForTasks();
     }
 
     // The CSV commands act on every listed file, selected or not; the table goes where chosen.
