@@ -19,7 +19,6 @@
 #include <QFileDialog>
 #include <QKeyEvent>
 #include <QPointer>
-#include <QRegularExpression>
 
 namespace corvelle {
 
@@ -80,6 +79,16 @@ TagListOptionsWindowController::TagListOptionsWindowController(QWidget* parent, 
     connect(availableModel_, &QAbstractItemModel::modelReset, this, &TagListOptionsWindowController::updateInterface);
     connect(displayedModel_, &QAbstractItemModel::modelReset, this, &TagListOptionsWindowController::updateInterface);
 
+    // The engine calls back on the main thread, and stops with the sheet.
+    searchEngine_.onStateChange([this] {
+        ui_->progressIndicator->setVisible(searchEngine_.isSearching());
+        updateInterface();
+    });
+    searchEngine_.onTagItemChange([this] {
+        availableModel_->setItems(searchEngine_.tagItems());
+        ui_->progressIndicator->setVisible(searchEngine_.isSearching());
+        updateInterface();
+    });
     setupTouchBar();
     tagSetDidEditEntriesSubscriber_.subscribe(halvex::TagSetManager::didEditSetsNotification, &manager_,
                                               [this](const brisa::Notification&) { reloadTables(); });
@@ -237,15 +246,9 @@ void TagListOptionsWindowController::updateInterface()
 
 void TagListOptionsWindowController::searchTagItems()
 {
-    static const QRegularExpression spaces(QStringLiteral("\\s+"));
-    const QStringList words = ui_->tagsSearchField->text().split(spaces, Qt::SkipEmptyParts);
-    QList<ostrak::TagItem> results;
-    for (const ostrak::TagItem& item : ostrak::TagItem::allCases()) {
-        if (words.isEmpty()
-            || brisa::containsAllWords(words, item.title() + QLatin1Char(' ') + item.tagName().rawValue()))
-            results << item;
-    }
-    availableModel_->setItems(results);
+    halvex::TagItemSearchRequest request = searchEngine_.request();
+    request.string = ui_->tagsSearchField->text();
+    searchEngine_.search(request);
 }
 
 void TagListOptionsWindowController::insertSelectedTags()

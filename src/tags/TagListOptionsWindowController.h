@@ -1,6 +1,7 @@
 #pragma once
 
 #include "engine/halvex/libraries/TagSetManager.h"
+#include "engine/halvex/tags/TagItemSearchEngine.h"
 #include "platform/brisa/core/NoteSubscriber.h"
 #include "platform/brisa/ui/DynamicTouchBar.h"
 
@@ -53,6 +54,7 @@ public:
     QAbstractButton* insertSectionButton() const;
     QAbstractButton* deleteEntriesButton() const;
     brisa::DynamicTouchBar& dynamicTouchBar() { return dynamicTouchBar_; }
+    const halvex::TagItemSearchEngine& searchEngine() const { return searchEngine_; }
 
     // Whether the action ("insertSelectedTags:", ...) can run now.
     bool validateUserInterfaceItem(const QString& action) const;
@@ -73,6 +75,7 @@ public Q_SLOTS:
     void moveUpSelectedEntry();
     void moveDownSelectedEntry();
     void restoreTagSet();
+    // Searches the tag database for the search field's words; the results arrive later.
     void searchTagItems();
     // The file dialogs.
     void importTagSetFile();
@@ -101,6 +104,8 @@ private:
     TagListDisplayedEntriesModel* displayedModel_ = nullptr;
     brisa::DynamicTouchBar dynamicTouchBar_;
     brisa::NoteSubscriber tagSetDidEditEntriesSubscriber_;
+    // Last, so that it stops before the models its results go to.
+    halvex::TagItemSearchEngine searchEngine_;
 };
 
 } // namespace corvelle

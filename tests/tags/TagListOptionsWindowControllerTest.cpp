@@ -80,7 +80,9 @@ private:
     void search(const QString& text)
     {
         sheet_->tagsSearchField()->setText(text);
-        QTRY_VERIFY(sheet_->availableTagsModel()->rowCount() > 0);
+        QTRY_VERIFY(!sheet_->searchEngine().isSearching());
+        QVERIFY(sheet_->availableTagsModel()->rowCount() > 0);
+        QCOMPARE(sheet_->availableTagsModel()->items(), sheet_->searchEngine().tagItems());
     }
 
 private Q_SLOTS:
