@@ -26,7 +26,7 @@ EditorTagPanelActions::EditorTagPanelActions(EditorWindowController& controller)
             [this] { showTagSelectPanel(); }),
         row(QStringLiteral("showTagFilterPanel:"), [this] { return canShowTagFilterPanel(); },
             [this] { showTagFilterPanel(); }),
-        row(QStringLiteral("showTagManagePanel:"), [this] { return controller_.window() != nullptr; },
+        row(QStringLiteral("showTagManagePanel:"), [this] { return canShowTagFilterPanel(); },
             [this] { showTagManagePanel(); }),
     });
 }
