@@ -28,12 +28,13 @@ bench: configure
 	cmake --build $(BUILD_DIR) -j $(JOBS) --target benchmarks
 	bash scripts/run-benchmarks.sh $(BUILD_DIR)
 
-# Pictures of the editor window, the keyword window, the download sheet, the tag pickers and the photo
-# library sheet, into $(BUILD_DIR)/screenshots (or SCREENSHOTS_DIR).
+# Pictures of the editor window, the keyword window, the download sheet, the raw section and the tag
+# sheets, the tag pickers and the photo library sheet, into $(BUILD_DIR)/screenshots (or SCREENSHOTS_DIR).
 screenshots: configure
 	bash scripts/make-screenshots.sh $(BUILD_DIR) $(SCREENSHOTS_DIR)
 	bash scripts/make-keyword-screenshots.sh $(BUILD_DIR) $(SCREENSHOTS_DIR)
 	bash scripts/make-mediainfo-screenshots.sh $(BUILD_DIR) $(SCREENSHOTS_DIR)
+	bash scripts/make-raw-screenshots.sh $(BUILD_DIR) $(SCREENSHOTS_DIR)
 	bash scripts/make-picker-screenshots.sh $(BUILD_DIR) $(SCREENSHOTS_DIR)
 	bash scripts/make-photos-screenshots.sh $(BUILD_DIR) $(SCREENSHOTS_DIR)
 

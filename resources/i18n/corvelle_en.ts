@@ -3557,5 +3557,245 @@ Select one or more files to see their tags.</translation>
         <source>“%1” could not be copied into the photo library: %2</source>
         <translation>“%1” could not be copied into the photo library: %2</translation>
     </message>
+    <message id="EditorRawViewNoValue">
+        <source>The selected files hold no tags to compare.</source>
+        <translation>The selected files hold no tags to compare.</translation>
+    </message>
+    <message id="EditorInspectCorvelleWindowTitle">
+        <source>Raw Tags</source>
+        <translation>Raw Tags</translation>
+    </message>
+    <message id="EditorComparatorWindowSubtitle">
+        <source>%1 file(s) compared</source>
+        <translation>%1 file(s) compared</translation>
+    </message>
+    <message id="EditorWindowToolbarGoBackTitle">
+        <source>Back</source>
+        <translation>Back</translation>
+    </message>
+    <message id="EditorWindowToolbarSearchValue">
+        <source>Search</source>
+        <translation>Search</translation>
+    </message>
+    <message id="EditorWindowSearchValueTooltip">
+        <source>Show only the tags whose name, title or value holds this text</source>
+        <translation>Show only the tags whose name, title or value holds this text</translation>
+    </message>
+    <message id="EditorWindowToolbarTags">
+        <source>Tags</source>
+        <translation>Tags</translation>
+    </message>
+    <message id="EditorWindowToolbarExport">
+        <source>Export</source>
+        <translation>Export</translation>
+    </message>
+    <message id="EditorRawFocusSearchField">
+        <source>Search Values</source>
+        <translation>Search Values</translation>
+    </message>
+    <message id="EditorRawCopyTagsNames">
+        <source>Copy Tag Names</source>
+        <translation>Copy Tag Names</translation>
+    </message>
+    <message id="EditorRawAddToDisplayedTags">
+        <source>Add to Displayed Tags</source>
+        <translation>Add to Displayed Tags</translation>
+    </message>
+    <message id="EditorRawExportTableToTXT">
+        <source>Export as Text (TXT)…</source>
+        <translation>Export as Text (TXT)…</translation>
+    </message>
+    <message id="EditorRawExportTableToRTF">
+        <source>Export as Rich Text (RTF)…</source>
+        <translation>Export as Rich Text (RTF)…</translation>
+    </message>
+    <message id="EditorRawExportTableToCSV">
+        <source>Export as Spreadsheet (CSV)…</source>
+        <translation>Export as Spreadsheet (CSV)…</translation>
+    </message>
+    <message id="EditorInspectExportDidFailMessageText">
+        <source>The tag comparison could not be exported.</source>
+        <translation>The tag comparison could not be exported.</translation>
+    </message>
+    <message id="EditorInspectExportDidFailInformativeText">
+        <source>%1</source>
+        <translation>%1</translation>
+    </message>
+    <message id="EditorInspectExportDidFailOKButton">
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message id="TagSetCommitDidFailMessageText">
+        <source>The displayed tags could not be stored.</source>
+        <translation>The displayed tags could not be stored.</translation>
+    </message>
+    <message id="TagSetCommitDidFailInformativeText">
+        <source>%1</source>
+        <translation>%1</translation>
+    </message>
+    <message id="TagSetCommitDidFailOKButton">
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message id="TagSetExportDidFailMessageText">
+        <source>The tag set could not be exported.</source>
+        <translation>The tag set could not be exported.</translation>
+    </message>
+    <message id="TagSetExportDidFailInformativeText">
+        <source>%1</source>
+        <translation>%1</translation>
+    </message>
+    <message id="TagSetExportDidFailOKButton">
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message id="TagSetDefaultExportFilename">
+        <source>Displayed Tags.cvtagset</source>
+        <translation>Displayed Tags.cvtagset</translation>
+    </message>
+    <message id="TagSetFilesFilter">
+        <source>Tag sets</source>
+        <translation>Tag sets</translation>
+    </message>
+    <message id="EditorPanelCloseTouchButton">
+        <source>Close</source>
+        <translation>Close</translation>
+    </message>
+    <message id="TagListOptionsWindowTitle">
+        <source>Displayed Tags</source>
+        <translation>Displayed Tags</translation>
+    </message>
+    <message id="TagListOptionsInstructions">
+        <source>Compose the tags the Tags section shows: drag tags from the left into the list on the right, between its rows, or insert them at the selected row.</source>
+        <translation>Compose the tags the Tags section shows: drag tags from the left into the list on the right, between its rows, or insert them at the selected row.</translation>
+    </message>
+    <message id="TagListOptionsAvailableTagsLabel">
+        <source>Available tags</source>
+        <translation>Available tags</translation>
+    </message>
+    <message id="TagListOptionsDisplayedEntriesLabel">
+        <source>Displayed tags</source>
+        <translation>Displayed tags</translation>
+    </message>
+    <message id="TagListOptionsSearchPlaceholder">
+        <source>Search tags</source>
+        <translation>Search tags</translation>
+    </message>
+    <message id="TagListOptionsSectionPlaceholder">
+        <source>New section title</source>
+        <translation>New section title</translation>
+    </message>
+    <message id="TagListOptionsInsertTagsButton">
+        <source>&amp;Insert Tags</source>
+        <translation>&amp;Insert Tags</translation>
+    </message>
+    <message id="TagListOptionsInsertSectionButton">
+        <source>Insert &amp;Section</source>
+        <translation>Insert &amp;Section</translation>
+    </message>
+    <message id="TagListOptionsDeleteEntriesButton">
+        <source>&amp;Delete</source>
+        <translation>&amp;Delete</translation>
+    </message>
+    <message id="TagListOptionsMoveUpButton">
+        <source>Move &amp;Up</source>
+        <translation>Move &amp;Up</translation>
+    </message>
+    <message id="TagListOptionsMoveDownButton">
+        <source>Move Do&amp;wn</source>
+        <translation>Move Do&amp;wn</translation>
+    </message>
+    <message id="TagListOptionsRestoreButton">
+        <source>&amp;Restore Defaults</source>
+        <translation>&amp;Restore Defaults</translation>
+    </message>
+    <message id="TagListOptionsImportButton">
+        <source>I&amp;mport…</source>
+        <translation>I&amp;mport…</translation>
+    </message>
+    <message id="TagListOptionsExportButton">
+        <source>E&amp;xport…</source>
+        <translation>E&amp;xport…</translation>
+    </message>
+    <message id="TagListOptionsCloseButton">
+        <source>Close</source>
+        <translation>Close</translation>
+    </message>
+    <message id="TagFilterOptionsWindowTitle">
+        <source>Tag Filter</source>
+        <translation>Tag Filter</translation>
+    </message>
+    <message id="TagFilterOptionsInstructions">
+        <source>Show or select the tags that match every condition below.</source>
+        <translation>Show or select the tags that match every condition below.</translation>
+    </message>
+    <message id="TagFilterOptionsNameLabel">
+        <source>Tag &amp;name:</source>
+        <translation>Tag &amp;name:</translation>
+    </message>
+    <message id="TagFilterOptionsValueLabel">
+        <source>Tag &amp;value:</source>
+        <translation>Tag &amp;value:</translation>
+    </message>
+    <message id="TagFilterOptionsEditionLabel">
+        <source>Edition:</source>
+        <translation>Edition:</translation>
+    </message>
+    <message id="TagFilterOptionsStateLabel">
+        <source>Value:</source>
+        <translation>Value:</translation>
+    </message>
+    <message id="TagFilterOptionsNamePlaceholder">
+        <source>Any name</source>
+        <translation>Any name</translation>
+    </message>
+    <message id="TagFilterOptionsValuePlaceholder">
+        <source>Any value</source>
+        <translation>Any value</translation>
+    </message>
+    <message id="TagFilterOptionsResetButton">
+        <source>&amp;Reset</source>
+        <translation>&amp;Reset</translation>
+    </message>
+    <message id="TagFilterOptionsCancelButton">
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+    <message id="TagFilterOptionsApplyButton">
+        <source>Apply</source>
+        <translation>Apply</translation>
+    </message>
+    <message id="EditionFileFilterSearchValueTitle">
+        <source>contains</source>
+        <translation>contains</translation>
+    </message>
+    <message id="EditionFileFilterUseRegexTitle">
+        <source>matches the regular expression</source>
+        <translation>matches the regular expression</translation>
+    </message>
+    <message id="EditionTagFilterIgnoreValueEditionTitle">
+        <source>Any</source>
+        <translation>Any</translation>
+    </message>
+    <message id="EditionTagFilterEditedValueEditionTitle">
+        <source>Edited</source>
+        <translation>Edited</translation>
+    </message>
+    <message id="EditionTagFilterUneditedValueEditionTitle">
+        <source>Unedited</source>
+        <translation>Unedited</translation>
+    </message>
+    <message id="EditionTagFilterIgnoreValueStateTitle">
+        <source>Any</source>
+        <translation>Any</translation>
+    </message>
+    <message id="EditionTagFilterWithValueStateTitle">
+        <source>With a value</source>
+        <translation>With a value</translation>
+    </message>
+    <message id="EditionTagFilterWithoutValueStateTitle">
+        <source>Without a value</source>
+        <translation>Without a value</translation>
+    </message>
 </context>
 </TS>

@@ -11,6 +11,7 @@
 #include "editor/EditorTagSectionActions.h"
 #include "editor/EditorPreviewViewController.h"
 #include "editor/EditorSettings.h"
+#include "editor/EditorTagPanelActions.h"
 #include "editor/EditorTaskReports.h"
 #include "editor/EditorViewActions.h"
 #include "editor/EditorWelcomeViewController.h"
@@ -19,6 +20,7 @@
 #include "map/EditorMapViewController.h"
 #include "tags/EditorTagsViewController.h"
 #include "tags/TagRowContentProvider.h"
+#include "tags/EditorRawViewController.h"
 #include "engine/halvex/kit/KitSettings.h"
 #include "engine/halvex/libraries/TagSetManager.h"
 #include "engine/halvex/tags/TagValueTable.h"
@@ -77,6 +79,7 @@ EditorWindowController::EditorWindowController()
     , importExportActions_(std::make_unique<EditorImportExportActions>(*this))
     , locationActions_(std::make_unique<EditorLocationActions>(*this))
     , tagSectionActions_(std::make_unique<EditorTagSectionActions>(*this))
+    , tagPanelActions_(std::make_unique<EditorTagPanelActions>(*this))
     , openFilesMenu_(std::make_unique<QMenu>())
     , fileListModel_(std::make_unique<MetadataFileListModel>(metadataFileList_.get()))
     , fileSelectionModel_(std::make_unique<MetadataFileListSelectionModel>(fileListModel_.get()))
@@ -92,6 +95,7 @@ EditorWindowController::EditorWindowController()
     commandChain_.append(presetActions_.get());
     commandChain_.append(mediaInfoActions_.get());
     commandChain_.append(tagSectionActions_.get());
+    commandChain_.append(tagPanelActions_.get());
     // Asked last.
     commandChain_.append(viewActions_.get());
     window_ = std::make_unique<QMainWindow>();
@@ -257,6 +261,7 @@ QHash<EditorContentSection, EditorWindowController::SectionViewFactory>& EditorW
         {EditorContentSection::preview, [](EditorWindowHost* host) { return new EditorPreviewViewController(host); }},
         {EditorContentSection::tags, [](EditorWindowHost* host) { return new EditorTagsViewController(host); }},
         {EditorContentSection::map, [](EditorWindowHost* host) { return new EditorMapViewController(host); }},
+        {EditorContentSection::raw, [](EditorWindowHost* host) { return new EditorRawViewController(host); }},
     };
     return factories;
 }
@@ -478,6 +483,11 @@ veilcast::ProgressOverlay& EditorWindowController::progressOverlay() const
 veilcast::MessageOverlay& EditorWindowController::messageOverlay() const
 {
     return taskReports_->messageOverlay();
+}
+
+void EditorWindowController::showTagAddedOverlay()
+{
+    taskReports_->showTagAddedOverlay();
 }
 
 // --- Predicates

@@ -48,6 +48,7 @@ class EditorImportExportActions;
 class EditorLocationActions;
 class EditorPresetActions;
 class EditorTagSectionActions;
+class EditorTagPanelActions;
 class OpenPanel;
 class EditorSession;
 class EditorTaskReports;
@@ -138,6 +139,8 @@ public:
     bool hasQuickLookWindowController() const { return quickLookWindowController_ != nullptr; }
     veilcast::ProgressOverlay& progressOverlay() const;
     veilcast::MessageOverlay& messageOverlay() const;
+    // The "tag added" message over the window.
+    void showTagAddedOverlay();
 
     // --- Predicates of the command families
 
@@ -172,6 +175,7 @@ public:
     EditorImageActions& imageActions() const { return *imageActions_; }
     EditorImportExportActions& importExportActions() const { return *importExportActions_; }
     EditorLocationActions& locationActions() const { return *locationActions_; }
+    EditorTagPanelActions& tagPanelActions() const { return *tagPanelActions_; }
     // The enabled state of an item of this window: an action no family knows is disabled.
     bool validateUserInterfaceItem(const QString& action) const override;
 
@@ -223,6 +227,7 @@ private:
     std::unique_ptr<EditorImportExportActions> importExportActions_;
     std::unique_ptr<EditorLocationActions> locationActions_;
     std::unique_ptr<EditorTagSectionActions> tagSectionActions_;
+    std::unique_ptr<EditorTagPanelActions> tagPanelActions_;
     std::unique_ptr<QMenu> openFilesMenu_;
     QPointer<OpenPanel> openPanel_;
     EditorCommandChain commandChain_;

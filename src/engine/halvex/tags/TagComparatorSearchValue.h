@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QMetaType>
 #include <QString>
 
 #include <optional>
@@ -28,3 +29,5 @@ struct TagComparatorSearchValue {
 };
 
 } // namespace halvex
+
+Q_DECLARE_METATYPE(halvex::TagComparatorSearchValue)
