@@ -1,5 +1,5 @@
-// What the picture-taking programs of tools/ share: letting the interface settle, and saving
-// what the screen shows of some windows.
+// What the picture-taking programs of tools/ share: letting the interface settle or waiting for it,
+// and saving what the screen shows of some windows.
 #pragma once
 
 #include <QCoreApplication>
@@ -11,6 +11,7 @@
 #include <QWidget>
 
 #include <cstdio>
+#include <functional>
 
 namespace screenshots {
 
@@ -23,6 +24,19 @@ inline void settle(int milliseconds)
         QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
         QThread::msleep(10);
     }
+}
+
+// Runs the event loop until `done` answers true; false when that takes longer than `milliseconds`.
+inline bool waitFor(const std::function<bool()>& done, int milliseconds)
+{
+    QElapsedTimer timer;
+    timer.start();
+    while (!done()) {
+        if (timer.elapsed() > milliseconds)
+            return false;
+        settle(50);
+    }
+    return true;
 }
 
 // The screen under the windows' frames, united, into `path`.

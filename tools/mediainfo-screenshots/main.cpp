@@ -7,6 +7,8 @@
 #include "mediainfo/DownloadInfoWindowController.h"
 #include "mediainfo/StoreSearchTargets.h"
 
+#include "ScreenshotSupport.h"
+
 #include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
@@ -21,32 +23,13 @@
 
 namespace {
 
-bool waitFor(const std::function<bool()>& condition, int milliseconds)
-{
-    QElapsedTimer timer;
-    timer.start();
-    while (!condition()) {
-        if (timer.elapsed() > milliseconds)
-            return false;
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-        QThread::msleep(10);
-    }
-    return true;
-}
+using screenshots::save;
+using screenshots::waitFor;
 
 template<class Widget>
 Widget* widget(const QWidget* root, const char* name)
 {
     return root->findChild<Widget*>(QString::fromLatin1(name));
-}
-
-bool save(const QWidget* window, const QString& path)
-{
-    const QRect area = window->frameGeometry();
-    const QPixmap shot = QGuiApplication::primaryScreen()->grabWindow(0, area.x(), area.y(), area.width(), area.height());
-    const bool saved = shot.save(path);
-    std::fprintf(stderr, "%s %s\n", saved ? "saved" : "could not save", qPrintable(path));
-    return saved;
 }
 
 } // namespace
@@ -70,11 +53,11 @@ int main(int argc, char* argv[])
     sheet.performSearch();
     bool ok = waitFor([&] { return !sheet.isSearchingMetadata() && !sheet.searchResults().isEmpty(); }, 20000);
     waitFor([] { return false; }, 400);
-    ok = save(&sheet, output.filePath(QStringLiteral("download-info-search.png"))) && ok;
+    ok = save({&sheet}, output.filePath(QStringLiteral("download-info-search.png"))) && ok;
 
     sheet.loadSelectedResult();
     ok = waitFor([&] { return !sheet.isSearchingMetadata() && sheet.isShowingArtworks(); }, 20000) && ok;
     waitFor([] { return false; }, 1500);
-    ok = save(&sheet, output.filePath(QStringLiteral("download-info-artwork.png"))) && ok;
+    ok = save({&sheet}, output.filePath(QStringLiteral("download-info-artwork.png"))) && ok;
     return ok ? 0 : 1;
 }

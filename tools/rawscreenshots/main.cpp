@@ -11,6 +11,8 @@
 #include "platform/brisa/ui/SheetPresenter.h"
 #include "tags/EditorRawViewController.h"
 
+#include "ScreenshotSupport.h"
+
 #include <QApplication>
 #include <QDialog>
 #include <QDir>
@@ -29,38 +31,9 @@
 
 namespace {
 
-void settle(int milliseconds)
-{
-    QElapsedTimer timer;
-    timer.start();
-    while (timer.elapsed() < milliseconds) {
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-        QThread::msleep(10);
-    }
-}
-
-bool waitFor(const std::function<bool()>& done, int milliseconds)
-{
-    QElapsedTimer timer;
-    timer.start();
-    while (!done()) {
-        if (timer.elapsed() > milliseconds)
-            return false;
-        settle(50);
-    }
-    return true;
-}
-
-bool save(const QList<const QWidget*>& windows, const QString& path)
-{
-    QRect area;
-    for (const QWidget* window : windows)
-        area = area.united(window->frameGeometry());
-    const QPixmap shot = QGuiApplication::primaryScreen()->grabWindow(0, area.x(), area.y(), area.width(), area.height());
-    const bool saved = shot.save(path);
-    std::fprintf(stderr, "%s %s\n", saved ? "saved" : "could not save", qPrintable(path));
-    return saved;
-}
+using screenshots::save;
+using screenshots::settle;
+using screenshots::waitFor;
 
 } // namespace
 

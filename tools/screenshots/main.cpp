@@ -35,6 +35,8 @@
 #include "widgets/TextLocalizer.h"
 
 #include <QAction>
+#include "ScreenshotSupport.h"
+
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
@@ -58,23 +60,9 @@
 
 namespace {
 
-bool waitFor(const std::function<bool()>& condition, int milliseconds)
-{
-    QElapsedTimer timer;
-    timer.start();
-    while (!condition()) {
-        if (timer.elapsed() > milliseconds)
-            return false;
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-        QThread::msleep(10);
-    }
-    return true;
-}
-
-void settle(int milliseconds)
-{
-    waitFor([] { return false; }, milliseconds);
-}
+using screenshots::save;
+using screenshots::settle;
+using screenshots::waitFor;
 
 // The copies opened: ten names, of the kinds the application opens (movies, sound, sidecars).
 QStringList makeTenFiles(const QDir& folder)
@@ -117,17 +105,6 @@ bool thumbnailsShown(const corvelle::EditorWindowController& editor)
         return true;
     }
     return false;
-}
-
-bool save(const QList<const QWidget*>& windows, const QString& path)
-{
-    QRect area;
-    for (const QWidget* window : windows)
-        area = area.united(window->frameGeometry());
-    const QPixmap shot = QGuiApplication::primaryScreen()->grabWindow(0, area.x(), area.y(), area.width(), area.height());
-    const bool saved = shot.save(path);
-    std::fprintf(stderr, "%s %s\n", saved ? "saved" : "could not save", qPrintable(path));
-    return saved;
 }
 
 // The toolbar's Tasks button when there is one, else the toolbar.
