@@ -223,6 +223,11 @@ ThumbnailQueue::ThumbnailQueue(int maximumRunning, std::chrono::milliseconds tim
 
 ThumbnailQueue::~ThumbnailQueue()
 {
+    stop();
+}
+
+void ThumbnailQueue::stop()
+{
     std::unique_lock lock(state_->mutex);
     for (const JobPointer& job : std::as_const(state_->jobs))
         job->cancelled = true;
@@ -237,11 +242,11 @@ ThumbnailQueue::~ThumbnailQueue()
 
 ThumbnailQueue& ThumbnailQueue::shared()
 {
-    // Never deleted, so a late caller cannot reach a destroyed queue; its jobs are cancelled
-    // with the application object.
+    // Never deleted, so a late caller cannot reach a destroyed queue; it stops with the
+    // application object, while what its running jobs use still exists.
     static ThumbnailQueue* const queue = [] {
         auto* created = new ThumbnailQueue();
-        qAddPostRoutine([] { ThumbnailQueue::shared().cancelAll(); });
+        qAddPostRoutine([] { ThumbnailQueue::shared().stop(); });
         return created;
     }();
     return *queue;

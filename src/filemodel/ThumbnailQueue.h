@@ -69,6 +69,10 @@ public:
 
     void cancel(Ticket ticket);
     void cancelAll();
+    // Cancels every job, starts no other, and waits up to the time limit for the running ones to
+    // return: work still running would otherwise outlive what it uses (the application's thread
+    // pools, which image scaling borrows, go away with the application object).
+    void stop();
 
     // Jobs waiting to start.
     int pendingCount() const;
