@@ -153,30 +153,7 @@ void EditorFileGridBarController::updateItemSize(SizingMode mode)
 
 QModelIndex EditorFileGridBarController::topLeftVisibleIndex() const
 {
-    ImageCollectionView* view = ui_->fileCollectionView;
-    if (!model_ || !view)
-        return {};
-    const QRect visible = view->viewport()->rect();
-    QModelIndex choice;
-    QRect chosen;
-    // Rows are laid out in order: the first candidates are the top-left ones.
-    const QModelIndex first = static_cast<QListView*>(view)->QListView::indexAt(QPoint(1, 1));
-    for (int row = std::max(0, first.isValid() ? first.row() - 1 : 0); row < model_->rowCount(); ++row) {
-        const QModelIndex index = model_->index(row, 0);
-        const QRect frame = view->visualRect(index);
-        if (frame.top() > visible.bottom())
-            break;
-        const QRect seen = frame.intersected(visible);
-        const bool inSight = visible.contains(frame)
-                             || (!seen.isEmpty() && double(seen.width()) * seen.height() > 0.4 * frame.width() * frame.height());
-        if (!inSight)
-            continue;
-        if (!choice.isValid() || (frame.x() <= chosen.x() && frame.y() <= chosen.y())) {
-            choice = index;
-            chosen = frame;
-        }
-    }
-    return choice;
+    return ui_->fileCollectionView ? ui_->fileCollectionView->topLeftVisibleIndex() : QModelIndex();
 }
 
 void EditorFileGridBarController::saveTopLeftItem()

@@ -35,6 +35,34 @@ int ImageCollectionView::layoutWidth() const
     return std::max(0, viewport()->width() - reserved);
 }
 
+QModelIndex ImageCollectionView::topLeftVisibleIndex() const
+{
+    const QAbstractItemModel* itemModel = model();
+    if (!itemModel)
+        return {};
+    const QRect visible = viewport()->rect();
+    QModelIndex choice;
+    QRect chosen;
+    // Rows are laid out in order: the first candidates are the top-left ones.
+    const QModelIndex first = QListView::indexAt(QPoint(1, 1));
+    for (int row = std::max(0, first.isValid() ? first.row() - 1 : 0); row < itemModel->rowCount(rootIndex()); ++row) {
+        const QModelIndex index = itemModel->index(row, modelColumn(), rootIndex());
+        const QRect frame = visualRect(index);
+        if (frame.top() > visible.bottom())
+            break;
+        const QRect seen = frame.intersected(visible);
+        const bool inSight = visible.contains(frame)
+                             || (!seen.isEmpty() && double(seen.width()) * seen.height() > 0.4 * frame.width() * frame.height());
+        if (!inSight)
+            continue;
+        if (!choice.isValid() || (frame.x() <= chosen.x() && frame.y() <= chosen.y())) {
+            choice = index;
+            chosen = frame;
+        }
+    }
+    return choice;
+}
+
 ImageCollectionViewItem* ImageCollectionView::imageItem() const
 {
     return qobject_cast<ImageCollectionViewItem*>(itemDelegate());

@@ -26,6 +26,9 @@ public:
     // The width the items are laid out in: the viewport's, less room for the vertical scroll bar
     // even while it is hidden, which a wrapping list view always keeps.
     int layoutWidth() const;
+    // The item whose frame lies wholly in sight, or more than 40% of it, highest and leftmost;
+    // invalid when none does.
+    QModelIndex topLeftVisibleIndex() const;
     QModelIndex indexAt(const QPoint& point) const override;
     // The rows a Shift-click on `row` selects, given the rows selected now.
     static QList<int> shiftSelection(const QList<int>& selected, int row);

@@ -369,27 +369,7 @@ void OpenPhotosWindowController::setItemSize(GridSizing sizing)
 
 QModelIndex OpenPhotosWindowController::topLeftVisibleItem() const
 {
-    PhotoCollectionView* grid = ui_->collectionView;
-    const QRect visible = grid->viewport()->rect();
-    QModelIndex choice;
-    QRect chosen;
-    const QModelIndex first = static_cast<QListView*>(grid)->QListView::indexAt(QPoint(1, 1));
-    for (int row = std::max(0, first.isValid() ? first.row() - 1 : 0); row < assetModel_->rowCount(); ++row) {
-        const QModelIndex index = assetModel_->index(row);
-        const QRect frame = grid->visualRect(index);
-        if (frame.top() > visible.bottom())
-            break;
-        const QRect seen = frame.intersected(visible);
-        const bool inSight = visible.contains(frame)
-                             || (!seen.isEmpty() && double(seen.width()) * seen.height() > 0.4 * frame.width() * frame.height());
-        if (!inSight)
-            continue;
-        if (!choice.isValid() || (frame.x() <= chosen.x() && frame.y() <= chosen.y())) {
-            choice = index;
-            chosen = frame;
-        }
-    }
-    return choice;
+    return ui_->collectionView->topLeftVisibleIndex();
 }
 
 void OpenPhotosWindowController::rememberTopLeftItem()
