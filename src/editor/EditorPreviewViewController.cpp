@@ -126,13 +126,7 @@ void EditorPreviewViewController::addToolbarItems()
 void EditorPreviewViewController::addTouchBarItems()
 {
     brisa::DynamicTouchBarItemSet& items = dynamicTouchBar().addItemSet({});
-    const EditorTouchBarItems::Controller controller(windowController());
-    EditorTouchBarItems::addOpenFilesItem(items, controller);
-    EditorTouchBarItems::addPreviousFileItem(items, controller);
-    EditorTouchBarItems::addNextFileItem(items, controller);
-    EditorTouchBarItems::addSaveAllItem(items, controller);
-    items.addItem(brisa::DynamicTouchBarItem::flexibleSpace());
-    EditorTouchBarItems::addQuickLookItem(items, controller);
+    EditorTouchBarItems::addFileSectionItems(items, EditorTouchBarItems::Controller(windowController()));
 }
 
 void EditorPreviewViewController::stopObserving()

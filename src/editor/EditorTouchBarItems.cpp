@@ -96,6 +96,17 @@ void EditorTouchBarItems::addFileItems(brisa::DynamicTouchBarItemContainer& cont
     addQuickLookItem(container, controller);
 }
 
+void EditorTouchBarItems::addFileSectionItems(brisa::DynamicTouchBarItemContainer& container,
+                                              const Controller& controller)
+{
+    addOpenFilesItem(container, controller);
+    addPreviousFileItem(container, controller);
+    addNextFileItem(container, controller);
+    addSaveAllItem(container, controller);
+    container.addItem(brisa::DynamicTouchBarItem::flexibleSpace());
+    addQuickLookItem(container, controller);
+}
+
 void EditorTouchBarItems::addWelcomeItems(brisa::DynamicTouchBarItemContainer& container, const Controller& controller)
 {
     addWelcomeOpenFromFinderItem(container, controller);

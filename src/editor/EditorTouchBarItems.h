@@ -26,6 +26,8 @@ public:
 
     // The five buttons of the preview, tags and map sections, in order.
     static void addFileItems(brisa::DynamicTouchBarItemContainer& container, const Controller& controller);
+    // The touch bar of a section with a file bar: the file buttons, Quick Look apart at the end.
+    static void addFileSectionItems(brisa::DynamicTouchBarItemContainer& container, const Controller& controller);
     // The two buttons of the welcome section.
     static void addWelcomeItems(brisa::DynamicTouchBarItemContainer& container, const Controller& controller);
 };

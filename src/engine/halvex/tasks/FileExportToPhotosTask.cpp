@@ -39,15 +39,14 @@ void FileExportToPhotosTask::run()
     for (const QUrl& url : settings_.urls) {
         if (isCancelled())
             return;
-        advanceProgress();
         const QString path = url.toLocalFile();
         const QString target = freeName(folder, QFileInfo(path).fileName());
         QFile file(path);
-        if (!file.copy(target)) {
+        if (file.copy(target))
+            copies_ << target;
+        else
             addMessage(TaskMessage::error(path, QStringLiteral("ExportToPhotosCopyError"), {path, file.errorString()}));
-            continue;
-        }
-        copies_ << target;
+        advanceProgress();
     }
 }
 
