@@ -1,0 +1,9 @@
+#include "presets/PresetEditStepCopyOtherValueViewController.h"
+
+namespace corvelle {
+
+PresetEditStepCopyOtherValueViewController::PresetEditStepCopyOtherValueViewController(QWidget* parent) : PresetEditStepViewController(parent) {}
+
+PresetEditStepCopyOtherValueViewController::~PresetEditStepCopyOtherValueViewController() = default;
+
+} // namespace corvelle

@@ -1,0 +1,9 @@
+#include "presets/PresetEditStepEditCurrentValueViewController.h"
+
+namespace corvelle {
+
+PresetEditStepEditCurrentValueViewController::PresetEditStepEditCurrentValueViewController(QWidget* parent) : PresetEditStepViewController(parent) {}
+
+PresetEditStepEditCurrentValueViewController::~PresetEditStepEditCurrentValueViewController() = default;
+
+} // namespace corvelle

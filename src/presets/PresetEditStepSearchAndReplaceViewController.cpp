@@ -1,0 +1,9 @@
+#include "presets/PresetEditStepSearchAndReplaceViewController.h"
+
+namespace corvelle {
+
+PresetEditStepSearchAndReplaceViewController::PresetEditStepSearchAndReplaceViewController(QWidget* parent) : PresetEditStepViewController(parent) {}
+
+PresetEditStepSearchAndReplaceViewController::~PresetEditStepSearchAndReplaceViewController() = default;
+
+} // namespace corvelle
