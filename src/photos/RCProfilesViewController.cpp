@@ -34,8 +34,12 @@ RCProfilesViewController::RCProfilesViewController(RCWindowController& windowCon
     table->horizontalHeader()->hide();
     table->verticalHeader()->hide();
     table->horizontalHeader()->setSectionsMovable(false);
-    table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    table->horizontalHeader()->setMinimumSectionSize(24);
+    table->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     table->horizontalHeader()->setSectionResizeMode(RCProfileListModel::NameColumn, QHeaderView::Stretch);
+    table->setColumnWidth(RCProfileListModel::SelectionColumn, 30);
+    table->setColumnWidth(RCProfileListModel::CommentColumn, 84);
+    table->setColumnWidth(RCProfileListModel::MoreColumn, 34);
     table->setDropIndicatorShown(true);
     table->setDragDropOverwriteMode(false);
     table->setContextMenuPolicy(Qt::CustomContextMenu);
