@@ -4070,8 +4070,8 @@ Select one or more files to see their tags.</translation>
         <translation>%1 profiles</translation>
     </message>
     <message id="RemoteProfileWindowTitle">
-        <source>Remote Profiles</source>
-        <translation>Remote Profiles</translation>
+        <source>Photo Library Profiles</source>
+        <translation>Photo Library Profiles</translation>
     </message>
     <message id="RemoteProfileWindowToolbarCreate">
         <source>New</source>
