@@ -3838,8 +3838,8 @@ Select one or more files to see their tags.</translation>
         <translation>The profile was applied</translation>
     </message>
     <message id="RemoteApplyChangesDidFinishInformativeText">
-        <source>%1 files in the editor window hold its edits. Review them there, then save to write them into the files.</source>
-        <translation>%1 files in the editor window hold its edits. Review them there, then save to write them into the files.</translation>
+        <source>Files holding its edits in the editor window: %1. Review them there, then save to write them into the files.</source>
+        <translation>Files holding its edits in the editor window: %1. Review them there, then save to write them into the files.</translation>
     </message>
     <message id="RemoteApplyChangesDidFinishOKButton">
         <source>OK</source>
@@ -3850,8 +3850,8 @@ Select one or more files to see their tags.</translation>
         <translation>The profile could not be applied to every file</translation>
     </message>
     <message id="RemoteApplyChangesDidFinishWithFailuresInformativeText">
-        <source>%1 of %2 files did not take all of its edits; the details name each file and the reason. The other edits wait in the editor window until you save.</source>
-        <translation>%1 of %2 files did not take all of its edits; the details name each file and the reason. The other edits wait in the editor window until you save.</translation>
+        <source>Files that did not take all of its edits: %1 of %2. The details name each file and the reason; the other edits wait in the editor window until you save.</source>
+        <translation>Files that did not take all of its edits: %1 of %2. The details name each file and the reason; the other edits wait in the editor window until you save.</translation>
     </message>
     <message id="RemoteApplyChangesDidFinishWithFailuresOKButton">
         <source>OK</source>
@@ -4030,8 +4030,8 @@ Select one or more files to see their tags.</translation>
         <translation>Apply</translation>
     </message>
     <message id="RemoteProfileFirstUseAlertInformativeText">
-        <source>Its edits go to the %1 files selected in the editor window. They are written into the files only when you save there.</source>
-        <translation>Its edits go to the %1 files selected in the editor window. They are written into the files only when you save there.</translation>
+        <source>Its edits go to the files selected in the editor window (%1). They are written into the files only when you save there.</source>
+        <translation>Its edits go to the files selected in the editor window (%1). They are written into the files only when you save there.</translation>
     </message>
     <message id="RemoteProfileFirstUseAlertMessageText">
         <source>Apply the profile to the selected files?</source>
@@ -4066,8 +4066,8 @@ Select one or more files to see their tags.</translation>
         <translation>Untitled Profile</translation>
     </message>
     <message id="RemoteProfileWindowSubtitle">
-        <source>%1 profiles</source>
-        <translation>%1 profiles</translation>
+        <source>Profiles: %1</source>
+        <translation>Profiles: %1</translation>
     </message>
     <message id="RemoteProfileWindowTitle">
         <source>Photo Library Profiles</source>
@@ -4094,8 +4094,8 @@ Select one or more files to see their tags.</translation>
         <translation>Help</translation>
     </message>
     <message id="RemoteProfilesEditionCount">
-        <source>%1 edits</source>
-        <translation>%1 edits</translation>
+        <source>Edits: %1</source>
+        <translation>Edits: %1</translation>
     </message>
     <message id="RemoteProfilesExportDidFailMessageText">
         <source>The profiles could not be exported</source>

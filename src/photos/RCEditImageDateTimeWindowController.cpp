@@ -18,6 +18,8 @@ RCEditImageDateTimeWindowController::~RCEditImageDateTimeWindowController() = de
 
 void RCEditImageDateTimeWindowController::setupViews()
 {
+    // Typing goes to the value, not to the switch before it.
+    ui_->customDatePicker->setFocus();
     setWindowTitle(localizedString(QStringLiteral("RemoteProfileFileDateTime")));
     ui_->customDatePicker->setDateTime(QDateTime::currentDateTime());
     connect(ui_->customDatePicker, &QDateTimeEdit::dateTimeChanged, this, [this] {

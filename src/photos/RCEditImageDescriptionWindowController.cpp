@@ -18,6 +18,8 @@ RCEditImageDescriptionWindowController::~RCEditImageDescriptionWindowController(
 
 void RCEditImageDescriptionWindowController::setupViews()
 {
+    // Typing goes to the value, not to the switch before it.
+    ui_->descriptionTextView->setFocus();
     setWindowTitle(localizedString(QStringLiteral("RemoteProfileFileDescription")));
     ui_->descriptionTextView->setPlaceholderString(localizedString(QStringLiteral("RemotePropertyNoDescription")));
     ui_->descriptionTextView->setUndoRedoEnabled(true);

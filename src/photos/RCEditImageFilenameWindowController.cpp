@@ -20,6 +20,8 @@ RCEditImageFilenameWindowController::~RCEditImageFilenameWindowController() = de
 
 void RCEditImageFilenameWindowController::setupViews()
 {
+    // Typing goes to the value, not to the switch before it.
+    ui_->customNameField->setFocus();
     setWindowTitle(localizedString(QStringLiteral("RemoteProfileFileFilename")));
     connect(ui_->useOriginalNameRadioButton, &QAbstractButton::clicked, this,
             &RCEditImageFilenameWindowController::changeOriginalName);

@@ -32,6 +32,8 @@ RCEditImageKeywordsWindowController::~RCEditImageKeywordsWindowController() = de
 
 void RCEditImageKeywordsWindowController::setupViews()
 {
+    // Typing goes to the value, not to the switch before it.
+    ui_->keywordsTokenField->setFocus();
     setWindowTitle(localizedString(QStringLiteral("RemoteProfileFileKeywords")));
     QTreeView* outline = ui_->keywordsOutlineView;
     outline->setModel(outlineModel_);

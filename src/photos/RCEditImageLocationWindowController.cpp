@@ -42,6 +42,8 @@ RCEditImageLocationWindowController::~RCEditImageLocationWindowController() = de
 
 void RCEditImageLocationWindowController::setupViews()
 {
+    // Typing goes to the value, not to the switch before it.
+    ui_->coordinateTextField->setFocus();
     setWindowTitle(localizedString(QStringLiteral("RemoteProfileFileLocation")));
     mapView_ = new maps::SyncRegionMapView(this);
     mapView_->setObjectName(QStringLiteral("mapView"));

@@ -18,6 +18,8 @@ RCEditProfileDescriptionWindowController::~RCEditProfileDescriptionWindowControl
 
 void RCEditProfileDescriptionWindowController::setupViews()
 {
+    // Typing goes to the value, not to the switch before it.
+    ui_->valueTextView->setFocus();
     setWindowTitle(localizedString(QStringLiteral("RemoteProfileProfileDescription")));
     ui_->valueTextView->setPlaceholderString(localizedString(QStringLiteral("RemotePropertyNoDescription")));
     ui_->valueTextView->setUndoRedoEnabled(true);

@@ -18,6 +18,8 @@ RCEditProfileNameWindowController::~RCEditProfileNameWindowController() = defaul
 
 void RCEditProfileNameWindowController::setupViews()
 {
+    // Typing goes to the value, not to the switch before it.
+    ui_->valueTextField->setFocus();
     setWindowTitle(localizedString(QStringLiteral("RemoteProfileProfileName")));
 }
 
