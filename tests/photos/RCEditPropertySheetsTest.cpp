@@ -1,6 +1,8 @@
 #include "engine/halvex/libraries/KeywordItem.h"
 #include "engine/halvex/libraries/KeywordManager.h"
 #include "engine/halvex/places/CoordinateWriter.h"
+#include "engine/halvex/places/Gazetteer.h"
+#include "engine/halvex/places/GazetteerGeocoder.h"
 #include "map/MapSettings.h"
 #include "photos/PhotosSettings.h"
 #include "photos/RCEditImageDateTimeWindowController.h"
@@ -26,6 +28,7 @@
 #include <QCheckBox>
 #include <QDateTimeEdit>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QToolButton>
 #include <QTreeView>
 #include <QPushButton>
@@ -388,6 +391,29 @@ private Q_SLOTS:
         QVERIFY(field<QCheckBox>(&sheet, "useCoordinateSwitch")->isChecked());
         QVERIFY(sheet.currentCoordinate()->latitude() < 48.8584);
         QCOMPARE(map->annotations().first().coordinate.latitude(), sheet.currentCoordinate()->latitude());
+    }
+
+    void locationSearchPicksATown()
+    {
+        if (!QFile::exists(halvex::Gazetteer::defaultFolder() + QStringLiteral("/cities15000.txt")))
+            QSKIP("the gazetteer is not installed");
+        halvex::Geocoder::setShared(std::make_shared<halvex::GazetteerGeocoder>());
+        RCEditImageLocationWindowController sheet;
+        const PhotosRemoteProfilePtr profile = ProfileValues().make();
+        sheet.setProfile(profile);
+        sheet.show();
+        auto* results = field<QListWidget>(&sheet, "searchResultList");
+        QTest::keyClicks(field<QLineEdit>(&sheet, "searchField"), QStringLiteral("zur"));
+        QVERIFY(results->count() > 0);
+        QVERIFY(results->item(0)->text().startsWith(u"Zürich"_qs));
+        results->setCurrentRow(0);
+        QVERIFY(field<QCheckBox>(&sheet, "useCoordinateSwitch")->isChecked());
+        QCOMPARE(sheet.mapView()->annotations().size(), 1);
+        sheet.validateEdition();
+        halvex::Geocoder::setShared(nullptr);
+        QVERIFY(profile->locationEdition());
+        QCOMPARE(qRound(profile->locationEdition()->latitude()), 47);
+        QCOMPARE(qRound(profile->locationEdition()->longitude()), 9);
     }
 
     void keywordsSheetAddsTheSelectedLibraryKeywords()
