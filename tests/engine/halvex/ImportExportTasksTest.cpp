@@ -304,6 +304,9 @@ private Q_SLOTS:
         const QString description = QStringLiteral("Line one, \"quoted\"\nline two – Ελλάδα 東京");
         QVERIFY(editors[0]->setValue(description, tag(QStringLiteral("XMP-dc:Description"))));
         QVERIFY(editors[1]->setValue(QStringLiteral(" leading space"), tag(QStringLiteral("XMP-dc:Title"))));
+        // List items that hold the list's own separator, or begin with a quote.
+        const QStringList subjects{QStringLiteral("Paris, France"), QStringLiteral("\"Lumière\" night"), QStringLiteral("river")};
+        QVERIFY(editors[1]->setValues(subjects, tag(QStringLiteral("XMP-dc:Subject"))));
 
         QTemporaryDir out;
         const QString table = out.filePath(QStringLiteral("table.csv"));
@@ -321,7 +324,9 @@ private Q_SLOTS:
                                                QStringLiteral("XMP-dc:Description"), QStringLiteral("XMP-dc:Subject"),
                                                QStringLiteral("IFD0:Orientation")}));
         QCOMPARE(parsed->rows[1][2], description);
-        QCOMPARE(parsed->rows[1][3], QStringLiteral("café, Zürich, lake, evening"));
+        // The fixture's third subject, "lake, evening", holds the separator.
+        QCOMPARE(parsed->rows[1][3], QStringLiteral("\"café\", \"Zürich\", \"lake, evening\""));
+        QCOMPARE(parsed->rows[2][3], QStringLiteral("\"Paris, France\", \"\"\"Lumière\"\" night\", \"river\""));
 
         // Fresh editors of the unsaved files take the table back and write it on save.
         editors = e2e_->open(QStringList{first, second});
@@ -330,6 +335,7 @@ private Q_SLOTS:
         QCOMPARE(messageArguments(*importTask), QString());
         QCOMPARE(editors[0]->currentValue(tag(QStringLiteral("XMP-dc:Description"))), description);
         QCOMPARE(editors[1]->currentValue(tag(QStringLiteral("XMP-dc:Title"))), QStringLiteral(" leading space"));
+        QCOMPARE(editors[1]->currentValues(tag(QStringLiteral("XMP-dc:Subject"))), std::optional<QStringList>(subjects));
         QVERIFY(!editors[0]->isEdited(tag(QStringLiteral("XMP-dc:Subject"))));
         QVERIFY(!editors[0]->isEdited(tag(QStringLiteral("IFD0:Orientation"))));
         QCOMPARE(e2e_->save(editors), QString());
@@ -339,6 +345,29 @@ private Q_SLOTS:
         test::runTask(exportTask = std::make_shared<ExportCSVTableTask>(exports));
         QCOMPARE(messageLines(*exportTask), QStringList());
         QCOMPARE(QDir(backups_->path()).entryList(QDir::Dirs | QDir::NoDotAndDotDot).size(), 1);
+    }
+
+    // A list cell reads as people type lists, and quotes its items only when one of them would
+    // not come back otherwise.
+    void csvListCells_data()
+    {
+        QTest::addColumn<QStringList>("items");
+        QTest::addColumn<QString>("cell");
+        QTest::newRow("plain items") << QStringList{"café", "lake"} << "café, lake";
+        QTest::newRow("a comma without a space stays plain") << QStringList{"1,5", "x"} << "1,5, x";
+        QTest::newRow("an item holding the separator") << QStringList{"Paris, France", "summer"} << "\"Paris, France\", \"summer\"";
+        QTest::newRow("an item beginning with a quote") << QStringList{"\"Hi\" there"} << "\"\"\"Hi\"\" there\"";
+        QTest::newRow("one empty item") << QStringList{QString()} << "";
+    }
+
+    void csvListCells()
+    {
+        QFETCH(QStringList, items);
+        QFETCH(QString, cell);
+        QCOMPARE(CSVTable::listCell(items), cell);
+        QCOMPARE(CSVTable::listItems(cell), items);
+        // Typed by hand and not wholly quoted: split where the separator stands.
+        QCOMPARE(CSVTable::listItems(QStringLiteral("\"a\", b")), (QStringList{"\"a\"", "b"}));
     }
 
     // Each bad row or cell is a message naming the table, the row and the reason; the good

@@ -2,6 +2,8 @@
 
 #include <QStringDecoder>
 
+#include <algorithm>
+
 namespace halvex {
 
 QString CSVTable::quoted(const QString& cell)
@@ -100,6 +102,67 @@ std::optional<CSVTable> CSVTable::parse(const QByteArray& bytes, ParseError* err
         table.rows.append(row);
     }
     return table;
+}
+
+namespace {
+
+const QString listItemSeparator = QStringLiteral(", ");
+
+// The items of a cell in the quoted form, or none when it is not wholly in that form.
+std::optional<QStringList> quotedListItems(const QString& cell)
+{
+    QStringList items;
+    qsizetype at = 0;
+    while (true) {
+        if (at >= cell.size() || cell.at(at) != u'"')
+            return std::nullopt;
+        QString item;
+        ++at;
+        while (true) {
+            if (at >= cell.size())
+                return std::nullopt;
+            if (cell.at(at) == u'"') {
+                if (at + 1 < cell.size() && cell.at(at + 1) == u'"') {
+                    item += u'"';
+                    at += 2;
+                    continue;
+                }
+                ++at;
+                break;
+            }
+            item += cell.at(at++);
+        }
+        items.append(item);
+        if (at == cell.size())
+            return items;
+        if (!QStringView(cell).mid(at).startsWith(listItemSeparator))
+            return std::nullopt;
+        at += listItemSeparator.size();
+    }
+}
+
+} // namespace
+
+QString CSVTable::listCell(const QStringList& items)
+{
+    const bool plain = std::none_of(items.begin(), items.end(), [](const QString& item) {
+        return item.contains(listItemSeparator) || item.startsWith(u'"');
+    });
+    if (plain)
+        return items.join(listItemSeparator);
+    QStringList quotedItems;
+    for (QString item : items)
+        quotedItems.append(u'"' + item.replace(QStringLiteral("\""), QStringLiteral("\"\"")) + u'"');
+    return quotedItems.join(listItemSeparator);
+}
+
+QStringList CSVTable::listItems(const QString& cell)
+{
+    if (cell.startsWith(u'"')) {
+        if (const auto items = quotedListItems(cell))
+            return *items;
+    }
+    return cell.split(listItemSeparator);
 }
 
 } // namespace halvex

@@ -28,6 +28,13 @@ public:
     static std::optional<CSVTable> parse(const QByteArray& bytes, ParseError* error = nullptr);
 
     static QString quoted(const QString& cell);
+
+    // The cell of a list value: its items joined by ", ", as people read and type lists. When an
+    // item holds ", " itself, or begins with a quote, every item is written in quotes (inner
+    // quotes doubled) so that the items come back as they were: "Paris, France", "summer".
+    static QString listCell(const QStringList& items);
+    // The items of a list cell written either way.
+    static QStringList listItems(const QString& cell);
 };
 
 } // namespace halvex

@@ -35,8 +35,11 @@ void ExportCSVTableTask::run()
     forEachItem(int(settings_.editors.size()), 1, [&](int index) {
         const TagEditor& editor = *settings_.editors.at(index);
         QStringList row{editor.source().url().toLocalFile()};
-        for (const ostrak::TagItem& item : settings_.tagItems)
-            row.append(editor.currentValues(item.tagName()).value_or(QStringList()).join(listSeparator));
+        for (const ostrak::TagItem& item : settings_.tagItems) {
+            const QStringList values = editor.currentValues(item.tagName()).value_or(QStringList());
+            row.append(item.listKind() != ostrak::TagItem::ListKind::None ? CSVTable::listCell(values)
+                                                                          : values.join(listSeparator));
+        }
         table.rows.append(row);
     });
     if (isCancelled())

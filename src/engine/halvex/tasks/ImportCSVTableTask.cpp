@@ -101,12 +101,13 @@ void ImportCSVTableTask::run()
         for (const Column& column : std::as_const(columns)) {
             const QString cell = row.value(column.index);
             // An empty cell, or the value the file shows already, changes nothing.
+            const bool isList = column.item->listKind() != ostrak::TagItem::ListKind::None;
+            const QStringList current = editor->currentValues(column.name).value_or(QStringList());
             if (cell.isEmpty()
-                || editor->currentValues(column.name).value_or(QStringList()).join(ExportCSVTableTask::listSeparator) == cell)
+                || (isList ? CSVTable::listCell(current) : current.join(ExportCSVTableTask::listSeparator)) == cell)
                 continue;
             const ostrak::ValueConverter converter(*column.item);
-            const bool isList = column.item->listKind() != ostrak::TagItem::ListKind::None;
-            const QStringList elements = isList ? cell.split(ExportCSVTableTask::listSeparator) : QStringList{cell};
+            const QStringList elements = isList ? CSVTable::listItems(cell) : QStringList{cell};
             QStringList values;
             for (const QString& element : elements) {
                 const auto converted = converter.stringValueFromStringValue(element);
