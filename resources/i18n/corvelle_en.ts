@@ -883,6 +883,58 @@
         <source>Without a location</source>
         <translation>Without a location</translation>
     </message>
+    <message id="FileFilterOptionsWindowTitle">
+        <source>Select Files</source>
+        <translation>Select Files</translation>
+    </message>
+    <message id="FileFilterOptionsInstructions">
+        <source>Select the files that match every condition below.</source>
+        <translation>Select the files that match every condition below.</translation>
+    </message>
+    <message id="FileFilterOptionsFilenameLabel">
+        <source>File name:</source>
+        <translation>File name:</translation>
+    </message>
+    <message id="FileFilterOptionsFilenamePlaceholder">
+        <source>Any file name</source>
+        <translation>Any file name</translation>
+    </message>
+    <message id="FileFilterOptionsFileEditionLabel">
+        <source>File:</source>
+        <translation>File:</translation>
+    </message>
+    <message id="FileFilterOptionsFileMediaLabel">
+        <source>Kind:</source>
+        <translation>Kind:</translation>
+    </message>
+    <message id="FileFilterOptionsTagValueLabel">
+        <source>A tag value:</source>
+        <translation>A tag value:</translation>
+    </message>
+    <message id="FileFilterOptionsTagValuePlaceholder">
+        <source>Any value</source>
+        <translation>Any value</translation>
+    </message>
+    <message id="FileFilterOptionsGpsEditionLabel">
+        <source>GPS tags:</source>
+        <translation>GPS tags:</translation>
+    </message>
+    <message id="FileFilterOptionsGpsValueLabel">
+        <source>GPS position:</source>
+        <translation>GPS position:</translation>
+    </message>
+    <message id="FileFilterOptionsResetButton">
+        <source>&amp;Reset</source>
+        <translation>&amp;Reset</translation>
+    </message>
+    <message id="FileFilterOptionsCancelButton">
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+    <message id="FileFilterOptionsApplyButton">
+        <source>&amp;Select</source>
+        <translation>&amp;Select</translation>
+    </message>
     <message id="HideGenericMainMenuItem">
         <source>Hide %1</source>
         <translation>Hide %1</translation>

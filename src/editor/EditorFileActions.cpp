@@ -1,6 +1,7 @@
 #include "editor/EditorFileActions.h"
 
 #include "editor/EditorAlert.h"
+#include "editor/EditorViewController.h"
 #include "editor/EditorWindowController.h"
 #include "engine/halvex/editions/EditionTask.h"
 #include "engine/halvex/tags/ETTagEditor.h"
@@ -10,10 +11,12 @@
 #include "engine/halvex/tasks/TaskManager.h"
 #include "engine/ostrak/TagItem.h"
 #include "engine/ostrak/TagStream.h"
+#include "filebrowser/FileFilterOptionsWindowController.h"
 #include "filebrowser/FolderSettingsWindowController.h"
 #include "filemodel/MetadataFileList.h"
 #include "filemodel/MetadataFileListSort.h"
 #include "filemodel/settings/EditionSettings.h"
+#include "filemodel/settings/FileModelSettings.h"
 #include "photos/OpenPhotosWindowController.h"
 #include "platform/brisa/core/UserDefaults.h"
 #include "platform/brisa/ui/SheetPresenter.h"
@@ -106,7 +109,8 @@ void EditorFileActions::makeCommands()
             [this] { sortFiles(ostrak::TagItem::itemFileFilePath(), MetadataFileListSort::SortOrder::descending); }),
         // The file selection, file sort and folder settings sheets, and the photo library, are
         // not part of this system yet.
-        row("showFileSelectPanel:", "MainMenuShowFileSelectPanel", [] { return false; }, [] {}),
+        row("showFileSelectPanel:", "MainMenuShowFileSelectPanel", [this] { return hasFiles(); },
+            [this] { showFileSelectPanel(); }),
         row("showFileSortPanel:", "MainMenuShowFileSortPanel", [] { return false; }, [] {}),
         row("showFolderSettingsPanel:", "MainMenuShowFolderSettingsPanel", [this] { return selectedFolderEditor() != nullptr; },
             [this] { showFolderSettingsPanel(); }),
@@ -327,6 +331,36 @@ void EditorFileActions::uninspectSelectedFiles()
 {
     if (canUninspect())
         controller_.setContentSection(controller_.preferredSection());
+}
+
+FileFilterOptionsWindowController* EditorFileActions::showFileSelectPanel()
+{
+    QWidget* window = controller_.window();
+    if (!hasFiles() || !window)
+        return nullptr;
+    auto* sheet = new FileFilterOptionsWindowController(window);
+    sheet->setFileFilter(brisa::UserDefaults::standard().value(Settings::lastFileSelection()));
+    QPointer<FileFilterOptionsWindowController> weakSheet(sheet);
+    QPointer<EditorWindowController> weakController(&controller_);
+    const bool shown = brisa::SheetPresenter::presentSheet(window, sheet, [weakSheet, weakController](int returnCode) {
+        if (!weakSheet)
+            return;
+        weakSheet->deleteLater();
+        if (returnCode != 1 || !weakController)
+            return;
+        const MetadataFileListFilter filter = weakSheet->fileFilter();
+        brisa::UserDefaults::standard().set(Settings::lastFileSelection(), filter);
+        weakController->metadataFileList()->selectFiles(filter);
+        if (EditorViewController* view = weakController->editorViewController()) {
+            view->focusFileBar();
+            view->revealSelectionInFileBar();
+        }
+    });
+    if (!shown) {
+        delete sheet;
+        return nullptr;
+    }
+    return sheet;
 }
 
 FolderSettingsWindowController* EditorFileActions::showFolderSettingsPanel()

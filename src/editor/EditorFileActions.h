@@ -22,6 +22,7 @@ class TagItem;
 namespace corvelle {
 
 class EditorWindowController;
+class FileFilterOptionsWindowController;
 class FolderSettingsWindowController;
 class MetadataFileList;
 
@@ -74,6 +75,9 @@ public:
     void uninspectSelectedFiles();
     void revealSelectedFilesInFinder();
     void sortFiles(const ostrak::TagItem& item, MetadataFileListSort::SortOrder order);
+    // The file selection sheet over the last filter used; applied, it selects the files that
+    // pass and is kept for next time. Answers the sheet shown, if any.
+    FileFilterOptionsWindowController* showFileSelectPanel();
     // The folder settings sheet over the one selected folder; its settings go back to the folder
     // when the sheet is applied. Answers the sheet shown, if any.
     FolderSettingsWindowController* showFolderSettingsPanel();

@@ -4,12 +4,12 @@
 #include "platform/brisa/ui/DynamicTouchBarItemSet.h"
 #include "widgets/FormTexts.h"
 #include "widgets/TextLocalizer.h"
+#include "widgets/controls/SegmentedButtons.h"
 
 #include "ui_TagFilterOptionsWindow.h"
 
 #include <QButtonGroup>
 #include <QHBoxLayout>
-#include <QPointer>
 #include <QPushButton>
 
 namespace corvelle {
@@ -18,23 +18,6 @@ namespace {
 
 using Filter = halvex::TagValueTableFilter;
 using StringConstraint = Filter::StringConstraint;
-
-// Exclusive checkable buttons in `container`, one per title, their ids 0, 1, ...
-QButtonGroup* makeSegments(QWidget* container, const QStringList& titleKeys)
-{
-    auto* group = new QButtonGroup(container);
-    group->setExclusive(true);
-    for (int id = 0; id < titleKeys.size(); ++id) {
-        auto* button = new QPushButton(localizedString(titleKeys.at(id)), container);
-        button->setCheckable(true);
-        button->setAutoDefault(false);
-        button->setObjectName(titleKeys.at(id));
-        container->layout()->addWidget(button);
-        group->addButton(button, id);
-    }
-    qobject_cast<QHBoxLayout*>(container->layout())->addStretch();
-    return group;
-}
 
 void showConstraint(const StringConstraint& constraint, QLineEdit* field, QComboBox* popUp)
 {
@@ -54,21 +37,6 @@ StringConstraint readConstraint(const QLineEdit* field, const QComboBox* popUp)
     }
 }
 
-template<class Enum>
-Enum selectedCase(const QButtonGroup* group)
-{
-    const QList<Enum> cases = brisa::allCases<Enum>();
-    const int id = group->checkedId();
-    return id >= 0 && id < cases.size() ? cases.at(id) : cases.first();
-}
-
-template<class Enum>
-void selectCase(QButtonGroup* group, Enum value)
-{
-    if (QAbstractButton* button = group->button(int(brisa::allCases<Enum>().indexOf(value))))
-        button->setChecked(true);
-}
-
 } // namespace
 
 TagFilterOptionsWindowController::TagFilterOptionsWindowController(QWidget* parent)
@@ -82,11 +50,11 @@ TagFilterOptionsWindowController::TagFilterOptionsWindowController(QWidget* pare
         popUp->addItem(localizedString(QStringLiteral("EditionFileFilterSearchValueTitle")));
         popUp->addItem(localizedString(QStringLiteral("EditionFileFilterUseRegexTitle")));
     }
-    valueEdition_ = makeSegments(ui_->valueEditionSegmentControl,
+    valueEdition_ = SegmentedButtons::make(ui_->valueEditionSegmentControl,
                                  {QStringLiteral("EditionTagFilterIgnoreValueEditionTitle"),
                                   QStringLiteral("EditionTagFilterEditedValueEditionTitle"),
                                   QStringLiteral("EditionTagFilterUneditedValueEditionTitle")});
-    valueState_ = makeSegments(ui_->valueStateSegmentControl,
+    valueState_ = SegmentedButtons::make(ui_->valueStateSegmentControl,
                                {QStringLiteral("EditionTagFilterIgnoreValueStateTitle"),
                                 QStringLiteral("EditionTagFilterWithValueStateTitle"),
                                 QStringLiteral("EditionTagFilterWithoutValueStateTitle")});
@@ -94,27 +62,9 @@ TagFilterOptionsWindowController::TagFilterOptionsWindowController(QWidget* pare
     connect(ui_->cancelButton, &QAbstractButton::clicked, this, &TagFilterOptionsWindowController::cancelSheet);
     connect(ui_->applyButton, &QAbstractButton::clicked, this, &TagFilterOptionsWindowController::validateSheet);
 
-    QPointer<TagFilterOptionsWindowController> weakSelf(this);
-    brisa::DynamicTouchBarItemSet& items = dynamicTouchBar_.addItemSet({});
-    items.addItem(brisa::DynamicTouchBarItem::flexibleSpace());
-    items.addItem([weakSelf](brisa::DynamicTouchBarItemButtonSettings& settings) {
-        settings.title = localizedString(QStringLiteral("EditorPanelCancelTouchButton"));
-        settings.width = brisa::DynamicTouchBarItemButtonSettings::standardWidth;
-        settings.action = [weakSelf] {
-            if (weakSelf)
-                weakSelf->cancelSheet();
-        };
-    });
-    items.addItem([weakSelf](brisa::DynamicTouchBarItemButtonSettings& settings) {
-        settings.title = localizedString(QStringLiteral("EditorPanelApplyTouchButton"));
-        settings.width = brisa::DynamicTouchBarItemButtonSettings::standardWidth;
-        settings.bezelColor = brisa::DynamicTouchBarItemButtonSettings::accentColor();
-        settings.action = [weakSelf] {
-            if (weakSelf)
-                weakSelf->validateSheet();
-        };
-    });
-    items.addItem(brisa::DynamicTouchBarItem::flexibleSpace());
+    dynamicTouchBar_.addItemSet({}).addSheetButtons(
+        this, localizedString(QStringLiteral("EditorPanelCancelTouchButton")), [this] { cancelSheet(); },
+        localizedString(QStringLiteral("EditorPanelApplyTouchButton")), [this] { validateSheet(); });
     updateInterface();
 }
 
@@ -153,8 +103,8 @@ void TagFilterOptionsWindowController::updateInterface()
     dynamicTouchBar_.reloadDisplayedItems();
     showConstraint(tagFilter_.nameConstraint, ui_->tagNameTextField, ui_->tagNameMatchPopUp);
     showConstraint(tagFilter_.valueConstraint, ui_->tagValueTextField, ui_->tagValueMatchPopUp);
-    selectCase(valueEdition_, tagFilter_.valueEdition);
-    selectCase(valueState_, tagFilter_.valueState);
+    SegmentedButtons::selectCase(valueEdition_, tagFilter_.valueEdition);
+    SegmentedButtons::selectCase(valueState_, tagFilter_.valueState);
 }
 
 halvex::TagValueTableFilter TagFilterOptionsWindowController::readControls() const
@@ -162,8 +112,8 @@ halvex::TagValueTableFilter TagFilterOptionsWindowController::readControls() con
     Filter filter;
     filter.nameConstraint = readConstraint(ui_->tagNameTextField, ui_->tagNameMatchPopUp);
     filter.valueConstraint = readConstraint(ui_->tagValueTextField, ui_->tagValueMatchPopUp);
-    filter.valueEdition = selectedCase<Filter::ValueEditionConstraint>(valueEdition_);
-    filter.valueState = selectedCase<Filter::ValueStateConstraint>(valueState_);
+    filter.valueEdition = SegmentedButtons::selectedCase<Filter::ValueEditionConstraint>(valueEdition_);
+    filter.valueState = SegmentedButtons::selectedCase<Filter::ValueStateConstraint>(valueState_);
     return filter;
 }
 

@@ -12,7 +12,6 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPointer>
 #include <QProgressBar>
 #include <QPushButton>
 
@@ -55,29 +54,10 @@ void TagPickerSheet::setupSheet(const Controls& controls)
         connect(tagSets, &QComboBox::activated, this, &TagPickerSheet::changeTagSet);
     }
 
-    QPointer<TagPickerSheet> self(this);
-    brisa::DynamicTouchBarItemSet& set = touchBar_.addItemSet({});
-    set.addItem(brisa::DynamicTouchBarItem::flexibleSpace());
-    set.addItem([self](brisa::DynamicTouchBarItemButtonSettings& settings) {
-        settings.title = localizedString(QStringLiteral("EditorPanelCancelTouchButton"));
-        settings.width = brisa::DynamicTouchBarItemButtonSettings::standardWidth;
-        settings.action = [self] {
-            if (self)
-                self->cancelSheet();
-        };
-    });
-    set.addItem(
-        [self](brisa::DynamicTouchBarItemButtonSettings& settings) {
-            settings.title = localizedString(QStringLiteral("EditorPanelApplyTouchButton"));
-            settings.width = brisa::DynamicTouchBarItemButtonSettings::standardWidth;
-            settings.bezelColor = brisa::DynamicTouchBarItemButtonSettings::accentColor();
-            settings.action = [self] {
-                if (self)
-                    self->applySheet();
-            };
-        },
-        [self](brisa::DynamicTouchBarItem& item) { item.setEnabled(self && self->canApply()); });
-    set.addItem(brisa::DynamicTouchBarItem::flexibleSpace());
+    touchBar_.addItemSet({}).addSheetButtons(
+        this, localizedString(QStringLiteral("EditorPanelCancelTouchButton")), [this] { cancelSheet(); },
+        localizedString(QStringLiteral("EditorPanelApplyTouchButton")), [this] { applySheet(); },
+        [this] { return canApply(); });
 }
 
 void TagPickerSheet::setInstructions(const QString& text)

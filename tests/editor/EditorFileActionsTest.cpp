@@ -4,6 +4,7 @@
 #include "editor/EditorFileActions.h"
 #include "editor/EditorSettings.h"
 #include "editor/EditorWindowController.h"
+#include "filebrowser/FileFilterOptionsWindowController.h"
 #include "filebrowser/FileImportOptionsViewController.h"
 #include "filebrowser/FolderSettingsWindowController.h"
 #include "engine/halvex/tags/ETTagEditor.h"
@@ -11,6 +12,7 @@
 #include "engine/halvex/tasks/TaskManager.h"
 #include "engine/ostrak/TagName.h"
 #include "filemodel/MetadataFileList.h"
+#include "filemodel/settings/FileModelSettings.h"
 #include "platform/brisa/core/UserDefaults.h"
 #include "support/TestEnvironment.h"
 #include "support/ui/SectionViewStandIn.h"
@@ -18,6 +20,8 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
+#include <QComboBox>
+#include <QButtonGroup>
 #include <QLineEdit>
 #include <QMainWindow>
 #include <QMenu>
@@ -141,6 +145,53 @@ private Q_SLOTS:
         brisa::UserDefaults::standard().setObject(Settings::lastContentSection().name(), {});
         controller_ = std::make_unique<EditorWindowController>();
         controller_->window()->show();
+    }
+
+    // The file selection sheet starts from the last filter applied, selects the files that pass
+    // it and keeps it; cancelled, it changes neither.
+    void fileSelectionSheetSelectsAndRemembers()
+    {
+        openFour();
+        QVERIFY(list().files().at(2)->editor()->setValue(QStringLiteral("Someone"), artist));
+        list().setSelection(brisa::IndexSet{0});
+        brisa::UserDefaults::standard().setObject(Settings::lastFileSelection().name(), {});
+        const auto openSheet = [this]() -> FileFilterOptionsWindowController* {
+            FileFilterOptionsWindowController* sheet = nullptr;
+            if (perform("showFileSelectPanel:"))
+                QTest::qWaitFor([&] {
+                    return (sheet = controller_->window()->findChild<FileFilterOptionsWindowController*>()) && sheet->isVisible();
+                });
+            return sheet && sheet->isVisible() ? sheet : nullptr;
+        };
+        FileFilterOptionsWindowController* sheet = openSheet();
+        QVERIFY(sheet);
+        QVERIFY(sheet->fileFilter().isEmpty());
+        sheet->fileEditionSegmentControl()->button(1)->click();
+        sheet->filenameTextField()->setText(QStringLiteral("   "));
+        sheet->validateButton()->click();
+        QTRY_VERIFY(!controller_->window()->findChild<FileFilterOptionsWindowController*>());
+        QCOMPARE(list().selection(), brisa::IndexSet{2});
+        const MetadataFileListFilter stored = brisa::UserDefaults::standard().value(Settings::lastFileSelection());
+        QCOMPARE(stored.fileEditionConstraint, MetadataFileListFilter::FileEditionConstraint::edited);
+        QCOMPARE(stored.filenameConstraint.kind(), MetadataFileListFilter::StringConstraint::Case::none);
+
+        // Shown again with that filter; Reset empties the controls, Cancel keeps everything.
+        QVERIFY((sheet = openSheet()));
+        QCOMPARE(sheet->fileEditionSegmentControl()->checkedId(), 1);
+        sheet->resetButton()->click();
+        QCOMPARE(sheet->fileEditionSegmentControl()->checkedId(), 0);
+        sheet->cancelButton()->click();
+        QTRY_VERIFY(!controller_->window()->findChild<FileFilterOptionsWindowController*>());
+        QCOMPARE(list().selection(), brisa::IndexSet{2});
+        QCOMPARE(brisa::UserDefaults::standard().value(Settings::lastFileSelection()), stored);
+
+        // A file name as a regular expression that matches none selects nothing.
+        QVERIFY((sheet = openSheet()));
+        sheet->resetButton()->click();
+        sheet->filenameMatchPopUp()->setCurrentIndex(1);
+        sheet->filenameTextField()->setText(QStringLiteral("^z"));
+        sheet->validateButton()->click();
+        QTRY_VERIFY(list().selection().isEmpty());
     }
 
     // The folder settings sheet opens over one selected folder only, and its settings reach the

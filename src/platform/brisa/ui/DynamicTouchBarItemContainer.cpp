@@ -1,5 +1,7 @@
 #include "platform/brisa/ui/DynamicTouchBarItemContainer.h"
 
+#include "platform/brisa/ui/DynamicTouchBarItemButtonSettings.h"
+
 namespace brisa {
 
 DynamicTouchBarItemContainer::~DynamicTouchBarItemContainer() = default;
@@ -13,6 +15,34 @@ DynamicTouchBarItem& DynamicTouchBarItemContainer::addItem(const DynamicTouchBar
                                                            DynamicTouchBarItem::Update update)
 {
     return appendItem(DynamicTouchBarItem::createButton(createButton, std::move(update)));
+}
+
+void DynamicTouchBarItemContainer::addSheetButtons(QObject* owner, const QString& cancelTitle, std::function<void()> cancel,
+                                                   const QString& confirmTitle, std::function<void()> confirm,
+                                                   std::function<bool()> canConfirm)
+{
+    const QPointer<QObject> guard(owner);
+    addItem(DynamicTouchBarItem::flexibleSpace());
+    addItem([guard, cancelTitle, cancel](DynamicTouchBarItemButtonSettings& settings) {
+        settings.title = cancelTitle;
+        settings.width = DynamicTouchBarItemButtonSettings::standardWidth;
+        settings.action = [guard, cancel] {
+            if (guard)
+                cancel();
+        };
+    });
+    addItem(
+        [guard, confirmTitle, confirm](DynamicTouchBarItemButtonSettings& settings) {
+            settings.title = confirmTitle;
+            settings.width = DynamicTouchBarItemButtonSettings::standardWidth;
+            settings.bezelColor = DynamicTouchBarItemButtonSettings::accentColor();
+            settings.action = [guard, confirm] {
+                if (guard)
+                    confirm();
+            };
+        },
+        [guard, canConfirm](DynamicTouchBarItem& item) { item.setEnabled(guard && (!canConfirm || canConfirm())); });
+    addItem(DynamicTouchBarItem::flexibleSpace());
 }
 
 } // namespace brisa

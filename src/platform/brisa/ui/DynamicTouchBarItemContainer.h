@@ -2,6 +2,10 @@
 
 #include "platform/brisa/ui/DynamicTouchBarItem.h"
 
+#include <QPointer>
+#include <QString>
+
+#include <functional>
 #include <memory>
 
 namespace brisa {
@@ -15,6 +19,12 @@ public:
     // A button: `createButton` fills its settings once, `update` runs on every reload.
     DynamicTouchBarItem& addItem(const DynamicTouchBarItem::Configure& createButton,
                                  DynamicTouchBarItem::Update update = {});
+    // The row of a sheet: a flexible space, the cancel button, the confirming button in the
+    // accent colour, a flexible space. The actions run only while `owner` exists; the confirming
+    // button is enabled while `canConfirm` answers true (always without it).
+    void addSheetButtons(QObject* owner, const QString& cancelTitle, std::function<void()> cancel,
+                         const QString& confirmTitle, std::function<void()> confirm,
+                         std::function<bool()> canConfirm = {});
 
 protected:
     virtual DynamicTouchBarItem& appendItem(std::unique_ptr<DynamicTouchBarItem> item) = 0;
