@@ -4,6 +4,7 @@
 #include "editor/EditorTagEditingPresenter.h"
 #include "editor/EditorWindowController.h"
 #include "engine/halvex/editions/EditionTask.h"
+#include "engine/halvex/kit/KitSettings.h"
 #include "engine/halvex/libraries/TagSetManager.h"
 #include "engine/halvex/tags/TagEditor.h"
 #include "engine/halvex/tags/TagEditorList.h"
@@ -24,6 +25,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QMainWindow>
+#include <QScopeGuard>
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -667,6 +669,25 @@ private Q_SLOTS:
         QVERIFY(presenter_->sidebarValues->isWritable());
         QVERIFY(trigger(QStringLiteral("quickActionSelectedTableValue:")));
         QCOMPARE(presenter_->calls, (QStringList{"focus", "sidebar 3"}));
+    }
+
+    // The download command is shown only while the engine reads movies; shown or not, its rule
+    // alone answers.
+    void downloadIsShownForMovies()
+    {
+        halvex::KitSettings& kit = halvex::KitSettings::shared();
+        const QSet<halvex::MediaType> all = kit.supportedMediaTypes();
+        const auto restore = qScopeGuard([&] { kit.setSupportedMediaTypes(all); });
+        selectFiles({0});
+        const QString download = QStringLiteral("downloadVideoInfo:");
+        QAction* item = controller_->commandAction(download);
+        QCOMPARE(controller_->validateMenuCommand(download, item), MenuValidation::enabled);
+        QVERIFY(item->isVisible());
+        kit.setSupportedMediaTypes(halvex::MediaType::types({halvex::MediaKind::audio, halvex::MediaKind::sidecar}));
+        QCOMPARE(controller_->validateMenuCommand(download, item), MenuValidation::enabled);
+        QVERIFY(!item->isVisible());
+        controller_->setContentSection(EditorContentSection::raw);
+        QCOMPARE(controller_->validateMenuCommand(download, item), MenuValidation::disabled);
     }
 };
 
