@@ -155,6 +155,7 @@ private Q_SLOTS:
         controller.metadataFileList()->setSelection(brisa::IndexSet({0}));
         QTest::qWait(0);
         // The sheets act on the tag table of the tags section.
+        controller.setContentSection(EditorContentSection::preview);
         QVERIFY(!controller.validateUserInterfaceItem(QStringLiteral("showTagFilterPanel:")));
         controller.setContentSection(EditorContentSection::tags);
         halvex::TagValueTable* table = controller.tagValueTable();
