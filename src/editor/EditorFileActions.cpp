@@ -19,6 +19,8 @@
 #include "widgets/desktop/FileViewer.h"
 
 #include <QFileInfo>
+
+#include <algorithm>
 #include <QMainWindow>
 #include <QMessageBox>
 #include <QPointer>
@@ -167,7 +169,9 @@ bool EditorFileActions::hasUnselectedFiles() const
 
 bool EditorFileActions::hasSelectedFilesWithExtension() const
 {
-    return !filesToSend().isEmpty();
+    // Asked at each refresh of the commands: the first file found is enough.
+    const QList<MetadataFilePointer> files = list().selectedFiles();
+    return std::any_of(files.begin(), files.end(), [](const MetadataFilePointer& file) { return !file->isFolder(); });
 }
 
 QList<MetadataFilePointer> EditorFileActions::filesToSend() const
@@ -175,7 +179,7 @@ QList<MetadataFilePointer> EditorFileActions::filesToSend() const
     // The file system says what is a folder: "Trip.2023" may be one, "README" a file.
     QList<MetadataFilePointer> files;
     for (const MetadataFilePointer& file : list().selectedFiles()) {
-        if (!QFileInfo(file->url().toLocalFile()).isDir())
+        if (!file->isFolder())
             files << file;
     }
     return files;

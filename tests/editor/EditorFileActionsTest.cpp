@@ -139,6 +139,33 @@ private Q_SLOTS:
         controller_->window()->show();
     }
 
+    // The four fixed sorts: by name, or by the whole path, so two folders' files go apart.
+    void fixedSortsReorderTheFiles()
+    {
+        QDir(folder_.path()).mkpath(QStringLiteral("a"));
+        QDir(folder_.path()).mkpath(QStringLiteral("b"));
+        const QList<QUrl> urls{QUrl::fromLocalFile(copy(QStringLiteral("photo.jpg"), QStringLiteral("b/a.jpg"))),
+                               QUrl::fromLocalFile(copy(QStringLiteral("photo.jpg"), QStringLiteral("a/z.jpg"))),
+                               QUrl::fromLocalFile(copy(QStringLiteral("photo.jpg"), QStringLiteral("a/c.jpg")))};
+        controller_->addFiles(urls);
+        QTRY_COMPARE_WITH_TIMEOUT(list().files().size(), 3, taskTimeout);
+        waitForTasks();
+        const auto order = [this] {
+            QStringList names;
+            for (const MetadataFilePointer& file : list().files())
+                names << QDir(folder_.path()).relativeFilePath(file->url().toLocalFile());
+            return names.join(QLatin1Char(' '));
+        };
+        QVERIFY(perform("sortFilesUsingAscendingPath:"));
+        QCOMPARE(order(), QStringLiteral("a/c.jpg a/z.jpg b/a.jpg"));
+        QVERIFY(perform("sortFilesUsingDescendingPath:"));
+        QCOMPARE(order(), QStringLiteral("b/a.jpg a/z.jpg a/c.jpg"));
+        QVERIFY(perform("sortFilesUsingAscendingFilename:"));
+        QCOMPARE(order(), QStringLiteral("b/a.jpg a/c.jpg a/z.jpg"));
+        QVERIFY(perform("sortFilesUsingDescendingFilename:"));
+        QCOMPARE(order(), QStringLiteral("a/z.jpg a/c.jpg b/a.jpg"));
+    }
+
     void cleanup()
     {
         waitForTasks();
