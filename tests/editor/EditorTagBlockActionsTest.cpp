@@ -4,9 +4,11 @@
 #include "editor/EditorTagEditingPresenter.h"
 #include "editor/EditorWindowController.h"
 #include "engine/halvex/tags/TagEditor.h"
+#include "engine/halvex/tasks/AbstractTask.h"
 #include "engine/halvex/tasks/TaskManager.h"
 #include "filemodel/MetadataFile.h"
 #include "filemodel/MetadataFileList.h"
+#include "filemodel/settings/EditionSettings.h"
 #include "filemodel/settings/FileModelSettings.h"
 #include "platform/brisa/core/UserDefaults.h"
 #include "support/TestEnvironment.h"
@@ -16,6 +18,8 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QCryptographicHash>
+#include <QFileInfo>
+#include <QScopeGuard>
 #include <QMainWindow>
 #include <QMessageBox>
 #include <QProcess>
@@ -224,6 +228,46 @@ private Q_SLOTS:
         else
             QTRY_COMPARE_WITH_TIMEOUT(read(first, tags), after, taskTimeout);
         QCOMPARE(read(second, tags), QStringLiteral("Corvelle|Café in Zürich|Café in Zürich"));
+    }
+
+    // A file that cannot be written is named in the task's messages and left as it was; the
+    // errors setting, read when the user agrees, says whether the other files go on.
+    void unwritableFiles_data()
+    {
+        QTest::addColumn<int>("behavior");
+        QTest::addColumn<QString>("goodAfter");
+        QTest::newRow("stop at the first error") << int(ErrorsBehaviorEditionUserChoice::stop) << "Corvelle";
+        QTest::newRow("go on") << int(ErrorsBehaviorEditionUserChoice::ignore) << "-";
+    }
+
+    void unwritableFiles()
+    {
+        QFETCH(int, behavior);
+        QFETCH(QString, goodAfter);
+        brisa::UserDefaults& defaults = brisa::UserDefaults::standard();
+        const auto restoreSetting =
+            qScopeGuard([&] { defaults.setObject(Settings::editionUserChoiceErrorsBehavior().name(), {}); });
+        const QString locked = test::copyFixture(folder_->path(), QStringLiteral("photo.jpg"), QStringLiteral("a-locked.jpg"));
+        const QString good = test::copyFixture(folder_->path(), QStringLiteral("photo.jpg"), QStringLiteral("b-good.jpg"));
+        open({locked, good});
+        QVERIFY(QFile::setPermissions(locked, QFile::ReadOwner));
+        const QByteArray lockedBefore = digest(locked);
+        list().setSelection(brisa::IndexSet{0, 1});
+        defaults.set(Settings::editionUserChoiceErrorsBehavior(),
+                     ErrorsBehaviorEditionUserChoice(1 - behavior));
+        controller_->commandAction(QStringLiteral("deleteEXIFStreamBlock:"))->trigger();
+        defaults.set(Settings::editionUserChoiceErrorsBehavior(), ErrorsBehaviorEditionUserChoice(behavior));
+        answer(QStringLiteral("ImmediateActionAlert"), true);
+        waitForTasks();
+
+        const std::shared_ptr<halvex::AbstractTask> task = halvex::TaskManager::shared().tasks().last();
+        QStringList named;
+        for (const halvex::TaskMessage& message : task->messages())
+            named << QFileInfo(message.filePath).fileName();
+        QVERIFY2(named.contains(QStringLiteral("a-locked.jpg")), qPrintable(named.join(QLatin1Char(','))));
+        QCOMPARE(digest(locked), lockedBefore);
+        QCOMPARE(read(good, {QStringLiteral("IFD0:Make")}), goodAfter);
+        QVERIFY(QFile::setPermissions(locked, QFile::ReadOwner | QFile::WriteOwner));
     }
 
     // Tag values copied inside the files of the selected folder, after the question; a selected
