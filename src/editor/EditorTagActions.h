@@ -89,6 +89,9 @@ public:
     void changeTagSelection(TagSelection selection);
     void syncDateTags(bool selectedRowsOnly);
     void editSelectedTableValue(EditEntry entry);
+    // A moment later, once the new selection shows, the tags section's value table takes the
+    // focus with its first selected row centred; nothing in another section.
+    void focusTagTableLater();
 
 private:
     bool inTagsSection() const;
@@ -99,7 +102,6 @@ private:
     void queueGroupEdition(Operation operation, const QList<std::shared_ptr<halvex::TagEditor>>& editors,
                            const QList<ostrak::TagStream>& streams, const QList<ostrak::TagName>& names,
                            bool byStreams);
-    void focusTagTableLater();
 
     EditorWindowController& controller_;
 };

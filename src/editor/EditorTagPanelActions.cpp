@@ -1,30 +1,20 @@
 #include "editor/EditorTagPanelActions.h"
 
+#include "editor/EditorTagActions.h"
 #include "editor/EditorViewController.h"
 #include "editor/EditorWindowController.h"
 #include "engine/halvex/tags/TagValueTable.h"
 #include "filemodel/MetadataFileList.h"
 #include "platform/brisa/core/UserDefaults.h"
 #include "platform/brisa/ui/SheetPresenter.h"
-#include "tags/EditorTagBarController.h"
-#include "tags/EditorTagsViewController.h"
 #include "tags/TagFilterOptionsWindowController.h"
 #include "tags/TagListOptionsWindowController.h"
 #include "tags/TagsSettings.h"
 
 #include <QMainWindow>
 #include <QPointer>
-#include <QTableView>
-#include <QTimer>
 
 namespace corvelle {
-
-namespace {
-
-// The pause before the table takes the focus, so that it shows the new selection first.
-constexpr int focusDelay = 300;
-
-} // namespace
 
 EditorTagPanelActions::EditorTagPanelActions(EditorWindowController& controller)
     : controller_(controller)
@@ -118,16 +108,7 @@ void EditorTagPanelActions::selectTags(const halvex::TagValueTableFilter& filter
     request.selectedEntryIndexes = brisa::IndexSet(rows);
     table->reload(request);
     // The table takes the focus once it shows the new selection.
-    QPointer<EditorWindowController> weakController(&controller_);
-    QTimer::singleShot(focusDelay, &controller_, [weakController] {
-        if (!weakController)
-            return;
-        auto* tagsView = qobject_cast<EditorTagsViewController*>(weakController->editorViewController());
-        if (!tagsView || !tagsView->tagBarController())
-            return;
-        tagsView->tagBarController()->valueTableView()->setFocus(Qt::OtherFocusReason);
-        tagsView->centreSelectedTagRow();
-    });
+    controller_.tagActions().focusTagTableLater();
 }
 
 void EditorTagPanelActions::showTagManagePanel()
