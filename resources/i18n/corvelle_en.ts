@@ -4229,5 +4229,45 @@ Select one or more files to see their tags.</translation>
         <source>each file's name</source>
         <translation>each file's name</translation>
     </message>
+    <message id="ImmediateActionAlertMessageText">
+        <source>Change the files now?</source>
+        <translation>Change the files now?</translation>
+    </message>
+    <message id="ImmediateActionAlertInformativeText">
+        <source>This change is written into the files right away, not when you save them. Each file is backed up first.</source>
+        <translation>This change is written into the files right away, not when you save them. Each file is backed up first.</translation>
+    </message>
+    <message id="ImmediateActionAlertOKButton">
+        <source>Change Files</source>
+        <translation>Change Files</translation>
+    </message>
+    <message id="ImmediateActionAlertCancelButton">
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+    <message id="TagSyncWithoutFolderAlertMessageText">
+        <source>No folder is selected.</source>
+        <translation>No folder is selected.</translation>
+    </message>
+    <message id="TagSyncWithoutFolderAlertInformativeText">
+        <source>Tag values are copied inside the files of the selected folders. Select a folder and try again.</source>
+        <translation>Tag values are copied inside the files of the selected folders. Select a folder and try again.</translation>
+    </message>
+    <message id="TagSyncWithoutFolderAlertOKButton">
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message id="ItunMoviDeletionWithoutFileAlertMessageText">
+        <source>No movie file is selected.</source>
+        <translation>No movie file is selected.</translation>
+    </message>
+    <message id="ItunMoviDeletionWithoutFileAlertInformativeText">
+        <source>The movie property list is removed from the selected files, not from folders. Select a movie and try again.</source>
+        <translation>The movie property list is removed from the selected files, not from folders. Select a movie and try again.</translation>
+    </message>
+    <message id="ItunMoviDeletionWithoutFileAlertOKButton">
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
 </context>
 </TS>

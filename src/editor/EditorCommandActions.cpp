@@ -36,6 +36,7 @@ EditorCommandActions::EditorCommandActions(const EditorCommandChain& chain, QWid
             actions_ << action;
             byName_.insert(command.name, action);
             commands_.insert(action, &command);
+            families_.insert(action, family);
         }
     }
     if (window_)
@@ -61,6 +62,7 @@ bool EditorCommandActions::refresh(QAction* action)
     const EditorCommand* command = commands_.value(action);
     if (!command)
         return false;
+    families_.value(action)->updateItem(command->name, action);
     const MenuValidation text = TextResponder::validate(QApplication::focusWidget(), command->name);
     const bool enabled = text != MenuValidation::notMine ? text == MenuValidation::enabled : command->isEnabled();
     action->setEnabled(enabled);

@@ -13,6 +13,7 @@ class QWidget;
 namespace corvelle {
 
 class EditorCommandChain;
+class EditorCommandFamily;
 struct EditorCommand;
 
 // The editor window's actions: one QAction per command of its families' tables, named after the
@@ -53,6 +54,7 @@ private:
     QList<QAction*> actions_;
     QHash<QString, QAction*> byName_;
     QHash<const QAction*, const EditorCommand*> commands_;
+    QHash<const QAction*, const EditorCommandFamily*> families_;
 };
 
 } // namespace corvelle

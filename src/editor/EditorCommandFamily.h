@@ -46,6 +46,14 @@ public:
         perform(action);
     }
 
+    // The item's other states (whether it is shown), set with its enabled state; `item` is the
+    // action of one of this family's commands.
+    virtual void updateItem(const QString& action, QAction* item) const
+    {
+        Q_UNUSED(action);
+        Q_UNUSED(item);
+    }
+
 protected:
     // Each family sets its table once, when it is made.
     void setCommands(QList<EditorCommand> commands) { commands_ = std::move(commands); }

@@ -1,5 +1,6 @@
 #include "editor/EditorTagPanelActions.h"
 
+#include "editor/EditorTagActions.h"
 #include "editor/EditorViewController.h"
 #include "editor/EditorWindowController.h"
 #include "engine/halvex/tags/TagValueTable.h"
@@ -22,28 +23,36 @@ EditorTagPanelActions::EditorTagPanelActions(EditorWindowController& controller)
         return EditorCommand{command, menuTextKey(command), {}, {}, std::move(isEnabled), {}, std::move(run)};
     };
     setCommands({
-        row(QStringLiteral("showTagSelectPanel:"), [this] { return canShowTagFilterPanel(); },
+        row(QStringLiteral("showTagSelectPanel:"), [this] { return canShowTagSelectPanel(); },
             [this] { showTagSelectPanel(); }),
         row(QStringLiteral("showTagFilterPanel:"), [this] { return canShowTagFilterPanel(); },
             [this] { showTagFilterPanel(); }),
-        row(QStringLiteral("showTagManagePanel:"), [this] { return canShowTagFilterPanel(); },
-            [this] { showTagManagePanel(); }),
+        // The displayed tag list can be managed at any time, even with no file open.
+        row(QStringLiteral("showTagManagePanel:"), [] { return true; }, [this] { showTagManagePanel(); }),
     });
+}
+
+bool EditorTagPanelActions::canShowTagSelectPanel() const
+{
+    const halvex::TagValueTable::Content content = controller_.tagValueTable()->content();
+    return canShowTagFilterPanel() && !content.entries().isEmpty() && !content.editors().isEmpty();
 }
 
 bool EditorTagPanelActions::canShowTagFilterPanel() const
 {
-    return controller_.window() && controller_.metadataFileList()->hasFiles();
+    return controller_.effectiveSection() == EditorContentSection::tags && controller_.metadataFileList()->hasFiles();
 }
 
 void EditorTagPanelActions::showTagSelectPanel()
 {
-    showFilterSheet(true);
+    if (canShowTagSelectPanel())
+        showFilterSheet(true);
 }
 
 void EditorTagPanelActions::showTagFilterPanel()
 {
-    showFilterSheet(false);
+    if (canShowTagFilterPanel())
+        showFilterSheet(false);
 }
 
 void EditorTagPanelActions::showFilterSheet(bool select)
@@ -81,6 +90,8 @@ void EditorTagPanelActions::applyTagFilter(const halvex::TagValueTableFilter& fi
     halvex::TagValueTable::Request request = table->latestRequest();
     request.filter = filter;
     table->reload(request);
+    if (EditorViewController* view = controller_.editorViewController())
+        view->focusTagTable();
 }
 
 void EditorTagPanelActions::selectTags(const halvex::TagValueTableFilter& filter)
@@ -96,6 +107,8 @@ void EditorTagPanelActions::selectTags(const halvex::TagValueTableFilter& filter
     halvex::TagValueTable::Request request = table->latestRequest();
     request.selectedEntryIndexes = brisa::IndexSet(rows);
     table->reload(request);
+    // The table takes the focus once it shows the new selection.
+    controller_.tagActions().focusTagTableLater();
 }
 
 void EditorTagPanelActions::showTagManagePanel()

@@ -18,6 +18,9 @@ class EditorTagPanelActions : public EditorCommandFamily {
 public:
     explicit EditorTagPanelActions(EditorWindowController& controller);
 
+    // The tags section shows rows of open files.
+    bool canShowTagSelectPanel() const;
+    // The tags section is on screen with files open.
     bool canShowTagFilterPanel() const;
 
     void showTagSelectPanel();

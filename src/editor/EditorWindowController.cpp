@@ -8,9 +8,11 @@
 #include "editor/EditorImportExportActions.h"
 #include "editor/EditorLocationActions.h"
 #include "editor/EditorPresetActions.h"
-#include "editor/EditorTagSectionActions.h"
 #include "editor/EditorPreviewViewController.h"
 #include "editor/EditorSettings.h"
+#include "editor/EditorTagActions.h"
+#include "editor/EditorTagBlockActions.h"
+#include "editor/EditorTagEditingPresenter.h"
 #include "editor/EditorTagPanelActions.h"
 #include "editor/EditorTaskReports.h"
 #include "editor/EditorViewActions.h"
@@ -79,7 +81,8 @@ EditorWindowController::EditorWindowController()
     , imageActions_(std::make_unique<EditorImageActions>(*this))
     , importExportActions_(std::make_unique<EditorImportExportActions>(*this))
     , locationActions_(std::make_unique<EditorLocationActions>(*this))
-    , tagSectionActions_(std::make_unique<EditorTagSectionActions>(*this))
+    , tagActions_(std::make_unique<EditorTagActions>(*this))
+    , tagBlockActions_(std::make_unique<EditorTagBlockActions>(*this))
     , tagPanelActions_(std::make_unique<EditorTagPanelActions>(*this))
     , openFilesMenu_(std::make_unique<QMenu>())
     , fileListModel_(std::make_unique<MetadataFileListModel>(metadataFileList_.get()))
@@ -90,13 +93,15 @@ EditorWindowController::EditorWindowController()
 {
     commandChain_.append(copyCutPasteActions_.get());
     commandChain_.append(fileActions_.get());
+    // The Tags menu.
+    commandChain_.append(tagActions_.get());
+    commandChain_.append(tagBlockActions_.get());
+    commandChain_.append(tagPanelActions_.get());
+    commandChain_.append(mediaInfoActions_.get());
     commandChain_.append(imageActions_.get());
     commandChain_.append(locationActions_.get());
     commandChain_.append(importExportActions_.get());
     commandChain_.append(presetActions_.get());
-    commandChain_.append(mediaInfoActions_.get());
-    commandChain_.append(tagSectionActions_.get());
-    commandChain_.append(tagPanelActions_.get());
     // Asked last.
     commandChain_.append(viewActions_.get());
     window_ = std::make_unique<QMainWindow>();
@@ -278,6 +283,26 @@ void EditorWindowController::setSectionViewFactory(EditorContentSection section,
         sectionViewFactories().insert(section, std::move(factory));
     else if (section != EditorContentSection::welcome && section != EditorContentSection::preview)
         sectionViewFactories().remove(section);
+}
+
+namespace {
+
+std::shared_ptr<EditorTagEditingPresenter>& sharedTagEditingPresenter()
+{
+    static std::shared_ptr<EditorTagEditingPresenter> presenter;
+    return presenter;
+}
+
+} // namespace
+
+void EditorWindowController::setTagEditingPresenter(std::shared_ptr<EditorTagEditingPresenter> presenter)
+{
+    sharedTagEditingPresenter() = std::move(presenter);
+}
+
+EditorTagEditingPresenter* EditorWindowController::tagEditingPresenter()
+{
+    return sharedTagEditingPresenter().get();
 }
 
 bool EditorWindowController::hasSectionView(EditorContentSection section)

@@ -47,7 +47,9 @@ class EditorImageActions;
 class EditorImportExportActions;
 class EditorLocationActions;
 class EditorPresetActions;
-class EditorTagSectionActions;
+class EditorTagActions;
+class EditorTagBlockActions;
+class EditorTagEditingPresenter;
 class EditorTagPanelActions;
 class OpenPanel;
 class EditorSession;
@@ -175,7 +177,16 @@ public:
     EditorImageActions& imageActions() const { return *imageActions_; }
     EditorImportExportActions& importExportActions() const { return *importExportActions_; }
     EditorLocationActions& locationActions() const { return *locationActions_; }
+    EditorTagActions& tagActions() const { return *tagActions_; }
+    EditorTagBlockActions& tagBlockActions() const { return *tagBlockActions_; }
     EditorTagPanelActions& tagPanelActions() const { return *tagPanelActions_; }
+
+    // --- The editing windows of the Tags menu
+
+    // Supplied once by the editing area (the tag editing sheet, the sidebar's steps, the tag
+    // copies sheet); none until then, which keeps the commands that open them disabled.
+    static void setTagEditingPresenter(std::shared_ptr<EditorTagEditingPresenter> presenter);
+    static EditorTagEditingPresenter* tagEditingPresenter();
     // The enabled state of an item of this window: an action no family knows is disabled.
     bool validateUserInterfaceItem(const QString& action) const override;
 
@@ -226,7 +237,8 @@ private:
     std::unique_ptr<EditorImageActions> imageActions_;
     std::unique_ptr<EditorImportExportActions> importExportActions_;
     std::unique_ptr<EditorLocationActions> locationActions_;
-    std::unique_ptr<EditorTagSectionActions> tagSectionActions_;
+    std::unique_ptr<EditorTagActions> tagActions_;
+    std::unique_ptr<EditorTagBlockActions> tagBlockActions_;
     std::unique_ptr<EditorTagPanelActions> tagPanelActions_;
     std::unique_ptr<QMenu> openFilesMenu_;
     QPointer<OpenPanel> openPanel_;

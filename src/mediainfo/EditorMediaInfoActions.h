@@ -15,8 +15,11 @@ class EditorMediaInfoActions : public EditorCommandFamily {
 public:
     explicit EditorMediaInfoActions(EditorWindowController& controller);
 
-    // Some selected entry is a file (not a folder) and the window carries no sheet.
+    // Files are selected outside the raw section, and the window carries no sheet.
     bool canDownloadVideoInfo() const;
+    // The engine reads movies: the command is shown.
+    static bool isMovieSupported();
+    void updateItem(const QString& action, QAction* item) const override;
     void downloadVideoInfo();
     // The sheet on screen; null when none is.
     DownloadInfoWindowController* sheet() const;

@@ -154,6 +154,10 @@ private Q_SLOTS:
         QTRY_VERIFY_WITH_TIMEOUT(!halvex::TaskManager::shared().isBusy(), taskTimeout);
         controller.metadataFileList()->setSelection(brisa::IndexSet({0}));
         QTest::qWait(0);
+        // The sheets act on the tag table of the tags section.
+        controller.setContentSection(EditorContentSection::preview);
+        QVERIFY(!controller.validateUserInterfaceItem(QStringLiteral("showTagFilterPanel:")));
+        controller.setContentSection(EditorContentSection::tags);
         halvex::TagValueTable* table = controller.tagValueTable();
         const auto rows = [table] {
             QList<int> result;

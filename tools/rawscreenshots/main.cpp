@@ -84,6 +84,9 @@ int main(int argc, char* argv[])
     settle(800);
     saved = save({window}, output.filePath(QStringLiteral("raw-section-search.png"))) && saved;
 
+    // The filter sheet filters the tags section's table.
+    editor->setContentSection(corvelle::EditorContentSection::tags);
+    settle(500);
     for (const auto& [command, name] : {std::pair{"showTagManagePanel:", "tag-list-sheet.png"},
                                         std::pair{"showTagFilterPanel:", "tag-filter-sheet.png"}}) {
         editor->performCommand(QString::fromLatin1(command), nullptr);

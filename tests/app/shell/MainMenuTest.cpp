@@ -163,8 +163,9 @@ private Q_SLOTS:
         MainMenu& menu = controller.mainMenu();
         validateAllMenus(menu);
 
-        // The view commands that need no file: the tasks, Quick Look and the section switches.
-        const QStringList enabledWithoutFiles{"showTaskManager:", "showQuicklook:", "toggleQuickLook:",
+        // The view commands that need no file: the tasks, Quick Look and the section switches;
+        // and the displayed tag list's sheet.
+        const QStringList enabledWithoutFiles{"showTaskManager:", "showQuicklook:", "toggleQuickLook:", "showTagManagePanel:",
                                               "switchToPreviewSection:", "switchToTagsSection:",
                                               "switchToMapSection:", "switchToRawSection:"};
         for (const QString& command : editorCommands)
