@@ -540,7 +540,8 @@ private Q_SLOTS:
         QCOMPARE(names(), QStringLiteral("c.jpg,b.jpg,a.jpg"));
         QVERIFY(perform(QStringLiteral("sortFilesUsingAscendingFilename:")));
         QCOMPARE(names(), QStringLiteral("a.jpg,b.jpg,c.jpg"));
-        for (const char* waiting : {"showFileSelectPanel:", "showFileSortPanel:", "showFolderSettingsPanel:"})
+        // The sort sheet has not come yet; the folder settings need one selected folder.
+        for (const char* waiting : {"showFileSortPanel:", "showFolderSettingsPanel:"})
             QVERIFY2(controller_->commandAction(QString::fromLatin1(waiting)) && !perform(QString::fromLatin1(waiting)), waiting);
     }
 

@@ -28,6 +28,7 @@
 #include <QScopeGuard>
 #include <QTableView>
 #include <QTemporaryDir>
+#include <QPointer>
 #include <QtTest>
 
 using namespace corvelle;
@@ -275,7 +276,10 @@ private Q_SLOTS:
             TagStreamsPickerWindowController* picker = nullptr;
             QTRY_VERIFY((picker = shownPicker()) != nullptr);
             picker->selectTagStreams({TagStream::streamEXIF(), TagStream::streamXMP()});
+            const QPointer<TagStreamsPickerWindowController> ending(picker);
             picker->applySheet();
+            // The picker goes once its answer has been acted on: the task is queued by then.
+            QTRY_VERIFY(!ending);
         } else {
             QVERIFY(trigger(action));
         }
@@ -364,8 +368,9 @@ private Q_SLOTS:
         QTRY_VERIFY((picker = shownPicker()) != nullptr);
         QVERIFY(picker->selectedTagStreams().isEmpty());
         picker->selectTagStreams({TagStream::streamEXIF(), TagStream::streamXMP()});
+        QPointer<TagStreamsPickerWindowController> ending(picker);
         picker->applySheet();
-        QTRY_VERIFY(!shownPicker());
+        QTRY_VERIFY(!ending);
         waitForTasks();
         const QList<TagStream> chosen{TagStream::streamEXIF(), TagStream::streamXMP()};
         QCOMPARE(defaults.value(Settings::restoreTagsChosenStreams()), chosen);
@@ -388,8 +393,9 @@ private Q_SLOTS:
         QTRY_VERIFY((picker = shownPicker()) != nullptr);
         picker->applySheet();
         QVERIFY(shownPicker());
+        ending = picker;
         picker->done(QDialog::Accepted);
-        QTRY_VERIFY(!shownPicker());
+        QTRY_VERIFY(!ending);
         waitForTasks();
         QVERIFY(defaults.contains(Settings::eraseTagsChosenStreams().name()));
         QVERIFY(defaults.value(Settings::eraseTagsChosenStreams()).isEmpty());
