@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/brisa/ui/DynamicTouchBar.h"
+#include "presets/PresetEditStepViewController.h"
 #include "presets/PresetEditionCache.h"
 
 #include <QDialog>
@@ -15,7 +16,6 @@ class PresetEditEditionWindow;
 
 namespace corvelle {
 
-class PresetEditStepViewController;
 
 // The preset entry sheet: edits one entry of a preset page by page (the tag, the operation, then
 // the settings of the three operations that have some). The pages say which page comes before and
