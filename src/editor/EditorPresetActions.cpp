@@ -97,15 +97,17 @@ void EditorPresetActions::savePreset()
         entries.append(halvex::PresetItem::Entry(
             name, halvex::PresetEdition::useCustomValue({values.first(), halvex::PresetValueInsertion::replace})));
     }
+    // Kept until the completion has read its fields.
     auto* sheet = new SavePresetWindowController(window);
-    sheet->setAttribute(Qt::WA_DeleteOnClose);
     const QPointer<QWidget> weakWindow(window);
     const QPointer<SavePresetWindowController> weakSheet(sheet);
-    brisa::SheetPresenter::presentSheet(window, sheet, [weakWindow, weakSheet, entries](int returnCode) {
-        if (returnCode != 1)
-            return;
+    const bool presented = brisa::SheetPresenter::presentSheet(window, sheet, [weakWindow, weakSheet, entries](int returnCode) {
         const QString name = weakSheet ? weakSheet->name() : QString();
         const QString detail = weakSheet ? weakSheet->detail() : QString();
+        if (weakSheet)
+            weakSheet->deleteLater();
+        if (returnCode != 1)
+            return;
         try {
             halvex::PresetManager::shared().addPreset(std::make_shared<halvex::PresetItem>(name, detail, entries));
         } catch (const halvex::LibraryError& error) {
@@ -113,6 +115,8 @@ void EditorPresetActions::savePreset()
             PresetFailureAlert::show(weakWindow, QStringLiteral("PresetManagerSaveDidFail"), libraryErrorText(error));
         }
     });
+    if (!presented)
+        delete sheet;
 }
 
 } // namespace corvelle
