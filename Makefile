@@ -29,7 +29,7 @@ bench: configure
 	bash scripts/run-benchmarks.sh $(BUILD_DIR)
 
 # Pictures of the editor window, the keyword window, the download sheet, the raw section and the tag
-# sheets, the tag pickers and the photo library sheet, into $(BUILD_DIR)/screenshots (or SCREENSHOTS_DIR).
+# sheets, the tag pickers, the photo library sheet and the preset manager with its entry sheet, into $(BUILD_DIR)/screenshots (or SCREENSHOTS_DIR).
 screenshots: configure
 	bash scripts/make-screenshots.sh $(BUILD_DIR) $(SCREENSHOTS_DIR)
 	bash scripts/make-keyword-screenshots.sh $(BUILD_DIR) $(SCREENSHOTS_DIR)
@@ -37,6 +37,7 @@ screenshots: configure
 	bash scripts/make-raw-screenshots.sh $(BUILD_DIR) $(SCREENSHOTS_DIR)
 	bash scripts/make-picker-screenshots.sh $(BUILD_DIR) $(SCREENSHOTS_DIR)
 	bash scripts/make-photos-screenshots.sh $(BUILD_DIR) $(SCREENSHOTS_DIR)
+	bash scripts/make-preset-screenshots.sh $(BUILD_DIR) $(SCREENSHOTS_DIR)
 
 install: build
 	cmake --install $(BUILD_DIR)

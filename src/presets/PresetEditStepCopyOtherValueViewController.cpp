@@ -161,7 +161,7 @@ void PresetEditStepCopyOtherValueViewController::reloadSelection()
     ui_->tableView->selectionModel()->select(rows, QItemSelectionModel::ClearAndSelect);
     isReloading_ = wasReloading;
     if (!rows.isEmpty())
-        ui_->tableView->scrollTo(rows.indexes().first(), QAbstractItemView::PositionAtCenter);
+        PresetPageKeys::centreSelection(ui_->tableView);
 }
 
 void PresetEditStepCopyOtherValueViewController::selectionDidChange()

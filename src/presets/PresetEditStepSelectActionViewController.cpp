@@ -90,7 +90,7 @@ void PresetEditStepSelectActionViewController::reloadSelection()
     ui_->tableView->selectionModel()->select(rows, QItemSelectionModel::ClearAndSelect);
     isReloading_ = wasReloading;
     if (!rows.isEmpty())
-        ui_->tableView->scrollTo(rows.indexes().first(), QAbstractItemView::PositionAtCenter);
+        PresetPageKeys::centreSelection(ui_->tableView);
 }
 
 void PresetEditStepSelectActionViewController::selectionDidChange()

@@ -106,7 +106,7 @@ void PresetEditStepSelectTagsViewController::reloadSelection()
     ui_->tableView->selectionModel()->select(rows, QItemSelectionModel::ClearAndSelect);
     isUpdatingTags_ = wasUpdating;
     if (!rows.isEmpty())
-        ui_->tableView->scrollTo(rows.indexes().first(), QAbstractItemView::PositionAtCenter);
+        PresetPageKeys::centreSelection(ui_->tableView);
 }
 
 void PresetEditStepSelectTagsViewController::selectionDidChange()

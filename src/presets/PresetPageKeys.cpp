@@ -2,6 +2,7 @@
 
 #include <QAbstractItemView>
 #include <QKeyEvent>
+#include <QTimer>
 
 namespace corvelle {
 
@@ -21,6 +22,16 @@ bool PresetPageKeys::forward(QAbstractItemView* list, QKeyEvent* event)
     list->selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
     list->scrollTo(index);
     return true;
+}
+
+void PresetPageKeys::centreSelection(QAbstractItemView* list)
+{
+    // A list just refilled lays out its rows on the next turn of the event loop.
+    QTimer::singleShot(0, list, [list] {
+        const QModelIndexList selected = list->selectionModel()->selectedRows();
+        if (!selected.isEmpty())
+            list->scrollTo(selected.first(), QAbstractItemView::PositionAtCenter);
+    });
 }
 
 bool PresetPageKeys::eventFilter(QObject* watched, QEvent* event)

@@ -7,7 +7,7 @@ class QKeyEvent;
 
 namespace corvelle {
 
-// Sends the up and down arrow keys from anywhere in a preset page (its search field included) to
+// The list handling the preset pages share. Sends the up and down arrow keys from anywhere in a preset page (its search field included) to
 // the page's list, so they move the list's selection.
 class PresetPageKeys : public QObject {
     Q_OBJECT
@@ -17,6 +17,8 @@ public:
 
     // Moves the list's current row for an up or down arrow; false for any other key.
     static bool forward(QAbstractItemView* list, QKeyEvent* event);
+    // Brings the list's first selected row to the middle once the list has laid out its rows.
+    static void centreSelection(QAbstractItemView* list);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
