@@ -222,7 +222,9 @@ void PresetManagerWindowController::updateInterface()
         presets += group->presets().size();
     setWindowTitle(localizedString(QStringLiteral("PresetManagerWindowTitle")) + QStringLiteral(" — ")
                    + localizedString(QStringLiteral("PresetManagerPresetCount"), {presets}));
+    // With no group the panes have nothing to show: the placeholder stands alone.
     ui_->placeholderView->setVisible(manager_.groups().isEmpty());
+    ui_->splitView->setVisible(!manager_.groups().isEmpty());
     for (auto action = actions_.cbegin(); action != actions_.cend(); ++action)
         (*action)->setEnabled(validateCommand(action.key()));
     toolbar_->reloadDisplayedItems();
