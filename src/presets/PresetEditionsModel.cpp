@@ -222,9 +222,11 @@ QMimeData* PresetEditionsModel::mimeData(const QModelIndexList& indexes) const
 bool PresetEditionsModel::canDropMimeData(const QMimeData* data, Qt::DropAction action, int row, int,
                                           const QModelIndex& parent) const
 {
-    // Between entry rows only: above an entry, or after the last one.
-    return action == Qt::MoveAction && !parent.isValid() && row >= firstEntryRow && selectedPreset()
-           && FileRowDragData::rows(data, dragType());
+    // Between entry rows only: above an entry, or after the last one. A drop onto a row goes
+    // above it.
+    if (parent.isValid())
+        row = parent.row();
+    return action == Qt::MoveAction && row >= firstEntryRow && selectedPreset() && FileRowDragData::rows(data, dragType());
 }
 
 bool PresetEditionsModel::dropMimeData(const QMimeData* data, Qt::DropAction action, int row, int column,
@@ -232,6 +234,8 @@ bool PresetEditionsModel::dropMimeData(const QMimeData* data, Qt::DropAction act
 {
     if (!canDropMimeData(data, action, row, column, parent))
         return false;
+    if (parent.isValid())
+        row = parent.row();
     brisa::IndexSet entries;
     for (int dragged : FileRowDragData::rows(data, dragType())->toList()) {
         if (dragged >= firstEntryRow)

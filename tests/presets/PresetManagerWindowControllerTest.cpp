@@ -271,6 +271,9 @@ private Q_SLOTS:
         // Dragging the last entry above the first.
         std::unique_ptr<QMimeData> dragged(model->mimeData({model->index(6), model->index(1)}));
         QVERIFY(!model->canDropMimeData(dragged.get(), Qt::MoveAction, 3, 0, {}));
+        QVERIFY(!model->canDropMimeData(dragged.get(), Qt::MoveAction, -1, 0, model->index(2)));
+        // A drop onto an entry goes above it.
+        QVERIFY(model->canDropMimeData(dragged.get(), Qt::MoveAction, -1, 0, model->index(4)));
         QVERIFY(model->dropMimeData(dragged.get(), Qt::MoveAction, 4, 0, {}));
         QCOMPARE(item->entries().first().tagName.rawValue(), QStringLiteral("Nowhere:NoSuchTag"));
         halvex::PresetManager reloaded(libraryPath());
