@@ -3797,6 +3797,386 @@ Select one or more files to see their tags.</translation>
         <source>Without a value</source>
         <translation>Without a value</translation>
     </message>
+    <message id="MapTypeStandard">
+        <source>Standard</source>
+        <translation>Standard</translation>
+    </message>
+    <message id="MapTypeSatellite">
+        <source>Satellite</source>
+        <translation>Satellite</translation>
+    </message>
+    <message id="MapTypeHybrid">
+        <source>Hybrid</source>
+        <translation>Hybrid</translation>
+    </message>
+    <message id="MapTypeSatelliteFlyover">
+        <source>Satellite (3D)</source>
+        <translation>Satellite (3D)</translation>
+    </message>
+    <message id="MapTypeHybridFlyover">
+        <source>Hybrid (3D)</source>
+        <translation>Hybrid (3D)</translation>
+    </message>
+    <message id="MapTypeMutedStandard">
+        <source>Muted</source>
+        <translation>Muted</translation>
+    </message>
+    <message id="RemoteApplyChangesDidFailMessageText">
+        <source>No files to apply the profile to</source>
+        <translation>No files to apply the profile to</translation>
+    </message>
+    <message id="RemoteApplyChangesDidFailInformativeText">
+        <source>Select the files in the editor window first: the profile is applied to the files selected there.</source>
+        <translation>Select the files in the editor window first: the profile is applied to the files selected there.</translation>
+    </message>
+    <message id="RemoteApplyChangesDidFailOKButton">
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message id="RemoteApplyChangesDidFinishMessageText">
+        <source>The profile was applied</source>
+        <translation>The profile was applied</translation>
+    </message>
+    <message id="RemoteApplyChangesDidFinishInformativeText">
+        <source>Files holding its edits in the editor window: %1. Review them there, then save to write them into the files.</source>
+        <translation>Files holding its edits in the editor window: %1. Review them there, then save to write them into the files.</translation>
+    </message>
+    <message id="RemoteApplyChangesDidFinishOKButton">
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message id="RemoteApplyChangesDidFinishWithFailuresMessageText">
+        <source>The profile could not be applied to every file</source>
+        <translation>The profile could not be applied to every file</translation>
+    </message>
+    <message id="RemoteApplyChangesDidFinishWithFailuresInformativeText">
+        <source>Files that did not take all of its edits: %1 of %2. The details name each file and the reason; the other edits wait in the editor window until you save.</source>
+        <translation>Files that did not take all of its edits: %1 of %2. The details name each file and the reason; the other edits wait in the editor window until you save.</translation>
+    </message>
+    <message id="RemoteApplyChangesDidFinishWithFailuresOKButton">
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message id="RemoteApplyChangesWasCancelledMessageText">
+        <source>The apply was stopped</source>
+        <translation>The apply was stopped</translation>
+    </message>
+    <message id="RemoteApplyChangesWasCancelledInformativeText">
+        <source>Some files may hold a part of the edits in the editor window; nothing is written until you save.</source>
+        <translation>Some files may hold a part of the edits in the editor window; nothing is written until you save.</translation>
+    </message>
+    <message id="RemoteApplyChangesWasCancelledOKButton">
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message id="RemoteApplyFailureLine">
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message id="RemoteApplyFolderError">
+        <source>a folder takes no profile</source>
+        <translation>a folder takes no profile</translation>
+    </message>
+    <message id="RemoteApplyInvalidLocationError">
+        <source>the location %1, %2 is not a position on the earth</source>
+        <translation>the location %1, %2 is not a position on the earth</translation>
+    </message>
+    <message id="RemoteApplyNoSelectionError">
+        <source>No file is selected in the editor window.</source>
+        <translation>No file is selected in the editor window.</translation>
+    </message>
+    <message id="RemoteApplyNotWritableError">
+        <source>its tags cannot be written in this kind of file</source>
+        <translation>its tags cannot be written in this kind of file</translation>
+    </message>
+    <message id="RemoteApplyOverlaySubtitle">
+        <source>The edits go to the files selected in the editor window.</source>
+        <translation>The edits go to the files selected in the editor window.</translation>
+    </message>
+    <message id="RemoteApplyOverlayTitle">
+        <source>Applying the profile…</source>
+        <translation>Applying the profile…</translation>
+    </message>
+    <message id="RemoteEditCancelAction">
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+    <message id="RemoteEditSaveAction">
+        <source>Save</source>
+        <translation>Save</translation>
+    </message>
+    <message id="RemoteEditDateTimeSwitch">
+        <source>Set the date and time</source>
+        <translation>Set the date and time</translation>
+    </message>
+    <message id="RemoteEditDescriptionSwitch">
+        <source>Set the description (leave it empty to erase it)</source>
+        <translation>Set the description (leave it empty to erase it)</translation>
+    </message>
+    <message id="RemoteEditFilenamePlaceholder">
+        <source>Title (leave it empty to erase it)</source>
+        <translation>Title (leave it empty to erase it)</translation>
+    </message>
+    <message id="RemoteEditFilenameSwitch">
+        <source>Set the title</source>
+        <translation>Set the title</translation>
+    </message>
+    <message id="RemoteEditFilenameUseOriginal">
+        <source>Use each file's name</source>
+        <translation>Use each file's name</translation>
+    </message>
+    <message id="RemoteEditKeywordsAddButton">
+        <source>Add</source>
+        <translation>Add</translation>
+    </message>
+    <message id="RemoteEditKeywordsLibraryLabel">
+        <source>Keyword library</source>
+        <translation>Keyword library</translation>
+    </message>
+    <message id="RemoteEditKeywordsPlaceholder">
+        <source>Keywords (none erases them)</source>
+        <translation>Keywords (none erases them)</translation>
+    </message>
+    <message id="RemoteEditKeywordsSwitch">
+        <source>Set the keywords</source>
+        <translation>Set the keywords</translation>
+    </message>
+    <message id="RemoteEditLocationCoordinatePlaceholder">
+        <source>Latitude, longitude</source>
+        <translation>Latitude, longitude</translation>
+    </message>
+    <message id="RemoteEditLocationSwitch">
+        <source>Set the location</source>
+        <translation>Set the location</translation>
+    </message>
+    <message id="RemoteEditLocationZoomIn">
+        <source>Zoom In</source>
+        <translation>Zoom In</translation>
+    </message>
+    <message id="RemoteEditLocationZoomOut">
+        <source>Zoom Out</source>
+        <translation>Zoom Out</translation>
+    </message>
+    <message id="RemoteEditLocationZoomToFit">
+        <source>Zoom to the Pin</source>
+        <translation>Zoom to the Pin</translation>
+    </message>
+    <message id="RemoteEditProfileDescriptionLabel">
+        <source>Description of the profile</source>
+        <translation>Description of the profile</translation>
+    </message>
+    <message id="RemoteEditProfileNameLabel">
+        <source>Name of the profile</source>
+        <translation>Name of the profile</translation>
+    </message>
+    <message id="RemoteProfileApplyButton">
+        <source>Apply to Selected Files</source>
+        <translation>Apply to Selected Files</translation>
+    </message>
+    <message id="RemoteProfileApplyMenuItem">
+        <source>Apply Profile</source>
+        <translation>Apply Profile</translation>
+    </message>
+    <message id="RemoteProfileCreateMenuItem">
+        <source>New Profile</source>
+        <translation>New Profile</translation>
+    </message>
+    <message id="RemoteProfileDefaultExportFilename">
+        <source>Profiles.rcprofiles</source>
+        <translation>Profiles.rcprofiles</translation>
+    </message>
+    <message id="RemoteProfileDeleteMenuItem">
+        <source>Delete</source>
+        <translation>Delete</translation>
+    </message>
+    <message id="RemoteProfileEditMenuItem">
+        <source>Edit…</source>
+        <translation>Edit…</translation>
+    </message>
+    <message id="RemoteProfileExportMenuItem">
+        <source>Export…</source>
+        <translation>Export…</translation>
+    </message>
+    <message id="RemoteProfileImportMenuItem">
+        <source>Import…</source>
+        <translation>Import…</translation>
+    </message>
+    <message id="RemoteProfileFileDateTime">
+        <source>Date and time</source>
+        <translation>Date and time</translation>
+    </message>
+    <message id="RemoteProfileFileDescription">
+        <source>Description</source>
+        <translation>Description</translation>
+    </message>
+    <message id="RemoteProfileFileFilename">
+        <source>Title</source>
+        <translation>Title</translation>
+    </message>
+    <message id="RemoteProfileFileKeywords">
+        <source>Keywords</source>
+        <translation>Keywords</translation>
+    </message>
+    <message id="RemoteProfileFileLocation">
+        <source>Location</source>
+        <translation>Location</translation>
+    </message>
+    <message id="RemoteProfileFirstUseAlertCancelButton">
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+    <message id="RemoteProfileFirstUseAlertContinueButton">
+        <source>Apply</source>
+        <translation>Apply</translation>
+    </message>
+    <message id="RemoteProfileFirstUseAlertInformativeText">
+        <source>Its edits go to the files selected in the editor window (%1). They are written into the files only when you save there.</source>
+        <translation>Its edits go to the files selected in the editor window (%1). They are written into the files only when you save there.</translation>
+    </message>
+    <message id="RemoteProfileFirstUseAlertMessageText">
+        <source>Apply the profile to the selected files?</source>
+        <translation>Apply the profile to the selected files?</translation>
+    </message>
+    <message id="RemoteProfileHeaderInformation">
+        <source>Profile</source>
+        <translation>Profile</translation>
+    </message>
+    <message id="RemoteProfileHeaderProperties">
+        <source>Edits given to each file</source>
+        <translation>Edits given to each file</translation>
+    </message>
+    <message id="RemoteProfileNoSelectionPlaceholder">
+        <source>Select a profile to see its edits.</source>
+        <translation>Select a profile to see its edits.</translation>
+    </message>
+    <message id="RemoteProfilePlaceholder">
+        <source>No remote profile. Create one with the + button, or import a profiles file.</source>
+        <translation>No remote profile. Create one with the + button, or import a profiles file.</translation>
+    </message>
+    <message id="RemoteProfileProfileDescription">
+        <source>Description</source>
+        <translation>Description</translation>
+    </message>
+    <message id="RemoteProfileProfileName">
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message id="RemoteProfileUntitledConfiguration">
+        <source>Untitled Profile</source>
+        <translation>Untitled Profile</translation>
+    </message>
+    <message id="RemoteProfileWindowSubtitle">
+        <source>Profiles: %1</source>
+        <translation>Profiles: %1</translation>
+    </message>
+    <message id="RemoteProfileWindowTitle">
+        <source>Photo Library Profiles</source>
+        <translation>Photo Library Profiles</translation>
+    </message>
+    <message id="RemoteProfileWindowToolbarCreate">
+        <source>New</source>
+        <translation>New</translation>
+    </message>
+    <message id="RemoteProfileWindowToolbarDelete">
+        <source>Delete</source>
+        <translation>Delete</translation>
+    </message>
+    <message id="RemoteProfileWindowToolbarEdit">
+        <source>Edit</source>
+        <translation>Edit</translation>
+    </message>
+    <message id="RemoteProfileWindowToolbarFiles">
+        <source>Files</source>
+        <translation>Files</translation>
+    </message>
+    <message id="RemoteProfileWindowToolbarHelp">
+        <source>Help</source>
+        <translation>Help</translation>
+    </message>
+    <message id="RemoteProfilesEditionCount">
+        <source>Edits: %1</source>
+        <translation>Edits: %1</translation>
+    </message>
+    <message id="RemoteProfilesExportDidFailMessageText">
+        <source>The profiles could not be exported</source>
+        <translation>The profiles could not be exported</translation>
+    </message>
+    <message id="RemoteProfilesExportDidFailInformativeText">
+        <source>%1 An existing file was left as it was.</source>
+        <translation>%1 An existing file was left as it was.</translation>
+    </message>
+    <message id="RemoteProfilesExportDidFailOKButton">
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message id="RemoteProfilesImportDidFailMessageText">
+        <source>The profiles could not be imported</source>
+        <translation>The profiles could not be imported</translation>
+    </message>
+    <message id="RemoteProfilesImportDidFailInformativeText">
+        <source>%1 No profile was added.</source>
+        <translation>%1 No profile was added.</translation>
+    </message>
+    <message id="RemoteProfilesImportDidFailOKButton">
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message id="RemoteProfilesSaveDidFailMessageText">
+        <source>The remote profiles could not be saved</source>
+        <translation>The remote profiles could not be saved</translation>
+    </message>
+    <message id="RemoteProfilesSaveDidFailInformativeText">
+        <source>%1 Your changes stay in the window; they are saved with the next change.</source>
+        <translation>%1 Your changes stay in the window; they are saved with the next change.</translation>
+    </message>
+    <message id="RemoteProfilesSaveDidFailOKButton">
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message id="RemoteProfilesExportPanelTitle">
+        <source>Export Remote Profiles</source>
+        <translation>Export Remote Profiles</translation>
+    </message>
+    <message id="RemoteProfilesImportPanelTitle">
+        <source>Import Remote Profiles</source>
+        <translation>Import Remote Profiles</translation>
+    </message>
+    <message id="RemoteProfilesFileTypeName">
+        <source>Remote profiles</source>
+        <translation>Remote profiles</translation>
+    </message>
+    <message id="RemotePropertyEraseDescriptionValue">
+        <source>erase the description</source>
+        <translation>erase the description</translation>
+    </message>
+    <message id="RemotePropertyEraseFilenameValue">
+        <source>erase the title</source>
+        <translation>erase the title</translation>
+    </message>
+    <message id="RemotePropertyEraseKeywordsValue">
+        <source>erase the keywords</source>
+        <translation>erase the keywords</translation>
+    </message>
+    <message id="RemotePropertyLatitude">
+        <source>Latitude</source>
+        <translation>Latitude</translation>
+    </message>
+    <message id="RemotePropertyLongitude">
+        <source>Longitude</source>
+        <translation>Longitude</translation>
+    </message>
+    <message id="RemotePropertyNoDescription">
+        <source>No description</source>
+        <translation>No description</translation>
+    </message>
+    <message id="RemotePropertyNoEdition">
+        <source>no change</source>
+        <translation>no change</translation>
+    </message>
+    <message id="RemotePropertyUseOriginalValue">
+        <source>each file's name</source>
+        <translation>each file's name</translation>
+    </message>
     <message id="EditorPanelSaveTouchButton">
         <source>Save</source>
         <translation>Save</translation>
@@ -4084,18 +4464,6 @@ Select one or more files to see their tags.</translation>
     <message id="PresetManagerWindowToolbarPaste">
         <source>Paste</source>
         <translation>Paste</translation>
-    </message>
-    <message id="RemoteEditCancelAction">
-        <source>Cancel</source>
-        <translation>Cancel</translation>
-    </message>
-    <message id="RemoteEditSaveAction">
-        <source>Save</source>
-        <translation>Save</translation>
-    </message>
-    <message id="RemotePropertyNoDescription">
-        <source>No description</source>
-        <translation>No description</translation>
     </message>
     <message id="SavePresetWindowCancelButton">
         <source>Cancel</source>

@@ -1,6 +1,7 @@
 #include "editing/ImageB64EditionViewController.h"
 
 #include "engine/halvex/tags/TagEditor.h"
+#include "engine/ostrak/ValueConverter.h"
 #include "widgets/FormTexts.h"
 #include "widgets/TextLocalizer.h"
 #include "widgets/controls/DropFilesView.h"
@@ -58,9 +59,11 @@ ContentValue ImageB64EditionViewController::contentValue(const halvex::TagValueT
 {
     ContentValue value = GenericEditionViewController::contentValue(row);
     if (row.valueState() == halvex::TagValueTableRowValue::ValueState::single) {
-        value.item = ContentValue::Item::text(localizedString(row.valueText().startsWith(base64Prefix)
-                                                                  ? QStringLiteral("B64ImageBase64ImageFormat")
-                                                                  : QStringLiteral("B64ImageUnknownImageFormat")));
+        // A file is read without its binary data: ExifTool's size note stands for the picture.
+        const QString text = row.valueText();
+        const bool image = text.startsWith(base64Prefix) || ostrak::ValueConverter::isBinaryPlaceholder(text);
+        value.item = ContentValue::Item::text(localizedString(image ? QStringLiteral("B64ImageBase64ImageFormat")
+                                                                    : QStringLiteral("B64ImageUnknownImageFormat")));
     }
     return value;
 }

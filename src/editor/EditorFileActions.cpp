@@ -3,14 +3,16 @@
 #include "editor/EditorAlert.h"
 #include "editor/EditorWindowController.h"
 #include "engine/halvex/editions/EditionTask.h"
+#include "engine/halvex/tags/ETTagEditor.h"
 #include "engine/halvex/tags/TagEditorList.h"
 #include "engine/halvex/tasks/FileExportToPhotosTask.h"
 #include "engine/halvex/tasks/ImportTagEditorsTask.h"
 #include "engine/halvex/tasks/TaskManager.h"
+#include "engine/ostrak/TagItem.h"
 #include "engine/ostrak/TagStream.h"
+#include "filebrowser/FolderSettingsWindowController.h"
 #include "filemodel/MetadataFileList.h"
 #include "filemodel/MetadataFileListSort.h"
-#include "engine/ostrak/TagItem.h"
 #include "filemodel/settings/EditionSettings.h"
 #include "photos/OpenPhotosWindowController.h"
 #include "platform/brisa/core/UserDefaults.h"
@@ -22,6 +24,8 @@
 #include <QMainWindow>
 #include <QMessageBox>
 #include <QPointer>
+
+#include <algorithm>
 
 namespace corvelle {
 
@@ -104,7 +108,8 @@ void EditorFileActions::makeCommands()
         // not part of this system yet.
         row("showFileSelectPanel:", "MainMenuShowFileSelectPanel", [] { return false; }, [] {}),
         row("showFileSortPanel:", "MainMenuShowFileSortPanel", [] { return false; }, [] {}),
-        row("showFolderSettingsPanel:", "MainMenuShowFolderSettingsPanel", [] { return false; }, [] {}),
+        row("showFolderSettingsPanel:", "MainMenuShowFolderSettingsPanel", [this] { return selectedFolderEditor() != nullptr; },
+            [this] { showFolderSettingsPanel(); }),
         row("exportFilesToPhotosApp:", "MainMenuExportFilesToPhotosApp", [this] { return hasSelectedFilesWithExtension(); },
             [this] { exportFilesToPhotosApp(); }),
         row("transferFilesToLindmere:", "MainMenuTransferFilesToLindmere", [this] { return hasSelectedFilesWithExtension(); },
@@ -167,7 +172,9 @@ bool EditorFileActions::hasUnselectedFiles() const
 
 bool EditorFileActions::hasSelectedFilesWithExtension() const
 {
-    return !filesToSend().isEmpty();
+    // Asked at each refresh of the commands: the first file found is enough.
+    const QList<MetadataFilePointer> files = list().selectedFiles();
+    return std::any_of(files.begin(), files.end(), [](const MetadataFilePointer& file) { return !file->isFolder(); });
 }
 
 QList<MetadataFilePointer> EditorFileActions::filesToSend() const
@@ -175,10 +182,21 @@ QList<MetadataFilePointer> EditorFileActions::filesToSend() const
     // The file system says what is a folder: "Trip.2023" may be one, "README" a file.
     QList<MetadataFilePointer> files;
     for (const MetadataFilePointer& file : list().selectedFiles()) {
-        if (!QFileInfo(file->url().toLocalFile()).isDir())
+        if (!file->isFolder())
             files << file;
     }
     return files;
+}
+
+std::shared_ptr<halvex::ETTagEditor> EditorFileActions::selectedFolderEditor() const
+{
+    if (list().selection().count() != 1)
+        return nullptr;
+    const MetadataFilePointer file = list().firstSelectedFile();
+    if (!file || !QFileInfo(file->url().path()).suffix().isEmpty())
+        return nullptr;
+    auto editor = std::dynamic_pointer_cast<halvex::ETTagEditor>(file->editor());
+    return editor && editor->isFolder() ? editor : nullptr;
 }
 
 // --- Actions
@@ -309,6 +327,32 @@ void EditorFileActions::uninspectSelectedFiles()
 {
     if (canUninspect())
         controller_.setContentSection(controller_.preferredSection());
+}
+
+FolderSettingsWindowController* EditorFileActions::showFolderSettingsPanel()
+{
+    const std::shared_ptr<halvex::ETTagEditor> editor = selectedFolderEditor();
+    QWidget* window = controller_.window();
+    if (!editor || !window)
+        return nullptr;
+    auto* sheet = new FolderSettingsWindowController(window);
+    sheet->setRecurseSubfolders(editor->recurseSubfolders());
+    sheet->setFilePathFilter(editor->filePathFilter());
+    QPointer<FolderSettingsWindowController> weakSheet(sheet);
+    const bool shown = brisa::SheetPresenter::presentSheet(window, sheet, [weakSheet, editor](int returnCode) {
+        if (!weakSheet)
+            return;
+        if (returnCode == 1) {
+            editor->setRecurseSubfolders(weakSheet->recurseSubfolders());
+            editor->setFilePathFilter(weakSheet->filePathFilter());
+        }
+        weakSheet->deleteLater();
+    });
+    if (!shown) {
+        delete sheet;
+        return nullptr;
+    }
+    return sheet;
 }
 
 void EditorFileActions::sortFiles(const ostrak::TagItem& item, MetadataFileListSort::SortOrder order)

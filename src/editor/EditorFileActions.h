@@ -9,6 +9,11 @@
 #include <QUrl>
 
 #include <functional>
+#include <memory>
+
+namespace halvex {
+class ETTagEditor;
+} // namespace halvex
 
 namespace ostrak {
 class TagItem;
@@ -17,6 +22,7 @@ class TagItem;
 namespace corvelle {
 
 class EditorWindowController;
+class FolderSettingsWindowController;
 class MetadataFileList;
 
 // The commands of the editor window that act on the open files as a list: opening, reloading,
@@ -49,6 +55,8 @@ public:
     bool hasSelectedFilesWithExtension() const;
     // The selected files that are not folders, in list order: what is sent to other programs.
     QList<MetadataFilePointer> filesToSend() const;
+    // The one selected file when it is an opened folder (no extension, a folder's editor).
+    std::shared_ptr<halvex::ETTagEditor> selectedFolderEditor() const;
 
     // --- Actions
 
@@ -66,6 +74,9 @@ public:
     void uninspectSelectedFiles();
     void revealSelectedFilesInFinder();
     void sortFiles(const ostrak::TagItem& item, MetadataFileListSort::SortOrder order);
+    // The folder settings sheet over the one selected folder; its settings go back to the folder
+    // when the sheet is applied. Answers the sheet shown, if any.
+    FolderSettingsWindowController* showFolderSettingsPanel();
     // Opens the files in the sibling renaming application and, once it has them, takes them out
     // of the list; asks first when one has unsaved edits.
     // Copies the selected files into the photo library, in a task.

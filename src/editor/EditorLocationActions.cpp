@@ -301,12 +301,14 @@ Editors EditorLocationActions::selectedEditors() const
 
 bool EditorLocationActions::hasSelection() const
 {
-    return !selectedEditors().isEmpty();
+    const MetadataFileList* list = controller_.metadataFileList();
+    return list && list->hasSelection();
 }
 
 bool EditorLocationActions::isLargeSelection() const
 {
-    return selectedEditors().size() >= largeSelection;
+    const MetadataFileList* list = controller_.metadataFileList();
+    return list && list->selection().count() >= largeSelection;
 }
 
 bool EditorLocationActions::canEditLocations() const

@@ -22,6 +22,7 @@
 #include "tags/TagRowContentProvider.h"
 #include "tags/EditorRawViewController.h"
 #include "engine/halvex/kit/KitSettings.h"
+#include "engine/halvex/libraries/PhotosAppAuthorizer.h"
 #include "engine/halvex/libraries/TagSetManager.h"
 #include "engine/halvex/tags/TagValueTable.h"
 #include "filebrowser/FileImportOptionsViewController.h"
@@ -168,6 +169,11 @@ EditorWindowController::EditorWindowController()
                                             &halvex::TaskManager::shared(), refresh);
     commandSettingsSubscriber_.subscribe(brisa::UserDefaults::didSetKeyNotification, &brisa::UserDefaults::standard(),
                                          refresh);
+    // A remote profile is applied to the files selected here.
+    halvex::PhotosAppAuthorizer::setSelectionSource([self = QPointer<EditorWindowController>(this)] {
+        return self && self->metadataFileList() ? halvex::TagEditorList(self->metadataFileList()->selectedEditors())
+                                                : halvex::TagEditorList();
+    });
     updateInterface();
 }
 

@@ -320,10 +320,17 @@ void MetadataFileListModel::rowsDidChange(int first, int last)
 
 void MetadataFileListModel::editorsDidChange(const QList<const void*>& editors)
 {
+    // One change note per run of neighbouring rows: an edition may reach every file.
     const QSet<const void*> changed(editors.begin(), editors.end());
-    for (int row = 0; row < files_.size(); ++row) {
-        if (changed.contains(files_[row]->editor().get()))
-            rowsDidChange(row, row);
+    int runStart = -1;
+    for (int row = 0; row <= files_.size(); ++row) {
+        const bool hit = row < files_.size() && changed.contains(files_[row]->editor().get());
+        if (hit && runStart < 0)
+            runStart = row;
+        else if (!hit && runStart >= 0) {
+            rowsDidChange(runStart, row - 1);
+            runStart = -1;
+        }
     }
 }
 

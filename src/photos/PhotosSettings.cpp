@@ -19,3 +19,13 @@ const Settings::StringKey& Settings::photoLibraryFolder()
 }
 
 } // namespace corvelle
+
+namespace corvelle {
+
+const Settings::StringKey& Settings::remoteLocationMapRegion()
+{
+    static const StringKey key(QStringLiteral("RCEditImageLocationWindowController"), [] { return QStringLiteral("20 0 1"); });
+    return key;
+}
+
+} // namespace corvelle

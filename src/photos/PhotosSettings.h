@@ -10,3 +10,11 @@ const CGFloatKey& photoCollectionZoom();
 const StringKey& photoLibraryFolder();
 
 } // namespace corvelle::Settings
+
+namespace corvelle::Settings {
+
+// The region the remote-profile location sheet's map showed last: centre latitude, centre
+// longitude and zoom level.
+const StringKey& remoteLocationMapRegion();
+
+} // namespace corvelle::Settings

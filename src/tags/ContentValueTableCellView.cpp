@@ -20,10 +20,11 @@ ContentValueTableCellView::ContentValueTableCellView(QObject* parent)
 
 qreal ContentValueTableCellView::labelsHeight(const ContentValue& value)
 {
+    // The notes button takes its share of the label column, as in layout().
+    const qreal width = value.notes ? maximumLabelWidth - notesButtonSize - notesButtonSpacing
+                                    : ContentLabelView::measuringWidth;
     const qreal labels =
-        std::ceil(ContentLabelView::contentSize(value, QSizeF(ContentLabelView::measuringWidth,
-                                                              ContentLabelView::measuringHeight))
-                      .height());
+        std::ceil(ContentLabelView::contentSize(value, QSizeF(width, ContentLabelView::measuringHeight)).height());
     return std::max(labels + 2 * verticalMargin, minimumRowHeight);
 }
 

@@ -162,7 +162,8 @@ void EditorTagsViewController::reloadSidebar()
 
 void EditorTagsViewController::saveSplitRatio()
 {
-    if (!editorWindowController() || !ui_ || width() <= 0)
+    // Before the section is first shown its panes have no real widths yet.
+    if (!editorWindowController() || !ui_ || width() <= 0 || !splitLaidOut_)
         return;
     defaults().set(Settings::tagsSectionFileViewSplitRatio(), double(ui_->splitView->sizes().value(0)) / width());
 }
@@ -196,6 +197,7 @@ void EditorTagsViewController::restoreSplitRatio()
     sizes[0] = position;
     sizes[1] = total - position;
     split->setSizes(sizes);
+    splitLaidOut_ = splitLaidOut_ || (isVisible() && total > 0);
 }
 
 void EditorTagsViewController::viewDidAppear()
@@ -210,6 +212,14 @@ void EditorTagsViewController::hideEvent(QHideEvent* event)
 {
     saveSplitRatio();
     EditorViewController::hideEvent(event);
+}
+
+void EditorTagsViewController::resizeEvent(QResizeEvent* event)
+{
+    EditorViewController::resizeEvent(event);
+    // The panes keep their shares as the window grows or shrinks.
+    if (isVisible())
+        restoreSplitRatio();
 }
 
 void EditorTagsViewController::centreSelectedTagRow()

@@ -81,6 +81,7 @@ protected:
     void loadView() override;
     void viewDidAppear() override;
     void hideEvent(QHideEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
     EditorWindowController* windowController() const;
@@ -105,6 +106,8 @@ private:
     brisa::NoteSubscriber userDefaultsDidSetKeySubscriber_;
     brisa::NoteSubscriber splitViewWillStartResizingSubscriber_;
     brisa::NoteSubscriber splitViewDidEndResizingSubscriber_;
+    // The divider has been placed in the shown view: from then on its place is worth storing.
+    bool splitLaidOut_ = false;
 };
 
 } // namespace corvelle

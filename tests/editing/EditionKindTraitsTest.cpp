@@ -160,6 +160,14 @@ private Q_SLOTS:
                                          << ContentValue::Item::text(QStringLiteral("Switzerland (CHE)"));
         QTest::newRow("unknown country as stored") << tagItem("IPTC:Country-PrimaryLocationCode") << "Atlantis"
                                                    << ContentValue::Item::text(QStringLiteral("Atlantis"));
+        QTest::newRow("cover art as base64") << tagItem("ItemList:CoverArt") << "base64:/9j/4AAQ"
+                                             << ContentValue::Item::text(QStringLiteral("Image"));
+        // How a file read without its binary data holds the picture.
+        QTest::newRow("cover art as read from a file") << tagItem("ItemList:CoverArt")
+                                                       << "(Binary data 1290 bytes, use -b option to extract)"
+                                                       << ContentValue::Item::text(QStringLiteral("Image"));
+        QTest::newRow("cover art of another form") << tagItem("ItemList:CoverArt") << "cover.jpg"
+                                                   << ContentValue::Item::text(QStringLiteral("Data in an unknown format"));
     }
 
     void editorsShowOneValueTheirWay()

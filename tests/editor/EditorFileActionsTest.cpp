@@ -4,6 +4,9 @@
 #include "editor/EditorFileActions.h"
 #include "editor/EditorSettings.h"
 #include "editor/EditorWindowController.h"
+#include "filebrowser/FileImportOptionsViewController.h"
+#include "filebrowser/FolderSettingsWindowController.h"
+#include "engine/halvex/tags/ETTagEditor.h"
 #include "engine/halvex/tags/TagEditor.h"
 #include "engine/halvex/tasks/TaskManager.h"
 #include "engine/ostrak/TagName.h"
@@ -20,6 +23,7 @@
 #include <QMenu>
 #include <QMessageBox>
 #include <QProcess>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -137,6 +141,75 @@ private Q_SLOTS:
         brisa::UserDefaults::standard().setObject(Settings::lastContentSection().name(), {});
         controller_ = std::make_unique<EditorWindowController>();
         controller_->window()->show();
+    }
+
+    // The folder settings sheet opens over one selected folder only, and its settings reach the
+    // folder when applied, never when cancelled.
+    void folderSettingsGoBackToTheFolder()
+    {
+        QDir(folder_.path()).mkpath(QStringLiteral("clips"));
+        copy(QStringLiteral("photo.jpg"), QStringLiteral("clips/one.jpg"));
+        controller_->addFiles({QUrl::fromLocalFile(folder_.filePath(QStringLiteral("clips"))),
+                               QUrl::fromLocalFile(copy(QStringLiteral("photo.jpg"), QStringLiteral("single.jpg")))});
+        // A folder is opened as one entry, the import options say so.
+        FileImportOptionsViewController* options = nullptr;
+        QTRY_VERIFY((options = controller_->findChild<FileImportOptionsViewController*>()) != nullptr);
+        QVERIFY(!options->unfoldFoldersRadioButton()->isChecked());
+        options->continueButton()->click();
+        QTRY_COMPARE_WITH_TIMEOUT(list().files().size(), 2, taskTimeout);
+        waitForTasks();
+        const int folderRow = list().files().at(0)->url().fileName() == QLatin1String("clips") ? 0 : 1;
+        const auto folder = std::dynamic_pointer_cast<halvex::ETTagEditor>(list().files().at(folderRow)->editor());
+        QVERIFY(folder);
+
+        list().setSelection(brisa::IndexSet{1 - folderRow});
+        QVERIFY(!perform("showFolderSettingsPanel:"));
+        list().setSelection(brisa::IndexSet{0, 1});
+        QVERIFY(!perform("showFolderSettingsPanel:"));
+
+        list().setSelection(brisa::IndexSet{folderRow});
+        for (const bool apply : {false, true}) {
+            QVERIFY(perform("showFolderSettingsPanel:"));
+            FolderSettingsWindowController* sheet = nullptr;
+            QTRY_VERIFY((sheet = controller_->window()->findChild<FolderSettingsWindowController*>()) && sheet->isVisible());
+            QVERIFY(!sheet->recurseSearchButton()->isChecked());
+            sheet->recurseSearchButton()->setChecked(true);
+            apply ? sheet->applyButton()->click() : sheet->cancelButton()->click();
+            QTRY_VERIFY(!controller_->window()->findChild<FolderSettingsWindowController*>());
+            QCOMPARE(folder->recurseSubfolders(), apply);
+            if (apply) {
+                QVERIFY(folder->filePathFilter().has_value());
+                break;
+            }
+            QVERIFY(!folder->filePathFilter());
+        }
+    }
+
+    // The four fixed sorts: by name, or by the whole path, so two folders' files go apart.
+    void fixedSortsReorderTheFiles()
+    {
+        QDir(folder_.path()).mkpath(QStringLiteral("a"));
+        QDir(folder_.path()).mkpath(QStringLiteral("b"));
+        const QList<QUrl> urls{QUrl::fromLocalFile(copy(QStringLiteral("photo.jpg"), QStringLiteral("b/a.jpg"))),
+                               QUrl::fromLocalFile(copy(QStringLiteral("photo.jpg"), QStringLiteral("a/z.jpg"))),
+                               QUrl::fromLocalFile(copy(QStringLiteral("photo.jpg"), QStringLiteral("a/c.jpg")))};
+        controller_->addFiles(urls);
+        QTRY_COMPARE_WITH_TIMEOUT(list().files().size(), 3, taskTimeout);
+        waitForTasks();
+        const auto order = [this] {
+            QStringList names;
+            for (const MetadataFilePointer& file : list().files())
+                names << QDir(folder_.path()).relativeFilePath(file->url().toLocalFile());
+            return names.join(QLatin1Char(' '));
+        };
+        QVERIFY(perform("sortFilesUsingAscendingPath:"));
+        QCOMPARE(order(), QStringLiteral("a/c.jpg a/z.jpg b/a.jpg"));
+        QVERIFY(perform("sortFilesUsingDescendingPath:"));
+        QCOMPARE(order(), QStringLiteral("b/a.jpg a/z.jpg a/c.jpg"));
+        QVERIFY(perform("sortFilesUsingAscendingFilename:"));
+        QCOMPARE(order(), QStringLiteral("b/a.jpg a/c.jpg a/z.jpg"));
+        QVERIFY(perform("sortFilesUsingDescendingFilename:"));
+        QCOMPARE(order(), QStringLiteral("a/z.jpg a/c.jpg b/a.jpg"));
     }
 
     void cleanup()

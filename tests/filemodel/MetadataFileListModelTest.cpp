@@ -1,3 +1,5 @@
+#include "engine/halvex/editions/EditionManager.h"
+#include "engine/halvex/tags/TagEditor.h"
 #include "filemodel/MetadataFileList.h"
 #include "filemodel/MetadataFileListModel.h"
 #include "filemodel/MetadataFileListSelectionModel.h"
@@ -180,6 +182,24 @@ private Q_SLOTS:
         selection.clearSelection();
         QVERIFY(list.selection().isEmpty());
         counter.unsubscribe();
+    }
+
+    // An edition reaches the rows of the files it changed, one note per run of neighbours.
+    void editionsChangeTheirRows()
+    {
+        Fixture fixture;
+        fixture.list.appendFiles(makeFiles(QStringLiteral("clip"), 5));
+        QSignalSpy changed(&fixture.model, &QAbstractItemModel::dataChanged);
+        {
+            halvex::EditionManager::Scope edition;
+            for (int row : {0, 1, 3})
+                fixture.list.files().at(row)->editor()->setValue(QStringLiteral("Edited"),
+                                                                 ostrak::TagName::fromRawValue(QStringLiteral("ItemList:Title")));
+        }
+        QStringList runs;
+        for (const QList<QVariant>& note : changed)
+            runs << QStringLiteral("%1-%2").arg(note.at(0).toModelIndex().row()).arg(note.at(1).toModelIndex().row());
+        QCOMPARE(runs, (QStringList{"0-1", "3-3"}));
     }
 
     // A thumbnail is made once it is asked for and announced for its one index.

@@ -114,6 +114,28 @@ private Q_SLOTS:
         QCOMPARE(ContentValueTableCellView::heightForObjectValue(objectValue, width), std::max(expected, 41.0));
     }
 
+    // A title beside the notes button has less room than the widest label column: the row is
+    // measured in the room the title really gets, so no line of it is cut off.
+    void titleBesideTheNotesButtonIsMeasuredInItsRoom()
+    {
+        const qreal room = ContentValueTableCellView::maximumLabelWidth - ContentValueTableCellView::notesButtonSize
+                           - ContentValueTableCellView::notesButtonSpacing;
+        ContentValue value = textValue(QString(), QStringLiteral("x"));
+        value.notes = QStringLiteral("Written by the camera.");
+        const auto titleHeight = [&value](qreal width) {
+            return ContentLabelView::contentSize(value, QSizeF(width, ContentLabelView::measuringHeight)).height();
+        };
+        // Words until the title fills one line of the widest column but not the room left.
+        while (titleHeight(ContentValueTableCellView::maximumLabelWidth) == titleHeight(1000)
+               && titleHeight(room) == titleHeight(1000))
+            value.title += QStringLiteral("Lens ");
+        QVERIFY(titleHeight(room) > titleHeight(ContentValueTableCellView::maximumLabelWidth));
+        const ContentValueTableCellView::Layout parts = ContentValueTableCellView::layout(QRectF(0, 0, 500, 1000), value);
+        QVERIFY(parts.label.width() <= room);
+        QCOMPARE(ContentValueTableCellView::heightForObjectValue(QVariant::fromValue(value), 500),
+                 std::max(titleHeight(room) + 24, 41.0));
+    }
+
     // Each word opens a new line once the one before it leaves less than its box; a word longer
     // than a line stays on the first line, cut, and the next word goes below.
     void wordsWrapIntoLines()

@@ -395,6 +395,26 @@ private Q_SLOTS:
         QCOMPARE(defaults().value(Settings::tagsSectionFileViewSplitRatio()), double(sizes[0]) / section()->width());
     }
 
+    // The file pane keeps its share of the width however the window is sized, before and after
+    // the section is first shown.
+    void splitRatioFollowsTheWindow()
+    {
+        controller_->setContentSection(EditorContentSection::preview);
+        QTRY_VERIFY(!section());
+        defaults().set(Settings::tagsSectionFileViewSplitRatio(), 0.3);
+        controller_->window()->resize(700, 500);
+        controller_->setContentSection(EditorContentSection::tags);
+        QTRY_VERIFY(bar());
+        for (const int width : {1400, 900, 1600}) {
+            controller_->window()->resize(width, 600);
+            QTRY_VERIFY2(qAbs(section()->splitView()->sizes().value(0) - 0.3 * section()->width()) <= 2,
+                         qPrintable(QStringLiteral("window %1: file pane %2 of %3")
+                                        .arg(width)
+                                        .arg(section()->splitView()->sizes().value(0))
+                                        .arg(section()->width())));
+        }
+    }
+
     // Leaving and coming back keeps the table's scroll position.
     void scrollPositionSurvivesSections()
     {

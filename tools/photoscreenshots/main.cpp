@@ -1,11 +1,19 @@
 // Pictures of the photo library's sheet for reviewing its look: a library of fixture movies in
 // three albums (one a favourite, one without a location, one that cannot be decoded), the whole
-// library, one album, an album of stills only, and a library folder that is missing. Run through
+// library, one album, an album of stills only, and a library folder that is missing; then the
+// remote-profiles window with two profiles, and its title, keywords and location sheets. Run through
 // scripts/make-photos-screenshots.sh, which gives it a private X server and home.
 
 #include "engine/ostrak/ExifToolPool.h"
 #include "photos/OpenPhotosWindowController.h"
+#include "engine/halvex/libraries/KeywordItem.h"
+#include "engine/halvex/libraries/KeywordManager.h"
+#include "engine/halvex/libraries/PhotosRemoteManager.h"
 #include "photos/PhotoImageManager.h"
+#include "photos/RCEditPropertyWindowController.h"
+#include "photos/RCProfilesViewController.h"
+#include "photos/RCPropertiesViewController.h"
+#include "photos/RCWindowController.h"
 #include "platform/photolibrary/PhotoLibrary.h"
 
 #include "ScreenshotSupport.h"
@@ -39,6 +47,56 @@ bool copy(const QDir& library, const QString& fixture, const QString& name, cons
     QProcess exiftool;
     exiftool.start(QStringLiteral("exiftool"), QStringList{QStringLiteral("-q"), QStringLiteral("-overwrite_original")} + tags + QStringList{target});
     return exiftool.waitForFinished(30000) && exiftool.exitCode() == 0;
+}
+
+// The remote-profiles window over a library of two profiles, then three of its sheets.
+bool remoteProfiles(const QTemporaryDir& root, const QDir& output)
+{
+    using namespace halvex;
+    auto& keywords = KeywordManager::shared();
+    auto places = std::make_shared<KeywordItem>(QStringLiteral("Places"));
+    places->insertChildren({std::make_shared<KeywordItem>(QStringLiteral("Paris, France")),
+                            std::make_shared<KeywordItem>(QStringLiteral("Zürich"))}, 0);
+    keywords.insertItems({places, std::make_shared<KeywordItem>(QStringLiteral("Holidays"))}, 0);
+
+    PhotosRemoteManager manager(root.filePath(QStringLiteral("RemoteProfiles.json")));
+    auto trip = std::make_shared<PhotosRemoteProfile>(
+        QStringLiteral("Summer trip"), QStringLiteral("Paris clips from July"), PhotosRemoteFileNameEdition::keepCurrentName(),
+        QStringLiteral("Evening by the Seine"), PhotosRemoteDateTimeValue(QDateTime(QDate(2024, 7, 14), QTime(21, 30))),
+        QStringList{QStringLiteral("Paris, France"), QStringLiteral("summer"), QStringLiteral("river")},
+        Coordinate(48.8584, 2.2945));
+    auto erase = std::make_shared<PhotosRemoteProfile>(QStringLiteral("Clean up"), QString(),
+                                                        PhotosRemoteFileNameEdition::customName(QString()), QString(),
+                                                        std::nullopt, QStringList(), std::nullopt);
+    manager.insertProfiles({trip, erase}, 0);
+    manager.setSelectedProfiles({trip});
+
+    corvelle::RCWindowController window(manager);
+    window.resize(900, 600);
+    window.move(60, 60);
+    window.show();
+    settle(1500);
+    bool saved = save({&window}, output.filePath(QStringLiteral("remote-profiles-window.png")));
+
+    const QList<std::pair<corvelle::RCProfileEditableProperty, const char*>> sheets{
+        {corvelle::RCProfileEditableProperty::imageFilename, "remote-profiles-title-sheet.png"},
+        {corvelle::RCProfileEditableProperty::imageKeywords, "remote-profiles-keywords-sheet.png"},
+        {corvelle::RCProfileEditableProperty::imageLocation, "remote-profiles-location-sheet.png"},
+    };
+    for (const auto& [property, name] : sheets) {
+        window.editProperty(property);
+        settle(1500);
+        corvelle::RCEditPropertyWindowController* edit = window.editWindowController();
+        if (!edit)
+            return false;
+        saved = save({&window, edit}, output.filePath(QString::fromLatin1(name))) && saved;
+        edit->cancelEdition();
+        settle(500);
+    }
+    manager.setSelectedProfiles({});
+    settle(800);
+    saved = save({&window}, output.filePath(QStringLiteral("remote-profiles-no-selection.png"))) && saved;
+    return saved;
 }
 
 } // namespace
@@ -95,5 +153,6 @@ int main(int argc, char* argv[])
     photoLibrary.setRootPath(root.filePath(QStringLiteral("Missing Library")));
     settle(1500);
     saved = save({&sheet}, output.filePath(QStringLiteral("photos-missing-library.png"))) && saved;
-    return saved ? 0 : 1;
+    sheet.hide();
+    return remoteProfiles(root, output) && saved ? 0 : 1;
 }

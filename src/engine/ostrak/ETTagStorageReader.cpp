@@ -104,9 +104,11 @@ ETTagStorageReader::ETTagStorageReader()
 QStringList ETTagStorageReader::readArguments()
 {
     // -G1:4 keeps tags that share a name (a movie's tracks) apart by copy number; -l gives the
-    // printed value, the numeric value and the description of each.
-    return {QStringLiteral("-php"), QStringLiteral("-G1:4"), QStringLiteral("-a"), QStringLiteral("-l"),
-            QStringLiteral("-struct"), QStringLiteral("-api"), QStringLiteral("QuickTimeUTC")};
+    // printed value, the numeric value and the description of each. ExifTool gives the file's
+    // full path only when asked by name, and asking for one tag alone would give nothing else.
+    return {QStringLiteral("-php"),    QStringLiteral("-G1:4"), QStringLiteral("-a"),
+            QStringLiteral("-l"),      QStringLiteral("-struct"), QStringLiteral("-api"),
+            QStringLiteral("QuickTimeUTC"), QStringLiteral("-All"), QStringLiteral("-FilePath")};
 }
 
 QList<TagRecordSet> ETTagStorageReader::read(const QStringList& paths) const

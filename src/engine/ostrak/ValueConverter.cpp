@@ -13,13 +13,6 @@ namespace {
 
 const QString listSeparator = QStringLiteral(", ");
 
-// What ExifTool prints in place of binary data; written back it would replace the data.
-bool isBinaryPlaceholder(const QString& text)
-{
-    static const QRegularExpression placeholder(QStringLiteral("^\\((Binary data \\d+ bytes|large binary data).*\\)$"));
-    return text.startsWith(QLatin1Char('(')) && placeholder.match(text).hasMatch();
-}
-
 // "5.6", "1/200", "50.0 mm": a number, a fraction, or a number with one unit word.
 std::optional<double> parseReal(QStringView text)
 {
@@ -180,6 +173,12 @@ QStringList listElements(const QVariant& value)
 }
 
 } // namespace
+
+bool ValueConverter::isBinaryPlaceholder(const QString& text)
+{
+    static const QRegularExpression placeholder(QStringLiteral("^\\((Binary data \\d+ bytes|large binary data).*\\)$"));
+    return text.startsWith(QLatin1Char('(')) && placeholder.match(text).hasMatch();
+}
 
 ValueConverter::ValueConverter(TagType type)
     : type_(type)

@@ -37,6 +37,10 @@ public:
     static bool isLessThanOrEqualTo(const QVariant& first, const QVariant& second);
     static int compare(const QVariant& first, const QVariant& second);
 
+    // What ExifTool prints in place of binary data it was not asked for ("(Binary data 1290 bytes,
+    // use -b option to extract)"); written back it would replace the data.
+    static bool isBinaryPlaceholder(const QString& text);
+
 private:
     std::optional<QString> elementFromString(const QString& text) const;
     QVariant elementObject(const QString& text, bool typed) const;

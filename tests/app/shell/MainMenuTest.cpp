@@ -6,6 +6,7 @@
 #include "editor/EditorWindowController.h"
 #include "filebrowser/QuickLookWindowController.h"
 #include "keywords/KeywordManagerWindowController.h"
+#include "photos/RCWindowController.h"
 #include "platform/brisa/ui/MenuMnemonics.h"
 #include "platform/brisa/ui/MenuTree.h"
 #include "support/ui/PrivateSessionBus.h"
@@ -19,6 +20,8 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QTest>
+
+Q_DECLARE_METATYPE(std::function<QWidget*()>)
 
 using corvelle::AppController;
 using corvelle::MainMenu;
@@ -166,13 +169,11 @@ private Q_SLOTS:
                                               "switchToMapSection:", "switchToRawSection:"};
         for (const QString& command : editorCommands)
             QVERIFY2(menu.item(command)->isEnabled() == enabledWithoutFiles.contains(command), qPrintable(command));
-        // The open commands go on to the editor window; the windows not there yet cannot be shown.
-        for (const char* command : {"showPhotosRemoteControl:", "togglePhotosRemoteControl:"})
-            QVERIFY2(!menu.item(QString::fromLatin1(command))->isEnabled(), command);
+        // The open commands go on to the editor window; every window can be shown.
         for (const char* command : {"orderFrontStandardAboutPanel:", "openPreferences:", "hide:", "terminate:",
                                     "showMetadataEditor:", "toggleMetadataEditor:", "openFilesInFinder:", "openFilesInPhotos:",
-                                    "showKeywordManager:", "toggleKeywordManager:", "showPresetManager:",
-                                    "togglePresetManager:", "showHelp:"})
+                                    "showKeywordManager:", "toggleKeywordManager:", "showPresetManager:", "togglePresetManager:",
+                                    "showPhotosRemoteControl:", "togglePhotosRemoteControl:", "showHelp:"})
             QVERIFY2(menu.item(QString::fromLatin1(command))->isEnabled(), command);
         QVERIFY(!menu.menu(MainMenu::copyTagsSectionMenuIdentifier)->menuAction()->isEnabled());
     }
@@ -296,17 +297,31 @@ private Q_SLOTS:
         QVERIFY(show->isChecked());
     }
 
-    void keywordManagerCommandsShowAndToggleItsWindow()
+    void sharedWindowCommandsShowAndToggleTheirWindow_data()
     {
+        QTest::addColumn<QString>("show");
+        QTest::addColumn<QString>("toggle");
+        QTest::addColumn<std::function<QWidget*()>>("existing");
+        QTest::newRow("keyword manager") << "showKeywordManager:" << "toggleKeywordManager:"
+                                         << std::function<QWidget*()>([] { return corvelle::KeywordManagerWindowController::existing(); });
+        QTest::newRow("remote profiles") << "showPhotosRemoteControl:" << "togglePhotosRemoteControl:"
+                                         << std::function<QWidget*()>([] { return corvelle::RCWindowController::existing(); });
+    }
+
+    void sharedWindowCommandsShowAndToggleTheirWindow()
+    {
+        QFETCH(QString, show);
+        QFETCH(QString, toggle);
+        QFETCH(std::function<QWidget*()>, existing);
         AppController controller(withoutModifiers());
         QVERIFY(controller.launch());
         MainMenu& menu = controller.mainMenu();
-        menu.item("showKeywordManager:")->trigger();
-        QWidget* window = corvelle::KeywordManagerWindowController::existing();
+        menu.item(show)->trigger();
+        QWidget* window = existing();
         QVERIFY(window && window->isVisible());
         validateAllMenus(menu);
-        QVERIFY(menu.item("toggleKeywordManager:")->isChecked());
-        menu.item("toggleKeywordManager:")->trigger();
+        QVERIFY(menu.item(toggle)->isChecked());
+        menu.item(toggle)->trigger();
         QVERIFY(!window->isVisible());
     }
 

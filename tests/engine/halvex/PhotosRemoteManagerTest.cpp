@@ -342,8 +342,9 @@ private Q_SLOTS:
         QCOMPARE(DateTime(QDateTime()).date(), std::nullopt);
     }
 
-    void photosAreNotAvailable()
+    void withoutSelectedFilesTheApplyIsRefused()
     {
+        PhotosAppAuthorizer::setSelectionSource({});
         QVERIFY(!PhotosAppAuthorizer::perform());
         const LocalizedText reason = PhotosAppAuthorizer::refusalReason();
         librarytest::verifyTranslatable({reason});

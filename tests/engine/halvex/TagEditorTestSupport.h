@@ -79,7 +79,8 @@ inline ExifToolReading exifToolReading(const QString& path)
     exiftool.start(QStringLiteral("exiftool"),
                    {QStringLiteral("-j"), QStringLiteral("-G1:4"), QStringLiteral("-a"), QStringLiteral("-l"),
                     QStringLiteral("-struct"), QStringLiteral("-api"), QStringLiteral("QuickTimeUTC"),
-                    QStringLiteral("-charset"), QStringLiteral("filename=UTF8"), path});
+                    QStringLiteral("-All"), QStringLiteral("-FilePath"), QStringLiteral("-charset"),
+                    QStringLiteral("filename=UTF8"), path});
     if (!exiftool.waitForFinished(60000))
         qFatal("exiftool did not finish");
     const QByteArray output = exiftool.readAllStandardOutput();

@@ -11,25 +11,22 @@ namespace halvex {
 
 void HistoryEdition::add(const TagEditor& editor, const QList<ostrak::TagName>& tagNames)
 {
-    auto entry = std::find_if(entries_.begin(), entries_.end(),
-                              [&](const Entry& candidate) { return candidate.identity == &editor; });
-    if (entry == entries_.end()) {
+    auto found = entryIndexes_.constFind(&editor);
+    if (found == entryIndexes_.constEnd()) {
         entries_.append(Entry{&editor, editor.weak_from_this().lock(), {}});
-        entry = entries_.end() - 1;
+        found = entryIndexes_.insert(&editor, entries_.size() - 1);
     }
+    Entry& entry = entries_[*found];
     for (const ostrak::TagName& name : tagNames) {
-        if (!entry->tagNames.contains(name))
-            entry->tagNames.append(name);
+        if (!entry.tagNames.contains(name))
+            entry.tagNames.append(name);
     }
 }
 
 const HistoryEdition::Entry* HistoryEdition::entryOf(const TagEditor* editor) const
 {
-    for (const Entry& entry : entries_) {
-        if (entry.identity == editor)
-            return &entry;
-    }
-    return nullptr;
+    const auto found = entryIndexes_.constFind(editor);
+    return found == entryIndexes_.constEnd() ? nullptr : &entries_.at(*found);
 }
 
 QList<ostrak::TagName> HistoryEdition::tagNames(const QList<std::shared_ptr<TagEditor>>& editors) const

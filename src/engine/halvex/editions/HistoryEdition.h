@@ -2,6 +2,7 @@
 
 #include "engine/ostrak/TagName.h"
 
+#include <QHash>
 #include <QList>
 #include <QMetaType>
 
@@ -41,6 +42,8 @@ private:
     const Entry* entryOf(const TagEditor* editor) const;
 
     QList<Entry> entries_;
+    // Where each editor's entry stands in entries_: an edition may touch thousands of editors.
+    QHash<const TagEditor*, qsizetype> entryIndexes_;
 };
 
 } // namespace halvex

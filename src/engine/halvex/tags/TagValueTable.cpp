@@ -80,9 +80,12 @@ TagValueTable::TagValueTable(Request request, TagSetManager& tagSets, TaskManage
                                       if (!history)
                                           return;
                                       QList<const TagEditor*> edited;
-                                      for (const auto& entry : history->entries())
+                                      QList<ostrak::TagName> names;
+                                      for (const auto& entry : history->entries()) {
                                           edited << entry.identity;
-                                      reloadAfterEdition(edited);
+                                          names << entry.tagNames;
+                                      }
+                                      reloadAfterEdition(edited, names);
                                   });
 }
 
@@ -133,19 +136,62 @@ bool TagValueTable::isLocked() const
     return !content_.editors().isEmpty() && tasks_.isEditing();
 }
 
-void TagValueTable::reloadAfterEdition(const QList<const TagEditor*>& editedEditors)
+void TagValueTable::reloadAfterEdition(const QList<const TagEditor*>& editedEditors,
+                                       const std::optional<QList<ostrak::TagName>>& editedTagNames)
 {
     if (!isMainThread()) {
-        onMainThread([this, editedEditors] { reloadAfterEdition(editedEditors); });
+        onMainThread([this, editedEditors, editedTagNames] { reloadAfterEdition(editedEditors, editedTagNames); });
         return;
     }
     const QSet<const TagEditor*> edited(editedEditors.begin(), editedEditors.end());
     for (const auto& editor : content_.editors()) {
         if (edited.contains(editor.get())) {
-            reload(content_.request());
+            // A row's value and edited state come from its own tag alone, so an edition reaches
+            // only the rows of the tags it changed; a filter may need other rows, so it reads all.
+            if (editedTagNames && content_.request().filter.constrainsNothing())
+                refreshRows(QSet<ostrak::TagName>(editedTagNames->begin(), editedTagNames->end()));
+            else
+                reload(content_.request());
             return;
         }
     }
+}
+
+void TagValueTable::refreshRows(const QSet<ostrak::TagName>& tagNames)
+{
+    QList<Entry> entries = content_.entries();
+    QList<int> indexes;
+    QList<ostrak::TagItem> tagItems;
+    for (int i = 0; i < entries.size(); ++i) {
+        const Entry& entry = entries.at(i);
+        if (entry.isRow() && tagNames.contains(*entry.tagName())) {
+            indexes << i;
+            tagItems << entry.rowValue().tagItem();
+        }
+    }
+    const Request& request = content_.request();
+    QList<RowValue> rows = RowValue::read(tagItems, request.editors);
+    brisa::IndexSet changed;
+    for (int r = 0; r < rows.size(); ++r) {
+        const int index = indexes.at(r);
+        if (rows.at(r) == entries.at(index).rowValue())
+            continue;
+        QVariant content = request.rowContentProvider ? request.rowContentProvider->value()(rows.at(r)) : QVariant();
+        entries[index] = Entry(std::move(rows[r]), std::move(content));
+        changed.insert(index);
+    }
+    if (!changed.isEmpty()) {
+        QList<RowValue> selectedRows;
+        selectedRows.reserve(content_.selectedEntryIndexes().count());
+        for (int index : content_.selectedEntryIndexes())
+            selectedRows.append(entries.at(index).rowValue());
+        brisa::IndexSet selection = content_.selectedEntryIndexes();
+        content_ = Content(request, std::move(entries), std::move(selection), ValueSet(request.editors, selectedRows));
+    }
+    const ReloadType type = ReloadType::changedEntries(changed);
+    QVariantMap userInfo{{reloadKindKey, int(type.kind())}};
+    userInfo.insert(changedEntryIndexesKey, QVariant::fromValue(changed));
+    brisa::NotificationCenter::defaultCenter().post(didReloadNotification, this, userInfo);
 }
 
 TagValueTable::Content TagValueTable::build(const Request& request, const Content* previous) const

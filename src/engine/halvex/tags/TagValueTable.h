@@ -14,6 +14,7 @@
 #include "platform/brisa/core/Notification.h"
 
 #include <QList>
+#include <QSet>
 #include <QString>
 
 #include <functional>
@@ -75,11 +76,16 @@ public:
     bool isLocked() const;
 
     // Called when an applied edition changed these editors: the table reloads its latest request
-    // when it shows one of them. To be called from the edition history's flush note.
-    void reloadAfterEdition(const QList<const TagEditor*>& editedEditors);
+    // when it shows one of them. With the names the edition changed, and no filter that could
+    // hide or show rows, only the rows of those tags are read again. To be called from the
+    // edition history's flush note.
+    void reloadAfterEdition(const QList<const TagEditor*>& editedEditors,
+                            const std::optional<QList<ostrak::TagName>>& editedTagNames = std::nullopt);
 
 private:
     Content build(const Request& request, const Content* previous) const;
+    // Reads the rows of these tags again over the same editors, keeping every other entry.
+    void refreshRows(const QSet<ostrak::TagName>& tagNames);
     // Runs `work` now on the main thread, else queues it there.
     void onMainThread(std::function<void()> work);
 
