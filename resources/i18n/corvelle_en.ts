@@ -4269,5 +4269,317 @@ Select one or more files to see their tags.</translation>
         <source>OK</source>
         <translation>OK</translation>
     </message>
+    <message id="EditorPanelSaveTouchButton">
+        <source>Save</source>
+        <translation>Save</translation>
+    </message>
+    <message id="EditorWindowToolbarFindLocation">
+        <source>Find Location</source>
+        <translation>Find Location</translation>
+    </message>
+    <message id="PresetEditDescriptionWindowMessage">
+        <source>Description:</source>
+        <translation>Description:</translation>
+    </message>
+    <message id="PresetEditDescriptionWindowTitle">
+        <source>Edit Description</source>
+        <translation>Edit Description</translation>
+    </message>
+    <message id="PresetEditEditionWindowTitle">
+        <source>Preset Entry</source>
+        <translation>Preset Entry</translation>
+    </message>
+    <message id="PresetEditNameWindowMessage">
+        <source>Name:</source>
+        <translation>Name:</translation>
+    </message>
+    <message id="PresetEditNameWindowTitle">
+        <source>Rename</source>
+        <translation>Rename</translation>
+    </message>
+    <message id="PresetEditStepSelectActionTitle">
+        <source>Choose what the preset does with the tag:</source>
+        <translation>Choose what the preset does with the tag:</translation>
+    </message>
+    <message id="PresetEditStepSelectTagsTitle">
+        <source>Choose the tag the entry changes:</source>
+        <translation>Choose the tag the entry changes:</translation>
+    </message>
+    <message id="PresetEditionCopyOtherValueFormatterPretty">
+        <source>Formatted value</source>
+        <translation>Formatted value</translation>
+    </message>
+    <message id="PresetEditionCopyOtherValueFormatterRaw">
+        <source>Raw value</source>
+        <translation>Raw value</translation>
+    </message>
+    <message id="PresetEditionCopyOtherValueInsertionAppend">
+        <source>After the current value</source>
+        <translation>After the current value</translation>
+    </message>
+    <message id="PresetEditionCopyOtherValueInsertionPrepend">
+        <source>Before the current value</source>
+        <translation>Before the current value</translation>
+    </message>
+    <message id="PresetEditionCopyOtherValueInsertionReplace">
+        <source>In place of the current value</source>
+        <translation>In place of the current value</translation>
+    </message>
+    <message id="PresetEditionCopyOtherValueTitle">
+        <source>Choose the tag whose value is copied:</source>
+        <translation>Choose the tag whose value is copied:</translation>
+    </message>
+    <message id="PresetEditionFindAndReplaceFindLabel">
+        <source>Find:</source>
+        <translation>Find:</translation>
+    </message>
+    <message id="PresetEditionFindAndReplaceIgnoreCase">
+        <source>Ignore case</source>
+        <translation>Ignore case</translation>
+    </message>
+    <message id="PresetEditionFindAndReplaceIgnoreDiacritic">
+        <source>Ignore diacritics</source>
+        <translation>Ignore diacritics</translation>
+    </message>
+    <message id="PresetEditionFindAndReplaceIgnoreWidth">
+        <source>Ignore character width</source>
+        <translation>Ignore character width</translation>
+    </message>
+    <message id="PresetEditionFindAndReplaceReplaceLabel">
+        <source>Replace with:</source>
+        <translation>Replace with:</translation>
+    </message>
+    <message id="PresetEditionFindAndReplaceUseRegex">
+        <source>Regular expression</source>
+        <translation>Regular expression</translation>
+    </message>
+    <message id="PresetEditionUseCustomValueInsertionAppend">
+        <source>Append to the current value</source>
+        <translation>Append to the current value</translation>
+    </message>
+    <message id="PresetEditionUseCustomValueInsertionPrepend">
+        <source>Prepend to the current value</source>
+        <translation>Prepend to the current value</translation>
+    </message>
+    <message id="PresetEditionUseCustomValueInsertionReplace">
+        <source>Replace the current value</source>
+        <translation>Replace the current value</translation>
+    </message>
+    <message id="PresetManagerAddEditionButton">
+        <source>Add Entry</source>
+        <translation>Add Entry</translation>
+    </message>
+    <message id="PresetManagerAddPresetButton">
+        <source>Add Preset</source>
+        <translation>Add Preset</translation>
+    </message>
+    <message id="PresetManagerCancelAction">
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+    <message id="PresetManagerContinueAction">
+        <source>Continue</source>
+        <translation>Continue</translation>
+    </message>
+    <message id="PresetManagerCreateEditionMenuItem">
+        <source>New Entry</source>
+        <translation>New Entry</translation>
+    </message>
+    <message id="PresetManagerCreateGroupMenuItem">
+        <source>New Group</source>
+        <translation>New Group</translation>
+    </message>
+    <message id="PresetManagerCreatePresetMenuItem">
+        <source>New Preset</source>
+        <translation>New Preset</translation>
+    </message>
+    <message id="PresetManagerDefaultExportFilename">
+        <source>Presets.cvpresets</source>
+        <translation>Presets.cvpresets</translation>
+    </message>
+    <message id="PresetManagerDeleteAction">
+        <source>Delete</source>
+        <translation>Delete</translation>
+    </message>
+    <message id="PresetManagerDeleteEntriesMenuItem">
+        <source>Delete Entries</source>
+        <translation>Delete Entries</translation>
+    </message>
+    <message id="PresetManagerDeleteMenuItem">
+        <source>Delete</source>
+        <translation>Delete</translation>
+    </message>
+    <message id="PresetManagerDuplicateMenuItem">
+        <source>Duplicate</source>
+        <translation>Duplicate</translation>
+    </message>
+    <message id="PresetManagerEditEntryMenuItem">
+        <source>Edit…</source>
+        <translation>Edit…</translation>
+    </message>
+    <message id="PresetManagerEditMenuItem">
+        <source>Edit…</source>
+        <translation>Edit…</translation>
+    </message>
+    <message id="PresetManagerEditionsPlaceholder">
+        <source>Select a group or a preset.</source>
+        <translation>Select a group or a preset.</translation>
+    </message>
+    <message id="PresetManagerExportDidFailInformativeText">
+        <source>%1</source>
+        <translation>%1</translation>
+    </message>
+    <message id="PresetManagerExportDidFailMessageText">
+        <source>The presets could not be exported.</source>
+        <translation>The presets could not be exported.</translation>
+    </message>
+    <message id="PresetManagerExportDidFailOKButton">
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message id="PresetManagerExportMenuItem">
+        <source>Export Presets…</source>
+        <translation>Export Presets…</translation>
+    </message>
+    <message id="PresetManagerExportPanelTitle">
+        <source>Export Presets</source>
+        <translation>Export Presets</translation>
+    </message>
+    <message id="PresetManagerFileTypeName">
+        <source>Preset files</source>
+        <translation>Preset files</translation>
+    </message>
+    <message id="PresetManagerGoBackAction">
+        <source>Go Back</source>
+        <translation>Go Back</translation>
+    </message>
+    <message id="PresetManagerGroupDescription">
+        <source>Description</source>
+        <translation>Description</translation>
+    </message>
+    <message id="PresetManagerGroupHeaderInformation">
+        <source>Group</source>
+        <translation>Group</translation>
+    </message>
+    <message id="PresetManagerGroupName">
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message id="PresetManagerGroupNoDescription">
+        <source>No description</source>
+        <translation>No description</translation>
+    </message>
+    <message id="PresetManagerImportMenuItem">
+        <source>Import Presets…</source>
+        <translation>Import Presets…</translation>
+    </message>
+    <message id="PresetManagerImportPanelTitle">
+        <source>Import Presets</source>
+        <translation>Import Presets</translation>
+    </message>
+    <message id="PresetManagerPasteMenuItem">
+        <source>Paste Copied Tags</source>
+        <translation>Paste Copied Tags</translation>
+    </message>
+    <message id="PresetManagerPlaceholder">
+        <source>No presets yet. Create a group or a preset to begin.</source>
+        <translation>No presets yet. Create a group or a preset to begin.</translation>
+    </message>
+    <message id="PresetManagerPresetCount">
+        <source>%1 presets</source>
+        <translation>%1 presets</translation>
+    </message>
+    <message id="PresetManagerPresetDescription">
+        <source>Description</source>
+        <translation>Description</translation>
+    </message>
+    <message id="PresetManagerPresetHeaderEdits">
+        <source>Entries</source>
+        <translation>Entries</translation>
+    </message>
+    <message id="PresetManagerPresetHeaderInformation">
+        <source>Preset</source>
+        <translation>Preset</translation>
+    </message>
+    <message id="PresetManagerPresetName">
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message id="PresetManagerPresetNoDescription">
+        <source>No description</source>
+        <translation>No description</translation>
+    </message>
+    <message id="PresetManagerSaveAction">
+        <source>Save</source>
+        <translation>Save</translation>
+    </message>
+    <message id="PresetManagerSaveDidFailInformativeText">
+        <source>%1</source>
+        <translation>%1</translation>
+    </message>
+    <message id="PresetManagerSaveDidFailMessageText">
+        <source>The presets could not be saved.</source>
+        <translation>The presets could not be saved.</translation>
+    </message>
+    <message id="PresetManagerSaveDidFailOKButton">
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message id="PresetManagerSearchLocationMenuItem">
+        <source>Add Location…</source>
+        <translation>Add Location…</translation>
+    </message>
+    <message id="PresetManagerWindowTitle">
+        <source>Presets</source>
+        <translation>Presets</translation>
+    </message>
+    <message id="PresetManagerWindowToolbarCreate">
+        <source>New</source>
+        <translation>New</translation>
+    </message>
+    <message id="PresetManagerWindowToolbarDelete">
+        <source>Delete</source>
+        <translation>Delete</translation>
+    </message>
+    <message id="PresetManagerWindowToolbarEdit">
+        <source>Edit</source>
+        <translation>Edit</translation>
+    </message>
+    <message id="PresetManagerWindowToolbarFiles">
+        <source>Files</source>
+        <translation>Files</translation>
+    </message>
+    <message id="PresetManagerWindowToolbarHelp">
+        <source>Help</source>
+        <translation>Help</translation>
+    </message>
+    <message id="PresetManagerWindowToolbarPaste">
+        <source>Paste</source>
+        <translation>Paste</translation>
+    </message>
+    <message id="SavePresetWindowCancelButton">
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+    <message id="SavePresetWindowDetailLabel">
+        <source>Description:</source>
+        <translation>Description:</translation>
+    </message>
+    <message id="SavePresetWindowMessage">
+        <source>Save the values of the selected tags as a new preset.</source>
+        <translation>Save the values of the selected tags as a new preset.</translation>
+    </message>
+    <message id="SavePresetWindowNameLabel">
+        <source>Name:</source>
+        <translation>Name:</translation>
+    </message>
+    <message id="SavePresetWindowSaveButton">
+        <source>Save</source>
+        <translation>Save</translation>
+    </message>
+    <message id="SavePresetWindowTitle">
+        <source>Save as Preset</source>
+        <translation>Save as Preset</translation>
+    </message>
 </context>
 </TS>

@@ -16,6 +16,7 @@
 #include "engine/halvex/tasks/TaskManager.h"
 #include "keywords/KeywordManagerWindowController.h"
 #include "photos/RCWindowController.h"
+#include "presets/PresetManagerWindowController.h"
 #include "platform/brisa/core/UserDefaults.h"
 #include "platform/brisa/ui/WindowControl.h"
 #include "presets/PresetPopUpMenu.h"
@@ -95,6 +96,7 @@ AppController::AppController(Environment environment, QObject* parent)
         environment_.makeEditorWindow = [] { return std::make_unique<EditorWindowController>(); };
     keywordManagerWindow_ = SharedWindow([] { return &KeywordManagerWindowController::shared(); });
     remoteControlWindow_ = SharedWindow([] { return &RCWindowController::shared(); });
+    presetManagerWindow_ = SharedWindow([] { return &PresetManagerWindowController::shared(); });
 
     mainMenu_ = std::make_unique<MainMenu>([this](QAction* item) { return validateMenuItem(item); },
                                            [this](QAction* item) { performMenuItem(item); });

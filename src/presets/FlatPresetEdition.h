@@ -55,3 +55,6 @@ private:
 size_t qHash(FlatPresetEdition edition, size_t seed = 0) noexcept;
 
 } // namespace corvelle
+
+#include <QMetaType>
+Q_DECLARE_METATYPE(corvelle::FlatPresetEdition)
