@@ -61,35 +61,27 @@ RCWindowController* RCWindowController::existing()
 }
 
 RCWindowController::RCWindowController(halvex::PhotosRemoteManager& manager, QWidget* parent)
-    : QMainWindow(parent)
+    : LibraryWindowController(parent)
     , ui_(std::make_unique<Ui::RCWindow>())
     , manager_(manager)
-    , toolbar_(new brisa::DynamicToolbar(this))
     , progressOverlay_(new veilcast::ProgressOverlay(this))
     , fileMenu_(new QMenu(this))
 {
     ui_->setupUi(this);
     FormTexts::localize(this);
-    ui_->placeholderView->setAttribute(Qt::WA_TransparentForMouseEvents);
-    ui_->placeholderView->setForegroundRole(QPalette::PlaceholderText);
+    setUpPlaceholder(ui_->placeholderView);
     ui_->placeholderView->setAutoFillBackground(true);
 
-    const QList<std::pair<QString, QString>> commands{
+    makeCommandActions({
         {createCommand, QStringLiteral("RemoteProfileCreateMenuItem")},
         {deleteCommand, QStringLiteral("RemoteProfileDeleteMenuItem")},
         {importCommand, QStringLiteral("RemoteProfileImportMenuItem")},
         {exportCommand, QStringLiteral("RemoteProfileExportMenuItem")},
         {applyCommand, QStringLiteral("RemoteProfileApplyMenuItem")},
         {editCommand, QStringLiteral("RemoteProfileEditMenuItem")},
-    };
-    for (const auto& [command, key] : commands) {
-        auto* action = new QAction(localizedString(key), this);
-        action->setObjectName(command);
-        connect(action, &QAction::triggered, this, [this, command] { performCommand(command); });
-        actions_.insert(command, action);
-    }
-    fileMenu_->addAction(actions_[importCommand]);
-    fileMenu_->addAction(actions_[exportCommand]);
+    });
+    fileMenu_->addAction(commandAction(importCommand));
+    fileMenu_->addAction(commandAction(exportCommand));
 
     profiles_ = new RCProfilesViewController(*this, manager_, this);
     properties_ = new RCPropertiesViewController(*this, manager_, this);
@@ -97,9 +89,7 @@ RCWindowController::RCWindowController(halvex::PhotosRemoteManager& manager, QWi
     brisa::FilledSubview::setFilledSubview(ui_->mainRightContainerView, properties_);
     ui_->splitView->setSizes({300, 560});
 
-    addToolBar(toolbar_->toolbar());
-    toolbar_->toolbar()->setMovable(false);
-    toolbar_->toolbar()->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+    installToolbar();
     setUpToolbarItems();
     setUpTouchBar();
     managerSubscriber_.subscribe(halvex::PhotosRemoteManager::didChangeProfilesNotification, &manager_,
@@ -121,79 +111,36 @@ QWidget* RCWindowController::placeholderView() const
 
 void RCWindowController::setUpToolbarItems()
 {
-    using Container = brisa::DynamicToolbarItemContainer;
-    brisa::DynamicToolbarItemSet& set = toolbar_->addItemSet({});
-    const QPointer<RCWindowController> self(this);
-    const auto command = [self](const QString& name) {
-        return [self, name] {
-            if (self)
-                self->performCommand(name);
-        };
-    };
-    const auto enabledWith = [self](const QString& name) {
-        return [self, name](brisa::DynamicToolbarItem& item, QWidget*) {
-            item.setEnabled(self && self->validateCommand(name));
-        };
-    };
-    set.addItem(Container::ImageButtonSettings{localizedString(QStringLiteral("RemoteProfileWindowToolbarCreate")),
-                                               QStringLiteral("plus"), command(createCommand)},
-                enabledWith(createCommand));
-    set.addItem(Container::ImageButtonSettings{localizedString(QStringLiteral("RemoteProfileWindowToolbarDelete")),
-                                               QStringLiteral("minus"), command(deleteCommand)},
-                enabledWith(deleteCommand));
+    brisa::DynamicToolbarItemSet& set = dynamicToolbar().addItemSet({});
+    addToolbarCommand(set, QStringLiteral("RemoteProfileWindowToolbarCreate"), QStringLiteral("plus"), createCommand);
+    addToolbarCommand(set, QStringLiteral("RemoteProfileWindowToolbarDelete"), QStringLiteral("minus"), deleteCommand);
     set.addItem(brisa::DynamicToolbarItem::flexibleSpaceIdentifier);
-    set.addItem(Container::ImageButtonSettings{localizedString(QStringLiteral("RemoteProfileWindowToolbarEdit")),
-                                               QStringLiteral("square.and.pencil"), command(editCommand)},
-                enabledWith(editCommand));
-    set.addItem(Container::MenuButtonSettings{localizedString(QStringLiteral("RemoteProfileWindowToolbarFiles")),
-                                              QStringLiteral("doc.badge.ellipsis"), fileMenu_});
-    ApplicationCommands* application = ApplicationCommands::current();
-    set.addItem(Container::MenuButtonSettings{localizedString(QStringLiteral("RemoteProfileWindowToolbarHelp")),
-                                              QStringLiteral("questionmark.circle"),
-                                              application ? application->toolbarItemHelpMenu() : nullptr});
+    addToolbarCommand(set, QStringLiteral("RemoteProfileWindowToolbarEdit"), QStringLiteral("square.and.pencil"), editCommand);
+    set.addItem(brisa::DynamicToolbarItemContainer::MenuButtonSettings{
+        localizedString(QStringLiteral("RemoteProfileWindowToolbarFiles")), QStringLiteral("doc.badge.ellipsis"), fileMenu_});
+    addToolbarHelpMenu(set, QStringLiteral("RemoteProfileWindowToolbarHelp"));
 }
 
 void RCWindowController::setUpTouchBar()
 {
-    const QPointer<RCWindowController> self(this);
-    brisa::DynamicTouchBarItemSet& set = touchBar_.addItemSet([] { return true; });
-    const auto button = [self](const QString& symbol, const QString& command) {
-        return [self, symbol, command](brisa::DynamicTouchBarItemButtonSettings& settings) {
-            settings.symbolName = symbol;
-            settings.action = [self, command] {
-                if (self)
-                    self->performCommand(command);
-            };
-        };
-    };
-    const auto enabledWith = [self](const QString& command) {
-        return [self, command](brisa::DynamicTouchBarItem& item) { item.setEnabled(self && self->validateCommand(command)); };
-    };
-    set.addItem(button(QStringLiteral("plus"), createCommand), enabledWith(createCommand));
+    brisa::DynamicTouchBarItemSet& set = dynamicTouchBar().addItemSet([] { return true; });
+    addTouchBarCommand(set, QStringLiteral("plus"), createCommand);
     set.addItem(brisa::DynamicTouchBarItem::flexibleSpace());
-    set.addItem(button(QStringLiteral("arrow.down"), applyCommand), enabledWith(applyCommand));
+    addTouchBarCommand(set, QStringLiteral("arrow.down"), applyCommand);
 }
 
 void RCWindowController::updateInterface()
 {
     const int count = int(manager_.profiles().size());
-    setWindowTitle(localizedString(QStringLiteral("RemoteProfileWindowTitle")) + QStringLiteral(" — ")
-                   + localizedString(QStringLiteral("RemoteProfileWindowSubtitle"), {count}));
+    setTitles(localizedString(QStringLiteral("RemoteProfileWindowTitle")),
+              localizedString(QStringLiteral("RemoteProfileWindowSubtitle"), {count}));
     ui_->placeholderView->setVisible(count == 0);
-    for (auto action = actions_.cbegin(); action != actions_.cend(); ++action)
-        (*action)->setEnabled(validateCommand(action.key()));
     if (properties_)
         properties_->updateInterface();
-    toolbar_->reloadDisplayedItems();
-    touchBar_.reloadDisplayedItems();
+    refreshCommands();
 }
 
 // Commands
-
-QAction* RCWindowController::commandAction(const QString& command) const
-{
-    return actions_.value(command, nullptr);
-}
 
 bool RCWindowController::validateCommand(const QString& command) const
 {

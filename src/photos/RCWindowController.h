@@ -5,10 +5,9 @@
 #include "photos/RCEditPropertyWindowController.h"
 #include "photos/RCProfileEditableProperty.h"
 #include "platform/brisa/core/NoteSubscriber.h"
-#include "platform/brisa/ui/DynamicTouchBar.h"
+#include "widgets/LibraryWindowController.h"
 
 #include <QHash>
-#include <QMainWindow>
 #include <QPointer>
 
 #include <memory>
@@ -21,9 +20,6 @@ namespace Ui {
 class RCWindow;
 }
 
-namespace brisa {
-class DynamicToolbar;
-}
 
 namespace veilcast {
 class ProgressOverlay;
@@ -44,7 +40,7 @@ class RCPropertiesViewController;
 // "applyProfile:", "editProperty:") are QActions named after them, held by the toolbar and the
 // Files menu. Every change is stored at once; a store that fails is reported with the file and
 // the reason.
-class RCWindowController : public QMainWindow {
+class RCWindowController : public LibraryWindowController {
     Q_OBJECT
 
 public:
@@ -58,17 +54,14 @@ public:
     halvex::PhotosRemoteManager& manager() const { return manager_; }
     RCProfilesViewController* profilesViewController() const { return profiles_; }
     RCPropertiesViewController* propertiesViewController() const { return properties_; }
-    brisa::DynamicToolbar& dynamicToolbar() const { return *toolbar_; }
-    brisa::DynamicTouchBar& dynamicTouchBar() { return touchBar_; }
     veilcast::ProgressOverlay& progressOverlay() const { return *progressOverlay_; }
     QMenu* toolbarItemFileMenu() const { return fileMenu_; }
     QWidget* placeholderView() const;
     // The property sheet open now, if any.
     RCEditPropertyWindowController* editWindowController() const { return editWindowController_; }
 
-    QAction* commandAction(const QString& command) const;
-    bool validateCommand(const QString& command) const;
-    void performCommand(const QString& command);
+    bool validateCommand(const QString& command) const override;
+    void performCommand(const QString& command) override;
 
     // No apply is running.
     bool isIdle() const { return !photosAppRemote_; }
@@ -107,11 +100,8 @@ private:
     halvex::PhotosRemoteManager& manager_;
     RCProfilesViewController* profiles_;
     RCPropertiesViewController* properties_;
-    brisa::DynamicToolbar* toolbar_;
-    brisa::DynamicTouchBar touchBar_;
     veilcast::ProgressOverlay* progressOverlay_;
     QMenu* fileMenu_;
-    QHash<QString, QAction*> actions_;
     QPointer<RCEditPropertyWindowController> editWindowController_;
     std::optional<halvex::PhotosAppRemote> photosAppRemote_;
     brisa::NoteSubscriber managerSubscriber_;

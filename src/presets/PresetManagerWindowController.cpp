@@ -78,20 +78,18 @@ PresetManagerWindowController* PresetManagerWindowController::existing()
 }
 
 PresetManagerWindowController::PresetManagerWindowController(halvex::PresetManager& manager, QWidget* parent)
-    : QMainWindow(parent)
+    : LibraryWindowController(parent)
     , ui_(std::make_unique<Ui::PresetManagerWindow>())
     , manager_(manager)
-    , toolbar_(new brisa::DynamicToolbar(this))
     , createMenu_(new QMenu(this))
     , fileMenu_(new QMenu(this))
     , outlineMenu_(new QMenu(this))
 {
     ui_->setupUi(this);
     FormTexts::localize(this);
-    ui_->placeholderView->setAttribute(Qt::WA_TransparentForMouseEvents);
-    ui_->placeholderView->setForegroundRole(QPalette::PlaceholderText);
+    setUpPlaceholder(ui_->placeholderView);
 
-    const QList<std::pair<QString, QString>> commands{
+    makeCommandActions({
         {createGroupCommand, QStringLiteral("PresetManagerCreateGroupMenuItem")},
         {createPresetCommand, QStringLiteral("PresetManagerCreatePresetMenuItem")},
         {duplicateCommand, QStringLiteral("PresetManagerDuplicateMenuItem")},
@@ -101,21 +99,15 @@ PresetManagerWindowController::PresetManagerWindowController(halvex::PresetManag
         {pasteCommand, QStringLiteral("PresetManagerPasteMenuItem")},
         {searchLocationCommand, QStringLiteral("PresetManagerSearchLocationMenuItem")},
         {editCommand, QStringLiteral("PresetManagerEditMenuItem")},
-    };
-    for (const auto& [command, key] : commands) {
-        auto* action = new QAction(localizedString(key), this);
-        action->setObjectName(command);
-        connect(action, &QAction::triggered, this, [this, command] { performCommand(command); });
-        actions_.insert(command, action);
-    }
-    createMenu_->addAction(actions_[createGroupCommand]);
-    createMenu_->addAction(actions_[createPresetCommand]);
-    createMenu_->addAction(actions_[duplicateCommand]);
-    fileMenu_->addAction(actions_[importCommand]);
-    fileMenu_->addAction(actions_[exportCommand]);
-    outlineMenu_->addAction(actions_[createPresetCommand]);
-    outlineMenu_->addAction(actions_[duplicateCommand]);
-    outlineMenu_->addAction(actions_[deleteCommand]);
+    });
+    createMenu_->addAction(commandAction(createGroupCommand));
+    createMenu_->addAction(commandAction(createPresetCommand));
+    createMenu_->addAction(commandAction(duplicateCommand));
+    fileMenu_->addAction(commandAction(importCommand));
+    fileMenu_->addAction(commandAction(exportCommand));
+    outlineMenu_->addAction(commandAction(createPresetCommand));
+    outlineMenu_->addAction(commandAction(duplicateCommand));
+    outlineMenu_->addAction(commandAction(deleteCommand));
 
     groupsViewController_ = new PresetGroupsViewController(manager_);
     brisa::FilledSubview::setFilledSubview(ui_->mainLeftContainerView, groupsViewController_);
@@ -133,9 +125,7 @@ PresetManagerWindowController::PresetManagerWindowController(halvex::PresetManag
     connect(deleteKey, &QAction::triggered, this, [this] { performCommand(deleteCommand); });
     groupsViewController_->outlineView()->addAction(deleteKey);
 
-    addToolBar(toolbar_->toolbar());
-    toolbar_->toolbar()->setMovable(false);
-    toolbar_->toolbar()->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+    installToolbar();
     setUpToolbarItems();
     setUpTouchBar();
     groupsViewController_->outlineView()->setFocus();
@@ -163,56 +153,26 @@ QWidget* PresetManagerWindowController::placeholderView() const
 void PresetManagerWindowController::setUpToolbarItems()
 {
     using Container = brisa::DynamicToolbarItemContainer;
-    brisa::DynamicToolbarItemSet& set = toolbar_->addItemSet({});
-    const QPointer<PresetManagerWindowController> self(this);
-    const auto command = [self](const QString& name) {
-        return [self, name] {
-            if (self)
-                self->performCommand(name);
-        };
-    };
-    const auto enabledWith = [self](const QString& name) {
-        return [self, name](brisa::DynamicToolbarItem& item, QWidget*) {
-            item.setEnabled(self && self->validateCommand(name));
-        };
-    };
+    brisa::DynamicToolbarItemSet& set = dynamicToolbar().addItemSet({});
     set.addItem(Container::MenuButtonSettings{localizedString(QStringLiteral("PresetManagerWindowToolbarCreate")),
                                               QStringLiteral("plus"), createMenu_, true});
-    set.addItem(Container::ImageButtonSettings{localizedString(QStringLiteral("PresetManagerWindowToolbarDelete")),
-                                               QStringLiteral("minus"), command(deleteCommand), true},
-                enabledWith(deleteCommand));
+    addToolbarCommand(set, QStringLiteral("PresetManagerWindowToolbarDelete"), QStringLiteral("minus"), deleteCommand, true);
     set.addItem(brisa::DynamicToolbarItem::flexibleSpaceIdentifier);
-    set.addItem(Container::ImageButtonSettings{localizedString(QStringLiteral("PresetManagerWindowToolbarEdit")),
-                                               QStringLiteral("square.and.pencil"), command(editCommand)},
-                enabledWith(editCommand));
-    set.addItem(Container::ImageButtonSettings{localizedString(QStringLiteral("EditorWindowToolbarFindLocation")),
-                                               QStringLiteral("mappin.and.ellipse"), command(searchLocationCommand)},
-                enabledWith(searchLocationCommand));
-    set.addItem(Container::ImageButtonSettings{localizedString(QStringLiteral("PresetManagerWindowToolbarPaste")),
-                                               QStringLiteral("list.bullet.clipboard"), command(pasteCommand)},
-                enabledWith(pasteCommand));
+    addToolbarCommand(set, QStringLiteral("PresetManagerWindowToolbarEdit"), QStringLiteral("square.and.pencil"), editCommand);
+    addToolbarCommand(set, QStringLiteral("EditorWindowToolbarFindLocation"), QStringLiteral("mappin.and.ellipse"),
+                      searchLocationCommand);
+    addToolbarCommand(set, QStringLiteral("PresetManagerWindowToolbarPaste"), QStringLiteral("list.bullet.clipboard"),
+                      pasteCommand);
     set.addItem(Container::MenuButtonSettings{localizedString(QStringLiteral("PresetManagerWindowToolbarFiles")),
                                               QStringLiteral("doc.badge.ellipsis"), fileMenu_});
-    ApplicationCommands* application = ApplicationCommands::current();
-    set.addItem(Container::MenuButtonSettings{localizedString(QStringLiteral("PresetManagerWindowToolbarHelp")),
-                                              QStringLiteral("questionmark.circle"),
-                                              application ? application->toolbarItemHelpMenu() : nullptr});
+    addToolbarHelpMenu(set, QStringLiteral("PresetManagerWindowToolbarHelp"));
 }
 
 void PresetManagerWindowController::setUpTouchBar()
 {
-    const QPointer<PresetManagerWindowController> self(this);
-    brisa::DynamicTouchBarItemSet& items = touchBar_.addItemSet({});
-    for (const auto& [symbol, name] : {std::pair{QStringLiteral("folder.badge.plus"), createGroupCommand},
-                                       std::pair{QStringLiteral("bolt"), createPresetCommand}}) {
-        items.addItem([self, symbol, name](brisa::DynamicTouchBarItemButtonSettings& settings) {
-            settings.symbolName = symbol;
-            settings.action = [self, name] {
-                if (self)
-                    self->performCommand(name);
-            };
-        });
-    }
+    brisa::DynamicTouchBarItemSet& items = dynamicTouchBar().addItemSet({});
+    addTouchBarCommand(items, QStringLiteral("folder.badge.plus"), createGroupCommand);
+    addTouchBarCommand(items, QStringLiteral("bolt"), createPresetCommand);
 }
 
 void PresetManagerWindowController::updateInterface()
@@ -220,15 +180,12 @@ void PresetManagerWindowController::updateInterface()
     qsizetype presets = 0;
     for (const PresetGroupPtr& group : manager_.groups())
         presets += group->presets().size();
-    setWindowTitle(localizedString(QStringLiteral("PresetManagerWindowTitle")) + QStringLiteral(" — ")
-                   + localizedString(QStringLiteral("PresetManagerPresetCount"), {presets}));
+    setTitles(localizedString(QStringLiteral("PresetManagerWindowTitle")),
+              localizedString(QStringLiteral("PresetManagerPresetCount"), {presets}));
     // With no group the panes have nothing to show: the placeholder stands alone.
     ui_->placeholderView->setVisible(manager_.groups().isEmpty());
     ui_->splitView->setVisible(!manager_.groups().isEmpty());
-    for (auto action = actions_.cbegin(); action != actions_.cend(); ++action)
-        (*action)->setEnabled(validateCommand(action.key()));
-    toolbar_->reloadDisplayedItems();
-    touchBar_.reloadDisplayedItems();
+    refreshCommands();
 }
 
 // Commands

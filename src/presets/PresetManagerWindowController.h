@@ -2,12 +2,10 @@
 
 #include "engine/halvex/libraries/PresetManager.h"
 #include "platform/brisa/core/NoteSubscriber.h"
-#include "platform/brisa/ui/DynamicTouchBar.h"
 #include "presets/PresetEditableProperty.h"
+#include "widgets/LibraryWindowController.h"
 
 #include <QDialog>
-#include <QHash>
-#include <QMainWindow>
 #include <QPointer>
 
 #include <memory>
@@ -18,10 +16,6 @@ class QMenu;
 
 namespace Ui {
 class PresetManagerWindow;
-}
-
-namespace brisa {
-class DynamicToolbar;
 }
 
 namespace halvex {
@@ -42,7 +36,7 @@ class PresetGroupsViewController;
 //
 // The library is saved after every change made here (drags included); a save that fails shows
 // an alert naming the file and the reason.
-class PresetManagerWindowController : public QMainWindow {
+class PresetManagerWindowController : public LibraryWindowController {
     Q_OBJECT
 
 public:
@@ -57,8 +51,6 @@ public:
     halvex::PresetManager& manager() const { return manager_; }
     PresetGroupsViewController* groupsViewController() const { return groupsViewController_; }
     PresetEditionsViewController* editionsViewController() const { return editionsViewController_; }
-    brisa::DynamicToolbar& dynamicToolbar() const { return *toolbar_; }
-    brisa::DynamicTouchBar& dynamicTouchBar() { return touchBar_; }
     QMenu* toolbarItemCreateMenu() const { return createMenu_; }
     QMenu* toolbarItemFileMenu() const { return fileMenu_; }
     QMenu* outlineMenu() const { return outlineMenu_; }
@@ -66,9 +58,8 @@ public:
     // The name, description or entry sheet while one is open.
     QDialog* editWindowController() const { return editWindowController_; }
 
-    QAction* commandAction(const QString& command) const { return actions_.value(command); }
-    bool validateCommand(const QString& command) const;
-    void performCommand(const QString& command);
+    bool validateCommand(const QString& command) const override;
+    void performCommand(const QString& command) override;
     void updateInterface();
 
     void createGroup();
@@ -113,14 +104,11 @@ private:
 
     std::unique_ptr<Ui::PresetManagerWindow> ui_;
     halvex::PresetManager& manager_;
-    brisa::DynamicToolbar* toolbar_;
-    brisa::DynamicTouchBar touchBar_;
     QMenu* createMenu_;
     QMenu* fileMenu_;
     QMenu* outlineMenu_;
     PresetGroupsViewController* groupsViewController_ = nullptr;
     PresetEditionsViewController* editionsViewController_ = nullptr;
-    QHash<QString, QAction*> actions_;
     QPointer<QDialog> editWindowController_;
     brisa::NoteSubscriber managerDidChangeGroupsSubscriber_;
     brisa::NoteSubscriber presetsSubscriber_;
