@@ -4005,5 +4005,13 @@ Select one or more files to see their tags.</translation>
         <source>Select tags in the table to edit their values.</source>
         <translation>Select tags in the table to edit their values.</translation>
     </message>
+    <message id="UpdateDatesWindowTitle">
+        <source>Update Dates</source>
+        <translation>Update Dates</translation>
+    </message>
+    <message id="UpdateDatesInstructions">
+        <source>Choose how to change every date of the selected files:</source>
+        <translation>Choose how to change every date of the selected files:</translation>
+    </message>
 </context>
 </TS>

@@ -193,7 +193,7 @@ private Q_SLOTS:
         QTest::newRow("restore thumbnail") << "restoreEXIFThumbnail:" << "ddde";
         QTest::newRow("export thumbnail") << "exportEXIFThumbnail:" << "ddde";
         QTest::newRow("export raw") << "exportJPGFromRaw:" << "ddde";
-        QTest::newRow("update dates (no sheet)") << "updateAllDates:" << "dddd";
+        QTest::newRow("update dates") << "updateAllDates:" << "ddde";
         QTest::newRow("sync dates") << "syncAllDates:" << "ddde";
         QTest::newRow("cover art (no sheet)") << "editQuicktimeCovertArt:" << "dddd";
     }
