@@ -4013,5 +4013,41 @@ Select one or more files to see their tags.</translation>
         <source>Choose how to change every date of the selected files:</source>
         <translation>Choose how to change every date of the selected files:</translation>
     </message>
+    <message id="TagValueSyncWindowTitle">
+        <source>Copy Tag Values</source>
+        <translation>Copy Tag Values</translation>
+    </message>
+    <message id="TagValueSyncInstructions">
+        <source>Each file's value of a source tag is copied into its destination tag, pair by pair:</source>
+        <translation>Each file's value of a source tag is copied into its destination tag, pair by pair:</translation>
+    </message>
+    <message id="TagValueSyncSourcePlaceholder">
+        <source>Source tag</source>
+        <translation>Source tag</translation>
+    </message>
+    <message id="TagValueSyncDestinationPlaceholder">
+        <source>Destination tag</source>
+        <translation>Destination tag</translation>
+    </message>
+    <message id="TagValueSyncChooseTag">
+        <source>Choose…</source>
+        <translation>Choose…</translation>
+    </message>
+    <message id="TagValueSyncAddPair">
+        <source>Add</source>
+        <translation>Add</translation>
+    </message>
+    <message id="TagValueSyncRemoveAll">
+        <source>Remove All</source>
+        <translation>Remove All</translation>
+    </message>
+    <message id="TagValueSyncDeletePairs">
+        <source>Delete Selected Pairs</source>
+        <translation>Delete Selected Pairs</translation>
+    </message>
+    <message id="TagValueSyncDeletePair">
+        <source>Delete Pair</source>
+        <translation>Delete Pair</translation>
+    </message>
 </context>
 </TS>
