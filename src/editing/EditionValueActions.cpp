@@ -63,6 +63,7 @@ void EditionValueActions::addSegmentButtons(QWidget* row) const
         button->setDefaultAction(action);
         button->setObjectName(action->objectName());
         button->setAutoRaise(true);
+        button->setIconSize(QSize(16, 16));
         row->layout()->addWidget(button);
     }
 }

@@ -31,9 +31,11 @@ void EditorTagSidebarController::loadView()
     ui_ = std::make_unique<Ui::EditorTagSidebar>();
     ui_->setupUi(this);
     FormTexts::localize(this);
-    setMinimumWidth(260);
     actions_ = new EditionValueActions(this);
     actions_->addSegmentButtons(ui_->actionsSegmentControl);
+    // Wide enough for the row of value actions, whichever part is shown.
+    const QMargins margins = layout()->contentsMargins();
+    setMinimumWidth(std::max(260, ui_->actionsSegmentControl->sizeHint().width() + margins.left() + margins.right()));
     ui_->copyValueButton->setDefaultAction(actions_->segment(EditionValueActions::copy));
     ui_->cutValueButton->setDefaultAction(actions_->segment(EditionValueActions::cut));
     ui_->pasteValueButton->setDefaultAction(actions_->segment(EditionValueActions::paste));

@@ -159,6 +159,10 @@ void EditorTagsViewController::reloadSidebar()
     if (enabled && !sidebarController_) {
         sidebarController_ = new EditorTagSidebarController(this);
         brisa::FilledSubview::setFilledSubview(ui_->sidebarContainerView, sidebarController_->view());
+        // The pane is never narrower than the sidebar's controls.
+        const int needed = std::max(sidebarController_->minimumWidth(), sidebarController_->minimumSizeHint().width());
+        if (ui_->sidebarContainerView->minimumWidth() < needed)
+            ui_->sidebarContainerView->setMinimumWidth(needed);
     } else if (!enabled && sidebarController_) {
         sidebarController_->stopObserving();
         sidebarController_->hide();
