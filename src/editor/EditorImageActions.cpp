@@ -1,5 +1,6 @@
 #include "editor/EditorImageActions.h"
 
+#include "editing/TagEditingWindowController.h"
 #include "editing/UpdateDatesWindowController.h"
 
 #include "editor/EditorWindowController.h"
@@ -55,7 +56,6 @@ EditorImageActions::EditorImageActions(EditorWindowController& controller)
         });
     };
     // The sheets these commands ask with are not part of this system yet.
-    const auto notYet = [] { return false; };
     setCommands({
         row(QStringLiteral("updateAllDates:"), selection, [this] { updateAllDates(); }),
         row(QStringLiteral("syncAllDates:"), selection, [this] { syncAllDates(); }),
@@ -75,8 +75,7 @@ EditorImageActions::EditorImageActions(EditorWindowController& controller)
         edit("restoreEXIFThumbnail:", [](halvex::TagEditor& editor) { halvex::restoreExifThumbnail(editor); }),
         row(QStringLiteral("exportEXIFThumbnail:"), [this] { return canRunImageExport(); }, [this] { exportImages(false); }),
         row(QStringLiteral("exportJPGFromRaw:"), [this] { return canRunImageExport(); }, [this] { exportImages(true); }),
-        // The tag editing sheet it opens is not part of this system yet.
-        row(QStringLiteral("editQuicktimeCovertArt:"), notYet, [] {}),
+        row(QStringLiteral("editQuicktimeCovertArt:"), selection, [this] { editCoverArt(); }),
     });
 }
 
@@ -104,6 +103,17 @@ void EditorImageActions::editSelectedFiles(bool guard, std::function<void(halvex
     halvex::TaskManager::shared().add(std::make_shared<halvex::EditionTask>([editors, edition] {
         editors.editConcurrently([&edition](const std::shared_ptr<halvex::TagEditor>& editor) { edition(*editor); });
     }));
+}
+
+void EditorImageActions::editCoverArt()
+{
+    if (!canEditSelection() || !controller_.window())
+        return;
+    const QList<std::shared_ptr<halvex::TagEditor>> editors = controller_.metadataFileList()->selectedEditors();
+    if (editors.isEmpty())
+        return;
+    const EditorEditionCache cache(EditorEditionCache::ValueSet(editors, {ostrak::TagItem::itemQuickTimeCoverArt()}));
+    TagEditingWindowController::present(controller_.window(), cache);
 }
 
 void EditorImageActions::updateAllDates()

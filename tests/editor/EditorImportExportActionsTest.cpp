@@ -195,7 +195,7 @@ private Q_SLOTS:
         QTest::newRow("export raw") << "exportJPGFromRaw:" << "ddde";
         QTest::newRow("update dates") << "updateAllDates:" << "ddde";
         QTest::newRow("sync dates") << "syncAllDates:" << "ddde";
-        QTest::newRow("cover art (no sheet)") << "editQuicktimeCovertArt:" << "dddd";
+        QTest::newRow("cover art") << "editQuicktimeCovertArt:" << "ddde";
     }
     void validation()
     {
