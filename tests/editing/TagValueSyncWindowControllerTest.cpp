@@ -1,5 +1,7 @@
 #include "editing/TagValueSyncPairListModel.h"
 #include "editing/TagValueSyncWindowController.h"
+#include "platform/brisa/ui/SheetPresenter.h"
+#include "tags/TagNamePickerWindowController.h"
 
 #include <QAbstractItemModelTester>
 #include <QAction>
@@ -59,6 +61,44 @@ private Q_SLOTS:
         QTest::mouseClick(sheet.validateButton(), Qt::LeftButton);
         QCOMPARE(finished.size(), 1);
         QCOMPARE(finished.first().first().toInt(), 1);
+    }
+
+    // Tags are picked in the tag name picker over the sheet; a cancelled pick keeps the tag that
+    // waited.
+    void tagsArePickedInThePicker()
+    {
+        QWidget window;
+        window.resize(800, 600);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        auto* sheet = new TagValueSyncWindowController;
+        QVERIFY(brisa::SheetPresenter::presentSheet(&window, sheet, [sheet](int) { sheet->deleteLater(); }));
+        QVERIFY(QTest::qWaitForWindowExposed(sheet));
+
+        const auto pick = [sheet](bool source, const std::optional<ostrak::TagItem>& item) {
+            source ? sheet->searchTagSource() : sheet->searchTagDest();
+            auto* picker = qobject_cast<TagNamePickerWindowController*>(brisa::SheetPresenter::attachedSheet(sheet));
+            QVERIFY(picker);
+            if (item) {
+                picker->selectTagItem(item);
+                picker->applySheet();
+            } else {
+                picker->cancelSheet();
+            }
+            QTRY_VERIFY(!brisa::SheetPresenter::attachedSheet(sheet));
+            // The picker's answer arrives at the next turn of the event loop.
+            QTest::qWait(50);
+        };
+        pick(true, ostrak::TagItem::itemEXIFMake());
+        QCOMPARE(sheet->tagSource(), std::optional<TagName>(ostrak::TagItem::itemEXIFMake().tagName()));
+        pick(true, std::nullopt);
+        QCOMPARE(sheet->tagSource(), std::optional<TagName>(ostrak::TagItem::itemEXIFMake().tagName()));
+        pick(false, ostrak::TagItem::itemEXIFImageDescription());
+        QVERIFY(sheet->addTagPairButton()->isEnabled());
+        sheet->addPair();
+        QCOMPARE(sheet->tagCopies(), (QList<TagSyncPair>{{ostrak::TagItem::itemEXIFMake().tagName(),
+                                                           ostrak::TagItem::itemEXIFImageDescription().tagName()}}));
+        sheet->cancelSheet();
     }
 
     // Delete removes the selected rows (none selected: nothing); a row's own menu removes it
