@@ -27,7 +27,6 @@
 #include <QDir>
 #include <QFile>
 #include <QMainWindow>
-#include <QSplitter>
 #include <QTemporaryDir>
 #include <QUrl>
 
@@ -87,13 +86,13 @@ int main(int argc, char* argv[])
     QApplication::setOrganizationName(QStringLiteral("Corvelle"));
     const QDir output(app.arguments().value(1, QStringLiteral("screenshots")));
     if (!QDir().mkpath(output.path()))
-        return fail("step 1");
+        return fail("no output folder");
     QTemporaryDir files;
     QStringList paths;
     for (const char* name : {"a-2021-07-04-13-05-59.jpg", "b-2021-07-05-09-30-00.jpg", "c-2021-07-06-18-45-12.jpg"}) {
         const QString target = QDir(files.path()).filePath(QString::fromLatin1(name));
         if (!QFile::copy(QStringLiteral(CORVELLE_FIXTURES_DIR "/photo.jpg"), target))
-            return fail("copy");
+            return fail("the fixture could not be copied");
         QFile::setPermissions(target, QFile::ReadOwner | QFile::WriteOwner);
         paths << target;
     }
@@ -122,7 +121,7 @@ int main(int argc, char* argv[])
     editor->metadataFileList()->setSelection(brisa::IndexSet({0, 1, 2}));
     editor->setContentSection(corvelle::EditorContentSection::tags);
     if (!waitFor([&] { return tagsSection(editor) && tagsSection(editor)->tagBarController(); }, 10000))
-        return fail("step 5");
+        return fail("the tags section did not show");
     settle(800);
     bool saved = true;
 
@@ -147,13 +146,13 @@ int main(int argc, char* argv[])
     };
     for (const Shot& shot : shots) {
         if (!selectTags(editor, shot.tags))
-            return fail("step 6");
+            return fail("the tags to edit are not listed");
         EditorEditionCache cache(editor->tagValueTable()->content().valueSet());
         if (shot.action)
             cache.setFlatEdition(*shot.action);
         auto* sheet = corvelle::TagEditingWindowController::present(window, cache, shot.step);
         if (!sheet)
-            return fail("step 7");
+            return fail("the tag editing sheet did not open");
         settle(900);
         saved = save({window, sheet}, output.filePath(QString::fromLatin1(shot.file))) && saved;
         sheet->cancelEdition();
@@ -185,14 +184,8 @@ int main(int argc, char* argv[])
     brisa::UserDefaults::standard().set(corvelle::Settings::tagEditingSidebarState(), corvelle::EditingSidebarState::enabled);
     settle(500);
     if (!selectTags(editor, {"XMP-dc:Title", "IPTC:ObjectName"}))
-        return fail("step 8");
+        return fail("the tags to edit are not listed");
     settle(800);
-    if (qEnvironmentVariableIsSet("CORVELLE_SHOT_DEBUG")) {
-        auto* pane = tagsSection(editor)->sidebarContainerView();
-        std::fprintf(stderr, "window %d, pane %d min %d, sidebar min hint %d, splitter %d\n", window->width(), pane->width(),
-                     pane->minimumWidth(), tagsSection(editor)->sidebarController()->minimumSizeHint().width(),
-                     tagsSection(editor)->splitView()->width());
-    }
     saved = save({window}, output.filePath(QStringLiteral("sidebar-edit-value.png"))) && saved;
     tagsSection(editor)->editSelectedTagValues(Step::actionSelection);
     settle(800);
