@@ -4581,5 +4581,245 @@ Select one or more files to see their tags.</translation>
         <source>Save as Preset</source>
         <translation>Save as Preset</translation>
     </message>
+    <message id="EditorSelectTagsInstructions">
+        <source>Choose the tags to edit together:</source>
+        <translation>Choose the tags to edit together:</translation>
+    </message>
+    <message id="EditorSelectTagsTextGroup">
+        <source>Edit Texts</source>
+        <translation>Edit Texts</translation>
+    </message>
+    <message id="EditorSelectTagsBooleanGroup">
+        <source>Edit Yes or No Values</source>
+        <translation>Edit Yes or No Values</translation>
+    </message>
+    <message id="EditorSelectTagsNumberGroup">
+        <source>Edit Numbers</source>
+        <translation>Edit Numbers</translation>
+    </message>
+    <message id="EditorSelectTagsEnumGroup">
+        <source>Edit Choices</source>
+        <translation>Edit Choices</translation>
+    </message>
+    <message id="EditorSelectTagsCountryGroup">
+        <source>Edit Countries</source>
+        <translation>Edit Countries</translation>
+    </message>
+    <message id="EditorSelectTagsSpeedGroup">
+        <source>Edit Speeds</source>
+        <translation>Edit Speeds</translation>
+    </message>
+    <message id="EditorSelectTagsDateTimeGroup">
+        <source>Edit Dates and Times</source>
+        <translation>Edit Dates and Times</translation>
+    </message>
+    <message id="EditorSelectTagsKeywordsGroup">
+        <source>Edit Keywords</source>
+        <translation>Edit Keywords</translation>
+    </message>
+    <message id="EditorEditValueInfo">
+        <source>The value is written into every selected tag of every selected file.</source>
+        <translation>The value is written into every selected tag of every selected file.</translation>
+    </message>
+    <message id="EditorEditRawInfo">
+        <source>The text is written as it stands, without any conversion.</source>
+        <translation>The text is written as it stands, without any conversion.</translation>
+    </message>
+    <message id="EditSingleTagTitle">
+        <source>Edit %1</source>
+        <translation>Edit %1</translation>
+    </message>
+    <message id="EditSeveralTagsTitle">
+        <source>Edit %1 tags</source>
+        <translation>Edit %1 tags</translation>
+    </message>
+    <message id="CannotEditSingleTagTitle">
+        <source>%1 cannot be edited</source>
+        <translation>%1 cannot be edited</translation>
+    </message>
+    <message id="CannotEditSeveralTagsTitle">
+        <source>These %1 tags cannot be edited</source>
+        <translation>These %1 tags cannot be edited</translation>
+    </message>
+    <message id="EditorSelectActionInstructions">
+        <source>Choose the action to apply:</source>
+        <translation>Choose the action to apply:</translation>
+    </message>
+    <message id="EditorDateDistributionInstructions">
+        <source>Give each selected file its own date, in file order.</source>
+        <translation>Give each selected file its own date, in file order.</translation>
+    </message>
+    <message id="EditorDateDistributionSplitMethod">
+        <source>Spread between two dates</source>
+        <translation>Spread between two dates</translation>
+    </message>
+    <message id="EditorDateDistributionIncrementMethod">
+        <source>Add a fixed increment per file</source>
+        <translation>Add a fixed increment per file</translation>
+    </message>
+    <message id="EditorDateDistributionFirstFile">
+        <source>First file:</source>
+        <translation>First file:</translation>
+    </message>
+    <message id="EditorDateDistributionLastFile">
+        <source>Last file:</source>
+        <translation>Last file:</translation>
+    </message>
+    <message id="EditorDateDistributionYear">
+        <source>Years</source>
+        <translation>Years</translation>
+    </message>
+    <message id="EditorDateDistributionMonth">
+        <source>Months</source>
+        <translation>Months</translation>
+    </message>
+    <message id="EditorDateDistributionDay">
+        <source>Days</source>
+        <translation>Days</translation>
+    </message>
+    <message id="EditorDateDistributionHour">
+        <source>Hours</source>
+        <translation>Hours</translation>
+    </message>
+    <message id="EditorDateDistributionMinute">
+        <source>Minutes</source>
+        <translation>Minutes</translation>
+    </message>
+    <message id="EditorDateDistributionSecond">
+        <source>Seconds</source>
+        <translation>Seconds</translation>
+    </message>
+    <message id="EditorDateParsingInstructions">
+        <source>Read each file's date out of the text of one of its tags:</source>
+        <translation>Read each file's date out of the text of one of its tags:</translation>
+    </message>
+    <message id="EditorDateParsingChooseTag">
+        <source>Choose Tag…</source>
+        <translation>Choose Tag…</translation>
+    </message>
+    <message id="EditorDateParsingRegexPlaceholder">
+        <source>Regular expression</source>
+        <translation>Regular expression</translation>
+    </message>
+    <message id="EditorDateParsingYear">
+        <source>Year:</source>
+        <translation>Year:</translation>
+    </message>
+    <message id="EditorDateParsingMonth">
+        <source>Month:</source>
+        <translation>Month:</translation>
+    </message>
+    <message id="EditorDateParsingDay">
+        <source>Day:</source>
+        <translation>Day:</translation>
+    </message>
+    <message id="EditorDateParsingHour">
+        <source>Hour:</source>
+        <translation>Hour:</translation>
+    </message>
+    <message id="EditorDateParsingMinute">
+        <source>Minute:</source>
+        <translation>Minute:</translation>
+    </message>
+    <message id="EditorDateParsingSecond">
+        <source>Second:</source>
+        <translation>Second:</translation>
+    </message>
+    <message id="EditorDateParsingMatchNumber">
+        <source>Group %1</source>
+        <translation>Group %1</translation>
+    </message>
+    <message id="TagEditingWindowTitle">
+        <source>Edit Tags</source>
+        <translation>Edit Tags</translation>
+    </message>
+    <message id="PresetManagerApplyEditAction">
+        <source>Apply</source>
+        <translation>Apply</translation>
+    </message>
+    <message id="PresetManagerEditContentAction">
+        <source>Done</source>
+        <translation>Done</translation>
+    </message>
+    <message id="EditorEditionCopyValues">
+        <source>Copy</source>
+        <translation>Copy</translation>
+    </message>
+    <message id="EditorEditionCutValues">
+        <source>Cut</source>
+        <translation>Cut</translation>
+    </message>
+    <message id="EditorEditionPasteValues">
+        <source>Paste</source>
+        <translation>Paste</translation>
+    </message>
+    <message id="EditorEditionClearValues">
+        <source>Clear</source>
+        <translation>Clear</translation>
+    </message>
+    <message id="EditorEditionRestoreValues">
+        <source>Restore</source>
+        <translation>Restore</translation>
+    </message>
+    <message id="EditorEditionQuickActions">
+        <source>Quick Actions</source>
+        <translation>Quick Actions</translation>
+    </message>
+    <message id="EditorEditionRawEditValues">
+        <source>Edit Raw Value</source>
+        <translation>Edit Raw Value</translation>
+    </message>
+    <message id="EditorEditionForceValues">
+        <source>Force</source>
+        <translation>Force</translation>
+    </message>
+    <message id="EditorTagSidebarPlaceholder">
+        <source>Select tags in the table to edit their values.</source>
+        <translation>Select tags in the table to edit their values.</translation>
+    </message>
+    <message id="UpdateDatesWindowTitle">
+        <source>Update Dates</source>
+        <translation>Update Dates</translation>
+    </message>
+    <message id="UpdateDatesInstructions">
+        <source>Choose how to change every date of the selected files:</source>
+        <translation>Choose how to change every date of the selected files:</translation>
+    </message>
+    <message id="TagValueSyncWindowTitle">
+        <source>Copy Tag Values</source>
+        <translation>Copy Tag Values</translation>
+    </message>
+    <message id="TagValueSyncInstructions">
+        <source>Each file's value of a source tag is copied into its destination tag, pair by pair:</source>
+        <translation>Each file's value of a source tag is copied into its destination tag, pair by pair:</translation>
+    </message>
+    <message id="TagValueSyncSourcePlaceholder">
+        <source>Source tag</source>
+        <translation>Source tag</translation>
+    </message>
+    <message id="TagValueSyncDestinationPlaceholder">
+        <source>Destination tag</source>
+        <translation>Destination tag</translation>
+    </message>
+    <message id="TagValueSyncChooseTag">
+        <source>Choose…</source>
+        <translation>Choose…</translation>
+    </message>
+    <message id="TagValueSyncAddPair">
+        <source>Add</source>
+        <translation>Add</translation>
+    </message>
+    <message id="TagValueSyncRemoveAll">
+        <source>Remove All</source>
+        <translation>Remove All</translation>
+    </message>
+    <message id="TagValueSyncDeletePairs">
+        <source>Delete Selected Pairs</source>
+        <translation>Delete Selected Pairs</translation>
+    </message>
+    <message id="TagValueSyncDeletePair">
+        <source>Delete Pair</source>
+        <translation>Delete Pair</translation>
+    </message>
 </context>
 </TS>

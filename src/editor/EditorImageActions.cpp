@@ -1,5 +1,8 @@
 #include "editor/EditorImageActions.h"
 
+#include "editing/TagEditingWindowController.h"
+#include "editing/UpdateDatesWindowController.h"
+
 #include "editor/EditorWindowController.h"
 #include "editor/FileDialogSheet.h"
 #include "engine/halvex/dates/AllDatesEdition.h"
@@ -11,6 +14,7 @@
 #include "engine/halvex/tasks/TaskManager.h"
 #include "filemodel/MetadataFileList.h"
 #include "platform/brisa/core/UserDefaults.h"
+#include "platform/brisa/ui/SheetPresenter.h"
 #include "tags/TagNamePickerWindowController.h"
 #include "tags/TagsSettings.h"
 #include "widgets/TextLocalizer.h"
@@ -52,9 +56,8 @@ EditorImageActions::EditorImageActions(EditorWindowController& controller)
         });
     };
     // The sheets these commands ask with are not part of this system yet.
-    const auto notYet = [] { return false; };
     setCommands({
-        row(QStringLiteral("updateAllDates:"), notYet, [] {}),
+        row(QStringLiteral("updateAllDates:"), selection, [this] { updateAllDates(); }),
         row(QStringLiteral("syncAllDates:"), selection, [this] { syncAllDates(); }),
         edit("horizontalFlip:", [](halvex::TagEditor& editor) { halvex::horizontalFlipOrientation(editor); }),
         edit("verticalFlip:", [](halvex::TagEditor& editor) { halvex::verticalFlipOrientation(editor); }),
@@ -72,8 +75,7 @@ EditorImageActions::EditorImageActions(EditorWindowController& controller)
         edit("restoreEXIFThumbnail:", [](halvex::TagEditor& editor) { halvex::restoreExifThumbnail(editor); }),
         row(QStringLiteral("exportEXIFThumbnail:"), [this] { return canRunImageExport(); }, [this] { exportImages(false); }),
         row(QStringLiteral("exportJPGFromRaw:"), [this] { return canRunImageExport(); }, [this] { exportImages(true); }),
-        // The tag editing sheet it opens is not part of this system yet.
-        row(QStringLiteral("editQuicktimeCovertArt:"), notYet, [] {}),
+        row(QStringLiteral("editQuicktimeCovertArt:"), selection, [this] { editCoverArt(); }),
     });
 }
 
@@ -101,6 +103,41 @@ void EditorImageActions::editSelectedFiles(bool guard, std::function<void(halvex
     halvex::TaskManager::shared().add(std::make_shared<halvex::EditionTask>([editors, edition] {
         editors.editConcurrently([&edition](const std::shared_ptr<halvex::TagEditor>& editor) { edition(*editor); });
     }));
+}
+
+void EditorImageActions::editCoverArt()
+{
+    if (!canEditSelection() || !controller_.window())
+        return;
+    const QList<std::shared_ptr<halvex::TagEditor>> editors = controller_.metadataFileList()->selectedEditors();
+    if (editors.isEmpty())
+        return;
+    const EditorEditionCache cache(EditorEditionCache::ValueSet(editors, {ostrak::TagItem::itemQuickTimeCoverArt()}));
+    TagEditingWindowController::present(controller_.window(), cache);
+}
+
+void EditorImageActions::updateAllDates()
+{
+    if (!canEditSelection() || !controller_.window())
+        return;
+    // The files selected when the command is given, whatever the selection when the sheet ends.
+    const halvex::TagEditorList editors(controller_.metadataFileList()->selectedEditors());
+    if (editors.isEmpty())
+        return;
+    auto* sheet = new UpdateDatesWindowController;
+    const bool shown = brisa::SheetPresenter::presentSheet(controller_.window(), sheet, [sheet, editors](int returnCode) {
+        const std::optional<halvex::DateEdition> edition = returnCode == 1 ? sheet->selectedDateEdition() : std::nullopt;
+        sheet->deleteLater();
+        if (!edition)
+            return;
+        halvex::TaskManager::shared().add(std::make_shared<halvex::EditionTask>([editors, edition] {
+            editors.editConcurrently([&edition](const std::shared_ptr<halvex::TagEditor>& editor) {
+                halvex::AllDatesEdition::update(*editor, *edition);
+            });
+        }));
+    });
+    if (!shown)
+        delete sheet;
 }
 
 void EditorImageActions::syncAllDates()

@@ -42,6 +42,11 @@ public:
     void editSelectedFiles(bool guard, std::function<void(halvex::TagEditor& editor)> edition);
     // Asks for a folder, then saves the chosen image of each selected file into it.
     void exportImages(bool rawPreviews);
+    // The tag editing sheet on the movie cover art of the selected files.
+    void editCoverArt();
+    // Asks for one date action in the update-dates sheet, then applies it to every date tag of
+    // each file selected now.
+    void updateAllDates();
     // Asks for one date tag (last time's first), then copies its date into every other date tag
     // of each file selected now, and keeps the choice.
     void syncAllDates();

@@ -18,7 +18,10 @@
 #include "platform/brisa/core/UserDefaults.h"
 #include "platform/brisa/ui/DynamicTouchBarItemSet.h"
 #include "platform/brisa/ui/FilledSubview.h"
+#include "editing/TagEditingWindowController.h"
+#include "platform/brisa/ui/WindowControl.h"
 #include "tags/EditorTagBarController.h"
+#include "tags/EditorTagSidebarController.h"
 #include "widgets/FormTexts.h"
 #include "widgets/TextLocalizer.h"
 
@@ -152,10 +155,53 @@ void EditorTagsViewController::reloadSidebar()
 {
     if (!editorWindowController() || !ui_)
         return;
-    // The pane stands ready for the editing sidebar; its content comes with the sidebar itself.
     const bool enabled = defaults().value(Settings::tagEditingSidebarState()) == EditingSidebarState::enabled;
+    if (enabled && !sidebarController_) {
+        sidebarController_ = new EditorTagSidebarController(this);
+        brisa::FilledSubview::setFilledSubview(ui_->sidebarContainerView, sidebarController_->view());
+        // The pane is never narrower than the sidebar's controls.
+        const int needed = std::max(sidebarController_->minimumWidth(), sidebarController_->minimumSizeHint().width());
+        if (ui_->sidebarContainerView->minimumWidth() < needed)
+            ui_->sidebarContainerView->setMinimumWidth(needed);
+    } else if (!enabled && sidebarController_) {
+        sidebarController_->stopObserving();
+        sidebarController_->hide();
+        sidebarController_->deleteLater();
+        sidebarController_ = nullptr;
+    }
     ui_->sidebarContainerView->setVisible(enabled);
     resetSplitPosition();
+}
+
+EditorBarController* EditorTagsViewController::sidebarController() const
+{
+    return sidebarController_;
+}
+
+void EditorTagsViewController::focusSidebar()
+{
+    if (sidebarController_)
+        sidebarController_->focus();
+}
+
+bool EditorTagsViewController::editSelectedTagValues(std::optional<EditorEditionCacheStep> step)
+{
+    const bool needsWritable = step == EditorEditionCacheStep::actionSelection || step == EditorEditionCacheStep::rawEdition;
+    if (sidebarController_) {
+        if (!step || *step == EditorEditionCacheStep::tagEdition) {
+            sidebarController_->focus();
+            return true;
+        }
+        if (needsWritable && !sidebarController_->cache().isWritable())
+            return false;
+        brisa::WindowControl::forceEndEditing(this);
+        sidebarController_->showStep(*step, true);
+        return true;
+    }
+    const std::optional<EditorEditionCache> cache = selectionEditionCache();
+    if (!cache || (needsWritable && !cache->isWritable()))
+        return false;
+    return TagEditingWindowController::present(this, *cache, step) != nullptr;
 }
 
 // --- Split position
@@ -347,6 +393,8 @@ void EditorTagsViewController::stopObserving()
         fileBarController_->stopObserving();
     if (tagBarController_)
         tagBarController_->stopObserving();
+    if (sidebarController_)
+        sidebarController_->stopObserving();
 }
 
 void EditorTagsViewController::userDefaultsDidSetKey(const brisa::Notification& note)

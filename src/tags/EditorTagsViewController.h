@@ -16,6 +16,7 @@ namespace corvelle {
 
 class EditorFileBarController;
 class EditorTagBarController;
+class EditorTagSidebarController;
 class EditorWindowController;
 class SplitViewTracker;
 
@@ -37,6 +38,9 @@ public:
     QWidget* sidebarContainerView() const;
     EditorFileBarController* fileBarController() const { return fileBarController_; }
     EditorTagBarController* tagBarController() const { return tagBarController_; }
+    // The editing sidebar while it is turned on; none otherwise.
+    EditorBarController* sidebarController() const override;
+    EditorTagSidebarController* tagSidebarController() const { return sidebarController_; }
     SplitViewTracker* splitViewTracker() const { return splitViewTracker_; }
 
     void setupViews() override;
@@ -44,6 +48,7 @@ public:
     void addTouchBarItems() override;
     void focusFileBar() override;
     void focusTagTable() override;
+    void focusSidebar() override;
     void revealSelectionInFileBar() override;
     void saveScrollPosition() override;
     void restoreScrollPosition() override;
@@ -62,6 +67,12 @@ public:
     void copy() override;
     void cut() override;
     void paste() override;
+
+    // Edits the values selected in the tag table: in the editing sidebar when it is shown (its
+    // page gets the focus, or it goes to the given step), else in a tag editing sheet over the
+    // window, at its first step or the given one (the quick actions, the raw value). The quick
+    // actions and the raw value need tags that can be written. False when nothing was shown.
+    bool editSelectedTagValues(std::optional<EditorEditionCacheStep> step = std::nullopt);
 
     // The selected tag values can be cleared, and clears them.
     bool canClearValues() const;
@@ -103,6 +114,7 @@ private:
     EditorFileBarController* fileBarController_ = nullptr;
     EditorTagBarController* tagBarController_ = nullptr;
     SplitViewTracker* splitViewTracker_ = nullptr;
+    EditorTagSidebarController* sidebarController_ = nullptr;
     brisa::NoteSubscriber userDefaultsDidSetKeySubscriber_;
     brisa::NoteSubscriber splitViewWillStartResizingSubscriber_;
     brisa::NoteSubscriber splitViewDidEndResizingSubscriber_;

@@ -1,3 +1,5 @@
+#include "editing/EditionEditStepViewController.h"
+#include "editing/TagEditingWindowController.h"
 #include "editor/EditorImageActions.h"
 #include "editor/EditorImportExportActions.h"
 #include "editor/EditorSettings.h"
@@ -15,6 +17,7 @@
 #include "engine/ostrak/TagName.h"
 #include "filemodel/MetadataFileList.h"
 #include "photos/PhotosSettings.h"
+#include "platform/brisa/ui/SheetPresenter.h"
 #include "platform/brisa/core/UserDefaults.h"
 #include "support/TestEnvironment.h"
 #include "support/ui/SectionViewStandIn.h"
@@ -193,9 +196,9 @@ private Q_SLOTS:
         QTest::newRow("restore thumbnail") << "restoreEXIFThumbnail:" << "ddde";
         QTest::newRow("export thumbnail") << "exportEXIFThumbnail:" << "ddde";
         QTest::newRow("export raw") << "exportJPGFromRaw:" << "ddde";
-        QTest::newRow("update dates (no sheet)") << "updateAllDates:" << "dddd";
+        QTest::newRow("update dates") << "updateAllDates:" << "ddde";
         QTest::newRow("sync dates") << "syncAllDates:" << "ddde";
-        QTest::newRow("cover art (no sheet)") << "editQuicktimeCovertArt:" << "dddd";
+        QTest::newRow("cover art") << "editQuicktimeCovertArt:" << "ddde";
     }
     void validation()
     {
@@ -214,6 +217,26 @@ private Q_SLOTS:
         controller_->setContentSection(EditorContentSection::tags);
         record();
         QCOMPARE(seen, expected);
+    }
+
+    // The cover-art command edits the cover art of every selected movie in one tag editing sheet.
+    void coverArtOpensTheTagEditingSheet()
+    {
+        open({copy(QStringLiteral("movie.mp4"), QStringLiteral("a.mp4")), copy(QStringLiteral("movie.mp4"), QStringLiteral("b.mp4"))});
+        list().setSelection(brisa::IndexSet{0, 1});
+        controller_->setContentSection(EditorContentSection::tags);
+        QVERIFY(perform(QStringLiteral("editQuicktimeCovertArt:")));
+        TagEditingWindowController* sheet = nullptr;
+        QTRY_VERIFY((sheet = qobject_cast<TagEditingWindowController*>(
+                         brisa::SheetPresenter::attachedSheet(controller_->window()))) != nullptr);
+        const auto& valueSet = sheet->cache().valueSet();
+        QVERIFY(valueSet);
+        QCOMPARE(valueSet->editors().size(), 2);
+        QCOMPARE(valueSet->tagItems().size(), 1);
+        QCOMPARE(valueSet->tagItems().first().tagName(), ostrak::TagItem::itemQuickTimeCoverArt().tagName());
+        QCOMPARE(sheet->currentViewController()->step(), std::optional<EditorEditionCacheStep>(EditorEditionCacheStep::tagEdition));
+        sheet->cancelEdition();
+        QTRY_VERIFY(!brisa::SheetPresenter::attachedSheet(controller_->window()));
     }
 
     // Each of the 21 sidecar commands queues its task with its kind, direction and folder.

@@ -337,11 +337,13 @@ private Q_SLOTS:
             QAction* first = menu->actions().first();
             QCOMPARE(first->objectName(), firstCommands[index]);
             QCOMPARE(first->text(), localizedString(MainMenu::titleKey(first->objectName())));
-            // Validated by the window: the sidecar export acts on the selected photo and the location
-            // search on the selected files; the others wait for families or sheets not there yet.
+            // Validated by the window: the sidecar export acts on the selected photo, the location
+            // search and the date update on the selected files; the others wait for families or
+            // sheets not there yet.
             Q_EMIT menu->aboutToShow();
             QCOMPARE(first->isEnabled(), firstCommands[index] == QLatin1String("exportXMPSidecar:")
-                                             || firstCommands[index] == QLatin1String("searchLocation:"));
+                                             || firstCommands[index] == QLatin1String("searchLocation:")
+                                             || firstCommands[index] == QLatin1String("updateAllDates:"));
         }
 
         QMenu* open = controller_->openFilesMenu();
