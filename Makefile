@@ -29,8 +29,8 @@ bench: configure
 	bash scripts/run-benchmarks.sh $(BUILD_DIR)
 
 # Pictures of the editor window, the keyword window, the download sheet, the raw section and the tag
-# sheets, the tag pickers, the photo library sheet, the Tags menu and the preset manager with its entry
-# sheet, into $(BUILD_DIR)/screenshots (or SCREENSHOTS_DIR).
+# sheets, the tag pickers, the photo library sheet, the Tags menu, the preset manager with its entry
+# sheet and the tag editing sheets and sidebar, into $(BUILD_DIR)/screenshots (or SCREENSHOTS_DIR).
 screenshots: configure
 	bash scripts/make-screenshots.sh $(BUILD_DIR) $(SCREENSHOTS_DIR)
 	bash scripts/make-keyword-screenshots.sh $(BUILD_DIR) $(SCREENSHOTS_DIR)
@@ -40,6 +40,7 @@ screenshots: configure
 	bash scripts/make-photos-screenshots.sh $(BUILD_DIR) $(SCREENSHOTS_DIR)
 	bash scripts/make-tags-menu-screenshots.sh $(BUILD_DIR) $(SCREENSHOTS_DIR)
 	bash scripts/make-preset-screenshots.sh $(BUILD_DIR) $(SCREENSHOTS_DIR)
+	bash scripts/make-edition-screenshots.sh $(BUILD_DIR) $(SCREENSHOTS_DIR)
 
 install: build
 	cmake --install $(BUILD_DIR)

@@ -21,6 +21,7 @@
 #include "editor/OpenPanel.h"
 #include "map/EditorMapViewController.h"
 #include "tags/EditorTagsViewController.h"
+#include "tags/TagEditingPresenter.h"
 #include "tags/TagRowContentProvider.h"
 #include "tags/EditorRawViewController.h"
 #include "engine/halvex/kit/KitSettings.h"
@@ -289,7 +290,8 @@ namespace {
 
 std::shared_ptr<EditorTagEditingPresenter>& sharedTagEditingPresenter()
 {
-    static std::shared_ptr<EditorTagEditingPresenter> presenter;
+    // The tags section's editing windows, unless a caller puts others in their place.
+    static std::shared_ptr<EditorTagEditingPresenter> presenter = std::make_shared<TagEditingPresenter>();
     return presenter;
 }
 

@@ -1,3 +1,6 @@
+#include "editing/EditionEditStepViewController.h"
+#include "editing/TagEditingWindowController.h"
+#include "editor/EditingSidebarState.h"
 #include "editor/EditorSettings.h"
 #include "editor/EditorViewController.h"
 #include "editor/EditorTagActions.h"
@@ -17,7 +20,9 @@
 #include "support/TestEnvironment.h"
 #include "tags/EditorTagBarController.h"
 #include "tags/EditorTagsViewController.h"
+#include "tags/EditorTagSidebarController.h"
 #include "tags/SectionPopUpMenu.h"
+#include "tags/TagEditingPresenter.h"
 #include "tags/TagStreamsPickerWindowController.h"
 #include "tags/TagsSettings.h"
 #include "GateTask.h"
@@ -675,6 +680,39 @@ private Q_SLOTS:
         QVERIFY(presenter_->sidebarValues->isWritable());
         QVERIFY(trigger(QStringLiteral("quickActionSelectedTableValue:")));
         QCOMPARE(presenter_->calls, (QStringList{"focus", "sidebar 3"}));
+    }
+
+    // With the tags section's own editing windows: the sheet opens on the selected values at the
+    // step asked, and with the sidebar shown the step goes there instead.
+    void editingEntriesReachTheEditingWindows()
+    {
+        EditorWindowController::setTagEditingPresenter(std::make_shared<TagEditingPresenter>());
+        selectFiles({0});
+        selectEntries({entryOf(make)});
+        QVERIFY(trigger(QStringLiteral("rawEditSelectedTableValue:")));
+        TagEditingWindowController* sheet = nullptr;
+        QTRY_VERIFY((sheet = controller_->window()->findChild<TagEditingWindowController*>()) && sheet->isVisible());
+        QVERIFY(sheet->currentViewController());
+        QCOMPARE(sheet->currentViewController()->step(), std::optional(EditorEditionCacheStep::rawEdition));
+        QCOMPARE(sheet->cache().valueSet()->tagItems().size(), 1);
+        QCOMPARE(sheet->cache().valueSet()->tagItems().first().tagName().rawValue(), make);
+        const QPointer<TagEditingWindowController> ending(sheet);
+        sheet->reject();
+        QTRY_VERIFY(!ending || !ending->isVisible());
+
+        brisa::UserDefaults::standard().set(Settings::tagEditingSidebarState(), EditingSidebarState::enabled);
+        const auto restore = qScopeGuard([] {
+            brisa::UserDefaults::standard().set(Settings::tagEditingSidebarState(), EditingSidebarState::disabled);
+        });
+        auto* section = qobject_cast<EditorTagsViewController*>(controller_->editorViewController());
+        QTRY_VERIFY(section && section->tagSidebarController());
+        selectEntries({entryOf(make)});
+        QVERIFY(trigger(QStringLiteral("quickActionSelectedTableValue:")));
+        EditionEditStepViewController* page = nullptr;
+        QTRY_VERIFY((page = section->tagSidebarController()->currentViewController())
+                    && page->step() == std::optional(EditorEditionCacheStep::actionSelection));
+        QVERIFY(!controller_->window()->findChild<TagEditingWindowController*>() ||
+                !controller_->window()->findChild<TagEditingWindowController*>()->isVisible());
     }
 
     // The download command is shown only while the engine reads movies; shown or not, its rule
