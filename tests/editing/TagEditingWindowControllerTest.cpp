@@ -29,6 +29,9 @@
 #include <QListView>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include "presets/PresetEditStepSearchAndReplaceViewController.h"
+
+#include <QLineEdit>
 #include <QtTest>
 
 using namespace corvelle;
@@ -364,6 +367,36 @@ private Q_SLOTS:
         waitForTasks();
         QCOMPARE(e.save(editors), QString());
         QCOMPARE(EndToEnd::read(path, {tag}), expected);
+    }
+
+    // Search and replace goes through its settings page, hosted by the sheet: typed there, the
+    // settings are applied once, as one edition task, when the sheet finishes.
+    void searchAndReplaceThroughItsSettingsPage()
+    {
+        EndToEnd e;
+        const QString path = e.copy(QStringLiteral("photo.jpg"));
+        const Editors editors{e.open(path)};
+        EditorEditionCache cache = cacheOf(editors, {QStringLiteral("XMP-dc:Title")});
+        cache.setFlatEdition(FlatActionEdition::fromPresetEdition(FlatPresetEdition::searchAndReplace));
+        const auto sheet = sheetOn(cache);
+        sheet->showQuickActions();
+        QTest::keyClick(sheet.get(), Qt::Key_Return, Qt::ControlModifier);
+        auto* step = qobject_cast<EditorEditStepActionSettingsViewController*>(sheet->currentViewController());
+        QVERIFY(step);
+        auto* page = qobject_cast<PresetEditStepSearchAndReplaceViewController*>(step->settingsViewController());
+        QVERIFY(page);
+        QTest::keyClicks(page->findChild<QLineEdit*>(QStringLiteral("findTextField")), QStringLiteral(" in "));
+        QTest::keyClicks(page->findChild<QLineEdit*>(QStringLiteral("replaceTextField")), QStringLiteral(" near "));
+
+        const qsizetype queued = halvex::TaskManager::shared().tasks().size();
+        QSignalSpy finished(sheet.get(), &QDialog::finished);
+        QTest::keyClick(sheet.get(), Qt::Key_Return, Qt::ControlModifier);
+        QCOMPARE(finished.size(), 1);
+        const auto tasks = halvex::TaskManager::shared().tasks();
+        QCOMPARE(tasks.size(), queued + 1);
+        waitForTasks();
+        QCOMPARE(e.save(editors), QString());
+        QCOMPARE(EndToEnd::read(path, {QStringLiteral("XMP-dc:Title")}), QStringLiteral("Café near Zürich"));
     }
 
     // Deselecting every action stores keep-the-value while the page itself can no longer go on.
