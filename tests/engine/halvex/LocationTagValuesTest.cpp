@@ -31,25 +31,33 @@ private Q_SLOTS:
                     || (previous.group() == current.group() && previous.name() <= current.name()));
         }
 
-        test::EndToEnd e;
-        const QString path = e.copy(QStringLiteral("photo.jpg"));
-        const auto editor = e.open(path);
-        QVERIFY(editor);
-        QList<PresetItem::Entry> entries;
-        // Every family is listed; a photo takes those of images.
+        // Every family is listed; each file takes those its format has room for, so a photo and
+        // a movie given the same entries both save without a tag left unwritten.
         const QStringList movieGroups{QStringLiteral("Keys"), QStringLiteral("UserData"), QStringLiteral("ItemList")};
         QVERIFY(std::any_of(values.cbegin(), values.cend(), [&](const auto& value) { return movieGroups.contains(value.first.group()); }));
+        QList<PresetItem::Entry> entries;
         for (const auto& [name, text] : values)
-            if (!movieGroups.contains(name.group()))
-                entries.append(PresetItem::Entry(name, PresetEdition::useCustomValue({text, PresetValueInsertion::replace})));
-        QVERIFY(applyPresetEntries({editor}, entries).isEmpty());
-        QCOMPARE(e.save({editor}), QString());
+            entries.append(PresetItem::Entry(name, PresetEdition::useCustomValue({text, PresetValueInsertion::replace})));
 
-        const QStringList position = test::EndToEnd::read(path, {QStringLiteral("Composite:GPSPosition")}, true).split(QLatin1Char(' '));
-        QCOMPARE(position.size(), 2);
-        QVERIFY(std::abs(position.at(0).toDouble() + 33.8568) < 1e-4);
-        QVERIFY(std::abs(position.at(1).toDouble() - 151.2153) < 1e-4);
-        QCOMPARE(test::EndToEnd::read(path, {QStringLiteral("XMP-photoshop:City"), QStringLiteral("IPTC:City")}),
+        test::EndToEnd e;
+        const QString photoPath = e.copy(QStringLiteral("photo.jpg"));
+        const QString moviePath = e.copy(QStringLiteral("movie.mp4"));
+        const auto photo = e.open(photoPath);
+        const auto movie = e.open(moviePath);
+        QVERIFY(photo && movie);
+        QVERIFY(applyPresetEntries({photo, movie}, entries).isEmpty());
+        for (const auto& edit : photo->edits())
+            QVERIFY2(!movieGroups.contains(edit.tagName.group()), qPrintable(edit.tagName.rawValue()));
+        QCOMPARE(e.save({photo, movie}), QString());
+
+        for (const QString& path : {photoPath, moviePath}) {
+            const QStringList position =
+                test::EndToEnd::read(path, {QStringLiteral("Composite:GPSPosition")}, true).split(QLatin1Char(' '));
+            QCOMPARE(position.size(), 2);
+            QVERIFY(std::abs(position.at(0).toDouble() + 33.8568) < 1e-4);
+            QVERIFY(std::abs(position.at(1).toDouble() - 151.2153) < 1e-4);
+        }
+        QCOMPARE(test::EndToEnd::read(photoPath, {QStringLiteral("XMP-photoshop:City"), QStringLiteral("IPTC:City")}),
                  QStringLiteral("Sydney\nSydney"));
     }
 };

@@ -4,6 +4,7 @@
 #include "engine/halvex/editions/EditionManager.h"
 #include "engine/halvex/editions/TextReplacement.h"
 #include "engine/halvex/tags/TagEditor.h"
+#include "engine/halvex/tags/TagFamilies.h"
 #include "engine/ostrak/ValueConverter.h"
 
 #include <QCollator>
@@ -198,6 +199,10 @@ void apply(TagEditor& editor, const PreparedEntry& prepared)
     const PresetEdition& edition = prepared.entry.edition;
     const std::optional<UseCustomActionSettings> action = edition.customActionSettings();
     if (!prepared.tagItem.isWritable() && !(action && action->action == Action::restoreOriginal))
+        return;
+    // An entry for a block the file's format has no room for does nothing: a location preset
+    // names every family, and a photo takes no QuickTime atoms.
+    if (!TagFamilies::canHold(editor, tagName))
         return;
 
     switch (edition.kind()) {

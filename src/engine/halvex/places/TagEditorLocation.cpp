@@ -10,6 +10,7 @@
 #include "engine/halvex/tags/MediaType.h"
 #include "engine/halvex/tags/StagedValues.h"
 #include "engine/halvex/tags/TagEditor.h"
+#include "engine/halvex/tags/TagFamilies.h"
 #include "engine/ostrak/ETSettings.h"
 
 #include <QRegularExpression>
@@ -60,28 +61,7 @@ const AddressTags& xmpAddress()
 
 // --- Families a file takes
 
-enum class Family { exif, xmp, quicktime, iptc };
-
-const QStringList& quicktimeTypes()
-{
-    static const QStringList types{"MOV", "MP4", "M4V", "3GP", "3G2", "F4V", "LRV", "MQV", "CRM",
-                                   "360", "INSV", "M4A", "M4B", "M4P", "AAX"};
-    return types;
-}
-
-// Types ExifTool writes IPTC into.
-const QStringList& iptcTypes()
-{
-    static const QStringList types{"JPEG", "MPO", "THM", "TIFF", "PSD", "DNG", "EXV", "MIE", "EPS", "PS"};
-    return types;
-}
-
-// Images that have no EXIF block.
-const QStringList& imagesWithoutExif()
-{
-    static const QStringList types{"GIF", "PPM", "BMP", "ICO", "EXR", "XCF"};
-    return types;
-}
+using Family = TagFamilies::Family;
 
 std::optional<MediaType> mediaTypeOf(const TagEditor& editor)
 {
@@ -125,26 +105,8 @@ bool holdsAddress(const TagEditor& editor, Family family)
 bool canHold(const TagEditor& editor, Family family)
 {
     const std::optional<MediaType> type = mediaTypeOf(editor);
-    if (!type)
+    if (!type || TagFamilies::typeCanHold(*type, family).value_or(true))
         return true;
-    const QString& id = type->identifier();
-    switch (family) {
-    case Family::xmp:
-        return true;
-    case Family::exif:
-        if ((type->kind() == MediaKind::image && !imagesWithoutExif().contains(id))
-            || (type->kind() == MediaKind::sidecar && id != u"XMP"))
-            return true;
-        break;
-    case Family::quicktime:
-        if (quicktimeTypes().contains(id))
-            return true;
-        break;
-    case Family::iptc:
-        if (iptcTypes().contains(id))
-            return true;
-        break;
-    }
     // What the file holds, its type holds.
     return holds(editor, family);
 }
@@ -162,7 +124,7 @@ QList<Family> families(const TagEditor& editor, bool address)
         list << Family::xmp;
     } else if (type->kind() == MediaKind::image) {
         list << (canHold(editor, Family::exif) ? Family::exif : Family::xmp);
-    } else if (quicktimeTypes().contains(type->identifier())) {
+    } else if (TagFamilies::typeCanHold(*type, Family::quicktime).value_or(false)) {
         list << Family::quicktime;
     } else if (type->kind() == MediaKind::sidecar && type->identifier() != u"XMP") {
         list << Family::exif << Family::xmp;
