@@ -11,6 +11,7 @@
 #include "engine/halvex/tags/TagEditorList.h"
 #include "engine/halvex/tags/TagEditorOrientation.h"
 #include "engine/halvex/tasks/FileExportImagesTask.h"
+#include "engine/halvex/tasks/OrientationEditionTask.h"
 #include "engine/halvex/tasks/TaskManager.h"
 #include "filemodel/MetadataFileList.h"
 #include "platform/brisa/core/UserDefaults.h"
@@ -43,26 +44,30 @@ EditorImageActions::EditorImageActions(EditorWindowController& controller)
         return row(QString::fromLatin1(command), selection,
                    [this, edition] { editSelectedFiles(canEditSelection(), edition); });
     };
+    // Turning and mirroring: a movie whose mirroring cannot be kept is named in the task's report.
+    const auto orient = [this, row, selection](const char* command, halvex::OrientationEditionTask::Operation operation) {
+        return row(QString::fromLatin1(command), selection, [this, operation] { orientSelectedFiles(operation); });
+    };
     // The EXIF and movie families turn the orientation read when the task runs by one table each,
     // and write only their own tag.
-    const auto exif = [edit](const char* command, Transform transform) {
-        return edit(command, [transform](halvex::TagEditor& editor) {
-            halvex::setExifOrientation(editor, (halvex::exifOrientation(editor).*transform)());
+    const auto exif = [orient](const char* command, Transform transform) {
+        return orient(command, [transform](halvex::TagEditor& editor) {
+            return halvex::setExifOrientation(editor, (halvex::exifOrientation(editor).*transform)());
         });
     };
-    const auto quicktime = [edit](const char* command, Transform transform) {
-        return edit(command, [transform](halvex::TagEditor& editor) {
-            halvex::setQuicktimeOrientation(editor, (halvex::quicktimeOrientation(editor).*transform)());
+    const auto quicktime = [orient](const char* command, Transform transform) {
+        return orient(command, [transform](halvex::TagEditor& editor) {
+            return halvex::setQuicktimeOrientation(editor, (halvex::quicktimeOrientation(editor).*transform)());
         });
     };
     // The sheets these commands ask with are not part of this system yet.
     setCommands({
         row(QStringLiteral("updateAllDates:"), selection, [this] { updateAllDates(); }),
         row(QStringLiteral("syncAllDates:"), selection, [this] { syncAllDates(); }),
-        edit("horizontalFlip:", [](halvex::TagEditor& editor) { halvex::horizontalFlipOrientation(editor); }),
-        edit("verticalFlip:", [](halvex::TagEditor& editor) { halvex::verticalFlipOrientation(editor); }),
-        edit("rotateLeft:", [](halvex::TagEditor& editor) { halvex::rotateLeftOrientation(editor); }),
-        edit("rotateRight:", [](halvex::TagEditor& editor) { halvex::rotateRightOrientation(editor); }),
+        orient("horizontalFlip:", &halvex::horizontalFlipOrientation),
+        orient("verticalFlip:", &halvex::verticalFlipOrientation),
+        orient("rotateLeft:", &halvex::rotateLeftOrientation),
+        orient("rotateRight:", &halvex::rotateRightOrientation),
         exif("exifHorizontalFlip:", &ExifOrientation::horizontalFlip),
         exif("exifVerticalFlip:", &ExifOrientation::verticalFlip),
         exif("exifRotateLeft:", &ExifOrientation::rotateLeft),
@@ -138,6 +143,16 @@ void EditorImageActions::updateAllDates()
     });
     if (!shown)
         delete sheet;
+}
+
+void EditorImageActions::orientSelectedFiles(const halvex::OrientationEditionTask::Operation& operation)
+{
+    if (!canEditSelection())
+        return;
+    const halvex::TagEditorList editors(controller_.metadataFileList()->selectedEditors());
+    if (editors.isEmpty())
+        return;
+    halvex::TaskManager::shared().add(std::make_shared<halvex::OrientationEditionTask>(editors, operation));
 }
 
 void EditorImageActions::syncAllDates()

@@ -2,6 +2,7 @@
 
 #include "editor/EditorCommandFamily.h"
 #include "engine/halvex/tags/ExifOrientation.h"
+#include "engine/halvex/tasks/OrientationEditionTask.h"
 
 #include <QString>
 
@@ -40,6 +41,8 @@ public:
 
     // One edition task over the selected editors, each edited apart; nothing when the guard fails.
     void editSelectedFiles(bool guard, std::function<void(halvex::TagEditor& editor)> edition);
+    // One task over the selected files; a movie that loses a mirroring is named in its report.
+    void orientSelectedFiles(const halvex::OrientationEditionTask::Operation& operation);
     // Asks for a folder, then saves the chosen image of each selected file into it.
     void exportImages(bool rawPreviews);
     // The tag editing sheet on the movie cover art of the selected files.

@@ -512,6 +512,21 @@ private Q_SLOTS:
             QVERIFY2(edited.group() != QLatin1String("IFD0"), qPrintable(edited.rawValue()));
         photoEditor->restoreAllValues();
         movieEditor->restoreAllValues();
+
+        // A movie cannot keep a mirroring: the task says so for the movie alone.
+        for (const char* flip : {"horizontalFlip:", "quicktimeVerticalFlip:"}) {
+            QVERIFY(perform(QString::fromLatin1(flip)));
+            const std::shared_ptr<halvex::AbstractTask> task = queuedTask();
+            QVERIFY(task);
+            waitForTasks();
+            const QList<halvex::TaskMessage> messages = task->messages();
+            QCOMPARE(messages.size(), 1);
+            QCOMPARE(messages.first().severity, halvex::TaskMessage::Severity::warning);
+            QCOMPARE(messages.first().filePath, movie);
+            QCOMPARE(messages.first().reason.key, QStringLiteral("OrientationMirrorDroppedWarning"));
+            photoEditor->restoreAllValues();
+            movieEditor->restoreAllValues();
+        }
     }
 
     // The thumbnail export asks for a folder and saves each selected file's thumbnail there.

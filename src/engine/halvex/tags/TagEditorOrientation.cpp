@@ -91,9 +91,10 @@ OrientationEditResult setQuicktimeOrientation(TagEditor& editor, ExifOrientation
     const EditionManager::Scope oneEdition;
     const bool mirrored = orientation.isMirrored();
     const ostrak::TagName& name = rotationName();
-    // Without a video track there is no matrix to turn, and the write would fail at saving.
+    // Without a video track there is no matrix to turn, and the write would fail at saving; nor
+    // is there a picture whose mirroring could be lost.
     if (!editor.isFolder() && !editor.originalValue(name))
-        return applied(false, mirrored);
+        return OrientationEditResult::unchanged;
     const ExifOrientation current = quicktimeOrientation(editor);
     ExifOrientation turn = orientation.withoutMirror();
     // A mirrored orientation is a horizontal mirror and a turn, or a vertical mirror and the
