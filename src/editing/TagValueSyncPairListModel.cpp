@@ -87,6 +87,12 @@ int TagValueSyncPairListModel::columnCount(const QModelIndex& parent) const
     return parent.isValid() ? 0 : columnCount_;
 }
 
+std::optional<ostrak::TagName> TagValueSyncPairListModel::tagName(const QModelIndex& index)
+{
+    const QVariant value = index.data(TagNameRole);
+    return value.canConvert<ostrak::TagName>() ? std::optional(value.value<ostrak::TagName>()) : std::nullopt;
+}
+
 QVariant TagValueSyncPairListModel::data(const QModelIndex& index, int role) const
 {
     if (!checkIndex(index, CheckIndexOption::IndexIsValid | CheckIndexOption::ParentIsInvalid))
@@ -103,6 +109,13 @@ QVariant TagValueSyncPairListModel::data(const QModelIndex& index, int role) con
         default:
             return {};
         }
+    }
+    if (role == TagNameRole) {
+        if (index.column() == sourceColumn)
+            return QVariant::fromValue(pair.source);
+        if (index.column() == destinationColumn)
+            return QVariant::fromValue(pair.destination);
+        return {};
     }
     if (role == Qt::TextAlignmentRole && index.column() == middleColumn)
         return int(Qt::AlignCenter);

@@ -18,6 +18,10 @@ class TagValueSyncPairListModel : public QAbstractTableModel {
 
 public:
     enum Column { sourceColumn, middleColumn, destinationColumn, moreColumn, columnCount_ };
+    // The pair's source or destination tag name, in their columns.
+    static constexpr int TagNameRole = Qt::UserRole + 1;
+    // The tag name of a source or destination cell; none for the other columns.
+    static std::optional<ostrak::TagName> tagName(const QModelIndex& index);
 
     explicit TagValueSyncPairListModel(QObject* parent = nullptr);
 

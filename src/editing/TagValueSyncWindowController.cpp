@@ -1,6 +1,9 @@
 #include "editing/TagValueSyncWindowController.h"
 
+#include "editing/TagValueSyncDestTagTableCellView.h"
+#include "editing/TagValueSyncMiddleTableCellView.h"
 #include "editing/TagValueSyncMoreTableCellView.h"
+#include "editing/TagValueSyncSourceTagTableCellView.h"
 #include "editing/TagValueSyncPairListModel.h"
 #include "platform/brisa/ui/DynamicTouchBarItemSet.h"
 #include "platform/brisa/ui/SheetPresenter.h"
@@ -27,6 +30,9 @@ TagValueSyncWindowController::TagValueSyncWindowController(QWidget* parent)
     model_ = new TagValueSyncPairListModel(this);
     QTableView* table = ui_->valueTableView;
     table->setModel(model_);
+    table->setItemDelegateForColumn(TagValueSyncPairListModel::sourceColumn, new TagValueSyncSourceTagTableCellView(table));
+    table->setItemDelegateForColumn(TagValueSyncPairListModel::middleColumn, new TagValueSyncMiddleTableCellView(table));
+    table->setItemDelegateForColumn(TagValueSyncPairListModel::destinationColumn, new TagValueSyncDestTagTableCellView(table));
     auto* more = new TagValueSyncMoreTableCellView(table);
     table->setItemDelegateForColumn(TagValueSyncPairListModel::moreColumn, more);
     connect(more, &TagValueSyncMoreTableCellView::rowMenuRequested, this, &TagValueSyncWindowController::showRowMenu);

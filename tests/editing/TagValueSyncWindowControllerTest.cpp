@@ -1,4 +1,7 @@
+#include "editing/TagValueSyncDestTagTableCellView.h"
+#include "editing/TagValueSyncMiddleTableCellView.h"
 #include "editing/TagValueSyncPairListModel.h"
+#include "editing/TagValueSyncSourceTagTableCellView.h"
 #include "editing/TagValueSyncWindowController.h"
 #include "platform/brisa/ui/SheetPresenter.h"
 #include "tags/TagNamePickerWindowController.h"
@@ -99,6 +102,26 @@ private Q_SLOTS:
         QCOMPARE(sheet->tagCopies(), (QList<TagSyncPair>{{ostrak::TagItem::itemEXIFMake().tagName(),
                                                            ostrak::TagItem::itemEXIFImageDescription().tagName()}}));
         sheet->cancelSheet();
+    }
+
+    // Each column draws its cell its own way: the tags' full names with the arrow between them.
+    void cellsShowTheTagsAndTheArrow()
+    {
+        TagValueSyncWindowController sheet;
+        sheet.show();
+        sheet.setTagCopies({titleToComment});
+        QTableView* table = sheet.valueTableView();
+        const auto textOf = [table](int column) {
+            auto* cell = qobject_cast<FileTextTableCellView*>(table->itemDelegateForColumn(column));
+            return cell ? cell->text(table->model()->index(0, column)) : QStringLiteral("(no cell)");
+        };
+        QVERIFY(qobject_cast<TagValueSyncSourceTagTableCellView*>(table->itemDelegateForColumn(0)));
+        QVERIFY(qobject_cast<TagValueSyncMiddleTableCellView*>(table->itemDelegateForColumn(1)));
+        QVERIFY(qobject_cast<TagValueSyncDestTagTableCellView*>(table->itemDelegateForColumn(2)));
+        QCOMPARE(textOf(0), titleToComment.source.rawValue());
+        QCOMPARE(textOf(1), QStringLiteral(">"));
+        QCOMPARE(textOf(2), titleToComment.destination.rawValue());
+        QCOMPARE(TagValueSyncPairListModel::tagName(table->model()->index(0, 3)), std::nullopt);
     }
 
     // Delete removes the selected rows (none selected: nothing); a row's own menu removes it
