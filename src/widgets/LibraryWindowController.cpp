@@ -59,15 +59,19 @@ void LibraryWindowController::setUpPlaceholder(QWidget* placeholder)
 void LibraryWindowController::addToolbarCommand(brisa::DynamicToolbarItemSet& set, const QString& titleKey,
                                                 const QString& symbol, const QString& command, bool navigational)
 {
+    // The button triggers the command's action and follows its state, as the menus holding it do.
     const QPointer<LibraryWindowController> self(this);
-    const auto perform = [self, command] {
-        if (self)
-            self->performCommand(command);
-    };
-    set.addItem(brisa::DynamicToolbarItemContainer::ImageButtonSettings{localizedString(titleKey), symbol, perform, navigational},
-                [self, command](brisa::DynamicToolbarItem& item, QWidget*) {
-                    item.setEnabled(self && self->validateCommand(command));
-                });
+    brisa::DynamicToolbarItemContainer::ImageButtonSettings settings{localizedString(titleKey), symbol, {}, navigational};
+    settings.command = commandAction(command);
+    if (!settings.command) {
+        settings.action = [self, command] {
+            if (self)
+                self->performCommand(command);
+        };
+    }
+    set.addItem(settings, [self, command](brisa::DynamicToolbarItem& item, QWidget*) {
+        item.setEnabled(self && self->validateCommand(command));
+    });
 }
 
 void LibraryWindowController::addToolbarHelpMenu(brisa::DynamicToolbarItemSet& set, const QString& titleKey)

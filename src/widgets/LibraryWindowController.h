@@ -51,8 +51,8 @@ protected:
     // A text shown over an empty list: clicks pass through it, in the placeholder colour.
     static void setUpPlaceholder(QWidget* placeholder);
 
-    // A toolbar button that sends the command, enabled while the command validates; a
-    // navigational one stands at the toolbar's leading edge.
+    // A toolbar button for the command: it triggers the command's action and is enabled with it
+    // (make the actions first); a navigational one stands at the toolbar's leading edge.
     void addToolbarCommand(brisa::DynamicToolbarItemSet& set, const QString& titleKey, const QString& symbol,
                            const QString& command, bool navigational = false);
     // The toolbar's Help menu button.
