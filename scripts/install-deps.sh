@@ -21,6 +21,8 @@ PACKAGES=(
   dbus dbus-x11 xdg-utils desktop-file-utils shared-mime-info
   # tests and benchmarks: fixture generation, reference tools, a secret service for the keychain
   ffmpeg ffmpegthumbnailer imagemagick gnome-keyring xvfb xauth
+  # tests: the locale sources from which a test builds a legacy-encoding locale (localedef)
+  locales
 )
 
 missing=()

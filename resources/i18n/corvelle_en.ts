@@ -4821,5 +4821,61 @@ Select one or more files to see their tags.</translation>
         <source>Delete Pair</source>
         <translation>Delete Pair</translation>
     </message>
+    <message id="EditionViewKeywordsManageTitle">
+        <source>Edit Library…</source>
+        <translation>Edit Library…</translation>
+    </message>
+    <message id="RemoteEditKeywordsManageButton">
+        <source>Edit Library…</source>
+        <translation>Edit Library…</translation>
+    </message>
+    <message id="ServicesPreferencesTitle">
+        <source>Services</source>
+        <translation>Services</translation>
+    </message>
+    <message id="ServicesPreferencesToolTip">
+        <source>Keys of the online movie and show databases</source>
+        <translation>Keys of the online movie and show databases</translation>
+    </message>
+    <message id="ServicesPreferencesTheMovieDBKeyLabel">
+        <source>TheMovieDB key:</source>
+        <translation>TheMovieDB key:</translation>
+    </message>
+    <message id="ServicesPreferencesTheTVDBKeyLabel">
+        <source>TheTVDB key:</source>
+        <translation>TheTVDB key:</translation>
+    </message>
+    <message id="ServicesPreferencesTheTVDBPinLabel">
+        <source>TheTVDB PIN:</source>
+        <translation>TheTVDB PIN:</translation>
+    </message>
+    <message id="ServicesPreferencesTheMovieDBKeyPlaceholder">
+        <source>API key or read-access token</source>
+        <translation>API key or read-access token</translation>
+    </message>
+    <message id="ServicesPreferencesTheTVDBKeyPlaceholder">
+        <source>API key</source>
+        <translation>API key</translation>
+    </message>
+    <message id="ServicesPreferencesTheTVDBPinPlaceholder">
+        <source>Subscriber PIN, for user-supported keys</source>
+        <translation>Subscriber PIN, for user-supported keys</translation>
+    </message>
+    <message id="ServicesPreferencesKeysNote">
+        <source>Used by Download Movie Information. Press Return to keep a key in the keychain; empty its field to remove it.</source>
+        <translation>Used by Download Movie Information. Press Return to keep a key in the keychain; empty its field to remove it.</translation>
+    </message>
+    <message id="ServicesPreferencesKeychainErrorNote">
+        <source>The keychain could not be used: %1</source>
+        <translation>The keychain could not be used: %1</translation>
+    </message>
+    <message id="ServicesPreferencesEnvironmentNote">
+        <source>Set in the environment and used in place of the kept keys: %1</source>
+        <translation>Set in the environment and used in place of the kept keys: %1</translation>
+    </message>
+    <message id="ServicesPreferencesWhereNote">
+        <source>Get a TheMovieDB key at &lt;a href="https://www.themoviedb.org/settings/api"&gt;themoviedb.org/settings/api&lt;/a&gt;, and a TheTVDB key at &lt;a href="https://thetvdb.com/api-information"&gt;thetvdb.com/api-information&lt;/a&gt;. The iTunes store needs no key.</source>
+        <translation>Get a TheMovieDB key at &lt;a href="https://www.themoviedb.org/settings/api"&gt;themoviedb.org/settings/api&lt;/a&gt;, and a TheTVDB key at &lt;a href="https://thetvdb.com/api-information"&gt;thetvdb.com/api-information&lt;/a&gt;. The iTunes store needs no key.</translation>
+    </message>
 </context>
 </TS>

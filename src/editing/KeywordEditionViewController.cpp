@@ -7,6 +7,7 @@
 #include "engine/halvex/libraries/KeywordManager.h"
 #include "engine/halvex/tags/TagEditor.h"
 #include "engine/ostrak/ValueConverter.h"
+#include "widgets/ApplicationCommands.h"
 #include "widgets/FormTexts.h"
 #include "widgets/TextLocalizer.h"
 #include "widgets/controls/TokenField.h"
@@ -68,6 +69,11 @@ void KeywordEditionViewController::setupViews()
     });
     connect(ui_->keywordsAddButton, &QPushButton::clicked, this, &KeywordEditionViewController::addSelectedKeywords);
     connect(ui_->keywordsOutlineView, &QTreeView::doubleClicked, this, &KeywordEditionViewController::addSelectedKeywords);
+    // The library is edited in its own window; the outline follows what is done there.
+    connect(ui_->keywordsManageButton, &QPushButton::clicked, this, [] {
+        ApplicationCommands::perform(QStringLiteral("showKeywordManager:"));
+    });
+    ui_->keywordsManageButton->setEnabled(ApplicationCommands::canPerform(QStringLiteral("showKeywordManager:")));
 }
 
 void KeywordEditionViewController::resetValue()

@@ -1,6 +1,7 @@
 #include "keywords/KeywordEditItemWindowController.h"
 
 #include "keywords/KeywordSynonymListModel.h"
+#include "keywords/KeywordSynonymTableCellView.h"
 #include "platform/brisa/core/StringHelpers.h"
 #include "widgets/FormTexts.h"
 #include "widgets/TextLocalizer.h"
@@ -19,6 +20,7 @@ KeywordEditItemWindowController::KeywordEditItemWindowController(QWidget* parent
     ui_->setupUi(this);
     FormTexts::localize(this);
     ui_->synonymTableView->setModel(synonyms_);
+    ui_->synonymTableView->setItemDelegate(new KeywordSynonymTableCellView(ui_->synonymTableView));
     ui_->synonymTableView->setDragEnabled(true);
     ui_->synonymTableView->setAcceptDrops(true);
     ui_->synonymTableView->setDropIndicatorShown(true);

@@ -1,6 +1,9 @@
 #include "keywords/KeywordOutlineModel.h"
 
-#include "widgets/LocalizerString.h"
+#include "keywords/KeywordHeaderTableCellView.h"
+#include "keywords/KeywordNameTableCellView.h"
+#include "keywords/KeywordPersonTableCellView.h"
+#include "keywords/KeywordSynonymsTableCellView.h"
 #include "widgets/TextLocalizer.h"
 
 #include <QDataStream>
@@ -116,6 +119,11 @@ KeywordItemPtr KeywordOutlineModel::itemOf(const QModelIndex& index)
     return static_cast<Node*>(index.internalPointer())->item;
 }
 
+KeywordItemPtr KeywordOutlineModel::keywordItem(const QModelIndex& index)
+{
+    return index.data(ItemRole).value<KeywordItemPtr>();
+}
+
 QModelIndex KeywordOutlineModel::indexOf(const KeywordItem* item, int column) const
 {
     const Node* node = nodeOfItem(item);
@@ -190,18 +198,16 @@ QVariant KeywordOutlineModel::data(const QModelIndex& index, int role) const
         return QVariant::fromValue(item);
     if (role != Qt::DisplayRole && role != Qt::AccessibleTextRole)
         return {};
-    const auto state = [](bool on) {
-        return localizedString((on ? LocalizerString::keywordStateYes() : LocalizerString::keywordStateNo()).rawValue);
-    };
+    // The texts of the cells, also read by accessibility.
     switch (index.column()) {
     case NameColumn:
-        return item->name();
+        return KeywordNameTableCellView::textOf(item.get());
     case HeaderColumn:
-        return state(item->isHeader());
+        return KeywordHeaderTableCellView::textOf(item.get());
     case PersonColumn:
-        return state(item->isPerson());
+        return KeywordPersonTableCellView::textOf(item.get());
     case SynonymsColumn:
-        return QString::number(item->synonyms().size());
+        return KeywordSynonymsTableCellView::textOf(item.get());
     }
     return {};
 }

@@ -49,6 +49,8 @@ public:
     // The item of an index (null for the root), and the first-column index of an item (invalid
     // for an item that is not in the library).
     static halvex::KeywordItemPtr itemOf(const QModelIndex& index);
+    // The keyword an index of any model holds in ItemRole; null when it holds none.
+    static halvex::KeywordItemPtr keywordItem(const QModelIndex& index);
     QModelIndex indexOf(const halvex::KeywordItem* item, int column = NameColumn) const;
 
     // Moves `item` into `parent` (null: the top level) at `row`, counted as the rows stood

@@ -1,8 +1,11 @@
 #include "keywords/KeywordOutlineViewController.h"
 
-#include "editor/FileMoreTableCellView.h"
-#include "editor/FileTextTableCellView.h"
+#include "keywords/KeywordHeaderTableCellView.h"
+#include "keywords/KeywordMoreTableCellView.h"
+#include "keywords/KeywordNameTableCellView.h"
 #include "keywords/KeywordOutlineModel.h"
+#include "keywords/KeywordPersonTableCellView.h"
+#include "keywords/KeywordSynonymsTableCellView.h"
 
 #include "ui_KeywordOutlineView.h"
 
@@ -36,11 +39,11 @@ KeywordOutlineViewController::KeywordOutlineViewController(KeywordOutlineModel* 
     model_->setParent(this);
     QTreeView* view = ui_->outlineView;
     view->setModel(model_);
-    auto* text = new FileTextTableCellView(view);
-    for (int column : {KeywordOutlineModel::NameColumn, KeywordOutlineModel::HeaderColumn,
-                       KeywordOutlineModel::PersonColumn, KeywordOutlineModel::SynonymsColumn})
-        view->setItemDelegateForColumn(column, text);
-    view->setItemDelegateForColumn(KeywordOutlineModel::MoreColumn, new FileMoreTableCellView(view));
+    view->setItemDelegateForColumn(KeywordOutlineModel::NameColumn, new KeywordNameTableCellView(view));
+    view->setItemDelegateForColumn(KeywordOutlineModel::HeaderColumn, new KeywordHeaderTableCellView(view));
+    view->setItemDelegateForColumn(KeywordOutlineModel::PersonColumn, new KeywordPersonTableCellView(view));
+    view->setItemDelegateForColumn(KeywordOutlineModel::SynonymsColumn, new KeywordSynonymsTableCellView(view));
+    view->setItemDelegateForColumn(KeywordOutlineModel::MoreColumn, new KeywordMoreTableCellView(view));
     QHeaderView* header = view->header();
     header->setSectionsMovable(false);
     header->setStretchLastSection(false);

@@ -1,6 +1,5 @@
 #include "mediainfo/DownloadInfoWindowController.h"
 
-#include "engine/cobbin/MetadataServiceConfiguration.h"
 #include "engine/halvex/tags/TagEditor.h"
 #include "engine/halvex/tags/TagEditorList.h"
 #include "engine/halvex/tasks/TaskManager.h"
@@ -8,12 +7,12 @@
 #include "mediainfo/ArtworkListModel.h"
 #include "mediainfo/DownloadInfoApplyTask.h"
 #include "mediainfo/MediaInfoSettings.h"
+#include "mediainfo/MetadataServiceKeys.h"
 #include "mediainfo/StoreMediaInformationModel.h"
 #include "mediainfo/StoreMediaResultsModel.h"
 #include "mediainfo/StoreResultTagMap.h"
 #include "mediainfo/StoreSearchTargets.h"
 #include "platform/brisa/core/UserDefaults.h"
-#include "platform/brisa/ui/UserKeychain.h"
 #include "widgets/FormTexts.h"
 #include "widgets/TextLocalizer.h"
 
@@ -53,33 +52,15 @@ DownloadInfoWindowController::DownloadInfoWindowController(QWidget* parent)
     informationModel_ = new StoreMediaInformationModel(this);
     artworkModel_ = new ArtworkListModel(this);
     setupViews();
-    readStoredCredentials();
+    setupTouchBar();
+    // Keys changed since the last sheet (in the preferences, or in the keychain itself).
+    MetadataServiceKeys::reload(this);
     updateInterface();
 }
 
 DownloadInfoWindowController::~DownloadInfoWindowController()
 {
     searchOperationQueue_.clear();
-}
-
-void DownloadInfoWindowController::readStoredCredentials()
-{
-    struct Stored {
-        QString theMovieDBKey, theTVDBKey, theTVDBPin;
-    };
-    static Stored stored;
-    const auto read = [this](const QString& name, QString Stored::*field) {
-        brisa::UserKeychain::standard().readAsync(name, this, [field](const brisa::KeychainResult& result) {
-            if (!result.password)
-                return;
-            stored.*field = *result.password;
-            cobbin::MetadataServiceConfiguration::setStoredCredentials(stored.theMovieDBKey, stored.theTVDBKey,
-                                                                       stored.theTVDBPin);
-        });
-    };
-    read(Settings::theMovieDBKeyItem(), &Stored::theMovieDBKey);
-    read(Settings::theTVDBKeyItem(), &Stored::theTVDBKey);
-    read(Settings::theTVDBPinItem(), &Stored::theTVDBPin);
 }
 
 void DownloadInfoWindowController::setupViews()
@@ -125,6 +106,21 @@ void DownloadInfoWindowController::setupViews()
     connect(ui_->noArtworkButton, &QPushButton::clicked, this, &DownloadInfoWindowController::applyWithoutArtwork);
     connect(ui_->withArtworkButton, &QPushButton::clicked, this,
             &DownloadInfoWindowController::applyWithSelectedArtwork);
+}
+
+void DownloadInfoWindowController::setupTouchBar()
+{
+    dynamicTouchBar_.addItemSet([this] { return !isShowingArtworks(); })
+            .addSheetButtons(this, localizedString(QStringLiteral("StoreImporterCancelAction")), [this] { cancel(); },
+                             localizedString(QStringLiteral("StoreImporterContinueAction")),
+                             [this] { loadSelectedResult(); }, [this] { return canContinue(); },
+                             [this] { return canCancel(); });
+    dynamicTouchBar_.addItemSet([this] { return isShowingArtworks(); })
+            .addSheetButtons(this, localizedString(QStringLiteral("StoreImporterNoArtworkAction")),
+                             [this] { applyWithoutArtwork(); },
+                             localizedString(QStringLiteral("StoreImporterWithArtworkAction")),
+                             [this] { applyWithSelectedArtwork(); }, [this] { return canApplyWithArtwork(); },
+                             [this] { return canApplyWithoutArtwork(); });
 }
 
 // --- Opening and applying
@@ -461,6 +457,7 @@ void DownloadInfoWindowController::showArtworkMessage(const QString& text)
 
 void DownloadInfoWindowController::updateInterface()
 {
+    dynamicTouchBar_.reloadDisplayedItems();
     const bool busy = isSearchingMetadata_;
     const bool artworks = isShowingArtworks();
     ui_->progressIndicator->setVisible(busy);

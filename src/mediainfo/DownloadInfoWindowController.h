@@ -3,6 +3,7 @@
 #include "engine/cobbin/MetadataSearch.h"
 #include "mediainfo/StoreInformationRow.h"
 #include "mediainfo/StoreSearchTarget.h"
+#include "platform/brisa/ui/DynamicTouchBar.h"
 
 #include <QDialog>
 #include <QList>
@@ -44,6 +45,9 @@ public:
     ~DownloadInfoWindowController() override;
 
     Ui::DownloadInfoWindow& ui() const { return *ui_; }
+    // The page's buttons: Cancel and Continue on the search page, No Artwork and With Artwork
+    // on the artwork page, each enabled by the rule of its action.
+    brisa::DynamicTouchBar& dynamicTouchBar() { return dynamicTouchBar_; }
 
     // The first text that the files' QuickTime Name, else Title, else DisplayName holds.
     void loadInitialSearchTitle(const QList<std::shared_ptr<halvex::TagEditor>>& editors);
@@ -98,6 +102,7 @@ Q_SIGNALS:
 
 private:
     void setupViews();
+    void setupTouchBar();
     void reloadServiceMenu();
     void reloadLanguageMenu();
     void reloadResults();
@@ -108,9 +113,9 @@ private:
     void showArtworkMessage(const QString& text);
     // Runs `work` on the worker, busy meanwhile; `done` gets the outcome on the main thread.
     void runOperation(std::function<std::function<void()>()> work);
-    void readStoredCredentials();
 
     std::unique_ptr<Ui::DownloadInfoWindow> ui_;
+    brisa::DynamicTouchBar dynamicTouchBar_;
     StoreMediaResultsModel* resultsModel_ = nullptr;
     StoreMediaInformationModel* informationModel_ = nullptr;
     ArtworkListModel* artworkModel_ = nullptr;

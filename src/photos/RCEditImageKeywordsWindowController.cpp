@@ -3,6 +3,7 @@
 #include "engine/halvex/libraries/KeywordItem.h"
 #include "engine/halvex/libraries/KeywordManager.h"
 #include "keywords/KeywordOutlineModel.h"
+#include "widgets/ApplicationCommands.h"
 #include "widgets/TextLocalizer.h"
 
 #include "ui_RCEditImageKeywordsWindow.h"
@@ -43,6 +44,11 @@ void RCEditImageKeywordsWindowController::setupViews()
     outline->setAcceptDrops(false);
     connect(outline, &QTreeView::doubleClicked, this, [this] { addSelectedKeywords(); });
     connect(ui_->addKeywordButton, &QPushButton::clicked, this, &RCEditImageKeywordsWindowController::addSelectedKeywords);
+    // The library is edited in its own window; the outline follows what is done there.
+    connect(ui_->manageKeywordsButton, &QPushButton::clicked, this, [] {
+        ApplicationCommands::perform(QStringLiteral("showKeywordManager:"));
+    });
+    ui_->manageKeywordsButton->setEnabled(ApplicationCommands::canPerform(QStringLiteral("showKeywordManager:")));
     connect(outline->selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] { updateInterface(); });
     connect(ui_->keywordsTokenField, &TokenField::textEdited, this, [this] { ui_->useEditionSwitch->setChecked(true); });
     ui_->keywordsTokenField->setPlaceholderText(localizedString(QStringLiteral("RemoteEditKeywordsPlaceholder")));

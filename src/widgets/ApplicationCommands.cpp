@@ -19,6 +19,17 @@ ApplicationCommands* ApplicationCommands::current()
     return currentCommands;
 }
 
+bool ApplicationCommands::canPerform(const QString& command)
+{
+    return currentCommands && currentCommands->validateCommand(command);
+}
+
+void ApplicationCommands::perform(const QString& command)
+{
+    if (canPerform(command))
+        currentCommands->performCommand(command);
+}
+
 void ApplicationCommands::setCurrent(ApplicationCommands* commands)
 {
     currentCommands = commands;

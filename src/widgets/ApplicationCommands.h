@@ -15,6 +15,10 @@ public:
 
     // The running application's commands; null when there is none (a window under test).
     static ApplicationCommands* current();
+    // Whether the running application can perform the command now; false without one.
+    static bool canPerform(const QString& command);
+    // Performs the command when the running application can.
+    static void perform(const QString& command);
 
     // `item` is the menu item asked about, when there is one.
     virtual bool validateCommand(const QString& command, QAction* item = nullptr) = 0;

@@ -6,6 +6,7 @@
 #include "editing/DateTimeEditionViewController.h"
 #include "editing/ImageB64EditionViewController.h"
 #include "editing/KeywordEditionViewController.h"
+#include "support/ui/ApplicationCommandsStandIn.h"
 #include "editing/SpeedEditionViewController.h"
 #include "editing/EnumEditionViewController.h"
 #include "editing/NumberEditionViewController.h"
@@ -309,6 +310,23 @@ private Q_SLOTS:
                  QStringLiteral("Switzerland: CHE"));
         QVERIFY(!editor->hasValueChanges());
     }
+    // The library is edited in the keyword window, which the editor opens through the
+    // application; without an application to open it, the button is off.
+    void keywordEditorOpensTheKeywordWindow()
+    {
+        {
+            EditorTestHost host(EditionKind::keyword);
+            QVERIFY(!host.editor<KeywordEditionViewController>()->findChild<QPushButton*>(QStringLiteral("keywordsManageButton"))->isEnabled());
+        }
+        corvelle::test::ApplicationCommandsStandIn application({QStringLiteral("showKeywordManager:")});
+        EditorTestHost host(EditionKind::keyword);
+        auto* button = host.editor<KeywordEditionViewController>()->findChild<QPushButton*>(QStringLiteral("keywordsManageButton"));
+        QVERIFY(button->isEnabled());
+        button->click();
+        QCOMPARE(application.performed, QStringList{QStringLiteral("showKeywordManager:")});
+        QCOMPARE(host.handlerCalls, 0);
+    }
+
     // Keywords go as a list from the file to the editor and back: one holding a comma stays one.
     void keywordEditorKeepsItemsWhole()
     {

@@ -1,3 +1,5 @@
+#include "editor/FileButtonTableCellView.h"
+#include "editor/FileTextTableCellView.h"
 #include "keywords/KeywordEditItemWindowController.h"
 #include "keywords/KeywordManagerWindowController.h"
 #include "keywords/KeywordOutlineModel.h"
@@ -245,6 +247,63 @@ private Q_SLOTS:
         QVERIFY(isEnabled(QStringLiteral("deleteKeywords:")));
         window_->editItemWindowController()->cancel();
         QTRY_VERIFY(!window_->editItemWindowController());
+    }
+
+    // Each column's cell reads its own row's keyword, and follows a change of that keyword.
+    void cellsShowTheirRowsKeyword()
+    {
+        QTreeView* view = window_->outlineViewController()->outlineView();
+        KeywordOutlineModel* model = window_->outlineViewController()->model();
+        const KeywordItemPtr b = item(QStringLiteral("B"));
+        const auto texts = [view, model, &b] {
+            QStringList shown;
+            for (int column = 0; column < KeywordOutlineModel::MoreColumn; ++column) {
+                auto* cell = qobject_cast<corvelle::FileTextTableCellView*>(view->itemDelegateForColumn(column));
+                shown << (cell ? cell->text(model->indexOf(b.get(), column)) : QStringLiteral("no text cell"));
+            }
+            return shown;
+        };
+        const QString yes = corvelle::localizedString(QStringLiteral("KeywordStateYes"));
+        const QString no = corvelle::localizedString(QStringLiteral("KeywordStateNo"));
+        QCOMPARE(texts(), QStringList({QStringLiteral("B"), no, no, QStringLiteral("0")}));
+
+        QSignalSpy changed(model, &QAbstractItemModel::dataChanged);
+        QSignalSpy resets(model, &QAbstractItemModel::modelReset);
+        b->setName(QStringLiteral("Bee"));
+        b->setIsPerson(true);
+        b->setSynonyms({QStringLiteral("bumble"), QStringLiteral("honey")});
+        QCOMPARE(texts(), QStringList({QStringLiteral("Bee"), no, yes, QStringLiteral("2")}));
+        QCOMPARE(resets.count(), 0);
+        QVERIFY(!changed.isEmpty());
+        for (const QList<QVariant>& change : changed)
+            QCOMPARE(KeywordOutlineModel::itemOf(change.first().toModelIndex()), b);
+    }
+
+    // The row's action button opens the outline's menu for that row: its Delete removes that
+    // row's keyword, not the current one.
+    void actionButtonActsOnItsOwnRow()
+    {
+        QTreeView* view = window_->outlineViewController()->outlineView();
+        KeywordOutlineModel* model = window_->outlineViewController()->model();
+        manager_->setCurrentItem(item(QStringLiteral("A")));
+        const QModelIndex button = model->indexOf(item(QStringLiteral("B")).get(), KeywordOutlineModel::MoreColumn);
+        view->scrollTo(button);
+        const QRect cell = view->visualRect(button);
+        QVERIFY(cell.isValid());
+        QTest::mouseClick(view->viewport(), Qt::LeftButton, {},
+                          corvelle::FileButtonTableCellView::buttonRect(cell).center());
+        QMenu* shown = nullptr;
+        for (QMenu* candidate : window_->findChildren<QMenu*>()) {
+            if (candidate->isVisible())
+                shown = candidate;
+        }
+        QVERIFY(shown);
+        QVERIFY(shown->actions().contains(window_->commandAction(QStringLiteral("deleteKeywords:"))));
+        window_->commandAction(QStringLiteral("deleteKeywords:"))->trigger();
+        shown->hide();
+        QCOMPARE(describe(manager_->items()), QStringLiteral("A(A1)"));
+        QCOMPARE(manager_->currentItem(), item(QStringLiteral("A")));
+        QVERIFY(window_->itemsShouldBeSaved());
     }
 
     void dragMoveMarksTheLibraryForSaving()

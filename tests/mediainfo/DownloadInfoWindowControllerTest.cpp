@@ -8,6 +8,9 @@
 #include "mediainfo/MediaInfoSettings.h"
 #include "mediainfo/StoreSearchTargets.h"
 #include "platform/brisa/core/UserDefaults.h"
+#include "platform/brisa/ui/DynamicTouchBar.h"
+#include "platform/brisa/ui/DynamicTouchBarItem.h"
+#include "widgets/TextLocalizer.h"
 #include "support/ui/WidgetDriver.h"
 
 #include <QBuffer>
@@ -70,6 +73,31 @@ class DownloadInfoWindowControllerTest : public QObject {
     {
         widget<QLineEdit>(&sheet, "nameSearchField")->setText(name);
         QVERIFY(finish(sheet, [&] { sheet.performSearch(); }));
+    }
+
+    // The touch bar's buttons as the sheet shows them now: "title" when enabled, "(title)" when not.
+    static QStringList touchBarButtons(DownloadInfoWindowController& sheet)
+    {
+        QStringList buttons;
+        for (brisa::DynamicTouchBarItem* item : sheet.dynamicTouchBar().touchBar()) {
+            if (item->isFlexibleSpace())
+                continue;
+            const QString title = item->settings().title;
+            buttons << (item->isEnabled() ? title : u'(' + title + u')');
+        }
+        return buttons;
+    }
+
+    // Presses the touch-bar button with that title.
+    static void pressTouchBarButton(DownloadInfoWindowController& sheet, const QString& titleKey)
+    {
+        for (brisa::DynamicTouchBarItem* item : sheet.dynamicTouchBar().touchBar()) {
+            if (item->settings().title == corvelle::localizedString(titleKey) && item->settings().action) {
+                item->settings().action();
+                return;
+            }
+        }
+        QFAIL(qPrintable(QStringLiteral("no touch-bar button ") + titleKey));
     }
 
     static QStringList infoTags(const DownloadInfoWindowController& sheet)
@@ -214,19 +242,34 @@ private Q_SLOTS:
         const auto results = sheet.searchResults().size();
         const QStringList rows = infoTags(sheet);
 
+        const auto text = [](const char* key) { return corvelle::localizedString(QString::fromLatin1(key)); };
+        const QString cancel = text("StoreImporterCancelAction");
+        const QString next = text("StoreImporterContinueAction");
+        const QString none = text("StoreImporterNoArtworkAction");
+        const QString with = text("StoreImporterWithArtworkAction");
+        QCOMPARE(touchBarButtons(sheet), QStringList({cancel, next}));
+
         // While the record loads, no page change is taken; its end shows the artwork page.
         QSignalSpy finished(&sheet, &DownloadInfoWindowController::operationFinished);
-        sheet.loadSelectedResult();
+        pressTouchBarButton(sheet, QStringLiteral("StoreImporterContinueAction"));
         QVERIFY(sheet.isSearchingMetadata());
+        QCOMPARE(touchBarButtons(sheet), QStringList({u'(' + cancel + u')', u'(' + next + u')'}));
         QVERIFY(!sheet.showPage(Page::artworks));
         QVERIFY(!sheet.isShowingArtworks());
         sheet.performSearch(); // refused: nothing more is queued
         QVERIFY(finished.wait(20000));
         QVERIFY(sheet.isShowingArtworks());
         QCOMPARE(finished.size(), 1);
+        // With Artwork waits for an artwork to be chosen.
+        widget<QListView>(&sheet, "artworkCollectionView")->clearSelection();
+        QCOMPARE(touchBarButtons(sheet), QStringList({none, u'(' + with + u')'}));
+        widget<QListView>(&sheet, "artworkCollectionView")->setCurrentIndex(
+                widget<QListView>(&sheet, "artworkCollectionView")->model()->index(0, 0));
+        QCOMPARE(touchBarButtons(sheet), QStringList({none, with}));
 
         // Going back shows the same results and rows.
         sheet.goBack();
+        QCOMPARE(touchBarButtons(sheet), QStringList({cancel, next}));
         QVERIFY(!sheet.isShowingArtworks());
         QCOMPARE(sheet.searchResults().size(), results);
         QCOMPARE(infoTags(sheet), rows);

@@ -18,6 +18,7 @@
 #include "widgets/TextLocalizer.h"
 
 #include "keywords/KeywordTestSupport.h"
+#include "support/ui/ApplicationCommandsStandIn.h"
 #include "support/ui/WidgetDriver.h"
 #include "tags/ContentItemTableCellView.h"
 #include "widgets/controls/PlaceholderTextView.h"
@@ -446,6 +447,26 @@ private Q_SLOTS:
         QVERIFY(field<QCheckBox>(&sheet, "useEditionSwitch")->isChecked());
         // The library is only read.
         QCOMPARE(keywordtest::describe(library.items()), shape);
+    }
+
+    // The library itself is edited in the keyword window, which the sheet opens through the
+    // application; without an application to open it, the button is off.
+    void keywordsSheetOpensTheKeywordWindow()
+    {
+        halvex::KeywordManager library(QDir::temp().filePath(QStringLiteral("unused-keywords.json")));
+        {
+            RCEditImageKeywordsWindowController sheet(library, nullptr);
+            QVERIFY(!field<QPushButton>(&sheet, "manageKeywordsButton")->isEnabled());
+        }
+        corvelle::test::ApplicationCommandsStandIn application({QStringLiteral("showKeywordManager:")});
+        RCEditImageKeywordsWindowController sheet(library, nullptr);
+        sheet.setProfile(ProfileValues().make());
+        sheet.show();
+        QPushButton* button = field<QPushButton>(&sheet, "manageKeywordsButton");
+        QVERIFY(button->isEnabled());
+        QTest::mouseClick(button, Qt::LeftButton);
+        QCOMPARE(application.performed, QStringList{QStringLiteral("showKeywordManager:")});
+        QVERIFY(sheet.isVisible());
     }
 };
 

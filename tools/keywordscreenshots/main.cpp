@@ -1,11 +1,15 @@
 // Pictures of the keyword window for reviewing its look: a library three levels deep, the
-// window alone, then with the keyword sheet open on a keyword with synonyms. Run through
+// window alone, then with the keyword sheet open on a keyword with synonyms, and the keyword
+// value editor that offers the same library and opens the window. Run through
 // scripts/make-keyword-screenshots.sh, which gives it a private X server and home.
 
+#include "editing/EditionKindTraits.h"
+#include "editing/GenericEditionViewController.h"
 #include "engine/halvex/libraries/KeywordManager.h"
 #include "keywords/KeywordEditItemWindowController.h"
 #include "keywords/KeywordManagerWindowController.h"
 #include "keywords/KeywordOutlineViewController.h"
+#include "widgets/ApplicationCommands.h"
 
 #include "ScreenshotSupport.h"
 
@@ -16,6 +20,7 @@
 #include <QScreen>
 #include <QThread>
 #include <QTreeView>
+#include <QVBoxLayout>
 
 #include <cstdio>
 
@@ -30,6 +35,22 @@ halvex::KeywordItemPtr keyword(const QString& name, const QStringList& synonyms 
 {
     return std::make_shared<halvex::KeywordItem>(name, isHeader, isPerson, synonyms, children);
 }
+
+// The application as far as the keyword editor asks it: the keyword window opens.
+class KeywordWindowCommands : public corvelle::ApplicationCommands {
+public:
+    KeywordWindowCommands() { setCurrent(this); }
+    bool validateCommand(const QString& command, QAction*) override
+    {
+        return command == QLatin1String("showKeywordManager:");
+    }
+    void performCommand(const QString& command, QAction* sender) override
+    {
+        if (validateCommand(command, sender))
+            corvelle::KeywordManagerWindowController::shared().show();
+    }
+    QMenu* toolbarItemHelpMenu() const override { return nullptr; }
+};
 
 } // namespace
 
@@ -73,5 +94,17 @@ int main(int argc, char* argv[])
     saved = save({&window, sheet}, output.filePath(QStringLiteral("keyword-window-sheet.png"))) && saved;
     sheet->cancel();
     settle(300);
+
+    KeywordWindowCommands commands;
+    QWidget host;
+    auto* layout = new QVBoxLayout(&host);
+    corvelle::GenericEditionViewController* editor =
+            corvelle::EditionKindTraits::of(corvelle::EditionKind::keyword).make(&host).release();
+    layout->addWidget(editor);
+    host.resize(560, 300);
+    host.move(60, 60);
+    host.show();
+    settle(1000);
+    saved = save({&host}, output.filePath(QStringLiteral("keyword-editor.png"))) && saved;
     return saved ? 0 : 1;
 }

@@ -3,6 +3,7 @@
 #include "app/preferences/AdvancedPreferencesViewController.h"
 #include "app/preferences/EditionPreferencesViewController.h"
 #include "app/preferences/GeneralPreferencesViewController.h"
+#include "app/preferences/ServicesPreferencesViewController.h"
 
 namespace corvelle {
 
@@ -23,6 +24,7 @@ void PreferencesController::setupInitialPanels()
     PanelList panes;
     panes.push_back(std::make_unique<GeneralPreferencesViewController>());
     panes.push_back(std::make_unique<EditionPreferencesViewController>());
+    panes.push_back(std::make_unique<ServicesPreferencesViewController>());
     panes.push_back(std::make_unique<AdvancedPreferencesViewController>());
     setPanels(std::move(panes));
 }

@@ -24,6 +24,7 @@ QString themeIconForImage(const QString& imageName)
         {QStringLiteral("GeneralPrefIcon"), QStringLiteral("preferences-system")},
         {QStringLiteral("EditionPrefIcon"), QStringLiteral("accessories-text-editor")},
         {QStringLiteral("AdvancedPrefIcon"), QStringLiteral("system-run")},
+        {QStringLiteral("ServicesPrefIcon"), QStringLiteral("network-workgroup")},
     };
     return icons.value(imageName);
 }

@@ -24,7 +24,7 @@ struct Notification;
 
 namespace corvelle {
 
-// What the three preferences panes share: their toolbar entry, the view made from their form on
+// What the preferences panes share: their toolbar entry, the view made from their form on
 // first request, the touch bar with its close button, and the following of the settings they
 // show. A pane never sets a control after its own write: the write posts didSetKeyNotification
 // and the control follows from there, as it does for a write made anywhere else.

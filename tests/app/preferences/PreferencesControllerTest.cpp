@@ -24,6 +24,7 @@ namespace {
 
 const QStringList paneIdentifiers = {QStringLiteral("GeneralPreferencesPanelID"),
                                      QStringLiteral("EditionPreferencesPanelID"),
+                                     QStringLiteral("ServicesPreferencesPanelID"),
                                      QStringLiteral("AdvancedPreferencesPanelID")};
 
 PreferencesPane* paneAt(int index)
@@ -56,23 +57,24 @@ class PreferencesControllerTest : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    void theThreePanesInOrder_data()
+    void thePanesInOrder_data()
     {
         QTest::addColumn<int>("index");
         QTest::addColumn<QString>("title");
         QTest::addColumn<QString>("toolTip");
         QTest::newRow("general") << 0 << "General" << "General preferences";
         QTest::newRow("edition") << 1 << "Editing" << "How tags are written into files";
-        QTest::newRow("advanced") << 2 << "Advanced" << "Decoding password, debugging and backups";
+        QTest::newRow("services") << 2 << "Services" << "Keys of the online movie and show databases";
+        QTest::newRow("advanced") << 3 << "Advanced" << "Decoding password, debugging and backups";
     }
 
-    void theThreePanesInOrder()
+    void thePanesInOrder()
     {
         QFETCH(int, index);
         QFETCH(QString, title);
         QFETCH(QString, toolTip);
         PreferencesController& controller = PreferencesController::shared();
-        QCOMPARE(int(controller.panels().size()), 3);
+        QCOMPARE(int(controller.panels().size()), int(paneIdentifiers.size()));
         QVERIFY(controller.showToolbarAsControl());
         PreferencesPane* pane = paneAt(index);
         QVERIFY(pane);
@@ -98,7 +100,8 @@ private Q_SLOTS:
         QTest::addColumn<int>("index");
         QTest::newRow("general") << 0;
         QTest::newRow("edition") << 1;
-        QTest::newRow("advanced") << 2;
+        QTest::newRow("services") << 2;
+        QTest::newRow("advanced") << 3;
     }
 
     // A key missing from the text table shows as itself: capitalised words run together.
@@ -160,7 +163,8 @@ private Q_SLOTS:
                 QDir::home().filePath(QStringLiteral(".local/share/Corvelle/Backup")));
         PreferencesController& controller = PreferencesController::shared();
         controller.showPreferences();
-        const QStringList names = {QStringLiteral("general"), QStringLiteral("edition"), QStringLiteral("advanced")};
+        const QStringList names = {QStringLiteral("general"), QStringLiteral("edition"), QStringLiteral("services"),
+                                   QStringLiteral("advanced")};
         for (int index = 0; index < names.size(); ++index) {
             controller.selectPanel(paneIdentifiers[index]);
             QVERIFY(QTest::qWaitForWindowExposed(controller.window()));

@@ -5,7 +5,11 @@
 
 #include "LibraryTestSupport.h"
 
+#include <QProcess>
+#include <QScopeGuard>
 #include <QtConcurrent>
+
+#include <clocale>
 #include <QtTest>
 
 using namespace halvex;
@@ -175,6 +179,55 @@ private Q_SLOTS:
         KeywordManager stored(folder.filePath(QStringLiteral("Keywords.json")));
         stored.load();
         QCOMPARE(describe(stored.items()), describe(librarytest::sample()));
+    }
+
+    void fileInTheLocalesLegacyEncodingIsRead()
+    {
+        // A Cyrillic keyword file written by an older tool on a KOI8-R system: no byte-order
+        // mark, not UTF-8, and no Latin-1 reading gives these letters.
+        const QString text = QStringLiteral("Кошки {Коты}\n\tКотёнок\n");
+        QByteArray bytes;
+        for (const QChar c : text) {
+            // KOI8-R: the ASCII controls as they are, then the letters used here.
+            static const QHash<QChar, char> letters{
+                    {u'К', '\xeb'}, {u'о', '\xcf'}, {u'ш', '\xdb'}, {u'к', '\xcb'}, {u'и', '\xc9'}, {u'т', '\xd4'},
+                    {u'ы', '\xd9'}, {u'ё', '\xa3'}, {u'н', '\xce'}, {u'{', '{'},   {u'}', '}'},   {u' ', ' '},
+                    {u'\n', '\n'},  {u'\t', '\t'}};
+            QVERIFY2(letters.contains(c), qPrintable(QString(c)));
+            bytes += letters.value(c);
+        }
+        QTemporaryDir folder;
+        const QString path = folder.filePath(QStringLiteral("legacy.txt"));
+        put(path, bytes);
+
+        // The same file under a UTF-8 locale cannot be read.
+        QCOMPARE(errorOf([&path] { ThesaurusReader::readFile(path); }),
+                 QStringLiteral("KeywordFileEncodingError(%1)").arg(path));
+
+        // Under a KOI8-R locale, built here from the system's locale sources.
+        QTemporaryDir locales;
+        QProcess localedef;
+        localedef.start(QStringLiteral("localedef"), {QStringLiteral("-i"), QStringLiteral("ru_RU"), QStringLiteral("-f"),
+                                                      QStringLiteral("KOI8-R"), locales.filePath(QStringLiteral("ru_RU.KOI8-R"))});
+        if (!localedef.waitForFinished(60000) || !QFileInfo(locales.filePath(QStringLiteral("ru_RU.KOI8-R"))).isDir())
+            QSKIP("localedef cannot build a KOI8-R locale here (the locales package is missing)");
+        const QByteArray oldLocPath = qgetenv("LOCPATH");
+        const std::string oldLocale = setlocale(LC_CTYPE, nullptr);
+        const auto restore = qScopeGuard([&] {
+            setlocale(LC_CTYPE, oldLocale.c_str());
+            if (oldLocPath.isNull())
+                qunsetenv("LOCPATH");
+            else
+                qputenv("LOCPATH", oldLocPath);
+        });
+        qputenv("LOCPATH", QFile::encodeName(locales.path()));
+        QVERIFY(setlocale(LC_CTYPE, "ru_RU.KOI8-R"));
+        const QList<KeywordItemPtr> items = ThesaurusReader::readFile(path);
+        QCOMPARE(items.size(), 1);
+        QCOMPARE(items.first()->name(), QStringLiteral("Кошки"));
+        QCOMPARE(items.first()->synonyms(), QStringList{QStringLiteral("Коты")});
+        QCOMPARE(items.first()->children().size(), 1);
+        QCOMPARE(items.first()->children().first()->name(), QStringLiteral("Котёнок"));
     }
 
     void readingOffTheMainThreadPostsNothing()

@@ -5,6 +5,8 @@
 #include <QRegularExpression>
 #include <QStringDecoder>
 
+#include <cerrno>
+#include <iconv.h>
 #include <langinfo.h>
 
 namespace halvex {
@@ -178,6 +180,42 @@ std::optional<QString> decoded(const QByteArray& bytes, QStringDecoder decoder)
     return text;
 }
 
+// The bytes in the named encoding through the C library's converter, which knows every
+// encoding a locale can have (Qt's own decoders know only the Unicode ones and Latin-1). None
+// for an unknown encoding or bytes that are not in it.
+std::optional<QString> decodedWithIconv(const QByteArray& bytes, const char* encoding)
+{
+    iconv_t converter = iconv_open("UTF-8", encoding);
+    if (converter == iconv_t(-1))
+        return std::nullopt;
+    QByteArray utf8;
+    char buffer[4096];
+    char* input = const_cast<char*>(bytes.constData());
+    std::size_t inputLeft = std::size_t(bytes.size());
+    bool failed = false;
+    while (inputLeft > 0) {
+        char* output = buffer;
+        std::size_t outputLeft = sizeof buffer;
+        const std::size_t converted = iconv(converter, &input, &inputLeft, &output, &outputLeft);
+        utf8.append(buffer, qsizetype(sizeof buffer - outputLeft));
+        if (converted == std::size_t(-1) && errno != E2BIG) {
+            failed = true; // EILSEQ, EINVAL: not text of that encoding, or cut in a character
+            break;
+        }
+    }
+    if (!failed) {
+        // Whatever a stateful encoding still holds back.
+        char* output = buffer;
+        std::size_t outputLeft = sizeof buffer;
+        failed = iconv(converter, nullptr, nullptr, &output, &outputLeft) == std::size_t(-1);
+        utf8.append(buffer, qsizetype(sizeof buffer - outputLeft));
+    }
+    iconv_close(converter);
+    if (failed)
+        return std::nullopt;
+    return QString::fromUtf8(utf8);
+}
+
 // The encoding of a byte-order mark; else UTF-8 when the bytes are valid UTF-8; else the
 // locale's encoding (a file written by an older tool on this system). None when nothing fits.
 std::optional<QString> decodedText(const QByteArray& bytes)
@@ -192,7 +230,9 @@ std::optional<QString> decodedText(const QByteArray& bytes)
     // Plain ASCII, the C locale's, has no letters beyond the ones UTF-8 has already refused.
     if (QByteArray(codeset) == "ANSI_X3.4-1968")
         return std::nullopt;
-    return decoded(bytes, QStringDecoder(codeset));
+    if (QStringDecoder decoder(codeset); decoder.isValid())
+        return decoded(bytes, std::move(decoder));
+    return decodedWithIconv(bytes, codeset);
 }
 
 } // namespace

@@ -19,18 +19,20 @@ DynamicTouchBarItem& DynamicTouchBarItemContainer::addItem(const DynamicTouchBar
 
 void DynamicTouchBarItemContainer::addSheetButtons(QObject* owner, const QString& cancelTitle, std::function<void()> cancel,
                                                    const QString& confirmTitle, std::function<void()> confirm,
-                                                   std::function<bool()> canConfirm)
+                                                   std::function<bool()> canConfirm, std::function<bool()> canCancel)
 {
     const QPointer<QObject> guard(owner);
     addItem(DynamicTouchBarItem::flexibleSpace());
-    addItem([guard, cancelTitle, cancel](DynamicTouchBarItemButtonSettings& settings) {
-        settings.title = cancelTitle;
-        settings.width = DynamicTouchBarItemButtonSettings::standardWidth;
-        settings.action = [guard, cancel] {
-            if (guard)
-                cancel();
-        };
-    });
+    addItem(
+        [guard, cancelTitle, cancel](DynamicTouchBarItemButtonSettings& settings) {
+            settings.title = cancelTitle;
+            settings.width = DynamicTouchBarItemButtonSettings::standardWidth;
+            settings.action = [guard, cancel] {
+                if (guard)
+                    cancel();
+            };
+        },
+        [guard, canCancel](DynamicTouchBarItem& item) { item.setEnabled(guard && (!canCancel || canCancel())); });
     addItem(
         [guard, confirmTitle, confirm](DynamicTouchBarItemButtonSettings& settings) {
             settings.title = confirmTitle;

@@ -1,0 +1,24 @@
+#include "keywords/KeywordNameTableCellView.h"
+
+#include "keywords/KeywordOutlineModel.h"
+
+namespace corvelle {
+
+FileTableCellType KeywordNameTableCellView::cellType()
+{
+    return typeOf<KeywordNameTableCellView>(QStringLiteral("KeywordNameTableCellView"), [] {
+        return FileTableColumn{.identifier = QStringLiteral("KeywordNameTableColumn")};
+    });
+}
+
+QString KeywordNameTableCellView::textOf(const halvex::KeywordItem* item)
+{
+    return item ? item->name() : QString();
+}
+
+QString KeywordNameTableCellView::text(const QModelIndex& index) const
+{
+    return textOf(KeywordOutlineModel::keywordItem(index).get());
+}
+
+} // namespace corvelle
