@@ -13,7 +13,10 @@
 #include "editor/TasksPopoverController.h"
 #include "engine/halvex/tasks/TaskManager.h"
 #include "engine/ostrak/ExifToolPool.h"
+#include "filebrowser/FileFilterOptionsWindowController.h"
+#include "filebrowser/FileSortOptionsWindowController.h"
 #include "filebrowser/FolderSettingsWindowController.h"
+#include "editor/EditorFileActions.h"
 #include "filebrowser/GridSliderView.h"
 #include "filebrowser/QuickLookWindow.h"
 #include "filebrowser/QuickLookWindowController.h"
@@ -29,6 +32,7 @@
 #include "engine/halvex/tags/TagEditor.h"
 #include "tags/EditorTagBarController.h"
 #include "tags/EditorTagsViewController.h"
+#include "tags/TagsSettings.h"
 #include "platform/brisa/core/UserDefaults.h"
 #include "platform/maps/SyncRegionMapView.h"
 #include "screenshots/HeldImportTask.h"
@@ -38,6 +42,7 @@
 #include "ScreenshotSupport.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
@@ -242,6 +247,33 @@ int main(int argc, char* argv[])
         sheet->cancelSheet();
         delete sheet;
         settle(300);
+    }
+
+    // 8b, 8c. The file sort sheet over its list of tags, a search typed and the descending order
+    // chosen; the file selection sheet over a file name and the edited files.
+    brisa::UserDefaults::standard().set(corvelle::Settings::reducedTagSetUserChoice(), corvelle::ReducedTagSetUserChoice::all);
+    if (corvelle::FileSortOptionsWindowController* sheet = editor->fileActions().showFileSortPanel()) {
+        sheet->searchField()->setText(QStringLiteral("file"));
+        sheet->sortOrderPopUpButton()->setCurrentIndex(1);
+        sheet->changeSortOrder();
+        waitFor([&] { return !sheet->isSearching() && sheet->listModel()->rowCount() > 0; }, 20000);
+        settle(600);
+        failures += !save({window}, output.filePath(QStringLiteral("8b-file-sort.png")));
+        sheet->cancelSheet();
+        settle(300);
+    } else {
+        std::fprintf(stderr, "the file sort sheet did not open\n");
+        ++failures;
+    }
+    if (corvelle::FileFilterOptionsWindowController* sheet = editor->fileActions().showFileSelectPanel()) {
+        sheet->filenameTextField()->setText(QStringLiteral("Harbour"));
+        settle(600);
+        failures += !save({window}, output.filePath(QStringLiteral("8c-file-selection.png")));
+        sheet->cancelSheet();
+        settle(300);
+    } else {
+        std::fprintf(stderr, "the file selection sheet did not open\n");
+        ++failures;
     }
 
     // 9 and 10. The Image and Date menus over the window, the first file selected.
