@@ -13,9 +13,21 @@
 #include <thread>
 #include <vector>
 
+#include <sys/resource.h>
+#include <unistd.h>
+
 namespace corvelle {
 
 namespace {
+
+// Pictures are made behind the window: a worker, and the decoder threads it starts, give way to
+// the main thread, so that scrolling never waits for a core held by a thumbnail. Linux sets the
+// niceness of the calling thread alone.
+void yieldToTheMainThread()
+{
+    constexpr int workerNiceness = 10;
+    setpriority(PRIO_PROCESS, static_cast<id_t>(gettid()), workerNiceness);
+}
 
 using Clock = std::chrono::steady_clock;
 
@@ -125,6 +137,7 @@ struct ThumbnailQueue::State : std::enable_shared_from_this<State> {
 
     void runWorker()
     {
+        yieldToTheMainThread();
         std::unique_lock lock(mutex);
         --startingThreads;
         for (;;) {
