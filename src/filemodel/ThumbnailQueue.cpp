@@ -13,6 +13,8 @@
 #include <thread>
 #include <vector>
 
+#include <cerrno>
+
 #include <sys/resource.h>
 #include <unistd.h>
 
@@ -25,8 +27,13 @@ namespace {
 // niceness of the calling thread alone.
 void yieldToTheMainThread()
 {
-    constexpr int workerNiceness = 10;
-    setpriority(PRIO_PROCESS, static_cast<id_t>(gettid()), workerNiceness);
+    constexpr int lowered = 10;
+    constexpr int lowest = 19;
+    const auto thread = static_cast<id_t>(gettid());
+    errno = 0;
+    const int niceness = getpriority(PRIO_PROCESS, thread);
+    if (errno == 0 && niceness < lowest)
+        setpriority(PRIO_PROCESS, thread, std::min(lowest, niceness + lowered));
 }
 
 using Clock = std::chrono::steady_clock;
