@@ -14,6 +14,7 @@
 #include "engine/halvex/tasks/TaskManager.h"
 #include "engine/ostrak/ExifToolPool.h"
 #include "filebrowser/FileFilterOptionsWindowController.h"
+#include "filebrowser/FileImportOptionsViewController.h"
 #include "filebrowser/FileSortOptionsWindowController.h"
 #include "filebrowser/FolderSettingsWindowController.h"
 #include "editor/EditorFileActions.h"
@@ -34,6 +35,7 @@
 #include "tags/EditorTagsViewController.h"
 #include "tags/TagsSettings.h"
 #include "platform/brisa/core/UserDefaults.h"
+#include "platform/brisa/ui/SheetPresenter.h"
 #include "platform/maps/SyncRegionMapView.h"
 #include "screenshots/HeldImportTask.h"
 #include "widgets/TextLocalizer.h"
@@ -53,6 +55,7 @@
 #include <QMenu>
 #include <QTableView>
 #include <QPixmap>
+#include <QPushButton>
 #include <QScreen>
 #include <QTemporaryDir>
 #include <QThread>
@@ -274,6 +277,23 @@ int main(int argc, char* argv[])
     } else {
         std::fprintf(stderr, "the file selection sheet did not open\n");
         ++failures;
+    }
+
+    // 8d. The options asked for when a folder is opened.
+    {
+        auto* options = new corvelle::FileImportOptionsViewController;
+        bool ended = false;
+        if (brisa::SheetPresenter::presentContentSheet(window, options->view(), [&ended](int) { ended = true; })) {
+            settle(600);
+            failures += !save({window}, output.filePath(QStringLiteral("8d-import-options.png")));
+            options->continueButton()->click();
+            waitFor([&] { return ended; }, 5000);
+        } else {
+            std::fprintf(stderr, "the import options did not open\n");
+            ++failures;
+        }
+        delete options;
+        settle(300);
     }
 
     // 9 and 10. The Image and Date menus over the window, the first file selected.
