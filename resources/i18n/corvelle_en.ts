@@ -883,6 +883,22 @@
         <source>Without a location</source>
         <translation>Without a location</translation>
     </message>
+    <message id="FileSortOptionsWindowTitle">
+        <source>Sort Files</source>
+        <translation>Sort Files</translation>
+    </message>
+    <message id="FileSortOptionsInstructions">
+        <source>Sort the files by the values of one tag:</source>
+        <translation>Sort the files by the values of one tag:</translation>
+    </message>
+    <message id="FileSortOptionsOrderLabel">
+        <source>Order:</source>
+        <translation>Order:</translation>
+    </message>
+    <message id="FileSortOptionsSortButton">
+        <source>Sort</source>
+        <translation>Sort</translation>
+    </message>
     <message id="FileFilterOptionsWindowTitle">
         <source>Select Files</source>
         <translation>Select Files</translation>
@@ -3492,6 +3508,10 @@ Select one or more files to see their tags.</translation>
     <message id="EditorPanelCancelTouchButton">
         <source>Cancel</source>
         <translation>Cancel</translation>
+    </message>
+    <message id="EditorPanelSortTouchButton">
+        <source>Sort</source>
+        <translation>Sort</translation>
     </message>
     <message id="EditorPanelApplyTouchButton">
         <source>Apply</source>

@@ -12,6 +12,7 @@
 #include "engine/ostrak/TagItem.h"
 #include "engine/ostrak/TagStream.h"
 #include "filebrowser/FileFilterOptionsWindowController.h"
+#include "filebrowser/FileSortOptionsWindowController.h"
 #include "filebrowser/FolderSettingsWindowController.h"
 #include "filemodel/MetadataFileList.h"
 #include "filemodel/MetadataFileListSort.h"
@@ -111,7 +112,8 @@ void EditorFileActions::makeCommands()
         // not part of this system yet.
         row("showFileSelectPanel:", "MainMenuShowFileSelectPanel", [this] { return hasFiles(); },
             [this] { showFileSelectPanel(); }),
-        row("showFileSortPanel:", "MainMenuShowFileSortPanel", [] { return false; }, [] {}),
+        row("showFileSortPanel:", "MainMenuShowFileSortPanel", [this] { return hasFiles(); },
+            [this] { showFileSortPanel(); }),
         row("showFolderSettingsPanel:", "MainMenuShowFolderSettingsPanel", [this] { return selectedFolderEditor() != nullptr; },
             [this] { showFolderSettingsPanel(); }),
         row("exportFilesToPhotosApp:", "MainMenuExportFilesToPhotosApp", [this] { return hasSelectedFilesWithExtension(); },
@@ -355,6 +357,34 @@ FileFilterOptionsWindowController* EditorFileActions::showFileSelectPanel()
             view->focusFileBar();
             view->revealSelectionInFileBar();
         }
+    });
+    if (!shown) {
+        delete sheet;
+        return nullptr;
+    }
+    return sheet;
+}
+
+FileSortOptionsWindowController* EditorFileActions::showFileSortPanel()
+{
+    QWidget* window = controller_.window();
+    if (!hasFiles() || !window)
+        return nullptr;
+    auto* sheet = new FileSortOptionsWindowController(window);
+    sheet->setFileSort(brisa::UserDefaults::standard().value(Settings::lastFileSort()));
+    QPointer<FileSortOptionsWindowController> weakSheet(sheet);
+    QPointer<EditorWindowController> weakController(&controller_);
+    const bool shown = brisa::SheetPresenter::presentSheet(window, sheet, [weakSheet, weakController](int returnCode) {
+        if (!weakSheet)
+            return;
+        weakSheet->deleteLater();
+        if (returnCode != 1 || !weakController)
+            return;
+        const MetadataFileListSort sort = weakSheet->fileSort();
+        brisa::UserDefaults::standard().set(Settings::lastFileSort(), sort);
+        weakController->metadataFileList()->sort(sort);
+        if (EditorViewController* view = weakController->editorViewController())
+            view->focusFileBar();
     });
     if (!shown) {
         delete sheet;

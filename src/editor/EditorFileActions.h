@@ -23,6 +23,7 @@ namespace corvelle {
 
 class EditorWindowController;
 class FileFilterOptionsWindowController;
+class FileSortOptionsWindowController;
 class FolderSettingsWindowController;
 class MetadataFileList;
 
@@ -78,6 +79,9 @@ public:
     // The file selection sheet over the last filter used; applied, it selects the files that
     // pass and is kept for next time. Answers the sheet shown, if any.
     FileFilterOptionsWindowController* showFileSelectPanel();
+    // The file sort sheet over the last sort chosen there; applied, it sorts the list and is
+    // kept for next time. Answers the sheet shown, if any.
+    FileSortOptionsWindowController* showFileSortPanel();
     // The folder settings sheet over the one selected folder; its settings go back to the folder
     // when the sheet is applied. Answers the sheet shown, if any.
     FolderSettingsWindowController* showFolderSettingsPanel();

@@ -4,6 +4,8 @@
 #include "editor/EditorTouchBarItems.h"
 #include "editor/EditorWindowController.h"
 #include "editor/FileEditedTagsTableCellView.h"
+#include "editor/FileExifDateTimeTableCellView.h"
+#include "editor/FileExifMakeTableCellView.h"
 #include "editor/FileGPSTableCellView.h"
 #include "editor/FileOriginalTagsTableCellView.h"
 #include "editor/FileQuicktimeDateTimeTableCellView.h"
@@ -11,6 +13,7 @@
 #include "editor/FileSaveTableCellView.h"
 #include "editor/FileSourceTableCellView.h"
 #include "editor/FileThumbnailTableCellView.h"
+#include "engine/halvex/kit/KitSettings.h"
 #include "filemodel/MetadataFileList.h"
 #include "platform/brisa/ui/DynamicTouchBarItemSet.h"
 #include "platform/brisa/ui/MenuTree.h"
@@ -20,6 +23,9 @@
 #include "ui_EditorPreviewView.h"
 
 #include <QMenu>
+#include <QSet>
+
+#include <algorithm>
 #include <QVBoxLayout>
 
 namespace corvelle {
@@ -60,10 +66,20 @@ QString EditorPreviewViewController::windowSubtitle() const
 
 QList<FileTableCellType> EditorPreviewViewController::tableCellTypes()
 {
-    return {FileThumbnailTableCellView::cellType(),         FileSourceTableCellView::cellType(),
-            FileOriginalTagsTableCellView::cellType(),      FileEditedTagsTableCellView::cellType(),
-            FileQuicktimeNameTableCellView::cellType(),     FileQuicktimeDateTimeTableCellView::cellType(),
-            FileGPSTableCellView::cellType(),               FileSaveTableCellView::cellType()};
+    const QSet<halvex::MediaType> types = halvex::KitSettings::shared().supportedMediaTypes();
+    const auto supports = [&types](halvex::MediaKind kind) {
+        return std::any_of(types.begin(), types.end(), [kind](const halvex::MediaType& type) { return type.kind() == kind; });
+    };
+    // The tag values that tell the files apart: the camera and the shot of pictures, else the
+    // name and the making of movies.
+    QList<FileTableCellType> tagValues;
+    if (supports(halvex::MediaKind::image))
+        tagValues = {FileExifMakeTableCellView::cellType(), FileExifDateTimeTableCellView::cellType()};
+    else if (supports(halvex::MediaKind::movie))
+        tagValues = {FileQuicktimeNameTableCellView::cellType(), FileQuicktimeDateTimeTableCellView::cellType()};
+    return QList<FileTableCellType>{FileThumbnailTableCellView::cellType(), FileSourceTableCellView::cellType(),
+                                    FileOriginalTagsTableCellView::cellType(), FileEditedTagsTableCellView::cellType()}
+           + tagValues + QList<FileTableCellType>{FileGPSTableCellView::cellType(), FileSaveTableCellView::cellType()};
 }
 
 EditorWindowController* EditorPreviewViewController::windowController() const

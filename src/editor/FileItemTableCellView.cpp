@@ -5,6 +5,7 @@
 #include "platform/brisa/ui/SymbolIcons.h"
 
 #include <QAbstractItemView>
+#include <QHash>
 #include <QPainter>
 
 namespace corvelle {
@@ -53,7 +54,12 @@ QRect FileItemTableCellView::contentRect(const QRect& cellRect)
 
 QIcon FileItemTableCellView::symbolImage(const QString& symbolName)
 {
-    return brisa::SymbolIcons::icon(symbolName);
+    // Made once: an icon made anew loads and renders its picture again at every paint of a row.
+    static QHash<QString, QIcon> made;
+    auto found = made.constFind(symbolName);
+    if (found == made.constEnd())
+        found = made.insert(symbolName, brisa::SymbolIcons::icon(symbolName));
+    return *found;
 }
 
 void FileItemTableCellView::paintContent(QPainter*, const QStyleOptionViewItem&, const QModelIndex&) const

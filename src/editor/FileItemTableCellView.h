@@ -30,7 +30,7 @@ public:
 
     // The cell's rectangle less its margins.
     static QRect contentRect(const QRect& cellRect);
-    // The symbol images of the cells, at their one size.
+    // The symbol images of the cells, at their one size; made once per launch. Main thread only.
     static QIcon symbolImage(const QString& symbolName);
 
     static constexpr int horizontalMargin = 4;

@@ -13,9 +13,28 @@
 #include <thread>
 #include <vector>
 
+#include <cerrno>
+
+#include <sys/resource.h>
+#include <unistd.h>
+
 namespace corvelle {
 
 namespace {
+
+// Pictures are made behind the window: a worker, and the decoder threads it starts, give way to
+// the main thread, so that scrolling never waits for a core held by a thumbnail. Linux sets the
+// niceness of the calling thread alone.
+void yieldToTheMainThread()
+{
+    constexpr int lowered = 10;
+    constexpr int lowest = 19;
+    const auto thread = static_cast<id_t>(gettid());
+    errno = 0;
+    const int niceness = getpriority(PRIO_PROCESS, thread);
+    if (errno == 0 && niceness < lowest)
+        setpriority(PRIO_PROCESS, thread, std::min(lowest, niceness + lowered));
+}
 
 using Clock = std::chrono::steady_clock;
 
@@ -125,6 +144,7 @@ struct ThumbnailQueue::State : std::enable_shared_from_this<State> {
 
     void runWorker()
     {
+        yieldToTheMainThread();
         std::unique_lock lock(mutex);
         --startingThreads;
         for (;;) {

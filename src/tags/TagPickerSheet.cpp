@@ -56,7 +56,7 @@ void TagPickerSheet::setupSheet(const Controls& controls)
 
     touchBar_.addItemSet({}).addSheetButtons(
         this, localizedString(QStringLiteral("EditorPanelCancelTouchButton")), [this] { cancelSheet(); },
-        localizedString(QStringLiteral("EditorPanelApplyTouchButton")), [this] { applySheet(); },
+        localizedString(controls_.applyTouchButtonKey), [this] { applySheet(); },
         [this] { return canApply(); });
 }
 
@@ -87,8 +87,10 @@ void TagPickerSheet::updateInterface()
     controls_.progressIndicator->setVisible(isSearching());
     controls_.cancelButton->setEnabled(true);
     controls_.applyButton->setEnabled(canApply());
-    controls_.instructionsTitleField->setText(instructions_);
-    controls_.instructionsTitleField->setVisible(!instructions_.isEmpty());
+    if (QLabel* field = controls_.instructionsTitleField) {
+        field->setText(instructions_);
+        field->setVisible(!instructions_.isEmpty());
+    }
     updateControls();
     touchBar_.reloadDisplayedItems();
 }

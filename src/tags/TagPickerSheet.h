@@ -58,10 +58,13 @@ protected:
         QLabel* instructionsTitleField = nullptr;
         QAbstractItemView* resultsView = nullptr;
         QComboBox* reducedTagSetPopUpButton = nullptr;
+        // The title of the touch-bar twin of Apply.
+        QString applyTouchButtonKey = QStringLiteral("EditorPanelApplyTouchButton");
     };
 
     explicit TagPickerSheet(QWidget* parent);
-    // Wires the shared controls; call once the form is set up.
+    // Wires the shared controls; call once the form is set up. A sheet without instructions
+    // passes no instructions field.
     void setupSheet(const Controls& controls);
     // The controls of the subclass, refreshed by updateInterface().
     virtual void updateControls() {}

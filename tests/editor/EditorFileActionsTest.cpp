@@ -6,6 +6,8 @@
 #include "editor/EditorWindowController.h"
 #include "filebrowser/FileFilterOptionsWindowController.h"
 #include "filebrowser/FileImportOptionsViewController.h"
+#include "filebrowser/FileSortOptionsTableCellView.h"
+#include "filebrowser/FileSortOptionsWindowController.h"
 #include "filebrowser/FolderSettingsWindowController.h"
 #include "engine/halvex/tags/ETTagEditor.h"
 #include "engine/halvex/tags/TagEditor.h"
@@ -16,6 +18,7 @@
 #include "platform/brisa/core/UserDefaults.h"
 #include "support/TestEnvironment.h"
 #include "support/ui/SectionViewStandIn.h"
+#include "tags/TagsSettings.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -27,7 +30,9 @@
 #include <QMenu>
 #include <QMessageBox>
 #include <QProcess>
+#include <QProgressBar>
 #include <QPushButton>
+#include <QTableView>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -192,6 +197,136 @@ private Q_SLOTS:
         sheet->filenameTextField()->setText(QStringLiteral("^z"));
         sheet->validateButton()->click();
         QTRY_VERIFY(list().selection().isEmpty());
+    }
+
+    // The file sort sheet starts from the last sort applied there (file name, ascending, at
+    // first), sorts the list by the tag and order chosen, and keeps them; a search that hides the
+    // tag keeps it; Cancel keeps the list and the sort, but not the tag set chosen meanwhile.
+    void fileSortSheetSortsAndRemembers()
+    {
+        QVERIFY(!perform("showFileSortPanel:"));
+        openFour();
+        const QStringList artists{QStringLiteral("Zed"), QStringLiteral("Amy"), QString(), QStringLiteral("Max")};
+        for (int row = 0; row < 4; ++row) {
+            if (!artists.at(row).isEmpty())
+                QVERIFY(list().files().at(row)->editor()->setValue(artists.at(row), artist));
+        }
+        const auto names = [this] {
+            QStringList names;
+            for (const MetadataFilePointer& file : list().files())
+                names << file->url().fileName();
+            return names.join(u',');
+        };
+        brisa::UserDefaults::standard().setObject(Settings::lastFileSort().name(), {});
+        brisa::UserDefaults::standard().set(Settings::reducedTagSetUserChoice(), ReducedTagSetUserChoice::all);
+        const auto openSheet = [this]() -> FileSortOptionsWindowController* {
+            FileSortOptionsWindowController* sheet = nullptr;
+            if (perform("showFileSortPanel:"))
+                QTest::qWaitFor([&] {
+                    return (sheet = controller_->window()->findChild<FileSortOptionsWindowController*>()) && sheet->isVisible()
+                           && !sheet->isSearching() && sheet->listModel()->rowCount() > 0;
+                });
+            return sheet && sheet->isVisible() ? sheet : nullptr;
+        };
+        const auto checkedTags = [](const FileSortOptionsWindowController* sheet) {
+            QList<ostrak::TagName> checked;
+            const QAbstractItemModel* model = sheet->tableView()->model();
+            for (int row = 0; row < model->rowCount(); ++row) {
+                if (FileSortOptionsTableCellView::isSelected(model->index(row, 0)))
+                    checked << FileSortOptionsTableCellView::displayedTagItem(model->index(row, 0))->tagName();
+            }
+            return checked;
+        };
+        const auto selectedTags = [](const FileSortOptionsWindowController* sheet) {
+            QList<ostrak::TagName> selected;
+            for (const QModelIndex& index : sheet->tableView()->selectionModel()->selectedRows())
+                selected << FileSortOptionsTableCellView::displayedTagItem(index)->tagName();
+            return selected;
+        };
+        const auto typeSearch = [](FileSortOptionsWindowController* sheet, const QString& text) {
+            sheet->searchField()->clear();
+            QTest::keyClicks(sheet->searchField(), text);
+            QTRY_VERIFY(!sheet->isSearching());
+        };
+        const auto chooseOrder = [](FileSortOptionsWindowController* sheet, int index) {
+            sheet->sortOrderPopUpButton()->setCurrentIndex(index);
+            Q_EMIT sheet->sortOrderPopUpButton()->activated(index);
+        };
+        const ostrak::TagName fileName = ostrak::TagItem::itemFileFileName().tagName();
+
+        // First shown: the file name, ascending, checked and selected; nothing searching.
+        FileSortOptionsWindowController* sheet = openSheet();
+        QVERIFY(sheet);
+        QCOMPARE(sheet->fileSort(), MetadataFileListSort());
+        QCOMPARE(sheet->sortOrderPopUpButton()->currentIndex(), 0);
+        QCOMPARE(checkedTags(sheet), QList<ostrak::TagName>{fileName});
+        QCOMPARE(selectedTags(sheet), QList<ostrak::TagName>{fileName});
+        QVERIFY(sheet->progressIndicator()->isHidden());
+        QCOMPARE(sheet->touchBar().touchBar().at(2)->settings().title, localizedString("EditorPanelSortTouchButton"));
+
+        // Descending by file name.
+        chooseOrder(sheet, 1);
+        sheet->applyButton()->click();
+        QTRY_VERIFY(!controller_->window()->findChild<FileSortOptionsWindowController*>());
+        QCOMPARE(names(), QStringLiteral("d.jpg,c.jpg,b.jpg,a.jpg"));
+        const MetadataFileListSort descendingNames(fileName, MetadataFileListSort::SortOrder::descending);
+        QCOMPARE(brisa::UserDefaults::standard().value(Settings::lastFileSort()), descendingNames);
+
+        // Shown again with that sort. A search that hides the tag keeps it; a double click on the
+        // artist picks it and applies, in the order kept: a file without the tag first.
+        QVERIFY((sheet = openSheet()));
+        QCOMPARE(sheet->fileSort(), descendingNames);
+        QCOMPARE(sheet->sortOrderPopUpButton()->currentIndex(), 1);
+        typeSearch(sheet, QStringLiteral("ifd0:artist"));
+        QVERIFY(checkedTags(sheet).isEmpty());
+        QVERIFY(selectedTags(sheet).isEmpty());
+        QCOMPARE(sheet->fileSort(), descendingNames);
+        int artistRow = -1;
+        for (int row = 0; row < sheet->listModel()->rowCount(); ++row) {
+            if (sheet->listModel()->elements().at(row).tagName() == artist)
+                artistRow = row;
+        }
+        QVERIFY(artistRow >= 0);
+        const QRect rect = sheet->tableView()->visualRect(sheet->listModel()->index(artistRow));
+        // A double click: the first press and release, then the second press, as the system sends them.
+        QTest::mouseClick(sheet->tableView()->viewport(), Qt::LeftButton, {}, rect.center());
+        QTest::mouseDClick(sheet->tableView()->viewport(), Qt::LeftButton, {}, rect.center());
+        QTRY_VERIFY(!controller_->window()->findChild<FileSortOptionsWindowController*>());
+        QCOMPARE(names(), QStringLiteral("c.jpg,a.jpg,d.jpg,b.jpg"));
+        const MetadataFileListSort descendingArtists(artist, MetadataFileListSort::SortOrder::descending);
+        QCOMPARE(brisa::UserDefaults::standard().value(Settings::lastFileSort()), descendingArtists);
+
+        // Cancel keeps the list and the sort, but the tag set chosen on the way is kept for
+        // every tag picker.
+        QVERIFY((sheet = openSheet()));
+        QCOMPARE(checkedTags(sheet), QList<ostrak::TagName>{artist});
+        chooseOrder(sheet, 0);
+        sheet->reducedTagSetPopUpButton()->setCurrentIndex(2);
+        Q_EMIT sheet->reducedTagSetPopUpButton()->activated(2);
+        sheet->cancelButton()->click();
+        QTRY_VERIFY(!controller_->window()->findChild<FileSortOptionsWindowController*>());
+        QCOMPARE(names(), QStringLiteral("c.jpg,a.jpg,d.jpg,b.jpg"));
+        QCOMPARE(brisa::UserDefaults::standard().value(Settings::lastFileSort()), descendingArtists);
+        QCOMPARE(brisa::UserDefaults::standard().value(Settings::reducedTagSetUserChoice()), ReducedTagSetUserChoice::popular);
+
+        // A tag no list offers is shown unselected and applied as it was.
+        const MetadataFileListSort unknown(ostrak::TagName(QStringLiteral("XMP-none"), QStringLiteral("Nothing")),
+                                           MetadataFileListSort::SortOrder::ascending);
+        brisa::UserDefaults::standard().set(Settings::lastFileSort(), unknown);
+        QVERIFY((sheet = openSheet()));
+        QVERIFY(checkedTags(sheet).isEmpty());
+        QVERIFY(sheet->applyButton()->isEnabled());
+        sheet->applyButton()->click();
+        QTRY_VERIFY(!controller_->window()->findChild<FileSortOptionsWindowController*>());
+        QCOMPARE(brisa::UserDefaults::standard().value(Settings::lastFileSort()), unknown);
+        QCOMPARE(names(), QStringLiteral("c.jpg,a.jpg,d.jpg,b.jpg"));
+
+        // An unreadable stored sort counts as the default.
+        brisa::UserDefaults::standard().setObject(Settings::lastFileSort().name(), QStringLiteral("{broken"));
+        QVERIFY((sheet = openSheet()));
+        QCOMPARE(sheet->fileSort(), MetadataFileListSort());
+        sheet->cancelButton()->click();
+        QTRY_VERIFY(!controller_->window()->findChild<FileSortOptionsWindowController*>());
     }
 
     // The folder settings sheet opens over one selected folder only, and its settings reach the

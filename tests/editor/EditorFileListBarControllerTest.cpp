@@ -3,12 +3,16 @@
 #include "editor/EditorSettings.h"
 #include "editor/EditorWindowHost.h"
 #include "editor/FileSourceTableCellView.h"
+#include "editor/FileTagValueTableCellView.h"
 #include "editor/FileTextTableCellView.h"
+#include "engine/halvex/kit/KitSettings.h"
+#include "engine/halvex/tags/MediaType.h"
 #include "engine/halvex/tags/TagEditor.h"
 #include "engine/ostrak/TagItem.h"
 #include "filemodel/FileRowDragData.h"
 #include "filemodel/MetadataFileList.h"
 #include "filemodel/MetadataFileListModel.h"
+#include "filemodel/MetadataFileListSort.h"
 #include "platform/brisa/core/NoteSubscriber.h"
 #include "platform/brisa/core/UserDefaults.h"
 
@@ -176,6 +180,91 @@ private Q_SLOTS:
         const QString shown = text->displayedText(option, index);
         QVERIFY2(shown.endsWith(QChar(0x2026)), qPrintable(shown));
         QCOMPARE(text->elideMode(), Qt::ElideRight);
+    }
+
+    // The tag-value columns follow the kinds of file the application opens: the camera and the
+    // shot of pictures, else the name and the making of movies, else none.
+    void tagValueColumnsFollowTheSupportedKinds_data()
+    {
+        QTest::addColumn<QList<halvex::MediaKind>>("kinds");
+        QTest::addColumn<QStringList>("columns");
+        using K = halvex::MediaKind;
+        const QStringList exif{QStringLiteral("FileExifMakeTableColumn"), QStringLiteral("FileExifDateTimeTableColumn")};
+        const QStringList quicktime{QStringLiteral("FileQuicktimeNameTableColumn"), QStringLiteral("FileQuicktimeDateTimeTableColumn")};
+        QTest::newRow("images and movies") << QList<K>{K::image, K::movie} << exif;
+        QTest::newRow("movies and audio") << QList<K>{K::movie, K::audio, K::sidecar} << quicktime;
+        QTest::newRow("audio only") << QList<K>{K::audio} << QStringList();
+    }
+
+    void tagValueColumnsFollowTheSupportedKinds()
+    {
+        QFETCH(QList<halvex::MediaKind>, kinds);
+        QFETCH(QStringList, columns);
+        halvex::KitSettings& settings = halvex::KitSettings::shared();
+        const QSet<halvex::MediaType> kept = settings.supportedMediaTypes();
+        settings.setSupportedMediaTypes(halvex::MediaType::types(kinds));
+        QStringList shown;
+        for (const FileTableCellType& type : EditorPreviewViewController::tableCellTypes()) {
+            const std::unique_ptr<FileItemTableCellView> cell(type.makeDelegate(nullptr));
+            if (qobject_cast<FileTagValueTableCellView*>(cell.get()))
+                shown << type.columnIdentifier;
+        }
+        settings.setSupportedMediaTypes(kept);
+        QCOMPARE(shown, columns);
+    }
+
+    // A tag-value cell shows "-" until the value is read off the main thread, and for a file
+    // without the tag or with a date that is no date; an applied edit of the file shows its new
+    // value; a row that shows another file before the value arrives never shows the old file's.
+    void tagValueCellsShowTheirFilesValues()
+    {
+        const ostrak::TagName make = ostrak::TagItem::itemEXIFMake().tagName();
+        const ostrak::TagName shot = ostrak::TagItem::itemEXIFDateTimeOriginal().tagName();
+        QList<MetadataFilePointer> files = makeFiles(QStringLiteral("shot"), 3);
+        {
+            // The values as read from the files, not as edits.
+            QList<MetadataFilePointer> made;
+            const QList<std::pair<QString, QString>> values{{QStringLiteral("Corvelle"), QStringLiteral("2022:07:14 18:45:12")},
+                                                            {QString(), QString()},
+                                                            {QString(), QStringLiteral("sometime")}};
+            for (int row = 0; row < 3; ++row) {
+                halvex::TagStorage storage(files[row]->editor()->storage());
+                if (!values[row].first.isEmpty())
+                    storage.setValue(make, halvex::TagValue(values[row].first));
+                if (!values[row].second.isEmpty())
+                    storage.setValue(shot, halvex::TagValue(values[row].second));
+                made.append(std::make_shared<MetadataFile>(std::make_shared<halvex::TagEditor>(storage)));
+            }
+            files = made;
+        }
+        MetadataFileList* list = host_->metadataFileList();
+        list->postDidChangeFiles(list->insertWithoutNotifying(files, 0));
+        const auto textAt = [this](int row, const char* column) {
+            auto* cell = qobject_cast<FileTagValueTableCellView*>(bar()->cellDelegate(QString::fromLatin1(column)));
+            return cell ? cell->text(bar()->cellIndex(row, QString::fromLatin1(column))) : QStringLiteral("no cell");
+        };
+        const QString makeColumn = QStringLiteral("FileExifMakeTableColumn");
+        QVERIFY(bar()->fileListModel()->columnOf(makeColumn) >= 0);
+        // Read before the table painted: nothing is known yet.
+        QCOMPARE(textAt(0, "FileExifMakeTableColumn"), QStringLiteral("-"));
+        // Sorted before the values arrive, the first row shows the file without values.
+        list->sort(MetadataFileListSort(ostrak::TagItem::itemFileFileName().tagName(), MetadataFileListSort::SortOrder::descending));
+        QCOMPARE(list->files().first(), files.at(2));
+        const QString date = QLocale().toString(QDateTime(QDate(2022, 7, 14), QTime(18, 45, 12)), QLocale::ShortFormat);
+        QTRY_COMPARE(textAt(2, "FileExifMakeTableColumn"), QStringLiteral("Corvelle"));
+        QTRY_COMPARE(textAt(2, "FileExifDateTimeTableColumn"), date);
+        for (int row : {0, 1}) {
+            QTRY_COMPARE(textAt(row, "FileExifMakeTableColumn"), QStringLiteral("-"));
+            QTRY_COMPARE(textAt(row, "FileExifDateTimeTableColumn"), QStringLiteral("-"));
+        }
+
+        QVERIFY(files.at(0)->editor()->setValue(QStringLiteral("Another"), make));
+        QTRY_COMPARE(textAt(2, "FileExifMakeTableColumn"), QStringLiteral("Another"));
+        QCOMPARE(textAt(2, "FileExifDateTimeTableColumn"), date);
+        QVERIFY(files.at(1)->editor()->setValue(QStringLiteral("2023:01:02 03:04:05"), shot));
+        QTRY_COMPARE(textAt(1, "FileExifDateTimeTableColumn"),
+                     QLocale().toString(QDateTime(QDate(2023, 1, 2), QTime(3, 4, 5)), QLocale::ShortFormat));
+        QCOMPARE(textAt(1, "FileExifMakeTableColumn"), QStringLiteral("-"));
     }
 
     // A right click opens the window's file menu; a selection made in the table is the list's.

@@ -16,6 +16,9 @@
 #include "engine/halvex/tasks/TaskManager.h"
 #include "engine/ostrak/TagName.h"
 #include "filemodel/MetadataFileList.h"
+#include "filemodel/MetadataFileListSort.h"
+#include "filemodel/settings/FileModelSettings.h"
+#include "engine/ostrak/TagItem.h"
 #include "photos/PhotosSettings.h"
 #include "platform/brisa/ui/SheetPresenter.h"
 #include "platform/brisa/core/UserDefaults.h"
@@ -574,13 +577,16 @@ private Q_SLOTS:
                 names << file->url().fileName();
             return names.join(u',');
         };
+        // The fixed sorts leave the sort sheet's last sort alone.
+        const MetadataFileListSort lastSort(ostrak::TagItem::itemFileFilePath().tagName(), MetadataFileListSort::SortOrder::descending);
+        brisa::UserDefaults::standard().set(Settings::lastFileSort(), lastSort);
         QVERIFY(perform(QStringLiteral("sortFilesUsingDescendingFilename:")));
         QCOMPARE(names(), QStringLiteral("c.jpg,b.jpg,a.jpg"));
         QVERIFY(perform(QStringLiteral("sortFilesUsingAscendingFilename:")));
         QCOMPARE(names(), QStringLiteral("a.jpg,b.jpg,c.jpg"));
-        // The sort sheet has not come yet; the folder settings need one selected folder.
-        for (const char* waiting : {"showFileSortPanel:", "showFolderSettingsPanel:"})
-            QVERIFY2(controller_->commandAction(QString::fromLatin1(waiting)) && !perform(QString::fromLatin1(waiting)), waiting);
+        QCOMPARE(brisa::UserDefaults::standard().value(Settings::lastFileSort()), lastSort);
+        // The folder settings need one selected folder.
+        QVERIFY(controller_->commandAction(QStringLiteral("showFolderSettingsPanel:")) && !perform(QStringLiteral("showFolderSettingsPanel:")));
     }
 
     // Export to the photo library copies the selected files as they are on disk into the library

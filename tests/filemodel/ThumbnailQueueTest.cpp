@@ -12,6 +12,7 @@
 #include <stdexcept>
 
 #include <fcntl.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -51,6 +52,23 @@ bool onMainThread()
 class ThumbnailQueueTest : public QObject {
     Q_OBJECT
 private Q_SLOTS:
+    // Workers run below the main thread's priority, so that making pictures never takes a core
+    // the window is waiting for; the main thread keeps its own.
+    void workersGiveWayToTheMainThread()
+    {
+        const int mainNiceness = getpriority(PRIO_PROCESS, static_cast<id_t>(gettid()));
+        ThumbnailQueue queue;
+        QObject context;
+        std::optional<int> workerNiceness;
+        queue.add(&context, [] { return getpriority(PRIO_PROCESS, static_cast<id_t>(gettid())); }, [] { return -100; },
+                  [&](int niceness) { workerNiceness = niceness; });
+        QTRY_VERIFY(workerNiceness.has_value());
+        // A program started at the lowest priority already has nothing lower to give.
+        QVERIFY2(*workerNiceness > mainNiceness || mainNiceness == 19,
+                 qPrintable(QStringLiteral("%1 / %2").arg(*workerNiceness).arg(mainNiceness)));
+        QCOMPARE(getpriority(PRIO_PROCESS, static_cast<id_t>(gettid())), mainNiceness);
+    }
+
     void atMostEightRunAtOnceAndResultsArriveOnTheMainThread()
     {
         ThumbnailQueue queue;

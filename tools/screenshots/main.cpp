@@ -13,7 +13,11 @@
 #include "editor/TasksPopoverController.h"
 #include "engine/halvex/tasks/TaskManager.h"
 #include "engine/ostrak/ExifToolPool.h"
+#include "filebrowser/FileFilterOptionsWindowController.h"
+#include "filebrowser/FileImportOptionsViewController.h"
+#include "filebrowser/FileSortOptionsWindowController.h"
 #include "filebrowser/FolderSettingsWindowController.h"
+#include "editor/EditorFileActions.h"
 #include "filebrowser/GridSliderView.h"
 #include "filebrowser/QuickLookWindow.h"
 #include "filebrowser/QuickLookWindowController.h"
@@ -29,7 +33,9 @@
 #include "engine/halvex/tags/TagEditor.h"
 #include "tags/EditorTagBarController.h"
 #include "tags/EditorTagsViewController.h"
+#include "tags/TagsSettings.h"
 #include "platform/brisa/core/UserDefaults.h"
+#include "platform/brisa/ui/SheetPresenter.h"
 #include "platform/maps/SyncRegionMapView.h"
 #include "screenshots/HeldImportTask.h"
 #include "widgets/TextLocalizer.h"
@@ -38,6 +44,7 @@
 #include "ScreenshotSupport.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
@@ -48,6 +55,7 @@
 #include <QMenu>
 #include <QTableView>
 #include <QPixmap>
+#include <QPushButton>
 #include <QScreen>
 #include <QTemporaryDir>
 #include <QThread>
@@ -241,6 +249,50 @@ int main(int argc, char* argv[])
         failures += !save({window}, output.filePath(QStringLiteral("8-folder-settings.png")));
         sheet->cancelSheet();
         delete sheet;
+        settle(300);
+    }
+
+    // 8b, 8c. The file sort sheet over its list of tags, a search typed and the descending order
+    // chosen; the file selection sheet over a file name and the edited files.
+    brisa::UserDefaults::standard().set(corvelle::Settings::reducedTagSetUserChoice(), corvelle::ReducedTagSetUserChoice::all);
+    if (corvelle::FileSortOptionsWindowController* sheet = editor->fileActions().showFileSortPanel()) {
+        sheet->searchField()->setText(QStringLiteral("file"));
+        sheet->sortOrderPopUpButton()->setCurrentIndex(1);
+        sheet->changeSortOrder();
+        waitFor([&] { return !sheet->isSearching() && sheet->listModel()->rowCount() > 0; }, 20000);
+        settle(600);
+        failures += !save({window}, output.filePath(QStringLiteral("8b-file-sort.png")));
+        sheet->cancelSheet();
+        settle(300);
+    } else {
+        std::fprintf(stderr, "the file sort sheet did not open\n");
+        ++failures;
+    }
+    if (corvelle::FileFilterOptionsWindowController* sheet = editor->fileActions().showFileSelectPanel()) {
+        sheet->filenameTextField()->setText(QStringLiteral("Harbour"));
+        settle(600);
+        failures += !save({window}, output.filePath(QStringLiteral("8c-file-selection.png")));
+        sheet->cancelSheet();
+        settle(300);
+    } else {
+        std::fprintf(stderr, "the file selection sheet did not open\n");
+        ++failures;
+    }
+
+    // 8d. The options asked for when a folder is opened.
+    {
+        auto* options = new corvelle::FileImportOptionsViewController;
+        bool ended = false;
+        if (brisa::SheetPresenter::presentContentSheet(window, options->view(), [&ended](int) { ended = true; })) {
+            settle(600);
+            failures += !save({window}, output.filePath(QStringLiteral("8d-import-options.png")));
+            options->continueButton()->click();
+            waitFor([&] { return ended; }, 5000);
+        } else {
+            std::fprintf(stderr, "the import options did not open\n");
+            ++failures;
+        }
+        delete options;
         settle(300);
     }
 
