@@ -82,45 +82,37 @@ KeywordManagerWindowController* KeywordManagerWindowController::existing()
 }
 
 KeywordManagerWindowController::KeywordManagerWindowController(KeywordManager& manager, QWidget* parent)
-    : QMainWindow(parent),
+    : LibraryWindowController(parent),
       ui_(std::make_unique<Ui::KeywordManagerWindow>()),
       manager_(manager),
-      toolbar_(new brisa::DynamicToolbar(this)),
       progressOverlay_(new veilcast::ProgressOverlay(this)),
       fileMenu_(new QMenu(this)),
       contextMenu_(new QMenu(this))
 {
     ui_->setupUi(this);
     FormTexts::localize(this);
-    ui_->placeholderView->setAttribute(Qt::WA_TransparentForMouseEvents);
-    ui_->placeholderView->setForegroundRole(QPalette::PlaceholderText);
+    setUpPlaceholder(ui_->placeholderView);
 
-    const QList<std::pair<QString, QString>> commands{
+    makeCommandActions({
         {createCommand, QStringLiteral("KeywordManagerCreateMenuItem")},
         {editCommand, QStringLiteral("KeywordManagerEditMenuItem")},
         {deleteCommand, QStringLiteral("KeywordManagerDeleteMenuItem")},
         {importCommand, QStringLiteral("KeywordManagerImportMenuItem")},
         {exportCommand, QStringLiteral("KeywordManagerExportMenuItem")},
-    };
-    for (const auto& [command, key] : commands) {
-        auto* action = new QAction(localizedString(key), this);
-        action->setObjectName(command);
-        connect(action, &QAction::triggered, this, [this, command] { performCommand(command); });
-        actions_.insert(command, action);
-    }
+    });
     // Enter edits and Delete deletes while the window has the focus; a sheet is a window of
     // its own, where these keys stay its fields'.
-    actions_[editCommand]->setShortcuts({QKeySequence(Qt::Key_Return), QKeySequence(Qt::Key_Enter)});
-    actions_[deleteCommand]->setShortcuts({QKeySequence(QKeySequence::Delete), QKeySequence(Qt::Key_Backspace)});
-    for (QAction* action : {actions_[editCommand], actions_[deleteCommand]}) {
+    commandAction(editCommand)->setShortcuts({QKeySequence(Qt::Key_Return), QKeySequence(Qt::Key_Enter)});
+    commandAction(deleteCommand)->setShortcuts({QKeySequence(QKeySequence::Delete), QKeySequence(Qt::Key_Backspace)});
+    for (QAction* action : {commandAction(editCommand), commandAction(deleteCommand)}) {
         action->setShortcutContext(Qt::WindowShortcut);
         addAction(action);
     }
-    fileMenu_->addAction(actions_[importCommand]);
-    fileMenu_->addAction(actions_[exportCommand]);
-    contextMenu_->addAction(actions_[createCommand]);
-    contextMenu_->addAction(actions_[editCommand]);
-    contextMenu_->addAction(actions_[deleteCommand]);
+    fileMenu_->addAction(commandAction(importCommand));
+    fileMenu_->addAction(commandAction(exportCommand));
+    contextMenu_->addAction(commandAction(createCommand));
+    contextMenu_->addAction(commandAction(editCommand));
+    contextMenu_->addAction(commandAction(deleteCommand));
     connect(contextMenu_, &QMenu::aboutToHide, this, [this] {
         // The chosen command runs just after the menu hides; the row stands until then.
         QTimer::singleShot(0, this, [this] {
@@ -137,9 +129,7 @@ KeywordManagerWindowController::KeywordManagerWindowController(KeywordManager& m
     // A drop moves an item: the library has to be saved as after any other change.
     connect(outline_->model(), &KeywordOutlineModel::itemMoved, this, [this] { itemsShouldBeSaved_ = true; });
 
-    addToolBar(toolbar_->toolbar());
-    toolbar_->toolbar()->setMovable(false);
-    toolbar_->toolbar()->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+    installToolbar();
     setUpToolbarItems();
     setUpTouchBar();
     itemsSubscriber_.subscribe(KeywordManager::didChangeItemsNotification, &manager_,
@@ -155,66 +145,30 @@ KeywordManagerWindowController::~KeywordManagerWindowController()
 
 void KeywordManagerWindowController::setUpToolbarItems()
 {
-    using Container = brisa::DynamicToolbarItemContainer;
-    brisa::DynamicToolbarItemSet& set = toolbar_->addItemSet({});
-    const QPointer<KeywordManagerWindowController> self(this);
-    const auto command = [self](const QString& name) {
-        return [self, name] {
-            if (self)
-                self->performCommand(name);
-        };
-    };
-    const auto enabledWith = [self](const QString& name) {
-        return [self, name](brisa::DynamicToolbarItem& item, QWidget*) {
-            item.setEnabled(self && self->validateCommand(name));
-        };
-    };
-    set.addItem(Container::ImageButtonSettings{localizedString(QStringLiteral("KeywordManagerWindowToolbarCreate")),
-                                               QStringLiteral("plus"), command(createCommand)});
-    set.addItem(Container::ImageButtonSettings{localizedString(QStringLiteral("KeywordManagerWindowToolbarDelete")),
-                                               QStringLiteral("minus"), command(deleteCommand)},
-                enabledWith(deleteCommand));
+    brisa::DynamicToolbarItemSet& set = dynamicToolbar().addItemSet({});
+    addToolbarCommand(set, QStringLiteral("KeywordManagerWindowToolbarCreate"), QStringLiteral("plus"), createCommand);
+    addToolbarCommand(set, QStringLiteral("KeywordManagerWindowToolbarDelete"), QStringLiteral("minus"), deleteCommand);
     set.addItem(brisa::DynamicToolbarItem::flexibleSpaceIdentifier);
-    set.addItem(Container::ImageButtonSettings{localizedString(QStringLiteral("KeywordManagerWindowToolbarEdit")),
-                                               QStringLiteral("square.and.pencil"), command(editCommand)},
-                enabledWith(editCommand));
-    set.addItem(Container::MenuButtonSettings{localizedString(QStringLiteral("KeywordManagerWindowToolbarFiles")),
-                                              QStringLiteral("doc.badge.ellipsis"), fileMenu_});
-    ApplicationCommands* application = ApplicationCommands::current();
-    set.addItem(Container::MenuButtonSettings{localizedString(QStringLiteral("KeywordManagerWindowToolbarHelp")),
-                                              QStringLiteral("questionmark.circle"),
-                                              application ? application->toolbarItemHelpMenu() : nullptr});
+    addToolbarCommand(set, QStringLiteral("KeywordManagerWindowToolbarEdit"), QStringLiteral("square.and.pencil"), editCommand);
+    set.addItem(brisa::DynamicToolbarItemContainer::MenuButtonSettings{
+        localizedString(QStringLiteral("KeywordManagerWindowToolbarFiles")), QStringLiteral("doc.badge.ellipsis"), fileMenu_});
+    addToolbarHelpMenu(set, QStringLiteral("KeywordManagerWindowToolbarHelp"));
 }
 
 void KeywordManagerWindowController::setUpTouchBar()
 {
-    const QPointer<KeywordManagerWindowController> self(this);
-    touchBar_.addItemSet({}).addItem([self](brisa::DynamicTouchBarItemButtonSettings& settings) {
-        settings.symbolName = QStringLiteral("plus");
-        settings.action = [self] {
-            if (self)
-                self->performCommand(createCommand);
-        };
-    });
+    addTouchBarCommand(dynamicTouchBar().addItemSet({}), QStringLiteral("plus"), createCommand);
 }
 
 void KeywordManagerWindowController::updateInterface()
 {
-    setWindowTitle(localizedString(QStringLiteral("KeywordManagerWindowTitle")) + QStringLiteral(" — ")
-                   + localizedString(QStringLiteral("KeywordManagerWindowSubtitle"), {manager_.keywordCount()}));
+    setTitles(localizedString(QStringLiteral("KeywordManagerWindowTitle")),
+              localizedString(QStringLiteral("KeywordManagerWindowSubtitle"), {manager_.keywordCount()}));
     ui_->placeholderView->setVisible(manager_.items().isEmpty());
-    for (auto action = actions_.cbegin(); action != actions_.cend(); ++action)
-        (*action)->setEnabled(validateCommand(action.key()));
-    toolbar_->reloadDisplayedItems();
-    touchBar_.reloadDisplayedItems();
+    refreshCommands();
 }
 
 // Commands
-
-QAction* KeywordManagerWindowController::commandAction(const QString& command) const
-{
-    return actions_.value(command, nullptr);
-}
 
 KeywordItemPtr KeywordManagerWindowController::targetItem() const
 {
@@ -450,13 +404,13 @@ bool KeywordManagerWindowController::event(QEvent* event)
     // while one is up.
     if (event->type() == QEvent::WindowDeactivate && !findChild<QMessageBox*>(QStringLiteral("KeywordSaveDidFail")))
         applySavingRule();
-    return QMainWindow::event(event);
+    return LibraryWindowController::event(event);
 }
 
 void KeywordManagerWindowController::closeEvent(QCloseEvent* event)
 {
     applySavingRule();
-    QMainWindow::closeEvent(event);
+    LibraryWindowController::closeEvent(event);
 }
 
 } // namespace corvelle

@@ -5,7 +5,7 @@
 #include "platform/brisa/core/NoteSubscriber.h"
 #include "platform/brisa/ui/DynamicTouchBar.h"
 
-#include <QMainWindow>
+#include "widgets/LibraryWindowController.h"
 #include <QPointer>
 
 #include <memory>
@@ -42,7 +42,7 @@ class KeywordOutlineViewController;
 // Every change made through the window marks the library for saving; it is saved when the
 // window stops being the active window, when it closes and when the application quits. A save
 // that fails is reported with the file and the reason, and the library stays marked.
-class KeywordManagerWindowController : public QMainWindow {
+class KeywordManagerWindowController : public LibraryWindowController {
     Q_OBJECT
 
 public:
@@ -56,17 +56,14 @@ public:
 
     halvex::KeywordManager& manager() const { return manager_; }
     KeywordOutlineViewController* outlineViewController() const { return outline_; }
-    brisa::DynamicToolbar& dynamicToolbar() const { return *toolbar_; }
-    brisa::DynamicTouchBar& dynamicTouchBar() { return touchBar_; }
     veilcast::ProgressOverlay& progressOverlay() const { return *progressOverlay_; }
     QMenu* toolbarItemFileMenu() const { return fileMenu_; }
     // The keyword item sheet while one is open.
     KeywordEditItemWindowController* editItemWindowController() const { return editItemWindowController_; }
 
     // The command's action; null for another command.
-    QAction* commandAction(const QString& command) const;
-    bool validateCommand(const QString& command) const;
-    void performCommand(const QString& command);
+    bool validateCommand(const QString& command) const override;
+    void performCommand(const QString& command) override;
 
     // The contextual menu of a row, whose commands act on `item` (null: the room below the rows).
     QMenu* contextMenu(const halvex::KeywordItemPtr& item);
@@ -113,12 +110,9 @@ private:
     std::unique_ptr<Ui::KeywordManagerWindow> ui_;
     halvex::KeywordManager& manager_;
     KeywordOutlineViewController* outline_;
-    brisa::DynamicToolbar* toolbar_;
-    brisa::DynamicTouchBar touchBar_;
     veilcast::ProgressOverlay* progressOverlay_;
     QMenu* fileMenu_;
     QMenu* contextMenu_;
-    QHash<QString, QAction*> actions_;
     QPointer<KeywordEditItemWindowController> editItemWindowController_;
     // The row item of the contextual menu, while it stands for the current item.
     std::optional<std::weak_ptr<halvex::KeywordItem>> menuItem_;
