@@ -152,11 +152,7 @@ bool TagEditingWindowController::canContinue() const
 
 bool TagEditingWindowController::hasDateTimeTag() const
 {
-    const std::optional<EditorEditionCache::ValueSet>& set = cache_.valueSet();
-    if (!set)
-        return false;
-    return std::any_of(set->tagItems().cbegin(), set->tagItems().cend(),
-                       [](const ostrak::TagItem& item) { return item.type().isDateTimeOrPartial(); });
+    return cache_.hasDateTimeTags();
 }
 
 void TagEditingWindowController::updateInterface()
@@ -261,30 +257,17 @@ void TagEditingWindowController::pasteValues()
 
 void TagEditingWindowController::useQuickActions()
 {
-    if (!cache_.isWritable())
-        return;
-    brisa::WindowControl::forceEndEditing(this);
-    showStep(Step::actionSelection, true);
+    showWritableStep(Step::actionSelection, this);
 }
 
 void TagEditingWindowController::rawEditValues()
 {
-    if (!cache_.isWritable())
-        return;
-    brisa::WindowControl::forceEndEditing(this);
-    showStep(Step::rawEdition, true);
+    showWritableStep(Step::rawEdition, this);
 }
 
 void TagEditingWindowController::shiftDateComponents()
 {
-    if (!hasDateTimeTag())
-        return;
-    brisa::WindowControl::forceEndEditing(this);
-    // The settings page of a custom value holds the date action; whatever was chosen before.
-    cache_.setFlatEdition(FlatActionEdition::fromPresetEdition(FlatPresetEdition::editCurrentValue));
-    showStep(Step::actionEdition, true);
-    if (currentViewController_)
-        currentViewController_->prepareShiftDateEdition();
+    showDateShift(this);
 }
 
 void TagEditingWindowController::segmentActions(int index)

@@ -54,7 +54,7 @@ public:
     void goBackEdition() override;
     void continueEdition() override;
 
-    EditionEditStepViewController* currentViewController() const { return currentViewController_.get(); }
+    EditionEditStepViewController* currentViewController() const override { return currentViewController_.get(); }
     EditionValueActions& actions() const { return *actions_; }
     QWidget* actionsSegmentControl() const;
     QPushButton* cancelButton() const;

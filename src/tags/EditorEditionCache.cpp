@@ -11,6 +11,8 @@
 #include <functional>
 #include <memory>
 
+#include <algorithm>
+
 namespace corvelle {
 
 namespace {
@@ -92,6 +94,13 @@ bool EditorEditionCache::hasSingleValue() const
 {
     const std::optional<ValueSet>& set = valueSet();
     return set && set->commonValue().kind() == halvex::MultiValuedString::Kind::single;
+}
+
+bool EditorEditionCache::hasDateTimeTags() const
+{
+    const std::optional<ValueSet>& set = valueSet();
+    return set && std::any_of(set->tagItems().cbegin(), set->tagItems().cend(),
+                              [](const ostrak::TagItem& item) { return item.type().isDateTimeOrPartial(); });
 }
 
 bool EditorEditionCache::isWritable() const

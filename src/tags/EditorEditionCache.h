@@ -43,6 +43,8 @@ public:
     bool hasSingleValue() const;
     bool isWritable() const;
     bool canCut() const { return hasSingleValue() && isWritable(); }
+    // Some tag of the effective set holds a date or a time.
+    bool hasDateTimeTags() const;
 
     // The first page of a new edition.
     Step firstStep() const { return hasMixedEditionTypes() ? Step::tagSelection : Step::tagEdition; }

@@ -167,9 +167,7 @@ bool EditorTagSidebarController::canContinue() const
 
 bool EditorTagSidebarController::canShiftDateComponents() const
 {
-    const std::optional<EditorEditionCache::ValueSet>& set = cache_.valueSet();
-    return set && std::any_of(set->tagItems().cbegin(), set->tagItems().cend(),
-                              [](const ostrak::TagItem& item) { return item.type().isDateTimeOrPartial(); });
+    return cache_.hasDateTimeTags();
 }
 
 void EditorTagSidebarController::updateControls()
@@ -262,30 +260,17 @@ void EditorTagSidebarController::pasteValues()
 
 void EditorTagSidebarController::useQuickActions()
 {
-    if (!cache_.isWritable())
-        return;
-    brisa::WindowControl::forceEndEditing(this);
-    showStep(Step::actionSelection, true);
+    showWritableStep(Step::actionSelection, this);
 }
 
 void EditorTagSidebarController::rawEditValues()
 {
-    if (!cache_.isWritable())
-        return;
-    brisa::WindowControl::forceEndEditing(this);
-    showStep(Step::rawEdition, true);
+    showWritableStep(Step::rawEdition, this);
 }
 
 void EditorTagSidebarController::shiftDateComponents()
 {
-    if (!canShiftDateComponents())
-        return;
-    brisa::WindowControl::forceEndEditing(this);
-    // The settings page of a custom value holds the date action; whatever was chosen before.
-    cache_.setFlatEdition(FlatActionEdition::fromPresetEdition(FlatPresetEdition::editCurrentValue));
-    showStep(Step::actionEdition, true);
-    if (currentViewController_)
-        currentViewController_->prepareShiftDateEdition();
+    showDateShift(this);
 }
 
 void EditorTagSidebarController::segmentActions(int index)

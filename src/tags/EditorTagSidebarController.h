@@ -56,7 +56,7 @@ public:
     bool canContinue() const;
     bool canShiftDateComponents() const;
 
-    EditionEditStepViewController* currentViewController() const { return currentViewController_.get(); }
+    EditionEditStepViewController* currentViewController() const override { return currentViewController_.get(); }
     EditionValueActions& actions() const { return *actions_; }
     QWidget* editionView() const;
     QWidget* placeholderView() const;

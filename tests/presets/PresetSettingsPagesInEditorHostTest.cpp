@@ -31,6 +31,7 @@ public:
     void showStep(EditorEditionCacheStep, bool) override {}
     void goBackEdition() override {}
     void continueEdition() override {}
+    EditionEditStepViewController* currentViewController() const override { return nullptr; }
 
 private:
     EditorEditionCache cache_;
