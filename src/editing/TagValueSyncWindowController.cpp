@@ -36,6 +36,8 @@ TagValueSyncWindowController::TagValueSyncWindowController(QWidget* parent)
     auto* more = new TagValueSyncMoreTableCellView(table);
     table->setItemDelegateForColumn(TagValueSyncPairListModel::moreColumn, more);
     connect(more, &TagValueSyncMoreTableCellView::rowMenuRequested, this, &TagValueSyncWindowController::showRowMenu);
+    // A pair is one row: it is selected, deleted and dragged whole.
+    table->setSelectionBehavior(QAbstractItemView::SelectRows);
     table->horizontalHeader()->hide();
     table->verticalHeader()->hide();
     table->setShowGrid(false);
