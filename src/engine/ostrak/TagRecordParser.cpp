@@ -262,6 +262,16 @@ TagRecord makeRecord(const QString& key, const Node& node)
         record.numericValues = record.values;
     }
 
+    // A movie's header and track dates count seconds from 1904 in UTC, and zero means the date was
+    // never set: read in UTC, ExifTool gives that zero as the epoch itself. It is no date, as
+    // ExifTool's own zeros say.
+    static const QRegularExpression movieHeaderGroup(QStringLiteral("^(QuickTime|Track\\d+)$"));
+    static const QString unsetMovieDate = QStringLiteral("1904:01:01 00:00:00+00:00");
+    if (record.value == unsetMovieDate && movieHeaderGroup.match(record.group).hasMatch()) {
+        record.value = QStringLiteral("0000:00:00 00:00:00");
+        record.numericValue = record.value;
+    }
+
     static const QRegularExpression binaryPattern(QStringLiteral("^\\(Binary data (\\d+) bytes[,)]"));
     if (value->kind == Node::Kind::Scalar && record.value.startsWith(QLatin1String("(Binary data "))) {
         const auto match = binaryPattern.match(record.value);

@@ -130,6 +130,13 @@ private Q_SLOTS:
                 QVERIFY2(value->isStructure(), qPrintable(name.rawValue()));
                 continue;
             }
+            // A movie date never set is zero seconds from 1904: read in UTC, ExifTool gives the
+            // epoch itself, the editor the zeros ExifTool uses for no date.
+            if (val == QJsonValue(QStringLiteral("1904:01:01 00:00:00+00:00"))
+                && (name.group() == QLatin1String("QuickTime") || name.group().startsWith(QLatin1String("Track")))) {
+                QCOMPARE(value->text(), QStringLiteral("0000:00:00 00:00:00"));
+                continue;
+            }
             QVERIFY2(sameValues(entry.value(QStringLiteral("val")), value->text(), value->items()),
                      qPrintable(name.rawValue() + QStringLiteral(": ") + value->text()));
             const QJsonValue numeric = entry.contains(QStringLiteral("num")) ? entry.value(QStringLiteral("num"))
