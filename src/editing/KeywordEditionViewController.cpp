@@ -1,10 +1,10 @@
 #include "editing/KeywordEditionViewController.h"
 
-#include "editing/KeywordLibraryModel.h"
 #include "editing/TextEditionViewController.h"
 #include "editing/ValueDisplayTexts.h"
 #include "engine/halvex/libraries/KeywordItem.h"
 #include "engine/halvex/libraries/KeywordManager.h"
+#include "keywordmodel/KeywordOutlineModel.h"
 #include "engine/halvex/tags/TagEditor.h"
 #include "engine/ostrak/ValueConverter.h"
 #include "widgets/ApplicationCommands.h"
@@ -61,8 +61,12 @@ ContentValue KeywordEditionViewController::presetEditionContentValue(const Prese
 void KeywordEditionViewController::setupViews()
 {
     ui_->valueTokenField->setPlaceholderText(localizedString(QStringLiteral("EditionViewEnterValueHereTitle")));
-    library_ = new KeywordLibraryModel(halvex::KeywordManager::shared(), this);
+    // The library's own tree, names only; it follows the library row by row.
+    library_ = new KeywordOutlineModel(halvex::KeywordManager::shared(), this);
+    library_->setReadOnly(true);
     ui_->keywordsOutlineView->setModel(library_);
+    for (int column = KeywordOutlineModel::NameColumn + 1; column < library_->columnCount(); ++column)
+        ui_->keywordsOutlineView->setColumnHidden(column, true);
     connect(ui_->valueTokenField, &TokenField::textEdited, this, [this] {
         if (!loading_)
             markValueChanged();
@@ -154,7 +158,7 @@ void KeywordEditionViewController::addSelectedKeywords()
     });
     QStringList words = ui_->valueTokenField->tokens();
     for (const QModelIndex& row : rows) {
-        if (const halvex::KeywordItem* item = library_->keywordItem(row); item && !item->name().isEmpty())
+        if (const halvex::KeywordItemPtr item = KeywordOutlineModel::itemOf(row); item && !item->name().isEmpty())
             words.append(item->name());
     }
     showWords(words);

@@ -13,7 +13,7 @@ class KeywordEditionView;
 
 namespace corvelle {
 
-class KeywordLibraryModel;
+class KeywordOutlineModel;
 class TokenField;
 
 // Edits a list of words in a token field, beside the keyword library from which selected
@@ -57,7 +57,7 @@ private:
     void setWritable(bool writable);
 
     std::unique_ptr<Ui::KeywordEditionView> ui_;
-    KeywordLibraryModel* library_ = nullptr;
+    KeywordOutlineModel* library_ = nullptr;
     std::optional<ostrak::TagItem> tagItem_;
     bool loading_ = false;
 };

@@ -1,19 +1,8 @@
 #include "keywords/KeywordHeaderTableCellView.h"
 
-#include "keywords/KeywordOutlineModel.h"
-#include "widgets/LocalizerString.h"
-#include "widgets/TextLocalizer.h"
+#include "keywordmodel/KeywordOutlineModel.h"
 
 namespace corvelle {
-
-namespace {
-
-QString stateText(bool on)
-{
-    return localizedString((on ? LocalizerString::keywordStateYes() : LocalizerString::keywordStateNo()).rawValue);
-}
-
-} // namespace
 
 FileTableCellType KeywordHeaderTableCellView::cellType()
 {
@@ -24,7 +13,7 @@ FileTableCellType KeywordHeaderTableCellView::cellType()
 
 QString KeywordHeaderTableCellView::textOf(const halvex::KeywordItem* item)
 {
-    return stateText(!item || item->isHeader());
+    return KeywordOutlineModel::textOf(item, KeywordOutlineModel::HeaderColumn);
 }
 
 QString KeywordHeaderTableCellView::text(const QModelIndex& index) const

@@ -4,7 +4,7 @@
 #include "engine/halvex/libraries/ThesaurusReader.h"
 #include "engine/halvex/libraries/ThesaurusWriter.h"
 #include "keywords/KeywordEditItemWindowController.h"
-#include "keywords/KeywordOutlineModel.h"
+#include "keywordmodel/KeywordOutlineModel.h"
 #include "keywords/KeywordOutlineViewController.h"
 #include "platform/brisa/ui/DynamicToolbar.h"
 #include "platform/brisa/ui/FilledSubview.h"

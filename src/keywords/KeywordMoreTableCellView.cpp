@@ -1,6 +1,6 @@
 #include "keywords/KeywordMoreTableCellView.h"
 
-#include "keywords/KeywordOutlineModel.h"
+#include "keywordmodel/KeywordOutlineModel.h"
 
 namespace corvelle {
 

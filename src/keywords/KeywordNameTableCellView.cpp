@@ -1,6 +1,6 @@
 #include "keywords/KeywordNameTableCellView.h"
 
-#include "keywords/KeywordOutlineModel.h"
+#include "keywordmodel/KeywordOutlineModel.h"
 
 namespace corvelle {
 
@@ -13,7 +13,7 @@ FileTableCellType KeywordNameTableCellView::cellType()
 
 QString KeywordNameTableCellView::textOf(const halvex::KeywordItem* item)
 {
-    return item ? item->name() : QString();
+    return KeywordOutlineModel::textOf(item, KeywordOutlineModel::NameColumn);
 }
 
 QString KeywordNameTableCellView::text(const QModelIndex& index) const

@@ -3,7 +3,7 @@
 #include "keywords/KeywordHeaderTableCellView.h"
 #include "keywords/KeywordMoreTableCellView.h"
 #include "keywords/KeywordNameTableCellView.h"
-#include "keywords/KeywordOutlineModel.h"
+#include "keywordmodel/KeywordOutlineModel.h"
 #include "keywords/KeywordPersonTableCellView.h"
 #include "keywords/KeywordSynonymsTableCellView.h"
 

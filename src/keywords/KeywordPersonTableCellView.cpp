@@ -1,19 +1,8 @@
 #include "keywords/KeywordPersonTableCellView.h"
 
-#include "keywords/KeywordOutlineModel.h"
-#include "widgets/LocalizerString.h"
-#include "widgets/TextLocalizer.h"
+#include "keywordmodel/KeywordOutlineModel.h"
 
 namespace corvelle {
-
-namespace {
-
-QString stateText(bool on)
-{
-    return localizedString((on ? LocalizerString::keywordStateYes() : LocalizerString::keywordStateNo()).rawValue);
-}
-
-} // namespace
 
 FileTableCellType KeywordPersonTableCellView::cellType()
 {
@@ -24,7 +13,7 @@ FileTableCellType KeywordPersonTableCellView::cellType()
 
 QString KeywordPersonTableCellView::textOf(const halvex::KeywordItem* item)
 {
-    return stateText(!item || item->isPerson());
+    return KeywordOutlineModel::textOf(item, KeywordOutlineModel::PersonColumn);
 }
 
 QString KeywordPersonTableCellView::text(const QModelIndex& index) const

@@ -1,6 +1,6 @@
 #include "keywords/KeywordSynonymsTableCellView.h"
 
-#include "keywords/KeywordOutlineModel.h"
+#include "keywordmodel/KeywordOutlineModel.h"
 
 namespace corvelle {
 
@@ -13,7 +13,7 @@ FileTableCellType KeywordSynonymsTableCellView::cellType()
 
 QString KeywordSynonymsTableCellView::textOf(const halvex::KeywordItem* item)
 {
-    return QString::number(item ? item->synonyms().size() : 0);
+    return KeywordOutlineModel::textOf(item, KeywordOutlineModel::SynonymsColumn);
 }
 
 QString KeywordSynonymsTableCellView::text(const QModelIndex& index) const

@@ -2,7 +2,7 @@
 
 #include "engine/halvex/libraries/KeywordItem.h"
 #include "engine/halvex/libraries/KeywordManager.h"
-#include "keywords/KeywordOutlineModel.h"
+#include "keywordmodel/KeywordOutlineModel.h"
 #include "widgets/ApplicationCommands.h"
 #include "widgets/TextLocalizer.h"
 

@@ -2,7 +2,7 @@
 #include "editor/FileTextTableCellView.h"
 #include "keywords/KeywordEditItemWindowController.h"
 #include "keywords/KeywordManagerWindowController.h"
-#include "keywords/KeywordOutlineModel.h"
+#include "keywordmodel/KeywordOutlineModel.h"
 #include "keywords/KeywordOutlineViewController.h"
 #include "platform/brisa/ui/DynamicToolbar.h"
 #include "support/TestEnvironment.h"

@@ -1,4 +1,4 @@
-#include "keywords/KeywordOutlineModel.h"
+#include "keywordmodel/KeywordOutlineModel.h"
 
 #include "KeywordTestSupport.h"
 

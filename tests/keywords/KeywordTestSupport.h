@@ -1,7 +1,7 @@
 #pragma once
 
 #include "engine/halvex/libraries/KeywordItem.h"
-#include "keywords/KeywordOutlineModel.h"
+#include "keywordmodel/KeywordOutlineModel.h"
 
 #include <QStringList>
 

@@ -1,9 +1,6 @@
-#include "keywords/KeywordOutlineModel.h"
+#include "keywordmodel/KeywordOutlineModel.h"
 
-#include "keywords/KeywordHeaderTableCellView.h"
-#include "keywords/KeywordNameTableCellView.h"
-#include "keywords/KeywordPersonTableCellView.h"
-#include "keywords/KeywordSynonymsTableCellView.h"
+#include "widgets/LocalizerString.h"
 #include "widgets/TextLocalizer.h"
 
 #include <QDataStream>
@@ -199,15 +196,23 @@ QVariant KeywordOutlineModel::data(const QModelIndex& index, int role) const
     if (role != Qt::DisplayRole && role != Qt::AccessibleTextRole)
         return {};
     // The texts of the cells, also read by accessibility.
-    switch (index.column()) {
+    return textOf(item.get(), index.column());
+}
+
+QString KeywordOutlineModel::textOf(const halvex::KeywordItem* item, int column)
+{
+    const auto stateText = [](bool on) {
+        return localizedString((on ? LocalizerString::keywordStateYes() : LocalizerString::keywordStateNo()).rawValue);
+    };
+    switch (column) {
     case NameColumn:
-        return KeywordNameTableCellView::textOf(item.get());
+        return item ? item->name() : QString();
     case HeaderColumn:
-        return KeywordHeaderTableCellView::textOf(item.get());
+        return stateText(!item || item->isHeader());
     case PersonColumn:
-        return KeywordPersonTableCellView::textOf(item.get());
+        return stateText(!item || item->isPerson());
     case SynonymsColumn:
-        return KeywordSynonymsTableCellView::textOf(item.get());
+        return QString::number(item ? item->synonyms().size() : 0);
     }
     return {};
 }

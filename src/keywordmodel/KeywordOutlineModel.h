@@ -52,6 +52,9 @@ public:
     // The keyword an index of any model holds in ItemRole; null when it holds none.
     static halvex::KeywordItemPtr keywordItem(const QModelIndex& index);
     QModelIndex indexOf(const halvex::KeywordItem* item, int column = NameColumn) const;
+    // The text of a column for `item` (null: no keyword): its name, whether it is a header or a
+    // person ("Yes" without a keyword), its number of synonyms.
+    static QString textOf(const halvex::KeywordItem* item, int column);
 
     // Moves `item` into `parent` (null: the top level) at `row`, counted as the rows stood
     // before the move; -1 makes it the first child. Refused (false) for an item that is not in
