@@ -57,6 +57,11 @@ void ClockFaceView::paintEvent(QPaintEvent*)
 
 void ClockFaceView::mousePressEvent(QMouseEvent* event)
 {
+    // A press on the inner part of the face takes the short hand, further out the long one.
+    const qreal side = std::min(width(), height()) - 4.0;
+    const QPointF offset = event->position() - QPointF(width() / 2.0, height() / 2.0);
+    const qreal distance = side > 0 ? std::hypot(offset.x(), offset.y()) * 200.0 / side : 0;
+    movesHour_ = distance < hourHandReach;
     pointAt(event->position());
 }
 
@@ -75,6 +80,12 @@ void ClockFaceView::pointAt(const QPointF& position)
     qreal degrees = std::atan2(offset.x(), -offset.y()) * 180.0 / std::numbers::pi;
     if (degrees < 0)
         degrees += 360.0;
+    if (movesHour_) {
+        // The half of the day stays: the face shows twelve hours.
+        const int hour = int(std::lround(degrees / 30.0)) % 12 + (time_.hour() >= 12 ? 12 : 0);
+        setEditedTime(QTime(hour, time_.minute(), time_.second()));
+        return;
+    }
     const int minute = int(std::lround(degrees / 6.0)) % 60;
     QTime time(time_.hour(), minute, time_.second());
     // Passing twelve o'clock moves the hour on or back.
@@ -82,6 +93,11 @@ void ClockFaceView::pointAt(const QPointF& position)
         time = time.addSecs(3600);
     else if (time_.minute() < 15 && minute >= 45)
         time = time.addSecs(-3600);
+    setEditedTime(time);
+}
+
+void ClockFaceView::setEditedTime(const QTime& time)
+{
     if (time == time_)
         return;
     time_ = time;

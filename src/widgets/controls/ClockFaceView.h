@@ -5,8 +5,9 @@
 
 namespace corvelle {
 
-// A round clock face showing a time with hour, minute and second hands. A click or a drag on
-// the face moves the minute hand to the pointer (the hour follows), as a graphical time picker.
+// A round clock face showing a time with hour, minute and second hands, as a graphical time
+// picker. A click or a drag near the centre moves the hour hand to the pointer (the half of the
+// day stays); further out it moves the minute hand (passing twelve moves the hour on or back).
 class ClockFaceView : public QWidget {
     Q_OBJECT
 
@@ -28,9 +29,14 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
 
 private:
+    // How far from the centre, on the face's 200-wide scale, a press still takes the hour hand.
+    static constexpr qreal hourHandReach = 55;
+
     void pointAt(const QPointF& position);
+    void setEditedTime(const QTime& time);
 
     QTime time_ = QTime(0, 0);
+    bool movesHour_ = false;
 };
 
 } // namespace corvelle
