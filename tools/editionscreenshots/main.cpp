@@ -114,7 +114,8 @@ int main(int argc, char* argv[])
     TagSetManager::shared().replace(TagSetManager::Domain::chosen, [](const halvex::TagSet&) {
         QList<halvex::TagSet::FlatEntry> entries{halvex::TagSection(QStringLiteral("Photo"))};
         for (const char* tag : {"XMP-dc:Title", "IPTC:ObjectName", "IPTC:Keywords", "IFD0:Make", "IFD0:XResolution",
-                                "ExifIFD:DateTimeOriginal", "ExifIFD:CreateDate"})
+                                "ExifIFD:DateTimeOriginal", "ExifIFD:CreateDate", "XMP-xmpRights:Marked", "GPS:GPSSpeed",
+                                "IFD0:Orientation", "IPTC:Country-PrimaryLocationCode", "Composite:ImageSize"})
             entries.append(ostrak::TagName::fromRawValue(QString::fromLatin1(tag)));
         return halvex::TagSet(entries);
     });
@@ -159,6 +160,27 @@ int main(int argc, char* argv[])
         settle(300);
     }
 
+    // Each kind of value editor, in the sheet and then in the sidebar.
+    const QList<std::pair<const char*, const char*>> editors{
+        {"text", "XMP-dc:Title"},       {"number", "IFD0:XResolution"},
+        {"yes-no", "XMP-xmpRights:Marked"}, {"speed", "GPS:GPSSpeed"},
+        {"choices", "IFD0:Orientation"}, {"keywords", "IPTC:Keywords"},
+        {"date", "ExifIFD:DateTimeOriginal"}, {"country", "IPTC:Country-PrimaryLocationCode"},
+        {"not-writable", "Composite:ImageSize"},
+    };
+    for (const auto& [kind, tag] : editors) {
+        if (!selectTags(editor, {QString::fromLatin1(tag)}))
+            return fail("the tag of an editor is not listed");
+        auto* sheet = corvelle::TagEditingWindowController::present(
+            window, EditorEditionCache(editor->tagValueTable()->content().valueSet()));
+        if (!sheet)
+            return fail("the tag editing sheet did not open");
+        settle(700);
+        saved = save({window, sheet}, output.filePath(QStringLiteral("editor-%1-sheet.png").arg(QString::fromLatin1(kind)))) && saved;
+        sheet->cancelEdition();
+        settle(300);
+    }
+
     auto* dates = new corvelle::UpdateDatesWindowController;
     if (brisa::SheetPresenter::presentSheet(window, dates, [dates](int) { dates->deleteLater(); })) {
         settle(800);
@@ -190,5 +212,11 @@ int main(int argc, char* argv[])
     tagsSection(editor)->editSelectedTagValues(Step::actionSelection);
     settle(800);
     saved = save({window}, output.filePath(QStringLiteral("sidebar-select-action.png"))) && saved;
+    for (const auto& [kind, tag] : editors) {
+        if (!selectTags(editor, {QString::fromLatin1(tag)}))
+            return fail("the tag of an editor is not listed");
+        settle(700);
+        saved = save({window}, output.filePath(QStringLiteral("editor-%1-sidebar.png").arg(QString::fromLatin1(kind)))) && saved;
+    }
     return saved ? 0 : 1;
 }
