@@ -14,6 +14,7 @@
 #include "engine/halvex/places/TagEditorLocationList.h"
 #include "engine/halvex/tasks/TaskManager.h"
 #include "filemodel/MetadataFileList.h"
+#include "map/EditorMapSidebarController.h"
 #include "map/MapSettings.h"
 #include "platform/brisa/core/UserDefaults.h"
 #include "platform/maps/MapTileSource.h"
@@ -101,6 +102,9 @@ void EditorMapViewController::setupViews()
     mapView_->setAttribution(localizedString(QStringLiteral("MapSectionTileAttribution")));
     splitter_->addWidget(mapView_);
     splitter_->setStretchFactor(1, 1);
+    sidebarController_ = new EditorMapSidebarController(this);
+    splitter_->addWidget(sidebarController_->view());
+    splitter_->setStretchFactor(2, 0);
 
     const QStringList saved = defaults().value(Settings::mapViewRegion()).split(QLatin1Char(' '));
     if (saved.size() == 3)
@@ -119,7 +123,8 @@ void EditorMapViewController::setupViews()
 
     const double ratio = std::clamp(double(defaults().value(Settings::mapSectionFileViewSplitRatio())), 0.1, 0.9);
     const int width = std::max(splitter_->width(), 800);
-    splitter_->setSizes({int(width * ratio), width - int(width * ratio)});
+    const int sidebar = sidebarController_->isHidden() ? 0 : std::max(sidebarController_->minimumSizeHint().width(), 280);
+    splitter_->setSizes({int(width * ratio), std::max(0, width - int(width * ratio) - sidebar), sidebar});
     reloadPins();
     if (!snapshot_.selectedCoordinates().isEmpty())
         zoomToFitSelection();
@@ -131,6 +136,8 @@ void EditorMapViewController::applySettings()
         return;
     tileSource_->setUrlTemplate(tileURLTemplate());
     mapView_->setGreyed(defaults().value(Settings::mapViewTypeValue()) == MapType::mutedStandard);
+    if (sidebarController_)
+        sidebarController_->setVisible(defaults().value(Settings::mapEditingSidebarState()) == EditingSidebarState::enabled);
     mapView_->update();
 }
 
@@ -171,6 +178,19 @@ void EditorMapViewController::stopObserving()
     settingsSubscriber_.unsubscribe();
     if (fileBarController_)
         fileBarController_->stopObserving();
+    if (sidebarController_)
+        sidebarController_->stopObserving();
+}
+
+EditorBarController* EditorMapViewController::sidebarController() const
+{
+    return sidebarController_;
+}
+
+void EditorMapViewController::focusSidebar()
+{
+    if (sidebarController_ && sidebarController_->isVisible())
+        sidebarController_->setFocus();
 }
 
 void EditorMapViewController::reloadPins()

@@ -16,13 +16,15 @@ class SyncRegionMapView;
 namespace corvelle {
 
 class EditorFileListBarController;
+class EditorMapSidebarController;
 class EditorWindowController;
 
 // The map section of the editor window: the file list beside a map on which the files with a
 // position stand as pins. The selected files' pins are red and drawn on top; the others show
 // when the settings say so. A click on a pin selects its file (Ctrl adds or removes it); a
 // double click writes that position into the selected files, with the address of the town
-// there, as one edit. The divider's place is shared with the tags section.
+// there, as one edit. The divider's place is shared with the tags section. When the settings
+// say so, the location sidebar stands right of the map.
 class EditorMapViewController : public EditorViewController {
     Q_OBJECT
 
@@ -37,6 +39,8 @@ public:
     maps::SyncRegionMapView* mapView() const { return mapView_; }
     maps::MapTileSource* tileSource() const { return tileSource_; }
     EditorFileListBarController* fileBarController() const { return fileBarController_; }
+    EditorMapSidebarController* mapSidebarController() const { return sidebarController_; }
+    EditorBarController* sidebarController() const override;
     QSplitter* splitter() const { return splitter_; }
     // The state the pins were last made from.
     const MapPinSnapshot& pinSnapshot() const { return snapshot_; }
@@ -46,6 +50,7 @@ public:
     void startObserving() override;
     void stopObserving() override;
     void focusFileBar() override;
+    void focusSidebar() override;
     void saveScrollPosition() override;
     void restoreScrollPosition() override;
     std::optional<int> takePendingDropIndex() override;
@@ -77,6 +82,7 @@ private:
 
     QSplitter* splitter_ = nullptr;
     EditorFileListBarController* fileBarController_ = nullptr;
+    EditorMapSidebarController* sidebarController_ = nullptr;
     maps::SyncRegionMapView* mapView_ = nullptr;
     maps::MapTileSource* tileSource_ = nullptr;
     MapPinSnapshot snapshot_;
