@@ -3,6 +3,7 @@
 #include "engine/halvex/places/GazetteerGeocoder.h"
 #include "engine/halvex/tasks/TaskManager.h"
 #include "filemodel/MetadataFileList.h"
+#include "map/EditorMapSidebarController.h"
 #include "map/EditorMapViewController.h"
 #include "map/MapPinSnapshot.h"
 #include "map/MapSettings.h"
@@ -12,7 +13,10 @@
 #include "support/TestEnvironment.h"
 #include "support/ui/TileServerStandIn.h"
 
+#include <QAction>
+#include <QLineEdit>
 #include <QMainWindow>
+#include <QToolButton>
 #include <QProcess>
 #include <QSplitter>
 #include <QTemporaryDir>
@@ -101,6 +105,7 @@ private Q_SLOTS:
         defaults().setObject(Settings::mapDisplayOtherItemsUserChoice().name(), {});
         defaults().setObject(Settings::mapDisplayFilenameUserChoice().name(), {});
         defaults().setObject(Settings::mapViewTypeValue().name(), {});
+        defaults().set(Settings::mapEditingSidebarState(), EditingSidebarState::enabled);
         controller_ = std::make_unique<EditorWindowController>();
         controller_->window()->resize(1000, 600);
         controller_->window()->show();
@@ -228,6 +233,96 @@ private Q_SLOTS:
         QCOMPARE(pins(), QStringList{"1*"});
         list().setSelection(brisa::IndexSet{});
         QVERIFY(!section()->canCopy());
+    }
+
+    // The sidebar shows the selected files' common position in four notations and their IPTC
+    // address, "-" for what they lack, a placeholder without a selection; its commands are
+    // enabled as the window's rules say.
+    void sidebarFollowsTheSelection_data()
+    {
+        QTest::addColumn<QList<int>>("selection");
+        QTest::addColumn<QStringList>("values");
+        QTest::addColumn<QString>("enabled");
+        const QString none = QStringLiteral("-");
+        QTest::newRow("nothing") << QList<int>{} << QStringList{} << QString();
+        QTest::newRow("photo") << QList<int>{0}
+                               << QStringList{u"47.376900°"_qs, u"N 47°22.614’, E 8°32.502’"_qs,
+                                              u"47°22’36.8” N, 8°32’30.1” E"_qs, u"+47.37690+008.54170/"_qs,
+                                              u"Zürich, Switzerland"_qs}
+                               << "copy cut clear restore import search";
+        QTest::newRow("address only") << QList<int>{1} << QStringList{none, none, none, none, u"Zürich, Switzerland"_qs}
+                                      << "copy cut clear restore import search";
+        QTest::newRow("photo and movie") << QList<int>{0, 2} << QStringList{none, none, none, none, none}
+                                         << "copy cut clear restore import search";
+    }
+
+    void sidebarFollowsTheSelection()
+    {
+        QFETCH(QList<int>, selection);
+        QFETCH(QStringList, values);
+        QFETCH(QString, enabled);
+        EditorMapSidebarController* sidebar = section()->mapSidebarController();
+        QVERIFY(sidebar && sidebar->isVisible());
+        list().setSelection(brisa::IndexSet(selection));
+        QCOMPARE(sidebar->editionView()->isVisible(), !selection.isEmpty());
+        QCOMPARE(sidebar->placeholderView()->isVisible(), selection.isEmpty());
+        if (!values.isEmpty()) {
+            const QStringList shown{sidebar->coordinateDDdddddField()->text(), sidebar->coordinateDDMMmmmField()->text(),
+                                    sidebar->coordinateDDMMSSsField()->text(), sidebar->coordinateISO6709Field()->text(),
+                                    sidebar->addressIPTCField()->text()};
+            for (int i = 0; i < values.size(); ++i)
+                QVERIFY2(shown[i].startsWith(values[i]), qPrintable(shown.join(u" | "_qs)));
+        }
+        QStringList actual;
+        const QStringList names{"copy", "cut", "paste", "clear", "restore", "import", "search"};
+        for (int segment = 0; segment < names.size(); ++segment) {
+            QCOMPARE(sidebar->segmentAction(segment)->isEnabled(), sidebar->canPerform(segment));
+            // Paste depends on what was copied before: see the commands below.
+            if (segment != EditorMapSidebarController::pasteSegment && sidebar->canPerform(segment))
+                actual << names[segment];
+        }
+        QCOMPARE(actual.join(u' '), enabled);
+        QCOMPARE(sidebar->copyButton()->isEnabled(), !selection.isEmpty());
+    }
+
+    // The sidebar's commands are the window's: cut clears the photo's place, and paste is
+    // then possible and writes it into the bare photo; the values follow each edit. A command
+    // whose rule does not hold changes nothing.
+    void sidebarCommandsEditTheFiles()
+    {
+        EditorMapSidebarController* sidebar = section()->mapSidebarController();
+        list().setSelection(brisa::IndexSet{});
+        sidebar->perform(EditorMapSidebarController::clearSegment);
+        sidebar->segmentAction(EditorMapSidebarController::cutSegment)->trigger();
+        sidebar->perform(7);
+        waitForTasks();
+        QVERIFY(!controller_->hasUnsavedChanges());
+
+        list().setSelection(brisa::IndexSet{0});
+        sidebar->segmentAction(EditorMapSidebarController::cutSegment)->trigger();
+        waitForTasks();
+        QTRY_COMPARE(sidebar->coordinateDDdddddField()->text(), u"-"_qs);
+        QCOMPARE(sidebar->addressIPTCField()->text(), u"-"_qs);
+        QVERIFY(pins().isEmpty());
+
+        list().setSelection(brisa::IndexSet{1});
+        QTRY_VERIFY(sidebar->segmentAction(EditorMapSidebarController::pasteSegment)->isEnabled());
+        sidebar->pasteButton()->click();
+        waitForTasks();
+        QTRY_VERIFY(sidebar->coordinateDDdddddField()->text().startsWith(u"47.3769"_qs));
+        QCOMPARE(pins(), QStringList{"1*"});
+    }
+
+    // The sidebar shows and hides with its setting.
+    void sidebarFollowsItsSetting()
+    {
+        EditorMapSidebarController* sidebar = section()->mapSidebarController();
+        QVERIFY(sidebar->isVisible());
+        defaults().set(Settings::mapEditingSidebarState(), EditingSidebarState::disabled);
+        QVERIFY(!sidebar->isVisible());
+        QVERIFY(controller_->validateUserInterfaceItem(QStringLiteral("enableEditingSidebar:")));
+        controller_->performCommand(QStringLiteral("enableEditingSidebar:"), nullptr);
+        QVERIFY(sidebar->isVisible());
     }
 };
 
