@@ -4749,5 +4749,53 @@ Select one or more files to see their tags.</translation>
         <source>Find Location…</source>
         <translation>Find Location…</translation>
     </message>
+    <message id="EditorMapBarOptions">
+        <source>Map Options</source>
+        <translation>Map Options</translation>
+    </message>
+    <message id="EditorMapBarZoomIn">
+        <source>Zoom In</source>
+        <translation>Zoom In</translation>
+    </message>
+    <message id="EditorMapBarZoomOut">
+        <source>Zoom Out</source>
+        <translation>Zoom Out</translation>
+    </message>
+    <message id="EditorMapBarZoomToFit">
+        <source>Zoom to the Selected Files</source>
+        <translation>Zoom to the Selected Files</translation>
+    </message>
+    <message id="EditorMapBarCenterSelection">
+        <source>Centre on the Selected Files</source>
+        <translation>Centre on the Selected Files</translation>
+    </message>
+    <message id="EditorMapBarShowOtherItems">
+        <source>Show Other Files</source>
+        <translation>Show Other Files</translation>
+    </message>
+    <message id="EditorMapBarDisplayFilename">
+        <source>Show File Names</source>
+        <translation>Show File Names</translation>
+    </message>
+    <message id="EditorMapBarDisableAutomaticZoom">
+        <source>Keep the Map Still</source>
+        <translation>Keep the Map Still</translation>
+    </message>
+    <message id="EditorMapBarAutomaticZoomToFit">
+        <source>Zoom to the Selection</source>
+        <translation>Zoom to the Selection</translation>
+    </message>
+    <message id="EditorMapBarAutomaticCenter">
+        <source>Centre on the Selection</source>
+        <translation>Centre on the Selection</translation>
+    </message>
+    <message id="EditorWindowToolbarCopyLocation">
+        <source>Copy Location</source>
+        <translation>Copy Location</translation>
+    </message>
+    <message id="EditorWindowToolbarAutocompleteLocation">
+        <source>Autocomplete Location</source>
+        <translation>Autocomplete Location</translation>
+    </message>
 </context>
 </TS>

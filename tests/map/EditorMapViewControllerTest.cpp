@@ -3,6 +3,9 @@
 #include "engine/halvex/places/GazetteerGeocoder.h"
 #include "engine/halvex/tasks/TaskManager.h"
 #include "filemodel/MetadataFileList.h"
+#include "editor/EditorFileGridBarController.h"
+#include "editor/EditorFileListBarController.h"
+#include "map/EditorMapBarController.h"
 #include "map/EditorMapSidebarController.h"
 #include "map/EditorMapViewController.h"
 #include "map/MapPinSnapshot.h"
@@ -16,6 +19,8 @@
 #include <QAction>
 #include <QLineEdit>
 #include <QMainWindow>
+#include <QMenu>
+#include "filemodel/MetadataFileListModel.h"
 #include <QToolButton>
 #include <QProcess>
 #include <QSplitter>
@@ -106,6 +111,8 @@ private Q_SLOTS:
         defaults().setObject(Settings::mapDisplayFilenameUserChoice().name(), {});
         defaults().setObject(Settings::mapViewTypeValue().name(), {});
         defaults().set(Settings::mapEditingSidebarState(), EditingSidebarState::enabled);
+        defaults().set(Settings::mapAutomaticZoomUserChoice(), MapAutomaticZoomUserChoice::none);
+        defaults().setObject(Settings::mapSectionFileViewMode().name(), {});
         controller_ = std::make_unique<EditorWindowController>();
         controller_->window()->resize(1000, 600);
         controller_->window()->show();
@@ -316,13 +323,120 @@ private Q_SLOTS:
     // The sidebar shows and hides with its setting.
     void sidebarFollowsItsSetting()
     {
-        EditorMapSidebarController* sidebar = section()->mapSidebarController();
-        QVERIFY(sidebar->isVisible());
+        QVERIFY(section()->mapSidebarController()->isVisible());
         defaults().set(Settings::mapEditingSidebarState(), EditingSidebarState::disabled);
-        QVERIFY(!sidebar->isVisible());
+        QVERIFY(!section()->mapSidebarController());
         QVERIFY(controller_->validateUserInterfaceItem(QStringLiteral("enableEditingSidebar:")));
         controller_->performCommand(QStringLiteral("enableEditingSidebar:"), nullptr);
-        QVERIFY(sidebar->isVisible());
+        QVERIFY(section()->mapSidebarController());
+        QVERIFY(section()->mapSidebarController()->isVisible());
+        list().setSelection(brisa::IndexSet{0});
+        QVERIFY(section()->mapSidebarController()->addressIPTCField()->text().contains(u"Switzerland"_qs));
+    }
+
+    // The map bar: zoom in shows a quarter of the span, zoom out four times; fit and centre
+    // act on the selected pins and are enabled only with one; the selection's position is
+    // written above the map.
+    void mapBarCommands()
+    {
+        EditorMapBarController* bar = section()->mapBarController();
+        maps::SyncRegionMapView* map = section()->mapView();
+        list().setSelection(brisa::IndexSet{});
+        QVERIFY(!bar->zoomToFitAction()->isEnabled());
+        QVERIFY(!controller_->editorViewController()->validateUserInterfaceItem(QStringLiteral("mapZoomToFit:")));
+        QVERIFY(controller_->editorViewController()->validateUserInterfaceItem(QStringLiteral("mapZoomIn:")));
+        QCOMPARE(bar->informationTextField()->text(), QString());
+
+        list().setSelection(brisa::IndexSet{0});
+        QVERIFY(bar->zoomToFitAction()->isEnabled());
+        QVERIFY(bar->centerSelectionAction()->isEnabled());
+        QVERIFY(bar->informationTextField()->text().contains(u"47"_qs));
+        const halvex::Coordinate zurich = section()->pinSnapshot().selectedCoordinates().first();
+
+        map->setRegion(halvex::CoordinateRegion({10, 10}, 8, 8));
+        const double span = map->region().longitudeDelta();
+        bar->zoomInAnnotationsButton()->click();
+        QVERIFY(std::abs(map->region().longitudeDelta() / span - 0.25) < 0.01);
+        bar->zoomOutAnnotationsButton()->click();
+        bar->zoomOutAnnotationsButton()->click();
+        QVERIFY(std::abs(map->region().longitudeDelta() / span - 4) < 0.05);
+        bar->centerAnnotationsButton()->click();
+        QVERIFY(std::abs(map->centre().latitude() - zurich.latitude()) < 1e-6);
+        QVERIFY(std::abs(map->region().longitudeDelta() / span - 4) < 0.05);
+        map->setRegion(halvex::CoordinateRegion({-30, 100}, 2, 2));
+        bar->zoomToFitAnnotationsButton()->click();
+        QVERIFY(map->region().contains(zurich));
+    }
+
+    // A new selection moves the map as the automatic zoom setting says.
+    void automaticZoomFollowsTheSelection_data()
+    {
+        QTest::addColumn<MapAutomaticZoomUserChoice>("choice");
+        QTest::addColumn<bool>("shown");
+        QTest::addColumn<bool>("spanKept");
+        QTest::newRow("none") << MapAutomaticZoomUserChoice::none << false << true;
+        QTest::newRow("zoom") << MapAutomaticZoomUserChoice::zoom << true << false;
+        QTest::newRow("center") << MapAutomaticZoomUserChoice::center << true << true;
+    }
+
+    void automaticZoomFollowsTheSelection()
+    {
+        QFETCH(MapAutomaticZoomUserChoice, choice);
+        QFETCH(bool, shown);
+        QFETCH(bool, spanKept);
+        maps::SyncRegionMapView* map = section()->mapView();
+        map->setRegion(halvex::CoordinateRegion({35, 139}, 20, 20));
+        defaults().set(Settings::mapAutomaticZoomUserChoice(), choice);
+        // The menu shows the choice.
+        const QList<QAction*> zooms = section()->mapBarController()->automaticZoomActions();
+        section()->mapBarController()->optionsMenu()->aboutToShow();
+        QCOMPARE(zooms[int(choice)]->isChecked(), true);
+        const double span = map->region().longitudeDelta();
+        list().setSelection(brisa::IndexSet{0, 2});
+        const QList<halvex::Coordinate> selected = section()->pinSnapshot().selectedCoordinates();
+        QCOMPARE(selected.size(), 2);
+        QCOMPARE(map->region().contains(selected[0]) && map->region().contains(selected[1]), shown);
+        QCOMPARE(std::abs(map->region().longitudeDelta() - span) < 1e-6, spanKept);
+        if (choice == MapAutomaticZoomUserChoice::center)
+            QVERIFY(std::abs(map->centre().longitude() - (selected[0].longitude() + selected[1].longitude()) / 2) < 1e-6);
+    }
+
+    // The options menu writes the map's style and the pins' settings.
+    void mapBarMenu()
+    {
+        EditorMapBarController* bar = section()->mapBarController();
+        bar->mapStyleActions()[5]->trigger();
+        QCOMPARE(defaults().value(Settings::mapViewTypeValue()), MapType::mutedStandard);
+        bar->optionsMenu()->aboutToShow();
+        QVERIFY(bar->mapStyleActions()[5]->isChecked());
+        QVERIFY(!bar->showOtherItemsAction()->isChecked());
+        bar->showOtherItemsAction()->trigger();
+        QCOMPARE(defaults().value(Settings::mapDisplayOtherItemsUserChoice()), MapDisplayOtherItemsUserChoice::display);
+        list().setSelection(brisa::IndexSet{2});
+        QCOMPARE(pins(), (QStringList{"0", "2*"}));
+        bar->displayFilenameAction()->trigger();
+        QCOMPARE(defaults().value(Settings::mapDisplayFilenameUserChoice()), MapDisplayFilenameUserChoice::display);
+        bar->displayFilenameAction()->trigger();
+        QCOMPARE(defaults().value(Settings::mapDisplayFilenameUserChoice()), MapDisplayFilenameUserChoice::hide);
+    }
+
+    // The files as a grid or a list, the GPS column as the settings say; the map is hidden
+    // while the window or the panes are being resized.
+    void fileBarAndLiveResize()
+    {
+        auto* list = qobject_cast<EditorFileListBarController*>(section()->fileBarController());
+        QVERIFY(list);
+        defaults().set(Settings::mapSectionFileViewMode(), FileViewModeUserChoice::grid);
+        QVERIFY(qobject_cast<EditorFileGridBarController*>(section()->fileBarController()));
+        defaults().set(Settings::mapSectionFileViewMode(), FileViewModeUserChoice::list);
+        QVERIFY(qobject_cast<EditorFileListBarController*>(section()->fileBarController()));
+
+        QVERIFY(section()->mapView()->isVisible());
+        section()->windowWillStartLiveResize();
+        QVERIFY(!section()->mapView()->isVisible());
+        QVERIFY(section()->mapBarController()->isLiveResizing());
+        section()->windowDidEndLiveResize();
+        QVERIFY(section()->mapView()->isVisible());
     }
 };
 
