@@ -62,7 +62,18 @@ EditorMapBarController::EditorMapBarController(EditorViewController* editorViewC
     zoomInAction_ = makeAction("mapZoomIn", "EditorMapBarZoomIn", "+");
     zoomToFitAction_ = makeAction("mapZoomToFit", "EditorMapBarZoomToFit", "◎");
     zoomOutAction_ = makeAction("mapZoomOut", "EditorMapBarZoomOut", "−");
-    centerSelectionAction_ = makeAction("mapCenterSelection", "EditorMapBarCenterSelection", "⌖");
+    centerSelectionAction_ = makeAction("mapCenterSelection", "EditorMapBarCenterSelection", "•");
+    // The theme's pictures where it has them; the glyphs otherwise.
+    brisa::SymbolIcons::ensureTheme();
+    const std::pair<QAction*, const char*> pictures[] = {{zoomInAction_, "zoom-in-symbolic"},
+                                                         {zoomToFitAction_, "zoom-fit-best-symbolic"},
+                                                         {zoomOutAction_, "zoom-out-symbolic"},
+                                                         {centerSelectionAction_, "find-location-symbolic"}};
+    for (const auto& [action, name] : pictures) {
+        const QIcon icon = QIcon::fromTheme(QString::fromLatin1(name));
+        if (!icon.isNull())
+            action->setIcon(icon);
+    }
     ui_->zoomInAnnotationsButton->setDefaultAction(zoomInAction_);
     ui_->zoomToFitAnnotationsButton->setDefaultAction(zoomToFitAction_);
     ui_->zoomOutAnnotationsButton->setDefaultAction(zoomOutAction_);
