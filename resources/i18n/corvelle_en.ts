@@ -4797,5 +4797,9 @@ Select one or more files to see their tags.</translation>
         <source>Autocomplete Location</source>
         <translation>Autocomplete Location</translation>
     </message>
+    <message id="FindLocationDirectionLabel">
+        <source>Direction:</source>
+        <translation>Direction:</translation>
+    </message>
 </context>
 </TS>

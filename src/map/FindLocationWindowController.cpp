@@ -21,9 +21,12 @@
 #include <QListView>
 #include <QListWidget>
 #include <QPushButton>
+#include <QSlider>
 #include <QStandardPaths>
 #include <QToolButton>
 #include <QVBoxLayout>
+
+#include <cmath>
 
 namespace corvelle {
 
@@ -135,6 +138,17 @@ FindLocationWindowController::FindLocationWindowController(QWidget* parent)
     zoomRow->addWidget(zoomOut);
     zoomRow->addWidget(zoomIn);
     mapColumn->addLayout(zoomRow);
+    // The viewing direction, in tenths of a degree clockwise from north.
+    auto* directionRow = new QHBoxLayout;
+    auto* directionLabel = new QLabel(localizedString(QStringLiteral("FindLocationDirectionLabel")), this);
+    directionSlider_ = new QSlider(Qt::Horizontal, this);
+    directionSlider_->setObjectName(QStringLiteral("directionSlider"));
+    directionSlider_->setRange(0, 3600);
+    directionSlider_->setPageStep(150);
+    directionLabel->setBuddy(directionSlider_);
+    directionRow->addWidget(directionLabel);
+    directionRow->addWidget(directionSlider_, 1);
+    mapColumn->addLayout(directionRow);
     middle->addLayout(mapColumn, 1);
     layout->addLayout(middle, 1);
 
@@ -164,6 +178,7 @@ FindLocationWindowController::FindLocationWindowController(QWidget* parent)
     connect(resultList_, &QListWidget::currentRowChanged, this, [this](int row) { pickResult(row); });
     connect(mapView_, &maps::SyncRegionMapView::doubleAction, this, &FindLocationWindowController::pickCoordinate);
     // Zooming in shows a smaller region, out a larger one.
+    connect(directionSlider_, &QSlider::valueChanged, this, [this](int value) { changeDirection(value / 10.0); });
     connect(zoomIn, &QToolButton::clicked, this, [this] { mapView_->scaleSpans(0.25); });
     connect(zoomOut, &QToolButton::clicked, this, [this] { mapView_->scaleSpans(4); });
 
@@ -194,12 +209,29 @@ void FindLocationWindowController::updateInterface()
     setButton_->setEnabled(hasLocation);
     addToFavoritesAction_->setEnabled(hasLocation);
     editCurrentLocationAction_->setEnabled(hasLocation);
+    directionSlider_->setEnabled(hasLocation);
     renameFavoriteAction_->setEnabled(hasFavorite);
     deleteFavoriteAction_->setEnabled(hasFavorite);
     editFavoriteAction_->setEnabled(hasFavorite);
     favoritesTitleLabel_->setVisible(hasFavorites);
     favoritesTableView_->setVisible(hasFavorites);
     favoritesPlaceholderView_->setVisible(!hasFavorites);
+}
+
+void FindLocationWindowController::changeDirection(double degrees)
+{
+    if (!location_)
+        return;
+    const double old = location_->direction().value_or(-10000.0);
+    location_ = location_->withDirection(degrees);
+    // A turned place is no longer the favourite it came from.
+    halvex::LocationManager::shared().setSelectedItem(nullptr);
+    selectFavoriteRow();
+    // The pin is turned only for a change of more than a degree.
+    if (std::abs(old - degrees) > 1.0)
+        showLocation(false);
+    else
+        updateInterface();
 }
 
 void FindLocationWindowController::showMessage(const QString& message)
@@ -324,6 +356,10 @@ void FindLocationWindowController::setLocation(const std::optional<halvex::Locat
 void FindLocationWindowController::showLocation(bool zoom)
 {
     updateInterface();
+    {
+        const QSignalBlocker blocker(directionSlider_);
+        directionSlider_->setValue(location_ ? int(std::lround(location_->direction().value_or(0) * 10)) : 0);
+    }
     if (!location_) {
         mapView_->setAnnotations({});
         addressLabel_->clear();

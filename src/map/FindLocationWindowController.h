@@ -13,6 +13,7 @@ class QLineEdit;
 class QListView;
 class QListWidget;
 class QPushButton;
+class QSlider;
 
 namespace maps {
 class MapTileSource;
@@ -53,6 +54,7 @@ public:
     LocationItemListModel* favoritesModel() const { return favoritesModel_; }
     QLabel* favoritesPlaceholderView() const { return favoritesPlaceholderView_; }
     QLabel* messageLabel() const { return messageLabel_; }
+    QSlider* directionSlider() const { return directionSlider_; }
     // The edit sheet on screen; null when none is.
     LocationEditWindowController* locationEditSheet() const { return editSheet_; }
 
@@ -68,6 +70,8 @@ public:
     void deleteFavorite();
     void editFavorite();
     void editCurrentLocation();
+    // Turns the place to `degrees` clockwise from north and leaves the favourite it came from.
+    void changeDirection(double degrees);
 
     // Runs the search of the field's text now.
     void search();
@@ -94,6 +98,7 @@ private:
     QLabel* favoritesTitleLabel_;
     QLabel* favoritesPlaceholderView_;
     QLabel* messageLabel_;
+    QSlider* directionSlider_;
     QAction* addToFavoritesAction_;
     QAction* renameFavoriteAction_;
     QAction* deleteFavoriteAction_;

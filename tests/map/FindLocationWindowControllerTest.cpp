@@ -199,6 +199,29 @@ private Q_SLOTS:
         QCOMPARE(library().items().first()->location().latitude(), 41.5);
     }
 
+    // The slider turns the place; less than a degree leaves the pin as it was; a turned
+    // favourite is no longer selected.
+    void directionSliderTurnsThePlace()
+    {
+        setFavorites({u"a"_qs});
+        FindLocationWindowController sheet;
+        sheet.show();
+        QVERIFY(!sheet.directionSlider()->isEnabled());
+        sheet.favoritesTableView()->setCurrentIndex(sheet.favoritesModel()->index(0));
+        QVERIFY(sheet.directionSlider()->isEnabled());
+        QCOMPARE(sheet.directionSlider()->value(), 0);
+        sheet.directionSlider()->setValue(950);
+        QCOMPARE(sheet.location()->direction(), 95.0);
+        QCOMPARE(sheet.mapView()->annotations().first().direction, 95.0);
+        QVERIFY(!library().selectedItem());
+        QVERIFY(!library().items().first()->location().direction());
+        sheet.directionSlider()->setValue(955);
+        QCOMPARE(sheet.location()->direction(), 95.5);
+        QCOMPARE(sheet.mapView()->annotations().first().direction, 95.0);
+        sheet.setLocation(halvex::Location(1, 2).withDirection(270));
+        QCOMPARE(sheet.directionSlider()->value(), 2700);
+    }
+
     // A library that cannot be stored (a folder stands in the file's way) is reported in the
     // sheet; the favourite stays.
     void favoritesThatCannotBeStoredAreReported()
