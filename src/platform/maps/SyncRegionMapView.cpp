@@ -35,6 +35,12 @@ SyncRegionMapView::SyncRegionMapView(QWidget* parent)
     setFocusPolicy(Qt::StrongFocus);
     // Every frame paints the whole view: no background is filled first.
     setAttribute(Qt::WA_OpaquePaintEvent);
+    restTimer_.setSingleShot(true);
+    restTimer_.setInterval(150);
+    connect(&restTimer_, &QTimer::timeout, this, [this] {
+        moving_ = false;
+        update();
+    });
     setMinimumSize(120, 90);
 }
 
@@ -76,6 +82,8 @@ void SyncRegionMapView::setCentre(const halvex::Coordinate& centre, double zoom)
                                      WebMercator::coordinate(WebMercator::worldPoint(centre)).longitude());
     centre_ = clamped.isValid() ? clamped : centre_;
     zoom_ = std::clamp(zoom, WebMercator::minZoom, WebMercator::maxZoom);
+    moving_ = true;
+    restTimer_.start();
     update();
     Q_EMIT regionChanged();
 }
@@ -241,7 +249,8 @@ void SyncRegionMapView::paintTiles(QPainter& painter)
     const int lastColumn = int(std::floor((width() - origin.x()) / size));
     const int firstRow = std::max(0, int(std::floor(-origin.y() / size)));
     const int lastRow = std::min(count - 1, int(std::floor((height() - origin.y()) / size)));
-    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    // Smooth once the view rests; a plain scaling keeps up with a drag or the wheel.
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, !moving_);
     for (int row = firstRow; row <= lastRow; ++row) {
         for (int column = firstColumn; column <= lastColumn; ++column) {
             const int x = ((column % count) + count) % count;

@@ -10,6 +10,7 @@
 #include <QPoint>
 #include <QPointer>
 #include <QStaticText>
+#include <QTimer>
 #include <QWidget>
 
 #include <optional>
@@ -22,7 +23,8 @@ namespace maps {
 // reports it, a double click anywhere reports the position and never zooms.
 //
 // Without tiles (offline, nothing cached) a plain base map with a graticule is drawn; pins and
-// clicks work the same. A pin covered by one drawn over it at nearly the same point is not drawn,
+// clicks work the same. While the region keeps changing, tiles are scaled without smoothing; the
+// frame after the view rests is smooth. A pin covered by one drawn over it at nearly the same point is not drawn,
 // and a title that would overlap the title of a pin above it is left out. The bottom-right corner carries the tile attribution and takes no click.
 class SyncRegionMapView : public QWidget {
     Q_OBJECT
@@ -108,6 +110,10 @@ private:
     QList<int> order_;
     // The titles laid out once, by pin; an entry is made when the title is first drawn.
     mutable QHash<int, QStaticText> titleTexts_;
+    // Set while the region keeps changing (a drag, the wheel): tiles are then scaled without
+    // smoothing, and drawn smooth again once the view rests.
+    bool moving_ = false;
+    QTimer restTimer_;
     mutable QFont titleFont_;
 };
 
