@@ -4897,5 +4897,221 @@ Select one or more files to see their tags.</translation>
         <source>Get a TheMovieDB key at &lt;a href="https://www.themoviedb.org/settings/api"&gt;themoviedb.org/settings/api&lt;/a&gt;, and a TheTVDB key at &lt;a href="https://thetvdb.com/api-information"&gt;thetvdb.com/api-information&lt;/a&gt;. The iTunes store needs no key.</source>
         <translation>Get a TheMovieDB key at &lt;a href="https://www.themoviedb.org/settings/api"&gt;themoviedb.org/settings/api&lt;/a&gt;, and a TheTVDB key at &lt;a href="https://thetvdb.com/api-information"&gt;thetvdb.com/api-information&lt;/a&gt;. The iTunes store needs no key.</translation>
     </message>
+    <message id="LocationEditWindowTitle">
+        <source>Edit Location</source>
+        <translation>Edit Location</translation>
+    </message>
+    <message id="LocationEditLatitudeLabel">
+        <source>Latitude:</source>
+        <translation>Latitude:</translation>
+    </message>
+    <message id="LocationEditLongitudeLabel">
+        <source>Longitude:</source>
+        <translation>Longitude:</translation>
+    </message>
+    <message id="LocationEditAltitudeLabel">
+        <source>Altitude (m):</source>
+        <translation>Altitude (m):</translation>
+    </message>
+    <message id="LocationEditDirectionLabel">
+        <source>Direction (°):</source>
+        <translation>Direction (°):</translation>
+    </message>
+    <message id="LocationEditPlaceNameLabel">
+        <source>Place:</source>
+        <translation>Place:</translation>
+    </message>
+    <message id="LocationEditStreetNameLabel">
+        <source>Street:</source>
+        <translation>Street:</translation>
+    </message>
+    <message id="LocationEditStreetNumberLabel">
+        <source>Number:</source>
+        <translation>Number:</translation>
+    </message>
+    <message id="LocationEditCityLabel">
+        <source>City:</source>
+        <translation>City:</translation>
+    </message>
+    <message id="LocationEditStateLabel">
+        <source>State:</source>
+        <translation>State:</translation>
+    </message>
+    <message id="LocationEditZipCodeLabel">
+        <source>Postal code:</source>
+        <translation>Postal code:</translation>
+    </message>
+    <message id="LocationEditCountryNameLabel">
+        <source>Country:</source>
+        <translation>Country:</translation>
+    </message>
+    <message id="LocationEditCountryCodeLabel">
+        <source>Country code:</source>
+        <translation>Country code:</translation>
+    </message>
+    <message id="LocationEditCancelButton">
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+    <message id="LocationEditSaveButton">
+        <source>Save</source>
+        <translation>Save</translation>
+    </message>
+    <message id="LocationEditLatitudeProblem">
+        <source>The latitude must be a number from −90 to 90.</source>
+        <translation>The latitude must be a number from −90 to 90.</translation>
+    </message>
+    <message id="LocationEditLongitudeProblem">
+        <source>The longitude must be a number from −180 to 180.</source>
+        <translation>The longitude must be a number from −180 to 180.</translation>
+    </message>
+    <message id="LocationEditAltitudeProblem">
+        <source>The altitude must be a number, or left empty.</source>
+        <translation>The altitude must be a number, or left empty.</translation>
+    </message>
+    <message id="LocationEditDirectionProblem">
+        <source>The direction must be a number from 0 to 360, or left empty.</source>
+        <translation>The direction must be a number from 0 to 360, or left empty.</translation>
+    </message>
+    <message id="FindLocationFavoritesTitle">
+        <source>Favourites</source>
+        <translation>Favourites</translation>
+    </message>
+    <message id="FindLocationFavoritesPlaceholder">
+        <source>No favourite places. Add the place on display with +.</source>
+        <translation>No favourite places. Add the place on display with +.</translation>
+    </message>
+    <message id="FindLocationAddToFavorites">
+        <source>Add to Favourites</source>
+        <translation>Add to Favourites</translation>
+    </message>
+    <message id="FindLocationDeleteFavorite">
+        <source>Delete Favourite</source>
+        <translation>Delete Favourite</translation>
+    </message>
+    <message id="FindLocationRenameFavorite">
+        <source>Rename</source>
+        <translation>Rename</translation>
+    </message>
+    <message id="FindLocationEditFavorite">
+        <source>Edit…</source>
+        <translation>Edit…</translation>
+    </message>
+    <message id="FindLocationEditCurrentLocation">
+        <source>Edit…</source>
+        <translation>Edit…</translation>
+    </message>
+    <message id="FindLocationFavoritesSaveDidFail">
+        <source>The favourite places could not be saved: %1</source>
+        <translation>The favourite places could not be saved: %1</translation>
+    </message>
+    <message id="LocationItemUntitled">
+        <source>Untitled</source>
+        <translation>Untitled</translation>
+    </message>
+    <message id="MapSidebarDDdddddLabel">
+        <source>Degrees:</source>
+        <translation>Degrees:</translation>
+    </message>
+    <message id="MapSidebarDDMMmmmLabel">
+        <source>Degrees, minutes:</source>
+        <translation>Degrees, minutes:</translation>
+    </message>
+    <message id="MapSidebarDDMMSSsLabel">
+        <source>Deg., min., sec.:</source>
+        <translation>Deg., min., sec.:</translation>
+    </message>
+    <message id="MapSidebarISO6709Label">
+        <source>ISO 6709:</source>
+        <translation>ISO 6709:</translation>
+    </message>
+    <message id="MapSidebarAddressLabel">
+        <source>Address (IPTC):</source>
+        <translation>Address (IPTC):</translation>
+    </message>
+    <message id="MapSidebarPlaceholder">
+        <source>No file selected</source>
+        <translation>No file selected</translation>
+    </message>
+    <message id="MapSidebarCopyLocation">
+        <source>Copy</source>
+        <translation>Copy</translation>
+    </message>
+    <message id="MapSidebarCutLocation">
+        <source>Cut</source>
+        <translation>Cut</translation>
+    </message>
+    <message id="MapSidebarPasteLocation">
+        <source>Paste</source>
+        <translation>Paste</translation>
+    </message>
+    <message id="MapSidebarClearLocation">
+        <source>Clear</source>
+        <translation>Clear</translation>
+    </message>
+    <message id="MapSidebarRestoreLocation">
+        <source>Restore</source>
+        <translation>Restore</translation>
+    </message>
+    <message id="MapSidebarImportLocation">
+        <source>Import from File…</source>
+        <translation>Import from File…</translation>
+    </message>
+    <message id="MapSidebarSearchLocation">
+        <source>Find Location…</source>
+        <translation>Find Location…</translation>
+    </message>
+    <message id="EditorMapBarOptions">
+        <source>Map Options</source>
+        <translation>Map Options</translation>
+    </message>
+    <message id="EditorMapBarZoomIn">
+        <source>Zoom In</source>
+        <translation>Zoom In</translation>
+    </message>
+    <message id="EditorMapBarZoomOut">
+        <source>Zoom Out</source>
+        <translation>Zoom Out</translation>
+    </message>
+    <message id="EditorMapBarZoomToFit">
+        <source>Zoom to the Selected Files</source>
+        <translation>Zoom to the Selected Files</translation>
+    </message>
+    <message id="EditorMapBarCenterSelection">
+        <source>Centre on the Selected Files</source>
+        <translation>Centre on the Selected Files</translation>
+    </message>
+    <message id="EditorMapBarShowOtherItems">
+        <source>Show Other Files</source>
+        <translation>Show Other Files</translation>
+    </message>
+    <message id="EditorMapBarDisplayFilename">
+        <source>Show File Names</source>
+        <translation>Show File Names</translation>
+    </message>
+    <message id="EditorMapBarDisableAutomaticZoom">
+        <source>Keep the Map Still</source>
+        <translation>Keep the Map Still</translation>
+    </message>
+    <message id="EditorMapBarAutomaticZoomToFit">
+        <source>Zoom to the Selection</source>
+        <translation>Zoom to the Selection</translation>
+    </message>
+    <message id="EditorMapBarAutomaticCenter">
+        <source>Centre on the Selection</source>
+        <translation>Centre on the Selection</translation>
+    </message>
+    <message id="EditorWindowToolbarCopyLocation">
+        <source>Copy Location</source>
+        <translation>Copy Location</translation>
+    </message>
+    <message id="EditorWindowToolbarAutocompleteLocation">
+        <source>Autocomplete Location</source>
+        <translation>Autocomplete Location</translation>
+    </message>
+    <message id="FindLocationDirectionLabel">
+        <source>Direction:</source>
+        <translation>Direction:</translation>
+    </message>
 </context>
 </TS>

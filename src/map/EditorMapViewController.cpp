@@ -1,5 +1,6 @@
 #include "map/EditorMapViewController.h"
 
+#include "editor/EditorFileGridBarController.h"
 #include "editor/EditorFileListBarController.h"
 #include "editor/EditorLocationActions.h"
 #include "editor/EditorSettings.h"
@@ -13,12 +14,23 @@
 #include "engine/halvex/places/Geocoder.h"
 #include "engine/halvex/places/TagEditorLocationList.h"
 #include "engine/halvex/tasks/TaskManager.h"
+#include "editor/EditorTouchBarItems.h"
 #include "filemodel/MetadataFileList.h"
+#include "filemodel/MetadataFileListModel.h"
+#include "platform/brisa/ui/DynamicTouchBarItemSet.h"
+#include "editor/SplitViewTracker.h"
+#include "map/EditorMapBarController.h"
+#include "map/EditorMapSidebarController.h"
 #include "map/MapSettings.h"
 #include "platform/brisa/core/UserDefaults.h"
+#include "platform/brisa/ui/FilledSubview.h"
+#include "platform/brisa/ui/MenuTree.h"
 #include "platform/maps/MapTileSource.h"
 #include "platform/maps/SyncRegionMapView.h"
+#include "widgets/FormTexts.h"
 #include "widgets/TextLocalizer.h"
+
+#include "ui_EditorMapView.h"
 
 #include <QSplitter>
 #include <QStandardPaths>
@@ -74,64 +86,146 @@ QString EditorMapViewController::tileURLTemplate()
 
 void EditorMapViewController::loadView()
 {
-    auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
-    splitter_ = new QSplitter(Qt::Horizontal, this);
-    splitter_->setObjectName(QStringLiteral("mapSplitView"));
-    splitter_->setChildrenCollapsible(false);
-    layout->addWidget(splitter_);
+    ui_ = std::make_unique<Ui::EditorMapView>();
+    ui_->setupUi(this);
+    FormTexts::localize(this);
+    // The toolbar menus' items name window commands: the window's actions stand in their place.
+    EditorWindowHost* window = editorWindowController();
+    for (QMenu* menu : {ui_->pasteboardMenu, ui_->autocompleteMenu}) {
+        const QList<QAction*> left = brisa::MenuTree::shareItems(
+            menu, [window](const QString& name) { return window ? window->commandAction(name) : nullptr; });
+        for (QAction* item : left)
+            item->setEnabled(false);
+    }
+}
+
+QSplitter* EditorMapViewController::splitter() const
+{
+    return ui_ ? ui_->splitView : nullptr;
+}
+
+QMenu* EditorMapViewController::pasteboardMenu() const
+{
+    return ui_ ? ui_->pasteboardMenu : nullptr;
+}
+
+QMenu* EditorMapViewController::autocompleteMenu() const
+{
+    return ui_ ? ui_->autocompleteMenu : nullptr;
+}
+
+maps::SyncRegionMapView* EditorMapViewController::mapView() const
+{
+    return mapBarController_ ? mapBarController_->mapView() : nullptr;
+}
+
+maps::MapTileSource* EditorMapViewController::tileSource() const
+{
+    return mapBarController_ ? mapBarController_->tileSource() : nullptr;
 }
 
 void EditorMapViewController::setupViews()
 {
     view();
-    fileBarController_ = new EditorFileListBarController(this);
-    QList<FileTableCellType> types{FileThumbnailTableCellView::cellType(), FileSourceTableCellView::cellType()};
-    if (defaults().value(Settings::mapSectionShowGPSInFileList()))
-        types << FileGPSTableCellView::cellType();
-    types << FileSaveTableCellView::cellType();
-    fileBarController_->setTableCellTypes(types);
-    splitter_->addWidget(fileBarController_->view());
+    QSplitter* split = ui_->splitView;
+    split->setStretchFactor(0, 0);
+    split->setStretchFactor(1, 1);
+    split->setStretchFactor(2, 0);
+    splitViewTracker_ = new SplitViewTracker(split, nullptr, this);
 
-    const QString cache = QStandardPaths::writableLocation(QStandardPaths::CacheLocation) + QStringLiteral("/map-tiles");
-    tileSource_ = new maps::MapTileSource(tileURLTemplate(), cache, this);
-    mapView_ = new maps::SyncRegionMapView(splitter_);
-    mapView_->setObjectName(QStringLiteral("mapView"));
-    mapView_->setTileSource(tileSource_);
-    mapView_->setAttribution(localizedString(QStringLiteral("MapSectionTileAttribution")));
-    splitter_->addWidget(mapView_);
-    splitter_->setStretchFactor(1, 1);
+    setUpFileBar();
+    mapBarController_ = new EditorMapBarController(this);
+    brisa::FilledSubview::setFilledSubview(ui_->mapContainerView, mapBarController_->view());
+    setUpSidebar();
+    updateFileListColumns();
 
+    maps::SyncRegionMapView* map = mapView();
     const QStringList saved = defaults().value(Settings::mapViewRegion()).split(QLatin1Char(' '));
     if (saved.size() == 3)
-        mapView_->setCentre(halvex::Coordinate(saved[0].toDouble(), saved[1].toDouble()), saved[2].toDouble());
-    applySettings();
+        map->setCentre(halvex::Coordinate(saved[0].toDouble(), saved[1].toDouble()), saved[2].toDouble());
 
-    connect(mapView_, &maps::SyncRegionMapView::doubleAction, this, &EditorMapViewController::writeLocation);
-    connect(mapView_, &maps::SyncRegionMapView::annotationClicked, this, &EditorMapViewController::annotationClicked);
-    connect(splitter_, &QSplitter::splitterMoved, this, [this] { saveSplitRatio(); });
+    connect(map, &maps::SyncRegionMapView::doubleAction, this, &EditorMapViewController::writeLocation);
+    connect(map, &maps::SyncRegionMapView::annotationClicked, this, &EditorMapViewController::annotationClicked);
     // The region is stored once the view rests.
     auto* regionTimer = new QTimer(this);
     regionTimer->setSingleShot(true);
     regionTimer->setInterval(500);
     connect(regionTimer, &QTimer::timeout, this, [this] { saveRegion(); });
-    connect(mapView_, &maps::SyncRegionMapView::regionChanged, regionTimer, qOverload<>(&QTimer::start));
+    connect(map, &maps::SyncRegionMapView::regionChanged, regionTimer, qOverload<>(&QTimer::start));
 
     const double ratio = std::clamp(double(defaults().value(Settings::mapSectionFileViewSplitRatio())), 0.1, 0.9);
-    const int width = std::max(splitter_->width(), 800);
-    splitter_->setSizes({int(width * ratio), width - int(width * ratio)});
+    const int width = std::max(split->width(), 800);
+    const int sidebar = ui_->sidebarContainerView->isHidden() ? 0 : std::max(ui_->sidebarContainerView->minimumSizeHint().width(), 280);
+    split->setSizes({int(width * ratio), std::max(0, width - int(width * ratio) - sidebar), sidebar});
     reloadPins();
     if (!snapshot_.selectedCoordinates().isEmpty())
         zoomToFitSelection();
 }
 
-void EditorMapViewController::applySettings()
+void EditorMapViewController::setUpFileBar()
 {
-    if (!mapView_)
+    if (!ui_)
         return;
-    tileSource_->setUrlTemplate(tileURLTemplate());
-    mapView_->setGreyed(defaults().value(Settings::mapViewTypeValue()) == MapType::mutedStandard);
-    mapView_->update();
+    EditorFileBarController* old = fileBarController_;
+    if (old && old->isViewLoaded())
+        old->saveScrollPosition();
+    EditorFileBarController* bar = nullptr;
+    if (defaults().value(Settings::mapSectionFileViewMode()) == FileViewModeUserChoice::grid)
+        bar = new EditorFileGridBarController(this);
+    else
+        bar = new EditorFileListBarController(this);
+    fileBarController_ = bar;
+    brisa::FilledSubview::setFilledSubview(ui_->fileContainerView, bar->view());
+    if (old) {
+        old->stopObserving();
+        old->deleteLater();
+    }
+    bar->restoreScrollPosition();
+}
+
+void EditorMapViewController::updateFileListColumns()
+{
+    auto* list = qobject_cast<EditorFileListBarController*>(fileBarController_);
+    if (!list)
+        return;
+    QList<FileTableCellType> types{FileThumbnailTableCellView::cellType(), FileSourceTableCellView::cellType()};
+    if (defaults().value(Settings::mapSectionShowGPSInFileList()))
+        types << FileGPSTableCellView::cellType();
+    types << FileSaveTableCellView::cellType();
+    list->setTableCellTypes(types);
+}
+
+void EditorMapViewController::setUpSidebar()
+{
+    if (!ui_ || !editorWindowController())
+        return;
+    const bool enabled = defaults().value(Settings::mapEditingSidebarState()) == EditingSidebarState::enabled;
+    if (enabled == (sidebarController_ != nullptr))
+        return;
+    if (!enabled) {
+        ui_->sidebarContainerView->hide();
+        sidebarController_->stopObserving();
+        sidebarController_->deleteLater();
+        sidebarController_ = nullptr;
+    } else {
+        sidebarController_ = new EditorMapSidebarController(this);
+        brisa::FilledSubview::setFilledSubview(ui_->sidebarContainerView, sidebarController_->view());
+        ui_->sidebarContainerView->setMinimumWidth(sidebarController_->minimumSizeHint().width());
+        ui_->sidebarContainerView->show();
+    }
+    placeDividerBesideSidebar();
+}
+
+void EditorMapViewController::placeDividerBesideSidebar()
+{
+    QSplitter* split = splitter();
+    if (!split || !isVisible())
+        return;
+    const int total = split->width();
+    const int sidebar = sidebarController_ ? std::max(ui_->sidebarContainerView->width(), ui_->sidebarContainerView->minimumWidth()) : 0;
+    const int position = int((total - sidebar) * 0.5);
+    split->setSizes({position, std::max(0, total - sidebar - position), sidebar});
+    saveSplitRatio();
 }
 
 void EditorMapViewController::addToolbarItems()
@@ -144,8 +238,30 @@ void EditorMapViewController::addToolbarItems()
     addSectionSwitcherToolbarItem(2);
     addTasksToolbarItem();
     addFlexibleSpaceToolbarItem();
+    addToolbarItem(ToolbarCommand::editLocation);
+    addToolbarItem(ToolbarCommand::eraseLocation);
+    addToolbarItem(ToolbarCommand::restoreLocation);
+    addMenuToolbarItem(QStringLiteral("EditorWindowToolbarCopyLocation"), QStringLiteral("paperclip"), pasteboardMenu());
+    addMenuToolbarItem(QStringLiteral("EditorWindowToolbarAutocompleteLocation"),
+                       QStringLiteral("arrow.triangle.2.circlepath.circle"), autocompleteMenu());
     addPresetsToolbarItem();
     addHelpToolbarItem();
+}
+
+void EditorMapViewController::addTouchBarItems()
+{
+    brisa::DynamicTouchBarItemSet& items = dynamicTouchBar().addItemSet({});
+    EditorTouchBarItems::addFileSectionItems(items, EditorTouchBarItems::Controller(windowController()));
+}
+
+void EditorMapViewController::updateInterface()
+{
+    EditorViewController::updateInterface();
+    if (mapBarController_) {
+        const bool selected = canCenterSelection();
+        mapBarController_->zoomToFitAction()->setEnabled(selected);
+        mapBarController_->centerSelectionAction()->setEnabled(selected);
+    }
 }
 
 void EditorMapViewController::startObserving()
@@ -155,13 +271,31 @@ void EditorMapViewController::startObserving()
         filesSubscriber_.subscribe(MetadataFileList::didChangeFilesNotification, list, reload);
     historySubscriber_.subscribe(halvex::EditionManager::didFlushHistoryNotification, nullptr, reload);
     settingsSubscriber_.subscribe(brisa::UserDefaults::didSetKeyNotification, &defaults(),
-                                  [this](const brisa::Notification& note) {
-                                      const QString key = brisa::UserDefaults::editedKeyName(note);
-                                      if (key.startsWith(QStringLiteral("MapDisplay")))
-                                          reloadPins();
-                                      else if (key.startsWith(QStringLiteral("Map")))
-                                          applySettings();
-                                  });
+                                  [this](const brisa::Notification& note) { userDefaultsDidSetKey(note); });
+    QSplitter* split = splitter();
+    splitViewWillStartResizingSubscriber_.subscribe(SplitViewTracker::willStartResizingNotification, split,
+                                                    [this](const brisa::Notification&) { windowWillStartLiveResize(); });
+    splitViewDidEndResizingSubscriber_.subscribe(SplitViewTracker::didEndResizingNotification, split,
+                                                 [this](const brisa::Notification&) { windowDidEndLiveResize(); });
+    if (mapBarController_)
+        mapBarController_->startObserving();
+}
+
+void EditorMapViewController::userDefaultsDidSetKey(const brisa::Notification& note)
+{
+    const QString key = brisa::UserDefaults::editedKeyName(note);
+    if (key.startsWith(QStringLiteral("MapDisplay"))) {
+        reloadPins();
+    } else if (key == Settings::mapSectionFileViewMode().name()) {
+        setUpFileBar();
+        updateFileListColumns();
+        updateInterface();
+    } else if (key == Settings::mapSectionShowGPSInFileList().name()) {
+        updateFileListColumns();
+    } else if (key == Settings::mapEditingSidebarState().name()) {
+        setUpSidebar();
+        updateInterface();
+    }
 }
 
 void EditorMapViewController::stopObserving()
@@ -169,32 +303,106 @@ void EditorMapViewController::stopObserving()
     filesSubscriber_.unsubscribe();
     historySubscriber_.unsubscribe();
     settingsSubscriber_.unsubscribe();
+    splitViewWillStartResizingSubscriber_.unsubscribe();
+    splitViewDidEndResizingSubscriber_.unsubscribe();
     if (fileBarController_)
         fileBarController_->stopObserving();
+    if (mapBarController_)
+        mapBarController_->stopObserving();
+    if (sidebarController_)
+        sidebarController_->stopObserving();
+}
+
+EditorBarController* EditorMapViewController::sidebarController() const
+{
+    return sidebarController_;
+}
+
+void EditorMapViewController::windowWillStartLiveResize()
+{
+    if (fileBarController_)
+        fileBarController_->windowWillStartLiveResize();
+    if (mapBarController_)
+        mapBarController_->windowWillStartLiveResize();
+}
+
+void EditorMapViewController::windowDidEndLiveResize()
+{
+    saveSplitRatio();
+    if (fileBarController_)
+        fileBarController_->windowDidEndLiveResize();
+    if (mapBarController_)
+        mapBarController_->windowDidEndLiveResize();
 }
 
 void EditorMapViewController::reloadPins()
 {
     const MetadataFileList* list = metadataFileList();
-    if (!mapView_ || !list)
+    maps::SyncRegionMapView* map = mapView();
+    if (!map || !list)
         return;
     snapshot_ = MapPinSnapshot::take(*list);
-    mapView_->setAnnotations(snapshot_.annotations(defaults().value(Settings::mapDisplayOtherItemsUserChoice()),
-                                                   defaults().value(Settings::mapDisplayFilenameUserChoice())));
+    map->setAnnotations(snapshot_.annotations(defaults().value(Settings::mapDisplayOtherItemsUserChoice()),
+                                              defaults().value(Settings::mapDisplayFilenameUserChoice())));
+    mapBarController_->updateInformation(halvex::gpsCoordinate(list->selectedEditors()));
+    mapBarController_->applyAutomaticZoom();
+    updateInterface();
+}
+
+bool EditorMapViewController::canCenterSelection() const
+{
+    return mapBarController_ && mapBarController_->canCenterSelection();
+}
+
+void EditorMapViewController::centerSelection()
+{
+    if (canCenterSelection())
+        mapBarController_->centerSelection();
+}
+
+void EditorMapViewController::zoomIn()
+{
+    if (canZoomIn())
+        mapBarController_->zoomIn();
+}
+
+void EditorMapViewController::zoomToFit()
+{
+    if (canZoomToFit())
+        mapBarController_->zoomToFit();
+}
+
+void EditorMapViewController::zoomOut()
+{
+    if (canZoomOut())
+        mapBarController_->zoomOut();
+}
+
+bool EditorMapViewController::validateUserInterfaceItem(const QString& action) const
+{
+    if (action == QLatin1String("mapCenterSelection:"))
+        return canCenterSelection();
+    if (action == QLatin1String("mapZoomIn:"))
+        return canZoomIn();
+    if (action == QLatin1String("mapZoomToFit:"))
+        return canZoomToFit();
+    if (action == QLatin1String("mapZoomOut:"))
+        return canZoomOut();
+    return EditorViewController::validateUserInterfaceItem(action);
 }
 
 void EditorMapViewController::zoomToFitSelection()
 {
-    if (const auto region = maps::SyncRegionMapView::regionFitting(snapshot_.selectedCoordinates()); region && mapView_)
-        mapView_->setRegion(*region);
+    if (const auto region = maps::SyncRegionMapView::regionFitting(snapshot_.selectedCoordinates()); region && mapView())
+        mapView()->setRegion(*region);
 }
 
 void EditorMapViewController::annotationClicked(int index, Qt::KeyboardModifiers modifiers)
 {
     MetadataFileList* list = metadataFileList();
-    if (!list || index < 0 || index >= mapView_->annotations().size())
+    if (!list || !mapView() || index < 0 || index >= mapView()->annotations().size())
         return;
-    const int row = mapView_->annotations()[index].identifier.toInt();
+    const int row = mapView()->annotations()[index].identifier.toInt();
     if (row < 0 || row >= list->files().size())
         return;
     brisa::IndexSet selection = list->selection();
@@ -228,25 +436,39 @@ void EditorMapViewController::writeLocation(const halvex::Coordinate& coordinate
 
 void EditorMapViewController::saveRegion()
 {
-    if (!mapView_)
+    const maps::SyncRegionMapView* map = mapView();
+    if (!map)
         return;
     defaults().set(Settings::mapViewRegion(), QStringLiteral("%1 %2 %3")
-                                                  .arg(mapView_->centre().latitude(), 0, 'f', 6)
-                                                  .arg(mapView_->centre().longitude(), 0, 'f', 6)
-                                                  .arg(mapView_->zoom(), 0, 'f', 3));
+                                                  .arg(map->centre().latitude(), 0, 'f', 6)
+                                                  .arg(map->centre().longitude(), 0, 'f', 6)
+                                                  .arg(map->zoom(), 0, 'f', 3));
 }
 
 void EditorMapViewController::saveSplitRatio()
 {
-    if (!splitter_ || splitter_->width() <= 0)
+    QSplitter* split = splitter();
+    if (!split || split->width() <= 0 || !isVisible())
         return;
-    defaults().set(Settings::mapSectionFileViewSplitRatio(), double(splitter_->sizes().value(0)) / splitter_->width());
+    defaults().set(Settings::mapSectionFileViewSplitRatio(), double(split->sizes().value(0)) / split->width());
 }
 
 void EditorMapViewController::focusFileBar()
 {
     if (fileBarController_)
         fileBarController_->focus();
+}
+
+void EditorMapViewController::focusTagTable()
+{
+    if (mapBarController_)
+        mapBarController_->focus();
+}
+
+void EditorMapViewController::revealSelectionInFileBar()
+{
+    if (fileBarController_)
+        fileBarController_->revealSelection();
 }
 
 void EditorMapViewController::saveScrollPosition()

@@ -3,6 +3,10 @@
 #include "engine/halvex/places/GazetteerGeocoder.h"
 #include "engine/halvex/tasks/TaskManager.h"
 #include "filemodel/MetadataFileList.h"
+#include "editor/EditorFileGridBarController.h"
+#include "editor/EditorFileListBarController.h"
+#include "map/EditorMapBarController.h"
+#include "map/EditorMapSidebarController.h"
 #include "map/EditorMapViewController.h"
 #include "map/MapPinSnapshot.h"
 #include "map/MapSettings.h"
@@ -12,7 +16,12 @@
 #include "support/TestEnvironment.h"
 #include "support/ui/TileServerStandIn.h"
 
+#include <QAction>
+#include <QLineEdit>
 #include <QMainWindow>
+#include <QMenu>
+#include "filemodel/MetadataFileListModel.h"
+#include <QToolButton>
 #include <QProcess>
 #include <QSplitter>
 #include <QTemporaryDir>
@@ -101,6 +110,9 @@ private Q_SLOTS:
         defaults().setObject(Settings::mapDisplayOtherItemsUserChoice().name(), {});
         defaults().setObject(Settings::mapDisplayFilenameUserChoice().name(), {});
         defaults().setObject(Settings::mapViewTypeValue().name(), {});
+        defaults().set(Settings::mapEditingSidebarState(), EditingSidebarState::enabled);
+        defaults().set(Settings::mapAutomaticZoomUserChoice(), MapAutomaticZoomUserChoice::none);
+        defaults().setObject(Settings::mapSectionFileViewMode().name(), {});
         controller_ = std::make_unique<EditorWindowController>();
         controller_->window()->resize(1000, 600);
         controller_->window()->show();
@@ -228,6 +240,203 @@ private Q_SLOTS:
         QCOMPARE(pins(), QStringList{"1*"});
         list().setSelection(brisa::IndexSet{});
         QVERIFY(!section()->canCopy());
+    }
+
+    // The sidebar shows the selected files' common position in four notations and their IPTC
+    // address, "-" for what they lack, a placeholder without a selection; its commands are
+    // enabled as the window's rules say.
+    void sidebarFollowsTheSelection_data()
+    {
+        QTest::addColumn<QList<int>>("selection");
+        QTest::addColumn<QStringList>("values");
+        QTest::addColumn<QString>("enabled");
+        const QString none = QStringLiteral("-");
+        QTest::newRow("nothing") << QList<int>{} << QStringList{} << QString();
+        QTest::newRow("photo") << QList<int>{0}
+                               << QStringList{u"47.376900°"_qs, u"N 47°22.614’, E 8°32.502’"_qs,
+                                              u"47°22’36.8” N, 8°32’30.1” E"_qs, u"+47.37690+008.54170/"_qs,
+                                              u"Zürich, Switzerland"_qs}
+                               << "copy cut clear restore import search";
+        QTest::newRow("address only") << QList<int>{1} << QStringList{none, none, none, none, u"Zürich, Switzerland"_qs}
+                                      << "copy cut clear restore import search";
+        QTest::newRow("photo and movie") << QList<int>{0, 2} << QStringList{none, none, none, none, none}
+                                         << "copy cut clear restore import search";
+    }
+
+    void sidebarFollowsTheSelection()
+    {
+        QFETCH(QList<int>, selection);
+        QFETCH(QStringList, values);
+        QFETCH(QString, enabled);
+        EditorMapSidebarController* sidebar = section()->mapSidebarController();
+        QVERIFY(sidebar && sidebar->isVisible());
+        list().setSelection(brisa::IndexSet(selection));
+        QCOMPARE(sidebar->editionView()->isVisible(), !selection.isEmpty());
+        QCOMPARE(sidebar->placeholderView()->isVisible(), selection.isEmpty());
+        if (!values.isEmpty()) {
+            const QStringList shown{sidebar->coordinateDDdddddField()->text(), sidebar->coordinateDDMMmmmField()->text(),
+                                    sidebar->coordinateDDMMSSsField()->text(), sidebar->coordinateISO6709Field()->text(),
+                                    sidebar->addressIPTCField()->text()};
+            for (int i = 0; i < values.size(); ++i)
+                QVERIFY2(shown[i].startsWith(values[i]), qPrintable(shown.join(u" | "_qs)));
+        }
+        QStringList actual;
+        const QStringList names{"copy", "cut", "paste", "clear", "restore", "import", "search"};
+        for (int segment = 0; segment < names.size(); ++segment) {
+            QCOMPARE(sidebar->segmentAction(segment)->isEnabled(), sidebar->canPerform(segment));
+            // Paste depends on what was copied before: see the commands below.
+            if (segment != EditorMapSidebarController::pasteSegment && sidebar->canPerform(segment))
+                actual << names[segment];
+        }
+        QCOMPARE(actual.join(u' '), enabled);
+        QCOMPARE(sidebar->copyButton()->isEnabled(), !selection.isEmpty());
+    }
+
+    // The sidebar's commands are the window's: cut clears the photo's place, and paste is
+    // then possible and writes it into the bare photo; the values follow each edit. A command
+    // whose rule does not hold changes nothing.
+    void sidebarCommandsEditTheFiles()
+    {
+        EditorMapSidebarController* sidebar = section()->mapSidebarController();
+        list().setSelection(brisa::IndexSet{});
+        sidebar->perform(EditorMapSidebarController::clearSegment);
+        sidebar->segmentAction(EditorMapSidebarController::cutSegment)->trigger();
+        sidebar->perform(7);
+        waitForTasks();
+        QVERIFY(!controller_->hasUnsavedChanges());
+
+        list().setSelection(brisa::IndexSet{0});
+        sidebar->segmentAction(EditorMapSidebarController::cutSegment)->trigger();
+        waitForTasks();
+        QTRY_COMPARE(sidebar->coordinateDDdddddField()->text(), u"-"_qs);
+        QCOMPARE(sidebar->addressIPTCField()->text(), u"-"_qs);
+        QVERIFY(pins().isEmpty());
+
+        list().setSelection(brisa::IndexSet{1});
+        QTRY_VERIFY(sidebar->segmentAction(EditorMapSidebarController::pasteSegment)->isEnabled());
+        sidebar->pasteButton()->click();
+        waitForTasks();
+        QTRY_VERIFY(sidebar->coordinateDDdddddField()->text().startsWith(u"47.3769"_qs));
+        QCOMPARE(pins(), QStringList{"1*"});
+    }
+
+    // The sidebar shows and hides with its setting.
+    void sidebarFollowsItsSetting()
+    {
+        QVERIFY(section()->mapSidebarController()->isVisible());
+        defaults().set(Settings::mapEditingSidebarState(), EditingSidebarState::disabled);
+        QVERIFY(!section()->mapSidebarController());
+        QVERIFY(controller_->validateUserInterfaceItem(QStringLiteral("enableEditingSidebar:")));
+        controller_->performCommand(QStringLiteral("enableEditingSidebar:"), nullptr);
+        QVERIFY(section()->mapSidebarController());
+        QVERIFY(section()->mapSidebarController()->isVisible());
+        list().setSelection(brisa::IndexSet{0});
+        QVERIFY(section()->mapSidebarController()->addressIPTCField()->text().contains(u"Switzerland"_qs));
+    }
+
+    // The map bar: zoom in shows a quarter of the span, zoom out four times; fit and centre
+    // act on the selected pins and are enabled only with one; the selection's position is
+    // written above the map.
+    void mapBarCommands()
+    {
+        EditorMapBarController* bar = section()->mapBarController();
+        maps::SyncRegionMapView* map = section()->mapView();
+        list().setSelection(brisa::IndexSet{});
+        QVERIFY(!bar->zoomToFitAction()->isEnabled());
+        QVERIFY(!controller_->editorViewController()->validateUserInterfaceItem(QStringLiteral("mapZoomToFit:")));
+        QVERIFY(controller_->editorViewController()->validateUserInterfaceItem(QStringLiteral("mapZoomIn:")));
+        QCOMPARE(bar->informationTextField()->text(), QString());
+
+        list().setSelection(brisa::IndexSet{0});
+        QVERIFY(bar->zoomToFitAction()->isEnabled());
+        QVERIFY(bar->centerSelectionAction()->isEnabled());
+        QVERIFY(bar->informationTextField()->text().contains(u"47"_qs));
+        const halvex::Coordinate zurich = section()->pinSnapshot().selectedCoordinates().first();
+
+        map->setRegion(halvex::CoordinateRegion({10, 10}, 8, 8));
+        const double span = map->region().longitudeDelta();
+        bar->zoomInAnnotationsButton()->click();
+        QVERIFY(std::abs(map->region().longitudeDelta() / span - 0.25) < 0.01);
+        bar->zoomOutAnnotationsButton()->click();
+        bar->zoomOutAnnotationsButton()->click();
+        QVERIFY(std::abs(map->region().longitudeDelta() / span - 4) < 0.05);
+        bar->centerAnnotationsButton()->click();
+        QVERIFY(std::abs(map->centre().latitude() - zurich.latitude()) < 1e-6);
+        QVERIFY(std::abs(map->region().longitudeDelta() / span - 4) < 0.05);
+        map->setRegion(halvex::CoordinateRegion({-30, 100}, 2, 2));
+        bar->zoomToFitAnnotationsButton()->click();
+        QVERIFY(map->region().contains(zurich));
+    }
+
+    // A new selection moves the map as the automatic zoom setting says.
+    void automaticZoomFollowsTheSelection_data()
+    {
+        QTest::addColumn<MapAutomaticZoomUserChoice>("choice");
+        QTest::addColumn<bool>("shown");
+        QTest::addColumn<bool>("spanKept");
+        QTest::newRow("none") << MapAutomaticZoomUserChoice::none << false << true;
+        QTest::newRow("zoom") << MapAutomaticZoomUserChoice::zoom << true << false;
+        QTest::newRow("center") << MapAutomaticZoomUserChoice::center << true << true;
+    }
+
+    void automaticZoomFollowsTheSelection()
+    {
+        QFETCH(MapAutomaticZoomUserChoice, choice);
+        QFETCH(bool, shown);
+        QFETCH(bool, spanKept);
+        maps::SyncRegionMapView* map = section()->mapView();
+        map->setRegion(halvex::CoordinateRegion({35, 139}, 20, 20));
+        defaults().set(Settings::mapAutomaticZoomUserChoice(), choice);
+        // The menu shows the choice.
+        const QList<QAction*> zooms = section()->mapBarController()->automaticZoomActions();
+        section()->mapBarController()->optionsMenu()->aboutToShow();
+        QCOMPARE(zooms[int(choice)]->isChecked(), true);
+        const double span = map->region().longitudeDelta();
+        list().setSelection(brisa::IndexSet{0, 2});
+        const QList<halvex::Coordinate> selected = section()->pinSnapshot().selectedCoordinates();
+        QCOMPARE(selected.size(), 2);
+        QCOMPARE(map->region().contains(selected[0]) && map->region().contains(selected[1]), shown);
+        QCOMPARE(std::abs(map->region().longitudeDelta() - span) < 1e-6, spanKept);
+        if (choice == MapAutomaticZoomUserChoice::center)
+            QVERIFY(std::abs(map->centre().longitude() - (selected[0].longitude() + selected[1].longitude()) / 2) < 1e-6);
+    }
+
+    // The options menu writes the map's style and the pins' settings.
+    void mapBarMenu()
+    {
+        EditorMapBarController* bar = section()->mapBarController();
+        bar->mapStyleActions()[5]->trigger();
+        QCOMPARE(defaults().value(Settings::mapViewTypeValue()), MapType::mutedStandard);
+        bar->optionsMenu()->aboutToShow();
+        QVERIFY(bar->mapStyleActions()[5]->isChecked());
+        QVERIFY(!bar->showOtherItemsAction()->isChecked());
+        bar->showOtherItemsAction()->trigger();
+        QCOMPARE(defaults().value(Settings::mapDisplayOtherItemsUserChoice()), MapDisplayOtherItemsUserChoice::display);
+        list().setSelection(brisa::IndexSet{2});
+        QCOMPARE(pins(), (QStringList{"0", "2*"}));
+        bar->displayFilenameAction()->trigger();
+        QCOMPARE(defaults().value(Settings::mapDisplayFilenameUserChoice()), MapDisplayFilenameUserChoice::display);
+        bar->displayFilenameAction()->trigger();
+        QCOMPARE(defaults().value(Settings::mapDisplayFilenameUserChoice()), MapDisplayFilenameUserChoice::hide);
+    }
+
+    // The files as a grid or a list, the GPS column as the settings say; the map is hidden
+    // while the window or the panes are being resized.
+    void fileBarAndLiveResize()
+    {
+        auto* list = qobject_cast<EditorFileListBarController*>(section()->fileBarController());
+        QVERIFY(list);
+        defaults().set(Settings::mapSectionFileViewMode(), FileViewModeUserChoice::grid);
+        QVERIFY(qobject_cast<EditorFileGridBarController*>(section()->fileBarController()));
+        defaults().set(Settings::mapSectionFileViewMode(), FileViewModeUserChoice::list);
+        QVERIFY(qobject_cast<EditorFileListBarController*>(section()->fileBarController()));
+
+        QVERIFY(section()->mapView()->isVisible());
+        section()->windowWillStartLiveResize();
+        QVERIFY(!section()->mapView()->isVisible());
+        QVERIFY(section()->mapBarController()->isLiveResizing());
+        section()->windowDidEndLiveResize();
+        QVERIFY(section()->mapView()->isVisible());
     }
 };
 

@@ -1,12 +1,19 @@
+#include "engine/halvex/libraries/LibraryFile.h"
+#include "engine/halvex/libraries/LocationManager.h"
 #include "engine/halvex/places/GazetteerGeocoder.h"
 #include "map/FindLocationWindowController.h"
+#include "map/LocationEditWindowController.h"
+#include "map/LocationItemListModel.h"
 #include "map/MapSettings.h"
 #include "platform/brisa/core/UserDefaults.h"
 #include "platform/maps/SyncRegionMapView.h"
 
 #include <QLabel>
 #include <QLineEdit>
+#include <QAction>
+#include <QListView>
 #include <QListWidget>
+#include <QMimeData>
 #include <QPushButton>
 #include <QToolButton>
 #include <QtTest>
@@ -14,6 +21,51 @@
 #include <cmath>
 
 using namespace corvelle;
+using halvex::LocationItem;
+using halvex::LocationManager;
+
+namespace {
+
+LocationManager& library()
+{
+    return LocationManager::shared();
+}
+
+QString libraryPath()
+{
+    return halvex::LibraryFile::dataPath(QStringLiteral("Locations.json"));
+}
+
+// The names of the stored favourites, read afresh from the file.
+QStringList storedNames()
+{
+    LocationManager stored(libraryPath());
+    stored.load();
+    QStringList names;
+    for (const halvex::LocationItemPtr& item : stored.items())
+        names << item->name();
+    return names;
+}
+
+QStringList shownNames(const LocationItemListModel& model)
+{
+    QStringList names;
+    for (int row = 0; row < model.rowCount(); ++row)
+        names << model.index(row).data().toString();
+    return names;
+}
+
+void setFavorites(const QStringList& names)
+{
+    QList<halvex::LocationItemPtr> items;
+    double latitude = 40;
+    for (const QString& name : names)
+        items << std::make_shared<LocationItem>(name, halvex::Location(latitude++, 5));
+    library().setItems(items);
+    library().save();
+}
+
+} // namespace
 
 class FindLocationWindowControllerTest : public QObject {
     Q_OBJECT
@@ -29,6 +81,164 @@ private Q_SLOTS:
     }
 
     void cleanupTestCase() { halvex::Geocoder::setShared(nullptr); }
+
+    void init() { setFavorites({}); }
+
+    // The place on display is added as a favourite (untitled without a place name); a
+    // favourite picked becomes the place; deleting it stores the library.
+    void favoritesAddPickAndDelete()
+    {
+        FindLocationWindowController sheet;
+        sheet.show();
+        QVERIFY(sheet.favoritesPlaceholderView()->isVisible());
+        QVERIFY(!sheet.favoritesTableView()->isVisible());
+        QVERIFY(!sheet.addToFavoritesAction()->isEnabled());
+        const halvex::Location place(46.2044, 6.1432);
+        sheet.setLocation(place);
+        sheet.addToFavoritesAction()->trigger();
+        QCOMPARE(shownNames(*sheet.favoritesModel()), QStringList{u"Untitled"_qs});
+        QCOMPARE(storedNames(), QStringList{QString()});
+        QVERIFY(!sheet.favoritesPlaceholderView()->isVisible());
+        QVERIFY(sheet.favoritesTableView()->isVisible());
+        QVERIFY(!sheet.deleteFavoriteAction()->isEnabled());
+
+        sheet.setLocation(halvex::Location(1, 1));
+        sheet.favoritesTableView()->setCurrentIndex(sheet.favoritesModel()->index(0));
+        QCOMPARE(*sheet.location(), place);
+        QCOMPARE(library().selectedItem(), library().items().first());
+        QVERIFY(sheet.editFavoriteAction()->isEnabled());
+        // A place found otherwise leaves the favourite.
+        sheet.pickCoordinate(halvex::Coordinate(10, 10));
+        QVERIFY(!library().selectedItem());
+        QVERIFY(!sheet.deleteFavoriteAction()->isEnabled());
+
+        sheet.favoritesTableView()->setCurrentIndex(sheet.favoritesModel()->index(0));
+        sheet.deleteFavoriteAction()->trigger();
+        QCOMPARE(sheet.favoritesModel()->rowCount(), 0);
+        QCOMPARE(storedNames(), QStringList{});
+        QVERIFY(sheet.favoritesPlaceholderView()->isVisible());
+    }
+
+    // A reorder and a rename are stored at once; a blank name shows as untitled.
+    void favoritesReorderAndRenameAreStored()
+    {
+        setFavorites({u"a"_qs, u"b"_qs, u"c"_qs});
+        FindLocationWindowController sheet;
+        sheet.show();
+        LocationItemListModel& model = *sheet.favoritesModel();
+        std::unique_ptr<QMimeData> dragged(model.mimeData({model.index(2)}));
+        QVERIFY(model.canDropMimeData(dragged.get(), Qt::MoveAction, 0, 0, {}));
+        QVERIFY(model.dropMimeData(dragged.get(), Qt::MoveAction, 0, 0, {}));
+        QCOMPARE(shownNames(model), (QStringList{u"c"_qs, u"a"_qs, u"b"_qs}));
+        QCOMPARE(storedNames(), (QStringList{u"c"_qs, u"a"_qs, u"b"_qs}));
+
+        QVERIFY(model.setData(model.index(1), u"Home"_qs));
+        QVERIFY(model.setData(model.index(2), u"  "_qs));
+        QCOMPARE(shownNames(model), (QStringList{u"c"_qs, u"Home"_qs, u"Untitled"_qs}));
+        QCOMPARE(storedNames(), (QStringList{u"c"_qs, u"Home"_qs, u"  "_qs}));
+    }
+
+    // Dragged rows are checked against the list: a drop onto a row, rows of another list, rows
+    // that are gone and damaged data are refused, and nothing moves.
+    void favoritesRefuseForeignOrStaleRows()
+    {
+        setFavorites({u"a"_qs, u"b"_qs, u"c"_qs});
+        FindLocationWindowController sheet;
+        LocationItemListModel& model = *sheet.favoritesModel();
+        LocationItemListModel other(library());
+
+        std::unique_ptr<QMimeData> own(model.mimeData({model.index(0)}));
+        std::unique_ptr<QMimeData> foreign(other.mimeData({other.index(0)}));
+        std::unique_ptr<QMimeData> stale(model.mimeData({model.index(2)}));
+        auto damaged = std::make_unique<QMimeData>();
+        damaged->setData(LocationItemListModel::rowMimeType(), QByteArray("\x01\x02"));
+        auto plain = std::make_unique<QMimeData>();
+        plain->setText(u"0"_qs);
+
+        QVERIFY(!model.canDropMimeData(own.get(), Qt::MoveAction, -1, -1, model.index(1)));
+        QVERIFY(!model.dropMimeData(own.get(), Qt::MoveAction, -1, -1, model.index(1)));
+        QVERIFY(!model.dropMimeData(foreign.get(), Qt::MoveAction, 0, 0, {}));
+        QVERIFY(!model.dropMimeData(damaged.get(), Qt::MoveAction, 0, 0, {}));
+        QVERIFY(!model.dropMimeData(plain.get(), Qt::MoveAction, 0, 0, {}));
+        library().removeItems(brisa::IndexSet{2});
+        QVERIFY(!model.dropMimeData(stale.get(), Qt::MoveAction, 0, 0, {}));
+        QCOMPARE(shownNames(model), (QStringList{u"a"_qs, u"b"_qs}));
+    }
+
+    // A favourite edited in the edit sheet changes, is stored and becomes the place; the
+    // place on display is edited the same way without touching the favourites.
+    void favoritesEditedInTheEditSheet()
+    {
+        setFavorites({u"a"_qs});
+        FindLocationWindowController sheet;
+        sheet.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&sheet));
+        sheet.favoritesTableView()->setCurrentIndex(sheet.favoritesModel()->index(0));
+        sheet.editFavoriteAction()->trigger();
+        QTRY_VERIFY(sheet.locationEditSheet() && sheet.locationEditSheet()->isVisible());
+        LocationEditWindowController* edit = sheet.locationEditSheet();
+        QCOMPARE(edit->latitudeField()->text(), u"40.00000000"_qs);
+        edit->latitudeField()->setText(u"41.5"_qs);
+        edit->addressFields()[3]->setText(u"Town"_qs);
+        edit->applyButton()->click();
+        QTRY_VERIFY(!sheet.locationEditSheet());
+        QCOMPARE(library().items().first()->location().latitude(), 41.5);
+        QCOMPARE(sheet.location()->city(), u"Town"_qs);
+        LocationManager stored(libraryPath());
+        stored.load();
+        QCOMPARE(stored.items().first()->location().latitude(), 41.5);
+
+        sheet.editCurrentLocationAction()->trigger();
+        QTRY_VERIFY(sheet.locationEditSheet() && sheet.locationEditSheet()->isVisible());
+        sheet.locationEditSheet()->latitudeField()->setText(u"95"_qs);
+        QVERIFY(!sheet.locationEditSheet()->applyButton()->isEnabled());
+        sheet.locationEditSheet()->latitudeField()->setText(u"-33.5"_qs);
+        sheet.locationEditSheet()->applyButton()->click();
+        QTRY_VERIFY(!sheet.locationEditSheet());
+        QCOMPARE(sheet.location()->latitude(), -33.5);
+        QCOMPARE(library().items().first()->location().latitude(), 41.5);
+    }
+
+    // The slider turns the place; less than a degree leaves the pin as it was; a turned
+    // favourite is no longer selected.
+    void directionSliderTurnsThePlace()
+    {
+        setFavorites({u"a"_qs});
+        FindLocationWindowController sheet;
+        sheet.show();
+        QVERIFY(!sheet.directionSlider()->isEnabled());
+        sheet.favoritesTableView()->setCurrentIndex(sheet.favoritesModel()->index(0));
+        QVERIFY(sheet.directionSlider()->isEnabled());
+        QCOMPARE(sheet.directionSlider()->value(), 0);
+        sheet.directionSlider()->setValue(950);
+        QCOMPARE(sheet.location()->direction(), 95.0);
+        QCOMPARE(sheet.mapView()->annotations().first().direction, 95.0);
+        QVERIFY(!library().selectedItem());
+        QVERIFY(!library().items().first()->location().direction());
+        sheet.directionSlider()->setValue(955);
+        QCOMPARE(sheet.location()->direction(), 95.5);
+        QCOMPARE(sheet.mapView()->annotations().first().direction, 95.0);
+        sheet.setLocation(halvex::Location(1, 2).withDirection(270));
+        QCOMPARE(sheet.directionSlider()->value(), 2700);
+    }
+
+    // A library that cannot be stored (a folder stands in the file's way) is reported in the
+    // sheet; the favourite stays.
+    void favoritesThatCannotBeStoredAreReported()
+    {
+        QFile::remove(libraryPath());
+        QVERIFY(QDir().mkpath(libraryPath() + u"/blocked"_qs));
+        const auto restore = qScopeGuard([] { QDir(libraryPath()).removeRecursively(); });
+        FindLocationWindowController sheet;
+        sheet.show();
+        QVERIFY(!sheet.messageLabel()->isVisible());
+        sheet.setLocation(halvex::Location(1, 2, std::nullopt, std::nullopt, std::nullopt,
+                                           halvex::TextLocation(u"Spot"_qs, {}, {}, {}, {}, {}, {}, {})));
+        sheet.addToFavoritesAction()->trigger();
+        QCOMPARE(shownNames(*sheet.favoritesModel()), QStringList{u"Spot"_qs});
+        QVERIFY(sheet.messageLabel()->isVisible());
+        QVERIFY2(sheet.messageLabel()->text().contains(u"Locations.json"_qs), qPrintable(sheet.messageLabel()->text()));
+    }
 
     // A town found by name; typed coordinates kept as typed, with the town's address added.
     void searchesTownsAndCoordinates()

@@ -24,8 +24,11 @@
 #include "filemodel/MetadataFileList.h"
 #include "filemodel/MetadataFileListModel.h"
 #include "editor/EditorLocationActions.h"
+#include "engine/halvex/libraries/LocationManager.h"
+#include "engine/halvex/places/TagEditorLocationList.h"
 #include "map/EditorMapViewController.h"
 #include "map/FindLocationWindowController.h"
+#include "map/LocationEditWindowController.h"
 #include "map/MapSettings.h"
 #include "editor/EditorSettings.h"
 #include "engine/halvex/editions/EditionTask.h"
@@ -54,6 +57,7 @@
 #include <QMainWindow>
 #include <QMenu>
 #include <QTableView>
+#include <QListWidget>
 #include <QPixmap>
 #include <QPushButton>
 #include <QScreen>
@@ -379,6 +383,7 @@ int main(int argc, char* argv[])
     brisa::UserDefaults::standard().set(corvelle::Settings::mapStandardTileURLTemplate(), QString());
     brisa::UserDefaults::standard().set(corvelle::Settings::mapDisplayFilenameUserChoice(),
                                         corvelle::MapDisplayFilenameUserChoice::display);
+    brisa::UserDefaults::standard().set(corvelle::Settings::mapEditingSidebarState(), corvelle::EditingSidebarState::enabled);
     controller.takeHandOver(ten);
     waitFor([&] { return editor->metadataFileList()->files().size() == ten.size(); }, 60000);
     editor->setContentSection(corvelle::EditorContentSection::map);
@@ -388,13 +393,41 @@ int main(int argc, char* argv[])
     }
     settle(1000);
     failures += !save({window}, output.filePath(QStringLiteral("12-map.png")));
+    // 12b. One file selected: its place in the sidebar.
+    for (int row = 0; row < editor->metadataFileList()->files().size(); ++row) {
+        editor->metadataFileList()->setSelection(brisa::IndexSet{row});
+        if (halvex::gpsCoordinate(editor->metadataFileList()->selectedEditors()))
+            break;
+    }
+    if (auto* map = qobject_cast<corvelle::EditorMapViewController*>(editor->editorViewController()))
+        map->zoomToFitSelection();
+    settle(600);
+    failures += !save({window}, output.filePath(QStringLiteral("12b-map-sidebar.png")));
+
+    // Two favourite places for the sheet below.
+    halvex::LocationManager::shared().setItems(
+        {std::make_shared<halvex::LocationItem>(QStringLiteral("Home"), halvex::Location(46.2044, 6.1432)),
+         std::make_shared<halvex::LocationItem>(QString(), halvex::Location(45.764, 4.8357))});
 
     // 13. The find-location sheet over the map section, a town typed.
     if (corvelle::FindLocationWindowController* sheet = editor->locationActions().searchLocation()) {
         sheet->searchField()->setText(QStringLiteral("Zürich"));
         sheet->search();
+        sheet->resultList()->setCurrentRow(0);
         settle(800);
         failures += !save({window, sheet}, output.filePath(QStringLiteral("13-find-location.png")));
+        // 13b. The place on display edited by hand.
+        sheet->editCurrentLocation();
+        waitFor([&] { return sheet->locationEditSheet() && sheet->locationEditSheet()->isVisible(); }, 5000);
+        settle(500);
+        if (corvelle::LocationEditWindowController* edit = sheet->locationEditSheet()) {
+            failures += !save({window, sheet, edit}, output.filePath(QStringLiteral("13b-location-edit.png")));
+            edit->reject();
+            settle(300);
+        } else {
+            std::fprintf(stderr, "the location edit sheet did not open\n");
+            ++failures;
+        }
         sheet->reject();
         settle(300);
     } else {

@@ -16,10 +16,13 @@ namespace {
 
 constexpr int maxRunning = 2;
 
-QString tileKey(int zoom, int x, int y)
+quint64 tileKey(int zoom, int x, int y)
 {
-    return QStringLiteral("%1/%2/%3").arg(zoom).arg(x).arg(y);
+    return (quint64(zoom) << 58) | (quint64(quint32(x)) << 29) | quint64(quint32(y));
 }
+
+// A tile the server did not give is asked for again only after this long.
+constexpr qint64 retryMilliseconds = 60 * 1000;
 
 } // namespace
 
@@ -29,6 +32,7 @@ MapTileSource::MapTileSource(QString urlTemplate, QString cacheFolder, QObject* 
     , cacheFolder_(std::move(cacheFolder))
     , network_(new QNetworkAccessManager(this))
     , memory_(512)
+    , scaled_(128)
 {
 }
 
@@ -40,6 +44,10 @@ void MapTileSource::setUrlTemplate(const QString& urlTemplate)
         return;
     urlTemplate_ = urlTemplate;
     memory_.clear();
+    scaled_.clear();
+    expiries_.clear();
+    absent_.clear();
+    failedAt_.clear();
     queue_.clear();
 }
 
@@ -58,22 +66,33 @@ QString MapTileSource::path(int zoom, int x, int y) const
     return QStringLiteral("%1/%2/%3/%4/%5.png").arg(cacheFolder_, server).arg(zoom).arg(x).arg(y);
 }
 
-bool MapTileSource::isFresh(int zoom, int x, int y) const
+bool MapTileSource::isFresh(int zoom, int x, int y)
 {
-    QFile expiry(path(zoom, x, y) + QStringLiteral(".expires"));
-    if (!expiry.open(QIODevice::ReadOnly))
-        return false;
-    const QDateTime expires = QDateTime::fromString(QString::fromLatin1(expiry.readAll()).trimmed(), Qt::ISODate);
-    return expires.isValid() && expires > QDateTime::currentDateTimeUtc();
+    // The disk is read once per tile: a view asks at every frame.
+    const quint64 key = tileKey(zoom, x, y);
+    auto found = expiries_.constFind(key);
+    if (found == expiries_.constEnd()) {
+        QDateTime expires;
+        QFile expiry(path(zoom, x, y) + QStringLiteral(".expires"));
+        if (expiry.open(QIODevice::ReadOnly))
+            expires = QDateTime::fromString(QString::fromLatin1(expiry.readAll()).trimmed(), Qt::ISODate);
+        found = expiries_.insert(key, expires);
+    }
+    return found->isValid() && *found > QDateTime::currentDateTimeUtc();
 }
 
 QImage MapTileSource::cachedTile(int zoom, int x, int y)
 {
-    const QString key = tileKey(zoom, x, y);
+    const quint64 key = tileKey(zoom, x, y);
     if (const QImage* image = memory_.object(key))
         return *image;
+    // A tile known to be missing from the disk is not looked for again until one arrives.
+    if (absent_.contains(key))
+        return {};
     QImage image(path(zoom, x, y));
-    if (!image.isNull())
+    if (image.isNull())
+        absent_.insert(key);
+    else
         memory_.insert(key, new QImage(image));
     return image;
 }
@@ -94,7 +113,13 @@ QImage MapTileSource::tile(int zoom, int x, int y)
         if (part < 1)
             break;
         const QRect source((x & ((1 << up) - 1)) * part, (y & ((1 << up) - 1)) * part, part, part);
-        return parent.copy(source).scaled(parent.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        // Scaled once, then kept until a tile arrives.
+        const quint64 key = tileKey(zoom, x, y);
+        if (const QImage* image = scaled_.object(key))
+            return *image;
+        const QImage image = parent.copy(source).scaled(parent.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        scaled_.insert(key, new QImage(image));
+        return image;
     }
     return {};
 }
@@ -103,8 +128,11 @@ void MapTileSource::request(int zoom, int x, int y)
 {
     if (urlTemplate_.isEmpty())
         return;
-    const QString key = tileKey(zoom, x, y);
+    const quint64 key = tileKey(zoom, x, y);
     if (pending_.contains(key))
+        return;
+    if (const auto failed = failedAt_.constFind(key);
+        failed != failedAt_.constEnd() && QDateTime::currentMSecsSinceEpoch() - *failed < retryMilliseconds)
         return;
     pending_.insert(key);
     queue_.append({zoom, x, y});
@@ -124,13 +152,13 @@ void MapTileSource::startNext()
         request.setTransferTimeout(15000);
         ++running_;
         QNetworkReply* reply = network_->get(request);
-        const QString key = tileKey(zoom, x, y);
+        const quint64 key = tileKey(zoom, x, y);
         connect(reply, &QNetworkReply::finished, this,
                 [this, reply, key, zoom = zoom, x = x, y = y] { finished(reply, key, zoom, x, y); });
     }
 }
 
-void MapTileSource::finished(QNetworkReply* reply, const QString& key, int zoom, int x, int y)
+void MapTileSource::finished(QNetworkReply* reply, quint64 key, int zoom, int x, int y)
 {
     reply->deleteLater();
     --running_;
@@ -145,6 +173,7 @@ void MapTileSource::finished(QNetworkReply* reply, const QString& key, int zoom,
                                                    reply->error() != QNetworkReply::NoError
                                                        ? reply->errorString()
                                                        : QStringLiteral("not an image (HTTP %1)").arg(status));
+        failedAt_.insert(key, QDateTime::currentMSecsSinceEpoch());
         if (!offline_) {
             offline_ = true;
             Q_EMIT wentOffline(lastError_);
@@ -167,6 +196,11 @@ void MapTileSource::finished(QNetworkReply* reply, const QString& key, int zoom,
             expiry.commit();
     }
     memory_.insert(key, new QImage(image));
+    absent_.remove(key);
+    failedAt_.remove(key);
+    expiries_.insert(key, expires);
+    // Parents scaled up stand in for tiles that may have come now.
+    scaled_.clear();
     Q_EMIT tileLoaded();
     startNext();
 }

@@ -37,6 +37,8 @@ public:
     QImage tile(int zoom, int x, int y);
     // The image of the tile on disk or in memory, expired or not; no request.
     QImage cachedTile(int zoom, int x, int y);
+    // Where the tile of the current server is kept on disk.
+    QString cachedTilePath(int zoom, int x, int y) const { return path(zoom, x, y); }
     // The last request failed and none has succeeded since.
     bool isOffline() const { return offline_; }
     // The server's answer or the network's reason for the last failure, naming the URL.
@@ -54,17 +56,24 @@ Q_SIGNALS:
 private:
     QString url(int zoom, int x, int y) const;
     QString path(int zoom, int x, int y) const;
-    bool isFresh(int zoom, int x, int y) const;
+    bool isFresh(int zoom, int x, int y);
     void request(int zoom, int x, int y);
     void startNext();
-    void finished(QNetworkReply* reply, const QString& key, int zoom, int x, int y);
+    void finished(QNetworkReply* reply, quint64 key, int zoom, int x, int y);
 
     QString urlTemplate_;
     QString cacheFolder_;
     QNetworkAccessManager* network_;
-    QCache<QString, QImage> memory_;
+    // By tile (level, column and row in one number): the images in memory, the parents scaled up
+    // in their place, the expiry dates read from the disk, the tiles the disk does not hold, and
+    // when a request failed (it is not repeated for a minute).
+    QCache<quint64, QImage> memory_;
+    QCache<quint64, QImage> scaled_;
+    QHash<quint64, QDateTime> expiries_;
+    QSet<quint64> absent_;
+    QHash<quint64, qint64> failedAt_;
     QList<std::tuple<int, int, int>> queue_;
-    QSet<QString> pending_;
+    QSet<quint64> pending_;
     int running_ = 0;
     bool offline_ = false;
     QString lastError_;

@@ -6,6 +6,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
+#include <QScopeGuard>
 #include <QWheelEvent>
 
 #include <algorithm>
@@ -32,6 +33,14 @@ SyncRegionMapView::SyncRegionMapView(QWidget* parent)
 {
     setMouseTracking(false);
     setFocusPolicy(Qt::StrongFocus);
+    // Every frame paints the whole view: no background is filled first.
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    restTimer_.setSingleShot(true);
+    restTimer_.setInterval(150);
+    connect(&restTimer_, &QTimer::timeout, this, [this] {
+        moving_ = false;
+        update();
+    });
     setMinimumSize(120, 90);
 }
 
@@ -73,6 +82,8 @@ void SyncRegionMapView::setCentre(const halvex::Coordinate& centre, double zoom)
                                      WebMercator::coordinate(WebMercator::worldPoint(centre)).longitude());
     centre_ = clamped.isValid() ? clamped : centre_;
     zoom_ = std::clamp(zoom, WebMercator::minZoom, WebMercator::maxZoom);
+    moving_ = true;
+    restTimer_.start();
     update();
     Q_EMIT regionChanged();
 }
@@ -104,7 +115,27 @@ std::optional<halvex::CoordinateRegion> SyncRegionMapView::regionFitting(const Q
 void SyncRegionMapView::setAnnotations(QList<MapAnnotation> annotations)
 {
     annotations_ = std::move(annotations);
+    worldPoints_.clear();
+    worldPoints_.reserve(annotations_.size());
+    for (const MapAnnotation& annotation : std::as_const(annotations_))
+        worldPoints_ << WebMercator::worldPoint(annotation.coordinate);
+    order_.resize(annotations_.size());
+    std::iota(order_.begin(), order_.end(), 0);
+    std::stable_sort(order_.begin(), order_.end(), [this](int a, int b) {
+        return std::make_pair(annotations_[a].priority, annotations_[a].isSelected)
+               < std::make_pair(annotations_[b].priority, annotations_[b].isSelected);
+    });
+    titleTexts_.clear();
     update();
+}
+
+QPointF SyncRegionMapView::tipOf(int index, double pixels, const QPointF& middle) const
+{
+    const QPointF& point = worldPoints_[index];
+    // The copy of the world nearest to the centre, so that pins across 180° show.
+    double dx = point.x() - middle.x();
+    dx -= std::round(dx);
+    return {width() / 2.0 + dx * pixels, height() / 2.0 + (point.y() - middle.y()) * pixels};
 }
 
 QPointF SyncRegionMapView::pointOf(const halvex::Coordinate& coordinate) const
@@ -126,22 +157,12 @@ halvex::Coordinate SyncRegionMapView::coordinateAt(const QPointF& point) const
         {middle.x() + (point.x() - width() / 2.0) / pixels, middle.y() + (point.y() - height() / 2.0) / pixels});
 }
 
-QList<int> SyncRegionMapView::drawingOrder() const
-{
-    QList<int> order(annotations_.size());
-    std::iota(order.begin(), order.end(), 0);
-    std::stable_sort(order.begin(), order.end(), [this](int a, int b) {
-        return std::make_pair(annotations_[a].priority, annotations_[a].isSelected)
-               < std::make_pair(annotations_[b].priority, annotations_[b].isSelected);
-    });
-    return order;
-}
-
 int SyncRegionMapView::annotationAt(const QPointF& point) const
 {
-    const QList<int> order = drawingOrder();
-    for (auto it = order.rbegin(); it != order.rend(); ++it) {
-        const QPointF tip = pointOf(annotations_[*it].coordinate);
+    const double pixels = worldPixels(zoom_);
+    const QPointF middle = WebMercator::worldPoint(centre_);
+    for (auto it = order_.crbegin(); it != order_.crend(); ++it) {
+        const QPointF tip = tipOf(*it, pixels, middle);
         const QRectF head(tip.x() - pinRadius, tip.y() - pinHeight, 2 * pinRadius, pinHeight);
         if (head.contains(point))
             return *it;
@@ -165,8 +186,12 @@ void SyncRegionMapView::paintEvent(QPaintEvent*)
     if (greyed_)
         painter.fillRect(rect(), QColor(255, 255, 255, 110));
     painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
-    for (int index : drawingOrder())
-        paintPin(painter, annotations_[index]);
+    const QList<int> topFirst = visiblePins();
+    const double pixels = worldPixels(zoom_);
+    const QPointF middle = WebMercator::worldPoint(centre_);
+    for (auto it = topFirst.crbegin(); it != topFirst.crend(); ++it)
+        paintPin(painter, annotations_[*it], tipOf(*it, pixels, middle));
+    paintTitles(painter, topFirst);
     if (!attribution_.isEmpty()) {
         QFont font = painter.font();
         font.setPointSizeF(std::max(6.0, font.pointSizeF() * 0.75));
@@ -182,21 +207,29 @@ void SyncRegionMapView::paintEvent(QPaintEvent*)
 
 void SyncRegionMapView::paintBaseMap(QPainter& painter)
 {
-    painter.fillRect(rect(), QColor(0xaa, 0xd3, 0xdf));
-    // A graticule every ten degrees (every degree when near), so that position still reads.
-    painter.setPen(QPen(QColor(255, 255, 255, 150), 1));
+    // Straight lines along the pixel grid need no smoothing.
+    const bool antialiased = painter.testRenderHint(QPainter::Antialiasing);
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    const auto restore = qScopeGuard([&painter, antialiased] { painter.setRenderHint(QPainter::Antialiasing, antialiased); });
+    const QColor sea(0xaa, 0xd3, 0xdf);
+    painter.fillRect(rect(), sea);
+    // A graticule every ten degrees (every degree when near), so that position still reads. Its
+    // colour is white at 60 % over the sea worked out beforehand: an opaque line is a plain fill,
+    // a translucent one is blended pixel by pixel.
+    const auto over = [](int below) { return below + (255 - below) * 150 / 255; };
+    painter.setPen(QPen(QColor(over(sea.red()), over(sea.green()), over(sea.blue())), 1));
     const double step = zoom_ >= 6 ? 1 : 10;
     const halvex::CoordinateRegion shown = region();
     for (double longitude = -180; longitude <= 180; longitude += step) {
         const double x = pointOf({0, longitude}).x();
         if (x >= 0 && x <= width())
-            painter.drawLine(QPointF(x, 0), QPointF(x, height()));
+            painter.drawLine(QLine(qRound(x), 0, qRound(x), height()));
     }
     for (double latitude = -80; latitude <= 80; latitude += step) {
         if (std::abs(latitude - shown.centre().latitude()) > shown.latitudeDelta())
             continue;
-        const double y = pointOf({latitude, centre_.longitude()}).y();
-        painter.drawLine(QPointF(0, y), QPointF(width(), y));
+        const int y = qRound(pointOf({latitude, centre_.longitude()}).y());
+        painter.drawLine(QLine(0, y, width(), y));
     }
 }
 
@@ -216,7 +249,8 @@ void SyncRegionMapView::paintTiles(QPainter& painter)
     const int lastColumn = int(std::floor((width() - origin.x()) / size));
     const int firstRow = std::max(0, int(std::floor(-origin.y() / size)));
     const int lastRow = std::min(count - 1, int(std::floor((height() - origin.y()) / size)));
-    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    // Smooth once the view rests; a plain scaling keeps up with a drag or the wheel.
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, !moving_);
     for (int row = firstRow; row <= lastRow; ++row) {
         for (int column = firstColumn; column <= lastColumn; ++column) {
             const int x = ((column % count) + count) % count;
@@ -232,7 +266,7 @@ void SyncRegionMapView::paintTiles(QPainter& painter)
 QPixmap SyncRegionMapView::pinImage(const QColor& tint, bool selected) const
 {
     // One image per colour and state, drawn once and reused for every pin like it.
-    const QString key = tint.name(QColor::HexArgb) + (selected ? QLatin1Char('s') : QLatin1Char('o'));
+    const quint64 key = (quint64(tint.rgba()) << 1) | (selected ? 1 : 0);
     if (const auto found = pinImages_.constFind(key); found != pinImages_.constEnd())
         return *found;
     const qreal ratio = devicePixelRatioF();
@@ -258,11 +292,36 @@ QPixmap SyncRegionMapView::pinImage(const QColor& tint, bool selected) const
     return image;
 }
 
-void SyncRegionMapView::paintPin(QPainter& painter, const MapAnnotation& annotation) const
+QList<int> SyncRegionMapView::visiblePins() const
 {
-    const QPointF tip = pointOf(annotation.coordinate);
-    if (!rect().adjusted(-40, -40, 40, 40).contains(tip.toPoint()))
-        return;
+    // A pin whose tip falls within a few points of the tip of a pin drawn over it is all but
+    // hidden by it: only the upper one is drawn. Cells of the view mark the tips already taken.
+    constexpr int cell = 3;
+    const QRect shown = rect().adjusted(-40, -40, 40, 40);
+    const int columns = shown.width() / cell + 1;
+    const int rows = shown.height() / cell + 1;
+    std::vector<bool> taken(size_t(columns) * size_t(rows), false);
+    const double pixels = worldPixels(zoom_);
+    const QPointF middle = WebMercator::worldPoint(centre_);
+    QList<int> result;
+    for (auto it = order_.crbegin(); it != order_.crend(); ++it) {
+        const QPointF tip = tipOf(*it, pixels, middle);
+        if (!shown.contains(tip.toPoint()))
+            continue;
+        const MapAnnotation& annotation = annotations_[*it];
+        const size_t place = size_t((int(tip.y()) - shown.top()) / cell) * size_t(columns)
+                             + size_t((int(tip.x()) - shown.left()) / cell);
+        // A direction or a title shows beyond the pin: such a pin is always drawn.
+        if (taken[place] && !annotation.direction && annotation.title.isEmpty())
+            continue;
+        taken[place] = true;
+        result << *it;
+    }
+    return result;
+}
+
+void SyncRegionMapView::paintPin(QPainter& painter, const MapAnnotation& annotation, const QPointF& tip) const
+{
     // Whole pixels: a plain copy, no resampling.
     painter.drawPixmap(QPoint(qRound(tip.x() - pinRadius - 2), qRound(tip.y() - pinHeight - 1)),
                        pinImage(annotation.tint, annotation.isSelected));
@@ -273,16 +332,54 @@ void SyncRegionMapView::paintPin(QPainter& painter, const MapAnnotation& annotat
         painter.setPen(QPen(annotation.tint.darker(130), 2.5, Qt::SolidLine, Qt::RoundCap));
         painter.drawLine(tip, end);
     }
-    if (!annotation.title.isEmpty()) {
-        const QFontMetricsF metrics(painter.font());
-        const double width = metrics.horizontalAdvance(annotation.title);
-        const QRectF box(tip.x() - width / 2 - 3, tip.y() + 2, width + 6, metrics.height() + 2);
-        painter.setPen(Qt::NoPen);
-        painter.setBrush(QColor(255, 255, 255, 215));
-        painter.drawRect(box);
-        painter.setPen(Qt::black);
-        painter.drawText(box, Qt::AlignCenter, annotation.title);
+}
+
+const QStaticText& SyncRegionMapView::titleText(int index) const
+{
+    if (font() != titleFont_) {
+        titleFont_ = font();
+        titleTexts_.clear();
     }
+    auto found = titleTexts_.find(index);
+    if (found == titleTexts_.end()) {
+        QStaticText text(annotations_[index].title);
+        text.setTextFormat(Qt::PlainText);
+        text.setPerformanceHint(QStaticText::AggressiveCaching);
+        text.prepare(QTransform(), titleFont_);
+        found = titleTexts_.insert(index, text);
+    }
+    return *found;
+}
+
+QList<std::pair<int, QRectF>> SyncRegionMapView::titlePlacements(const QList<int>& topFirst) const
+{
+    const double pixels = worldPixels(zoom_);
+    const QPointF middle = WebMercator::worldPoint(centre_);
+    const double lineHeight = QFontMetricsF(font()).height();
+    QList<std::pair<int, QRectF>> placed;
+    for (int index : topFirst) {
+        if (annotations_[index].title.isEmpty())
+            continue;
+        const QSizeF size = titleText(index).size();
+        const QPointF tip = tipOf(index, pixels, middle);
+        const QRectF box(tip.x() - size.width() / 2 - 3, tip.y() + 2, size.width() + 6, std::max(size.height(), lineHeight) + 2);
+        if (std::none_of(placed.cbegin(), placed.cend(), [&box](const auto& other) { return other.second.intersects(box); }))
+            placed.append({index, box});
+    }
+    return placed;
+}
+
+void SyncRegionMapView::paintTitles(QPainter& painter, const QList<int>& topFirst) const
+{
+    painter.setFont(font());
+    const QList<std::pair<int, QRectF>> placed = titlePlacements(topFirst);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(QColor(255, 255, 255, 215));
+    for (const auto& [index, box] : placed)
+        painter.drawRect(box);
+    painter.setPen(Qt::black);
+    for (const auto& [index, box] : placed)
+        painter.drawStaticText(QPointF(box.left() + 3, box.top() + 1), titleText(index));
 }
 
 // --- Events

@@ -9,6 +9,8 @@
 #include <QPixmap>
 #include <QPoint>
 #include <QPointer>
+#include <QStaticText>
+#include <QTimer>
 #include <QWidget>
 
 #include <optional>
@@ -21,7 +23,9 @@ namespace maps {
 // reports it, a double click anywhere reports the position and never zooms.
 //
 // Without tiles (offline, nothing cached) a plain base map with a graticule is drawn; pins and
-// clicks work the same. The bottom-right corner carries the tile attribution and takes no click.
+// clicks work the same. While the region keeps changing, tiles are scaled without smoothing; the
+// frame after the view rests is smooth. A pin covered by one drawn over it at nearly the same point is not drawn,
+// and a title that would overlap the title of a pin above it is left out. The bottom-right corner carries the tile attribution and takes no click.
 class SyncRegionMapView : public QWidget {
     Q_OBJECT
 
@@ -55,6 +59,14 @@ public:
     // The corner kept for the attribution.
     QRect attributionRect() const;
 
+    // The pins drawn in the current region, top-most first: those in sight and not hidden under a
+    // pin drawn over them at nearly the same point (a pin with a direction or a title is always
+    // drawn).
+    QList<int> visiblePins() const;
+    // The titles drawn, with their boxes: those of the pins in `topFirst` (see visiblePins()),
+    // each left out when it would overlap the title of a pin above it.
+    QList<std::pair<int, QRectF>> titlePlacements(const QList<int>& topFirst) const;
+
     static constexpr int attributionWidth = 90;
     static constexpr int attributionHeight = 45;
 
@@ -74,9 +86,13 @@ protected:
 private:
     void paintTiles(QPainter& painter);
     void paintBaseMap(QPainter& painter);
-    void paintPin(QPainter& painter, const MapAnnotation& annotation) const;
+    void paintPin(QPainter& painter, const MapAnnotation& annotation, const QPointF& tip) const;
     QPixmap pinImage(const QColor& tint, bool selected) const;
-    QList<int> drawingOrder() const;
+    QList<int> drawingOrder() const { return order_; }
+    // Where each pin's tip falls now, in widget points.
+    QPointF tipOf(int index, double pixels, const QPointF& middle) const;
+    void paintTitles(QPainter& painter, const QList<int>& topFirst) const;
+    const QStaticText& titleText(int index) const;
 
     QPointer<MapTileSource> tileSource_;
     halvex::Coordinate centre_{20, 0};
@@ -87,7 +103,18 @@ private:
     std::optional<QPoint> pressPoint_;
     QPointF pressWorldCentre_;
     bool dragged_ = false;
-    mutable QHash<QString, QPixmap> pinImages_;
+    mutable QHash<quint64, QPixmap> pinImages_;
+    // Per pin, made when the pins are set: its place on the world plane, and the drawing order
+    // (by priority, selected pins over the others, else in list order).
+    QList<QPointF> worldPoints_;
+    QList<int> order_;
+    // The titles laid out once, by pin; an entry is made when the title is first drawn.
+    mutable QHash<int, QStaticText> titleTexts_;
+    // Set while the region keeps changing (a drag, the wheel): tiles are then scaled without
+    // smoothing, and drawn smooth again once the view rests.
+    bool moving_ = false;
+    QTimer restTimer_;
+    mutable QFont titleFont_;
 };
 
 } // namespace maps

@@ -218,6 +218,61 @@ private Q_SLOTS:
         view.setAnnotations({pin});
         QCOMPARE(view.annotationAt(view.pointOf({0, 0}) - QPointF(0, 10)), 0);
     }
+
+    // A pin under another at nearly the same point is not drawn, unless it shows a direction or
+    // a title; a title that would overlap the title of a pin above it is left out.
+    void hiddenPinsAndOverlappingTitlesAreLeftOut()
+    {
+        SyncRegionMapView view;
+        view.resize(400, 300);
+        view.setCentre({46, 7}, 10);
+        const auto pin = [](double longitude, int priority, const QString& title = {}) {
+            MapAnnotation annotation;
+            annotation.coordinate = {46, longitude};
+            annotation.priority = priority;
+            annotation.title = title;
+            return annotation;
+        };
+        // At zoom 10 a degree is about 728 points: 0.001° is under one point.
+        view.setAnnotations({pin(7.0, 0), pin(7.001, 1), pin(7.2, 0), pin(10, 0)});
+        QCOMPARE(view.visiblePins(), (QList<int>{1, 2}));
+        MapAnnotation turned = pin(7.0, 0);
+        turned.direction = 90;
+        view.setAnnotations({turned, pin(7.001, 1)});
+        QCOMPARE(view.visiblePins(), (QList<int>{1, 0}));
+
+        // Side by side, the lower pin's title would run into the upper one's: only the upper
+        // shows; far enough apart both do.
+        view.setAnnotations({pin(7.0, 0, u"bare.jpg"_qs), pin(7.02, 1, u"photo.jpg"_qs), pin(7.2, 0, u"far.jpg"_qs)});
+        const QList<int> shown = view.visiblePins();
+        QCOMPARE(shown.size(), 3);
+        QList<int> titled;
+        for (const auto& [index, box] : view.titlePlacements(shown))
+            titled << index;
+        QCOMPARE(titled, (QList<int>{1, 2}));
+        view.setCentre({46, 7}, 14);
+        titled.clear();
+        for (const auto& [index, box] : view.titlePlacements(view.visiblePins()))
+            titled << index;
+        QCOMPARE(titled, (QList<int>{1, 0}));
+    }
+
+    // A tile the server did not give is not asked for again at every frame.
+    void aFailedTileIsNotAskedForAgainAtOnce()
+    {
+        QTemporaryDir cache;
+        corvelle::test::TileServerStandIn server;
+        // The stand-in has no ".jpg" tiles: every request is refused.
+        MapTileSource source(server.urlTemplate().replace(u".png"_qs, u".jpg"_qs), cache.path());
+        QSignalSpy wentOffline(&source, &MapTileSource::wentOffline);
+        QVERIFY(source.tile(2, 1, 1).isNull());
+        QTRY_VERIFY_WITH_TIMEOUT(!wentOffline.isEmpty(), 10000);
+        QCOMPARE(server.paths.size(), 1);
+        for (int frame = 0; frame < 5; ++frame)
+            QVERIFY(source.tile(2, 1, 1).isNull());
+        QTest::qWait(200);
+        QCOMPARE(server.paths.size(), 1);
+    }
 };
 
 QTEST_MAIN(SyncRegionMapViewTest)
