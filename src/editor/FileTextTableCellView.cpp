@@ -2,6 +2,7 @@
 
 #include "engine/halvex/tags/TagEditor.h"
 #include "filemodel/MetadataFileListModel.h"
+#include "platform/brisa/core/FutureDelivery.h"
 
 #include <QAbstractItemView>
 #include <QHelpEvent>
@@ -99,13 +100,13 @@ void FileTextTableCellView::makeDeferredTexts()
         work.append({request.editor, request.maker});
     const quint64 batch = ++lastDeferredBatch_;
     deferredBatches_.insert(batch, requests);
-    QtConcurrent::run([work] {
+    brisa::deliverWhenFinished(this, QtConcurrent::run([work] {
         QStringList texts;
         texts.reserve(work.size());
         for (const auto& [editor, maker] : work)
             texts << maker(*editor);
         return texts;
-    }).then(this, [this, batch](const QStringList& texts) { deferredTextsDidArrive(batch, texts); });
+    }), [this, batch](const QStringList& texts) { deferredTextsDidArrive(batch, texts); });
 }
 
 void FileTextTableCellView::deferredTextsDidArrive(quint64 batch, const QStringList& texts)

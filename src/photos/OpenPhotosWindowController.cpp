@@ -8,6 +8,7 @@
 #include "photos/PhotoImageManager.h"
 #include "photos/PhotosAlbumTableCellView.h"
 #include "photos/PhotosSettings.h"
+#include "platform/brisa/core/FutureDelivery.h"
 #include "platform/brisa/core/UserDefaults.h"
 #include "platform/brisa/ui/DynamicTouchBarItemSet.h"
 #include "platform/brisa/ui/SymbolIcons.h"
@@ -312,8 +313,7 @@ void OpenPhotosWindowController::loadSources(const QList<photolibrary::PhotoAsse
     waitingImportCount_ += count;
     sources_.clear();
     updateInterface();
-    QPointer<OpenPhotosWindowController> weakSelf(this);
-    QtConcurrent::run([assets] {
+    brisa::deliverWhenFinished(this, QtConcurrent::run([assets] {
         // A movie removed since the fetch has no file any more: it gives no source.
         QList<halvex::TagStorageSource> made;
         for (const photolibrary::PhotoAsset& asset : assets) {
@@ -321,13 +321,11 @@ void OpenPhotosWindowController::loadSources(const QList<photolibrary::PhotoAsse
                 made.append(halvex::TagStorageSource(QUrl::fromLocalFile(asset.path), asset.path));
         }
         return made;
-    }).then(this, [weakSelf, count](const QList<halvex::TagStorageSource>& made) {
-        if (!weakSelf)
-            return;
-        weakSelf->waitingImportCount_ -= count;
-        weakSelf->sources_.append(made);
-        weakSelf->updateInterface();
-        weakSelf->done(1);
+    }), [this, count](const QList<halvex::TagStorageSource>& made) {
+        waitingImportCount_ -= count;
+        sources_.append(made);
+        updateInterface();
+        done(1);
     });
 }
 

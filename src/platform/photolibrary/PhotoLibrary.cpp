@@ -2,6 +2,7 @@
 
 #include "engine/halvex/tags/MediaType.h"
 #include "engine/ostrak/ExifToolPool.h"
+#include "platform/brisa/core/FutureDelivery.h"
 
 #include <QCoreApplication>
 #include <QDirIterator>
@@ -10,7 +11,6 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QPointer>
 #include <QRegularExpression>
 #include <QtConcurrent>
 
@@ -263,12 +263,8 @@ QList<PhotoAsset> PhotoLibrary::fetchVideos(const std::optional<PhotoAlbum>& alb
 void PhotoLibrary::fetchVideosAsync(const std::optional<PhotoAlbum>& album, QObject* context,
                                     std::function<void(const QList<PhotoAsset>&)> done)
 {
-    QPointer<QObject> guard(context);
     QFuture<QList<PhotoAsset>> future = QtConcurrent::run(&fetchPool_, [this, album] { return fetchVideos(album); });
-    future.then(context, [guard, done = std::move(done)](const QList<PhotoAsset>& assets) {
-        if (guard)
-            done(assets);
-    });
+    brisa::deliverWhenFinished(context, std::move(future), std::move(done));
 }
 
 } // namespace photolibrary
