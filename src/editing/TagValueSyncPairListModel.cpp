@@ -1,10 +1,9 @@
 #include "editing/TagValueSyncPairListModel.h"
 
+#include "filemodel/FileRowDragData.h"
 #include "platform/brisa/core/ArrayHelpers.h"
 
-#include <QDataStream>
 #include <QMimeData>
-#include <QUuid>
 
 #include <numeric>
 
@@ -17,8 +16,7 @@ TagValueSyncPairListModel::TagValueSyncPairListModel(QObject* parent)
 
 const QString& TagValueSyncPairListModel::rowMimeType()
 {
-    static const QString type =
-        QStringLiteral("application/x-corvelle-pairs-rows-") + QUuid::createUuid().toString(QUuid::WithoutBraces);
+    static const QString type = FileRowDragData::privateType(QStringLiteral("pairs-rows"));
     return type;
 }
 
@@ -139,12 +137,7 @@ QMimeData* TagValueSyncPairListModel::mimeData(const QModelIndexList& indexes) c
     brisa::IndexSet rows;
     for (const QModelIndex& index : indexes)
         rows.insert(index.row());
-    QByteArray bytes;
-    QDataStream stream(&bytes, QIODevice::WriteOnly);
-    stream << quintptr(this) << rows.toList();
-    auto* data = new QMimeData;
-    data->setData(rowMimeType(), bytes);
-    return data;
+    return FileRowDragData::make(rowMimeType(), rows, this);
 }
 
 Qt::DropActions TagValueSyncPairListModel::supportedDropActions() const
@@ -154,19 +147,13 @@ Qt::DropActions TagValueSyncPairListModel::supportedDropActions() const
 
 std::optional<brisa::IndexSet> TagValueSyncPairListModel::draggedRows(const QMimeData* data) const
 {
-    if (!data || !data->hasFormat(rowMimeType()))
-        return std::nullopt;
-    QByteArray bytes = data->data(rowMimeType());
-    QDataStream stream(&bytes, QIODevice::ReadOnly);
-    quintptr source = 0;
-    QList<int> rows;
-    stream >> source >> rows;
-    if (stream.status() != QDataStream::Ok || source != quintptr(this))
+    const std::optional<brisa::IndexSet> rows = FileRowDragData::rows(data, rowMimeType(), this);
+    if (!rows)
         return std::nullopt;
     // Rows removed since the drag began are left behind; the others still move.
     brisa::IndexSet existing;
-    for (int row : rows) {
-        if (row >= 0 && row < pairs_.size())
+    for (int row : *rows) {
+        if (row < pairs_.size())
             existing.insert(row);
     }
     if (existing.isEmpty())

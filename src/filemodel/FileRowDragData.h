@@ -21,6 +21,11 @@ public:
     static QMimeData* make(const QString& type, const brisa::IndexSet& rows);
     // The rows the data holds under `type`; none when it holds none or they cannot be read.
     static std::optional<brisa::IndexSet> rows(const QMimeData* data, const QString& type);
+
+    // The same for a list that takes back only its own rows: the data also names the list it
+    // left, and rows that left another list (or another run) read as none.
+    static QMimeData* make(const QString& type, const brisa::IndexSet& rows, const void* source);
+    static std::optional<brisa::IndexSet> rows(const QMimeData* data, const QString& type, const void* source);
 };
 
 } // namespace corvelle

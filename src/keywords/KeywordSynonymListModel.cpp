@@ -1,9 +1,8 @@
 #include "keywords/KeywordSynonymListModel.h"
 
+#include "filemodel/FileRowDragData.h"
 #include "platform/brisa/core/ArrayHelpers.h"
 
-#include <QDataStream>
-#include <QIODevice>
 #include <QMimeData>
 
 #include <algorithm>
@@ -100,12 +99,7 @@ QMimeData* KeywordSynonymListModel::mimeData(const QModelIndexList& indexes) con
     brisa::IndexSet rows;
     for (const QModelIndex& index : indexes)
         rows.insert(index.row());
-    QByteArray bytes;
-    QDataStream stream(&bytes, QIODevice::WriteOnly);
-    stream << quintptr(this) << rows.toList();
-    auto* data = new QMimeData;
-    data->setData(rowMimeType, bytes);
-    return data;
+    return FileRowDragData::make(rowMimeType, rows, this);
 }
 
 Qt::DropActions KeywordSynonymListModel::supportedDropActions() const
@@ -115,20 +109,14 @@ Qt::DropActions KeywordSynonymListModel::supportedDropActions() const
 
 std::optional<brisa::IndexSet> KeywordSynonymListModel::draggedRows(const QMimeData* data) const
 {
-    if (!data || !data->hasFormat(rowMimeType))
+    const std::optional<brisa::IndexSet> rows = FileRowDragData::rows(data, rowMimeType, this);
+    if (!rows || rows->isEmpty())
         return std::nullopt;
-    QByteArray bytes = data->data(rowMimeType);
-    QDataStream stream(&bytes, QIODevice::ReadOnly);
-    quintptr source = 0;
-    QList<int> rows;
-    stream >> source >> rows;
-    if (stream.status() != QDataStream::Ok || source != quintptr(this) || rows.isEmpty())
-        return std::nullopt;
-    for (int row : rows) {
-        if (row < 0 || row >= synonyms_.size())
+    for (int row : *rows) {
+        if (row >= synonyms_.size())
             return std::nullopt;
     }
-    return brisa::IndexSet(rows);
+    return rows;
 }
 
 bool KeywordSynonymListModel::canDropMimeData(const QMimeData* data, Qt::DropAction action, int row, int,

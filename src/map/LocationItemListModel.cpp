@@ -1,12 +1,11 @@
 #include "map/LocationItemListModel.h"
 
 #include "engine/halvex/libraries/LibraryError.h"
+#include "filemodel/FileRowDragData.h"
 #include "widgets/LibraryErrorText.h"
 #include "widgets/TextLocalizer.h"
 
-#include <QDataStream>
 #include <QMimeData>
-#include <QUuid>
 
 namespace corvelle {
 
@@ -16,8 +15,7 @@ using halvex::LocationManager;
 
 QString LocationItemListModel::rowMimeType()
 {
-    static const QString type = QStringLiteral("application/x-corvelle-location-rows-")
-                                + QUuid::createUuid().toString(QUuid::WithoutBraces);
+    static const QString type = FileRowDragData::privateType(QStringLiteral("location-rows"));
     return type;
 }
 
@@ -129,12 +127,7 @@ QMimeData* LocationItemListModel::mimeData(const QModelIndexList& indexes) const
     brisa::IndexSet rows;
     for (const QModelIndex& index : indexes)
         rows.insert(index.row());
-    QByteArray bytes;
-    QDataStream stream(&bytes, QIODevice::WriteOnly);
-    stream << quintptr(this) << rows.toList();
-    auto* data = new QMimeData;
-    data->setData(rowMimeType(), bytes);
-    return data;
+    return FileRowDragData::make(rowMimeType(), rows, this);
 }
 
 Qt::DropActions LocationItemListModel::supportedDropActions() const
@@ -144,20 +137,14 @@ Qt::DropActions LocationItemListModel::supportedDropActions() const
 
 std::optional<brisa::IndexSet> LocationItemListModel::draggedRows(const QMimeData* data) const
 {
-    if (!data || !data->hasFormat(rowMimeType()))
+    const std::optional<brisa::IndexSet> rows = FileRowDragData::rows(data, rowMimeType(), this);
+    if (!rows || rows->isEmpty())
         return std::nullopt;
-    QByteArray bytes = data->data(rowMimeType());
-    QDataStream stream(&bytes, QIODevice::ReadOnly);
-    quintptr source = 0;
-    QList<int> rows;
-    stream >> source >> rows;
-    if (stream.status() != QDataStream::Ok || !stream.atEnd() || source != quintptr(this) || rows.isEmpty())
-        return std::nullopt;
-    for (int row : rows) {
-        if (row < 0 || row >= manager_.items().size())
+    for (int row : *rows) {
+        if (row >= manager_.items().size())
             return std::nullopt;
     }
-    return brisa::IndexSet(rows);
+    return rows;
 }
 
 bool LocationItemListModel::canDropMimeData(const QMimeData* data, Qt::DropAction action, int row, int,
