@@ -1,12 +1,16 @@
 #include "editor/EditorViewController.h"
 
 #include "editor/EditorContentSection.h"
+#include "editor/EditorFileGridBarController.h"
+#include "editor/EditorFileListBarController.h"
 #include "editor/EditorWindowController.h"
 #include "editor/EditorWindowHost.h"
 #include "editor/TasksPopoverController.h"
 #include "engine/halvex/tasks/TaskManager.h"
+#include "filemodel/MetadataFileListModel.h"
 #include "platform/brisa/core/UserDefaults.h"
 #include "platform/brisa/ui/DynamicToolbarItem.h"
+#include "platform/brisa/ui/FilledSubview.h"
 #include "presets/PresetPopUpMenu.h"
 #include "widgets/ApplicationCommands.h"
 #include "widgets/TextLocalizer.h"
@@ -388,6 +392,25 @@ bool EditorViewController::validateUserInterfaceItem(const QString& action) cons
     if (action == QLatin1String("toggleTaskPopover:"))
         return halvex::TaskManager::shared().isBusy();
     return false;
+}
+
+EditorFileBarController* EditorViewController::replaceFileBar(EditorFileBarController* current, FileViewModeUserChoice mode,
+                                                             QWidget* container)
+{
+    if (current && current->isViewLoaded())
+        current->saveScrollPosition();
+    EditorFileBarController* bar = nullptr;
+    if (mode == FileViewModeUserChoice::grid)
+        bar = new EditorFileGridBarController(this);
+    else
+        bar = new EditorFileListBarController(this);
+    brisa::FilledSubview::setFilledSubview(container, bar->view());
+    if (current) {
+        current->stopObserving();
+        current->deleteLater();
+    }
+    bar->restoreScrollPosition();
+    return bar;
 }
 
 } // namespace corvelle

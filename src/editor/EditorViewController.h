@@ -1,5 +1,6 @@
 #pragma once
 
+#include "editor/FileViewModeUserChoice.h"
 #include "editor/ViewController.h"
 #include "platform/brisa/ui/DynamicToolbarItemSet.h"
 #include "platform/brisa/ui/DynamicTouchBar.h"
@@ -24,6 +25,7 @@ class TagValueTable;
 namespace corvelle {
 
 class EditorBarController;
+class EditorFileBarController;
 class EditorWindowHost;
 class MetadataFileList;
 
@@ -150,6 +152,10 @@ public Q_SLOTS:
 
 protected:
     void viewDidLoad() override;
+    // Puts a new file bar, a grid or a list, in `container` in place of `current`, which goes;
+    // the scroll position passes from one to the other. Answers the new bar.
+    EditorFileBarController* replaceFileBar(EditorFileBarController* current, FileViewModeUserChoice mode,
+                                            QWidget* container);
 
 private:
     QPointer<EditorWindowHost> editorWindowController_;

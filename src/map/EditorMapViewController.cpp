@@ -166,21 +166,8 @@ void EditorMapViewController::setUpFileBar()
 {
     if (!ui_)
         return;
-    EditorFileBarController* old = fileBarController_;
-    if (old && old->isViewLoaded())
-        old->saveScrollPosition();
-    EditorFileBarController* bar = nullptr;
-    if (defaults().value(Settings::mapSectionFileViewMode()) == FileViewModeUserChoice::grid)
-        bar = new EditorFileGridBarController(this);
-    else
-        bar = new EditorFileListBarController(this);
-    fileBarController_ = bar;
-    brisa::FilledSubview::setFilledSubview(ui_->fileContainerView, bar->view());
-    if (old) {
-        old->stopObserving();
-        old->deleteLater();
-    }
-    bar->restoreScrollPosition();
+    fileBarController_ =
+        replaceFileBar(fileBarController_, defaults().value(Settings::mapSectionFileViewMode()), ui_->fileContainerView);
 }
 
 void EditorMapViewController::updateFileListColumns()

@@ -100,21 +100,8 @@ void EditorTagsViewController::reloadFileBar()
 {
     if (!editorWindowController() || !ui_)
         return;
-    EditorFileBarController* old = fileBarController_;
-    if (old && old->isViewLoaded())
-        old->saveScrollPosition();
-    EditorFileBarController* bar = nullptr;
-    if (defaults().value(Settings::tagsSectionFileViewMode()) == FileViewModeUserChoice::list)
-        bar = new EditorFileListBarController(this);
-    else
-        bar = new EditorFileGridBarController(this);
-    fileBarController_ = bar;
-    brisa::FilledSubview::setFilledSubview(ui_->fileContainerView, bar->view());
-    if (old) {
-        old->stopObserving();
-        old->deleteLater();
-    }
-    bar->restoreScrollPosition();
+    fileBarController_ =
+        replaceFileBar(fileBarController_, defaults().value(Settings::tagsSectionFileViewMode()), ui_->fileContainerView);
 }
 
 void EditorTagsViewController::updateFileListColumns()
