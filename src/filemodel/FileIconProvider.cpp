@@ -9,7 +9,9 @@
 #include <QIcon>
 #include <QMimeDatabase>
 #include <QMutex>
+#include <QSet>
 #include <QThread>
+#include <QTimer>
 
 #include <optional>
 
@@ -85,6 +87,28 @@ QStringList FileIconProvider::iconNames(const QString& path, bool isFolder)
     names.removeAll(QString());
     names.removeDuplicates();
     return names;
+}
+
+void FileIconProvider::prepare(int pixelSize)
+{
+    static QSet<int> prepared;
+    QCoreApplication* app = QCoreApplication::instance();
+    if (!app || QThread::currentThread() != app->thread() || prepared.contains(pixelSize))
+        return;
+    prepared.insert(pixelSize);
+    QTimer::singleShot(0, app, [pixelSize] { prepareFrom(pixelSize, 0); });
+}
+
+void FileIconProvider::prepareFrom(int pixelSize, int sample)
+{
+    static const QStringList samples = {QStringLiteral("a.mov"), QStringLiteral("a.mp4"), QStringLiteral("a.m4v"),
+                                        QStringLiteral("a.jpg"), QStringLiteral("a.heic"), QStringLiteral("a.png"),
+                                        QStringLiteral("a.m4a"), QStringLiteral("a.mp3"), QStringLiteral("a.xmp")};
+    QCoreApplication* app = QCoreApplication::instance();
+    if (sample >= samples.size() || !app)
+        return;
+    icon(samples.at(sample), pixelSize);
+    QTimer::singleShot(0, app, [pixelSize, sample] { prepareFrom(pixelSize, sample + 1); });
 }
 
 QImage FileIconProvider::icon(const QString& path, int pixelSize, bool isFolder)

@@ -19,6 +19,15 @@ public:
     // The theme names tried, most specific first: the type's own icon, its generic icon, those
     // of the types it derives from, then generic file icons.
     static QStringList iconNames(const QString& path, bool isFolder = false);
+
+    // Draws the icons of the common media types at pixelSize ahead of need, one type per turn of
+    // the main thread's event loop, and loads the theme and the plugins that draw it on the way.
+    // Otherwise the first file of each type whose thumbnail falls back to its icon makes the main
+    // thread draw it in the middle of whatever it is doing, such as scrolling a long list.
+    static void prepare(int pixelSize);
+
+private:
+    static void prepareFrom(int pixelSize, int sample);
 };
 
 } // namespace corvelle

@@ -1,6 +1,7 @@
 #include "filemodel/FileThumbnailer.h"
 
 #include "filemodel/FileContentRoads.h"
+#include "filemodel/FileIconProvider.h"
 
 namespace corvelle {
 
@@ -10,6 +11,11 @@ constexpr int picturePixels = int(FileThumbnailer::requestPointSize * FileThumbn
 constexpr FileContentRoads::Sizes sizes{picturePixels, FileThumbnailer::thumbailerSize, picturePixels, false};
 
 } // namespace
+
+void FileThumbnailer::prepareIcons()
+{
+    FileIconProvider::prepare(sizes.iconPixels);
+}
 
 std::optional<FileThumbnailer::Content> FileThumbnailer::Content::image(const QImage& picture)
 {

@@ -56,6 +56,9 @@ public:
 
     // The shared queue of thumbnails: at most 8 at once, each within the queue's time limit.
     static ThumbnailQueue& operationQueue();
+
+    // Draws ahead the icons that thumbnails of the common media types fall back to.
+    static void prepareIcons();
     // makeContent() on operationQueue(); `done` gets its answer, or fallbackContent() once the
     // time limit has passed, on the main thread and only while `context` lives.
     ThumbnailQueue::Ticket makeContentAsync(QObject* context,

@@ -44,6 +44,7 @@ MetadataFileListModel::MetadataFileListModel(MetadataFileList* list, QObject* pa
     thumbnailRequestTimer_->setSingleShot(true);
     thumbnailRequestTimer_->setInterval(thumbnailRequestDelayMilliseconds);
     connect(thumbnailRequestTimer_, &QTimer::timeout, this, &MetadataFileListModel::requestWantedThumbnails);
+    FileThumbnailer::prepareIcons();
     fileListDidChangeFilesSubscriber_.subscribe(MetadataFileList::didChangeFilesNotification, list_,
                                                 [this](const brisa::Notification& note) {
                                                     apply(MetadataFileList::fileListEdition(note).value_or(
