@@ -25,6 +25,7 @@
 #include <QProcess>
 #include <QSplitter>
 #include <QTemporaryDir>
+#include <QLabel>
 #include <QtTest>
 
 #include <cmath>
@@ -225,6 +226,19 @@ private Q_SLOTS:
         QCOMPARE(section()->tileSource()->urlTemplate(), QStringLiteral("http://127.0.0.1:1/{z}/{x}/{y}.jpg"));
         defaults().set(Settings::mapViewTypeValue(), MapType::mutedStandard);
         QCOMPARE(section()->tileSource()->urlTemplate(), server_->urlTemplate());
+    }
+
+    // A tile server out of reach is named above the map, with the reason; the pins stay.
+    void unreachableTileServerIsNamed()
+    {
+        QLabel* status = section()->mapBarController()->tileStatusLabel();
+        QTRY_VERIFY_WITH_TIMEOUT(!server_->paths.isEmpty(), 10000);
+        QVERIFY(!status->isVisible());
+        defaults().set(Settings::mapStandardTileURLTemplate(), QStringLiteral("http://127.0.0.1:1/{z}/{x}/{y}.png"));
+        section()->mapView()->scaleSpans(0.5);
+        QTRY_VERIFY_WITH_TIMEOUT(status->isVisible(), 20000);
+        QVERIFY2(status->text().contains(u"127.0.0.1:1"_qs), qPrintable(status->text()));
+        QVERIFY(!section()->mapView()->annotations().isEmpty());
     }
 
     // Copy and paste in the section are the location tags' (and only theirs).
