@@ -352,6 +352,8 @@ void FindLocationWindowController::favoriteSelectionDidChange()
     if (item) {
         // A search still under way would replace the favourite when it ends.
         searchEngine_->cancel();
+        const QSignalBlocker blocker(ui_->resultList);
+        ui_->resultList->setCurrentRow(-1);
         location_ = item->location();
         showLocation(true);
     } else {
@@ -518,8 +520,11 @@ void FindLocationWindowController::searchDidEnd()
     results_ = result.places;
     const QSignalBlocker blocker(ui_->resultList);
     ui_->resultList->clear();
-    for (const halvex::Location& place : std::as_const(results_))
-        ui_->resultList->addItem(place.textLocation().formattedAddress());
+    for (const halvex::Location& place : std::as_const(results_)) {
+        // Cut to the list's width; the whole address in the tip.
+        auto* item = new QListWidgetItem(place.textLocation().formattedAddress(), ui_->resultList);
+        item->setToolTip(item->text());
+    }
     if (results_.isEmpty()) {
         auto* none = new QListWidgetItem(localizedString(QStringLiteral("TagMapNoResultsTitle")), ui_->resultList);
         none->setFlags(Qt::NoItemFlags);
@@ -538,6 +543,13 @@ void FindLocationWindowController::pickResult(int row)
 
 void FindLocationWindowController::takeLocation(const halvex::Location& location, bool zoom)
 {
+    // A place from elsewhere than the towns found leaves them unpicked, so that a click picks
+    // one of them again.
+    if (ui_->resultList->currentRow() < 0 || ui_->resultList->currentRow() >= results_.size()
+        || !(results_[ui_->resultList->currentRow()] == location)) {
+        const QSignalBlocker blocker(ui_->resultList);
+        ui_->resultList->setCurrentRow(-1);
+    }
     library().setSelectedItem(nullptr);
     selectFavoriteRow();
     location_ = location;

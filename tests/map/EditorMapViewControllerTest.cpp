@@ -346,6 +346,20 @@ private Q_SLOTS:
         QVERIFY(section()->mapSidebarController()->isVisible());
         list().setSelection(brisa::IndexSet{0});
         QVERIFY(section()->mapSidebarController()->addressIPTCField()->text().contains(u"Switzerland"_qs));
+
+        // A section made while the sidebar is off leaves no empty pane at the right of the map.
+        defaults().set(Settings::mapEditingSidebarState(), EditingSidebarState::disabled);
+        controller_->setContentSection(EditorContentSection::tags);
+        controller_->setContentSection(EditorContentSection::map);
+        QTRY_VERIFY(section() && section()->isVisible());
+        QVERIFY(!section()->mapSidebarController());
+        QTRY_VERIFY(section()->splitter()->width() > 0);
+        QCOMPARE(section()->splitter()->sizes().value(2), 0);
+        const QWidget* bar = section()->mapBarController()->view();
+        QVERIFY2(bar->mapTo(section()->splitter(), QPoint(bar->width(), 0)).x() >= section()->splitter()->width() - 2,
+                 qPrintable(QStringLiteral("the map ends at %1 of %2")
+                                .arg(bar->mapTo(section()->splitter(), QPoint(bar->width(), 0)).x())
+                                .arg(section()->splitter()->width())));
     }
 
     // The map bar: zoom in shows a quarter of the span, zoom out four times; fit and centre

@@ -274,6 +274,13 @@ private Q_SLOTS:
         QTRY_VERIFY(sheet.location() && sheet.location()->city() == u"Paris"_qs);
         QCOMPARE(sheet.location()->latitude(), 48.86);
         QCOMPARE(sheet.location()->longitude(), 2.34);
+        // The town picked before can be picked again.
+        QCOMPARE(sheet.resultList()->currentRow(), -1);
+        sheet.resultList()->setCurrentRow(0);
+        QCOMPARE(sheet.location()->city(), u"Zürich"_qs);
+        sheet.searchField()->clear();
+        QTest::keyClicks(sheet.searchField(), QStringLiteral("48.8600, 2.3400"));
+        QTRY_VERIFY(sheet.location()->city() == u"Paris"_qs);
 
         // Nothing found: the list says so and offers nothing to pick; the last place stays.
         sheet.searchField()->clear();
@@ -442,6 +449,18 @@ private Q_SLOTS:
         defaults.set(Settings::mapViewTypeValue(), MapType::hybrid);
         QCOMPARE(checked(), QList<int>{2});
         QCOMPARE(sheet.mapView()->tileSource()->urlTemplate(), imagery);
+    }
+
+    // A tile server out of reach is named below the map, with the reason.
+    void unreachableTileServerIsNamed()
+    {
+        brisa::UserDefaults& defaults = brisa::UserDefaults::standard();
+        defaults.set(Settings::mapStandardTileURLTemplate(), u"http://127.0.0.1:1/{z}/{x}/{y}.png"_qs);
+        const auto restore = qScopeGuard([&defaults] { defaults.set(Settings::mapStandardTileURLTemplate(), QString()); });
+        FindLocationWindowController sheet;
+        sheet.show();
+        QTRY_VERIFY_WITH_TIMEOUT(sheet.messageLabel()->isVisible(), 20000);
+        QVERIFY2(sheet.messageLabel()->text().contains(u"127.0.0.1:1"_qs), qPrintable(sheet.messageLabel()->text()));
     }
 
     // Zoom in shows a smaller region, zoom out a larger one; a double click picks the point.

@@ -24,6 +24,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QLineEdit>
 #include <QListView>
 #include <QListWidget>
 #include <QMainWindow>
@@ -112,7 +113,7 @@ int main(int argc, char* argv[])
 
     // 2. One file selected: its position and address in the sidebar.
     for (int row = 0; row < editor->metadataFileList()->files().size(); ++row) {
-        if (editor->metadataFileList()->files()[row]->filename() == QStringLiteral("Lake shore.jpg"))
+        if (editor->metadataFileList()->files()[row]->filename() == QStringLiteral("Along the Seine.mp4"))
             editor->metadataFileList()->setSelection(brisa::IndexSet{row});
     }
     settle(800);
