@@ -41,12 +41,12 @@ using screenshots::save;
 using screenshots::settle;
 using screenshots::waitFor;
 
-// Copies of the fixtures with a position (Zürich, Paris, New York, Marseille) and one without.
+// Copies of the fixtures with a position (Paris, New York, Marseille) and one without.
 QStringList makeFiles(const QDir& folder)
 {
     const QList<std::pair<const char*, const char*>> copies = {
-        {"photo.jpg", "Lake shore.jpg"},   {"movie.mp4", "Along the Seine.mp4"}, {"movie.mov", "Harbour ferry.mov"},
-        {"sidecar.xmp", "Old port.xmp"}, {"audio.m4a", "Interview.m4a"},
+        {"movie.mp4", "Along the Seine.mp4"}, {"movie.mov", "Harbour ferry.mov"},
+        {"sidecar.xmp", "Old port.xmp"},      {"audio.m4a", "Interview.m4a"},
     };
     QStringList paths;
     for (const auto& [fixture, name] : copies) {
