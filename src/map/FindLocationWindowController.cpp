@@ -45,6 +45,10 @@ halvex::LocationManager& library()
 constexpr double zoomInFactor = 0.25;
 constexpr double zoomOutFactor = 4.0;
 
+// The four numbers of a saved region, after the autosave name.
+const char* const regionKeys[] = {"MapCenterLatitudeValue", "MapCenterLongitudeValue", "MapCenterLatitudeDelta",
+                                  "MapCenterLongitudeDelta"};
+
 const char* const mapStyleKeys[] = {"MapTypeStandard",         "MapTypeSatellite",    "MapTypeHybrid",
                                     "MapTypeSatelliteFlyover", "MapTypeHybridFlyover", "MapTypeMutedStandard"};
 
@@ -190,6 +194,55 @@ FindLocationWindowController::FindLocationWindowController(QWidget* parent)
     selectFavoriteRow();
     applyMapStyle();
     setLocation(std::nullopt);
+    restoreRegion();
+}
+
+const QString FindLocationWindowController::autosaveName = QStringLiteral("FindLocationWindowController");
+
+void FindLocationWindowController::saveRegion() const
+{
+    const halvex::CoordinateRegion region = mapView_->region();
+    const double values[] = {region.centre().latitude(), region.centre().longitude(), region.latitudeDelta(),
+                             region.longitudeDelta()};
+    for (int index = 0; index < 4; ++index)
+        defaults().setObject(autosaveName + QString::fromLatin1(regionKeys[index]), values[index]);
+}
+
+bool FindLocationWindowController::restoreRegion()
+{
+    double values[4];
+    bool stored = false;
+    for (int index = 0; index < 4; ++index) {
+        values[index] = defaults().object(autosaveName + QString::fromLatin1(regionKeys[index])).toDouble();
+        stored = stored || values[index] != 0;
+    }
+    if (!stored || values[2] <= 0 || values[3] <= 0)
+        return false;
+    showRegion(halvex::CoordinateRegion(halvex::Coordinate(values[0], values[1]), values[2], values[3]));
+    return true;
+}
+
+void FindLocationWindowController::showRegion(const halvex::CoordinateRegion& region)
+{
+    mapView_->setRegion(region);
+    if (isVisible())
+        regionToShow_.reset();
+    else
+        regionToShow_ = region;
+}
+
+void FindLocationWindowController::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    if (regionToShow_)
+        mapView_->setRegion(*regionToShow_);
+    regionToShow_.reset();
+}
+
+void FindLocationWindowController::done(int result)
+{
+    saveRegion();
+    QDialog::done(result);
 }
 
 FindLocationWindowController::~FindLocationWindowController() = default;
@@ -278,11 +331,13 @@ void FindLocationWindowController::changeMapStyle(int style)
 void FindLocationWindowController::zoomIn()
 {
     mapView_->scaleSpans(zoomInFactor);
+    saveRegion();
 }
 
 void FindLocationWindowController::zoomOut()
 {
     mapView_->scaleSpans(zoomOutFactor);
+    saveRegion();
 }
 
 void FindLocationWindowController::zoomToFit()
@@ -456,8 +511,10 @@ void FindLocationWindowController::showLocation(bool zoom)
     }
     if (!location_) {
         mapView_->setAnnotations({});
-        if (zoom)
+        if (zoom) {
+            regionToShow_.reset();
             mapView_->setCentre(halvex::Coordinate(20, 0), 1);
+        }
         updateInterface();
         return;
     }
@@ -468,7 +525,7 @@ void FindLocationWindowController::showLocation(bool zoom)
     pin.direction = location_->direction();
     mapView_->setAnnotations({pin});
     if (zoom)
-        mapView_->setRegion(halvex::CoordinateRegion(location_->coordinate(), 0.1, 0.1));
+        showRegion(halvex::CoordinateRegion(location_->coordinate(), 0.1, 0.1));
     updateInterface();
 }
 

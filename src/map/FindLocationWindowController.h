@@ -1,5 +1,6 @@
 #pragma once
 
+#include "engine/halvex/places/CoordinateRegion.h"
 #include "engine/halvex/places/Location.h"
 #include "platform/brisa/core/NoteSubscriber.h"
 
@@ -113,6 +114,15 @@ public:
     // Stores the style of the map: a number outside 0 to 5 is the standard map.
     static void changeMapStyle(int style);
 
+    // The map's region is kept under this name: a zoom and the end of the sheet store it, and a
+    // sheet opened without a place shows it again.
+    static const QString autosaveName;
+    void saveRegion() const;
+    // False when none is stored (all four numbers 0).
+    bool restoreRegion();
+
+    void done(int result) override;
+
     // Searches the field's text; with `pickFirst`, the first town found becomes the place.
     void search(bool pickFirst = false);
     // Searches the position: it becomes the place, with the address of the town there.
@@ -120,6 +130,7 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     void searchDidEnd();
@@ -127,6 +138,9 @@ private:
     void takeLocation(const halvex::Location& location, bool zoom);
     void showLocation(bool zoom);
     void updateInterface();
+    // Shows the region; before the sheet is on screen the map has no size yet, so the region
+    // is shown again once it has.
+    void showRegion(const halvex::CoordinateRegion& region);
     void applyMapStyle();
     void selectFavoriteRow();
     void favoriteSelectionDidChange();
@@ -159,6 +173,7 @@ private:
     bool pickFirstResult_ = false;
     std::optional<halvex::Location> location_;
     QList<halvex::Location> results_;
+    std::optional<halvex::CoordinateRegion> regionToShow_;
     // The message shown while the tile server cannot be reached.
     QString offlineMessage_;
 };

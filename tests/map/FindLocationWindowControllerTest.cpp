@@ -451,6 +451,38 @@ private Q_SLOTS:
         QCOMPARE(sheet.mapView()->tileSource()->urlTemplate(), imagery);
     }
 
+    // The map's region is kept: a sheet opened without a place shows the region the last one
+    // ended with; with nothing stored (all four numbers 0) it shows the world.
+    void regionIsKeptBetweenSheets()
+    {
+        brisa::UserDefaults& defaults = brisa::UserDefaults::standard();
+        const auto clearRegion = [&defaults] {
+            for (const char* key : {"MapCenterLatitudeValue", "MapCenterLongitudeValue", "MapCenterLatitudeDelta",
+                                    "MapCenterLongitudeDelta"})
+                defaults.setObject(FindLocationWindowController::autosaveName + QString::fromLatin1(key), 0.0);
+        };
+        clearRegion();
+        const auto restore = qScopeGuard(clearRegion);
+        halvex::CoordinateRegion kept(halvex::Coordinate(0, 0), 1, 1);
+        {
+            FindLocationWindowController sheet;
+            sheet.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&sheet));
+            QCOMPARE(sheet.mapView()->zoom(), 1.0);
+            sheet.setLocation(halvex::Location(-33.8688, 151.2093));
+            sheet.zoomOutAction()->trigger();
+            kept = sheet.mapView()->region();
+            sheet.cancelButton()->click();
+        }
+        FindLocationWindowController again;
+        again.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&again));
+        const halvex::CoordinateRegion shown = again.mapView()->region();
+        QVERIFY(std::abs(shown.centre().latitude() - kept.centre().latitude()) < 1e-3);
+        QVERIFY(std::abs(shown.centre().longitude() - kept.centre().longitude()) < 1e-3);
+        QVERIFY(std::abs(shown.longitudeDelta() - kept.longitudeDelta()) < kept.longitudeDelta() * 0.05);
+    }
+
     // A tile server out of reach is named below the map, with the reason.
     void unreachableTileServerIsNamed()
     {
