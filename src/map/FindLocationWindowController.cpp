@@ -23,6 +23,7 @@
 #include <QActionGroup>
 #include <QKeyEvent>
 #include <QMenu>
+#include <QPointer>
 #include <QStandardPaths>
 
 #include <cmath>
@@ -191,6 +192,27 @@ FindLocationWindowController::FindLocationWindowController(QWidget* parent)
     favoritesModel_->onSaveFailure = [this](const QString& reason) {
         showMessage(localizedString(QStringLiteral("FindLocationFavoritesSaveDidFail"), {reason}));
     };
+    QPointer<FindLocationWindowController> self(this);
+    brisa::DynamicTouchBarItemSet& set = touchBar_.addItemSet({});
+    set.addItem(brisa::DynamicTouchBarItem::flexibleSpace());
+    set.addItem([self](brisa::DynamicTouchBarItemButtonSettings& settings) {
+        settings.title = localizedString(QStringLiteral("EditorPanelCancelTouchButton"));
+        settings.action = [self] {
+            if (self)
+                self->cancelAction_->trigger();
+        };
+    });
+    set.addItem(
+        [self](brisa::DynamicTouchBarItemButtonSettings& settings) {
+            settings.title = localizedString(QStringLiteral("EditorPanelSaveTouchButton"));
+            settings.action = [self] {
+                if (self)
+                    self->applyAction_->trigger();
+            };
+        },
+        [self](brisa::DynamicTouchBarItem& item) { item.setEnabled(self && self->location_.has_value()); });
+    set.addItem(brisa::DynamicTouchBarItem::flexibleSpace());
+
     selectFavoriteRow();
     applyMapStyle();
     setLocation(std::nullopt);
@@ -311,6 +333,7 @@ void FindLocationWindowController::updateInterface()
     ui_->coordinatesTextField->setText(line);
     ui_->coordinatesTextField->setCursorPosition(0);
     ui_->coordinatesTextField->setToolTip(line);
+    touchBar_.reloadDisplayedItems();
 }
 
 void FindLocationWindowController::applyMapStyle()

@@ -3,6 +3,7 @@
 #include "engine/halvex/places/CoordinateRegion.h"
 #include "engine/halvex/places/Location.h"
 #include "platform/brisa/core/NoteSubscriber.h"
+#include "platform/brisa/ui/DynamicTouchBar.h"
 
 #include <QDialog>
 
@@ -79,6 +80,8 @@ public:
     QToolButton* mapStyleButton() const;
     QMenu* mapStyleMenu() const { return mapStyleMenu_; }
     LocationSearchEngine* searchEngine() const { return searchEngine_; }
+    // Cancel and Save between flexible spaces; Save only while there is a place.
+    brisa::DynamicTouchBar& touchBar() { return touchBar_; }
     // The edit sheet on screen; null when none is.
     LocationEditWindowController* locationEditSheet() const { return editSheet_; }
 
@@ -167,6 +170,7 @@ private:
     QAction* centerSelectionAction_;
     LocationEditWindowController* editSheet_ = nullptr;
     brisa::NoteSubscriber userDefaultsDidSetKeySubscriber_;
+    brisa::DynamicTouchBar touchBar_;
     // Set while the list's selection follows the library's selected item.
     bool followingLibrary_ = false;
     // Return was pressed: the first town of the search under way becomes the place.

@@ -520,6 +520,25 @@ private Q_SLOTS:
         sheet.setButton()->click();
         QCOMPARE(sheet.result(), 1);
     }
+
+    // The touch bar: Cancel and Save between flexible spaces, Save only while there is a place.
+    void touchBarButtons()
+    {
+        FindLocationWindowController sheet;
+        sheet.show();
+        const QList<brisa::DynamicTouchBarItem*> items = sheet.touchBar().touchBar();
+        QCOMPARE(items.size(), 4);
+        QVERIFY(items[0]->isFlexibleSpace() && items[3]->isFlexibleSpace());
+        QCOMPARE(items[1]->settings().title, u"Cancel"_qs);
+        QVERIFY(!items[2]->isEnabled());
+        QVERIFY(!items[2]->perform());
+        QVERIFY(sheet.isVisible());
+        sheet.setLocation(halvex::Location(1, 2));
+        QVERIFY(items[2]->isEnabled());
+        QVERIFY(items[2]->perform());
+        QCOMPARE(sheet.result(), 1);
+        QVERIFY(!sheet.isVisible());
+    }
 };
 
 QTEST_MAIN(FindLocationWindowControllerTest)
