@@ -5133,5 +5133,13 @@ Select one or more files to see their tags.</translation>
         <source>Map tiles cannot be loaded (%1). The map shows the tiles kept on disk and the offline base map.</source>
         <translation>Map tiles cannot be loaded (%1). The map shows the tiles kept on disk and the offline base map.</translation>
     </message>
+    <message id="FindLocationNoGazetteer">
+        <source>no list of places is installed</source>
+        <translation>no list of places is installed</translation>
+    </message>
+    <message id="FindLocationSearchDidFail">
+        <source>Towns cannot be searched: %1</source>
+        <translation>Towns cannot be searched: %1</translation>
+    </message>
 </context>
 </TS>

@@ -597,6 +597,11 @@ void FindLocationWindowController::searchDidEnd()
                                                          mapView_->region().longitudeDelta()));
         return;
     }
+    // No list of places to search: the message names it and says why.
+    if (!result.problem.isEmpty())
+        showMessage(localizedString(QStringLiteral("FindLocationSearchDidFail"), {result.problem}));
+    else if (ui_->messageLabel->text().startsWith(localizedString(QStringLiteral("FindLocationSearchDidFail"), {QString()})))
+        showMessage({});
     results_ = result.places;
     const QSignalBlocker blocker(ui_->resultList);
     ui_->resultList->clear();

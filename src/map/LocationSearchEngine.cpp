@@ -3,6 +3,7 @@
 #include "engine/halvex/places/CoordinateParser.h"
 #include "engine/halvex/places/CoordinateWriter.h"
 #include "engine/halvex/places/GazetteerGeocoder.h"
+#include "widgets/TextLocalizer.h"
 
 #include <QFutureWatcher>
 #include <QtConcurrent/QtConcurrentRun>
@@ -111,9 +112,14 @@ LocationSearchEngine::Result LocationSearchEngine::defaultSearch(const QString& 
         return result;
     }
     const auto gazetteer = std::dynamic_pointer_cast<halvex::GazetteerGeocoder>(geocoder);
-    if (!gazetteer)
+    if (!gazetteer) {
+        result.problem = localizedString(QStringLiteral("FindLocationNoGazetteer"));
         return result;
-    for (const halvex::GazetteerPlace& town : gazetteer->search(text, region, maxPlaces))
+    }
+    const QList<halvex::GazetteerPlace> towns = gazetteer->search(text, region, maxPlaces);
+    if (towns.isEmpty())
+        result.problem = gazetteer->loadError();
+    for (const halvex::GazetteerPlace& town : towns)
         result.places << halvex::Location(town.latitude, town.longitude, std::nullopt, std::nullopt, std::nullopt,
                                           halvex::GazetteerGeocoder::address(town));
     return result;

@@ -34,6 +34,9 @@ public:
         // The input read as a position: the one place is that position.
         bool isCoordinate = false;
         QList<halvex::Location> places;
+        // Why nothing could be searched (the list of places is missing or unreadable); empty
+        // when the search ran.
+        QString problem;
     };
     // Runs on the worker thread; answers the places of the text in the region. The default
     // reads coordinates and asks the installed geocoder.

@@ -295,6 +295,34 @@ private Q_SLOTS:
         QVERIFY(sheet.isVisible());
     }
 
+    // Without a list of places, or with one that cannot be read, a search says so and names the
+    // file; typed coordinates are still taken.
+    void missingGazetteerIsNamed()
+    {
+        const std::shared_ptr<halvex::Geocoder> installed = halvex::Geocoder::shared();
+        const auto restore = qScopeGuard([&installed] { halvex::Geocoder::setShared(installed); });
+        const QString folder = u"/nonexistent/gazetteer"_qs;
+        halvex::Geocoder::setShared(std::make_shared<halvex::GazetteerGeocoder>(folder));
+        FindLocationWindowController sheet;
+        sheet.show();
+        QTest::keyClicks(sheet.searchField(), QStringLiteral("Zur"));
+        QTRY_VERIFY(!sheet.searchEngine()->isSearching());
+        QVERIFY(sheet.messageLabel()->isVisible());
+        QVERIFY2(sheet.messageLabel()->text().contains(folder), qPrintable(sheet.messageLabel()->text()));
+        QCOMPARE(sheet.resultList()->item(0)->text(), u"No Results"_qs);
+
+        sheet.searchField()->setText(u"48.86, 2.34"_qs);
+        sheet.search(true);
+        QTRY_VERIFY(sheet.location() && sheet.location()->latitude() == 48.86);
+        QVERIFY(!sheet.location()->city());
+
+        halvex::Geocoder::setShared(nullptr);
+        sheet.searchField()->setText(u"Zurich"_qs);
+        sheet.search();
+        QTRY_VERIFY(!sheet.searchEngine()->isSearching());
+        QVERIFY2(sheet.messageLabel()->text().contains(u"no list of places"_qs), qPrintable(sheet.messageLabel()->text()));
+    }
+
     // The indicator turns while a search runs. A newer search supersedes the running one: the
     // indicator keeps turning until the newer one ends and the older one's towns never show.
     // The same text is not searched again while its search runs, but is once it has ended;
