@@ -30,7 +30,8 @@ bench: configure
 
 # Pictures of the editor window, the keyword window, the download sheet, the raw section and the tag
 # sheets, the tag pickers, the photo library sheet, the Tags menu, the preset manager with its entry
-# sheet and the tag editing sheets and sidebar, into $(BUILD_DIR)/screenshots (or SCREENSHOTS_DIR).
+# sheet and the tag editing sheets and sidebar, the map section and the find-location sheet,
+# into $(BUILD_DIR)/screenshots (or SCREENSHOTS_DIR).
 screenshots: configure
 	bash scripts/make-screenshots.sh $(BUILD_DIR) $(SCREENSHOTS_DIR)
 	bash scripts/make-keyword-screenshots.sh $(BUILD_DIR) $(SCREENSHOTS_DIR)
@@ -41,6 +42,7 @@ screenshots: configure
 	bash scripts/make-tags-menu-screenshots.sh $(BUILD_DIR) $(SCREENSHOTS_DIR)
 	bash scripts/make-preset-screenshots.sh $(BUILD_DIR) $(SCREENSHOTS_DIR)
 	bash scripts/make-edition-screenshots.sh $(BUILD_DIR) $(SCREENSHOTS_DIR)
+	bash scripts/make-map-screenshots.sh $(BUILD_DIR) $(SCREENSHOTS_DIR)
 
 install: build
 	cmake --install $(BUILD_DIR)

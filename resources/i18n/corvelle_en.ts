@@ -5113,5 +5113,33 @@ Select one or more files to see their tags.</translation>
         <source>Direction:</source>
         <translation>Direction:</translation>
     </message>
+    <message id="FindLocationZoomToFit">
+        <source>Zoom to the Place</source>
+        <translation>Zoom to the Place</translation>
+    </message>
+    <message id="FindLocationCenterSelection">
+        <source>Centre on the Place</source>
+        <translation>Centre on the Place</translation>
+    </message>
+    <message id="FindLocationMapStyle">
+        <source>Map Style</source>
+        <translation>Map Style</translation>
+    </message>
+    <message id="TagMapNoResultsTitle">
+        <source>No Results</source>
+        <translation>No Results</translation>
+    </message>
+    <message id="MapTilesOfflineMessage">
+        <source>Map tiles cannot be loaded (%1). The map shows the tiles kept on disk and the offline base map.</source>
+        <translation>Map tiles cannot be loaded (%1). The map shows the tiles kept on disk and the offline base map.</translation>
+    </message>
+    <message id="FindLocationNoGazetteer">
+        <source>no list of places is installed</source>
+        <translation>no list of places is installed</translation>
+    </message>
+    <message id="FindLocationSearchDidFail">
+        <source>Towns cannot be searched: %1</source>
+        <translation>Towns cannot be searched: %1</translation>
+    </message>
 </context>
 </TS>

@@ -52,6 +52,14 @@ EditorMapBarController::EditorMapBarController(EditorViewController* editorViewC
     mapView_->setTileSource(tileSource_);
     mapView_->setAttribution(localizedString(QStringLiteral("MapSectionTileAttribution")));
     brisa::FilledSubview::setFilledSubview(ui_->mapContainerView, mapView_);
+    // A tile server out of reach is named above the map until a tile comes again.
+    ui_->tileStatusLabel->setForegroundRole(QPalette::PlaceholderText);
+    ui_->tileStatusLabel->hide();
+    connect(tileSource_, &maps::MapTileSource::wentOffline, this, [this](const QString& reason) {
+        ui_->tileStatusLabel->setText(localizedString(QStringLiteral("MapTilesOfflineMessage"), {reason}));
+        ui_->tileStatusLabel->show();
+    });
+    connect(tileSource_, &maps::MapTileSource::tileLoaded, ui_->tileStatusLabel, &QWidget::hide);
 
     const auto makeAction = [this](const char* name, const char* key, const char* text) {
         auto* action = new QAction(QString::fromUtf8(text), this);
@@ -151,6 +159,7 @@ QToolButton* EditorMapBarController::zoomInAnnotationsButton() const { return ui
 QToolButton* EditorMapBarController::zoomToFitAnnotationsButton() const { return ui_->zoomToFitAnnotationsButton; }
 QToolButton* EditorMapBarController::zoomOutAnnotationsButton() const { return ui_->zoomOutAnnotationsButton; }
 QToolButton* EditorMapBarController::centerAnnotationsButton() const { return ui_->centerAnnotationsButton; }
+QLabel* EditorMapBarController::tileStatusLabel() const { return ui_->tileStatusLabel; }
 
 QList<QAction*> EditorMapBarController::mapStyleActions() const
 {

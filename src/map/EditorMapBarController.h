@@ -11,6 +11,7 @@
 
 class QAction;
 class QActionGroup;
+class QLabel;
 class QLineEdit;
 class QMenu;
 class QToolButton;
@@ -47,6 +48,8 @@ public:
     QToolButton* zoomToFitAnnotationsButton() const;
     QToolButton* zoomOutAnnotationsButton() const;
     QToolButton* centerAnnotationsButton() const;
+    // Names the tile server and why it cannot be reached; hidden while tiles come.
+    QLabel* tileStatusLabel() const;
     QMenu* optionsMenu() const { return optionsMenu_; }
     bool isLiveResizing() const { return isLiveResizing_; }
 

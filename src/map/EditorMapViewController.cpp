@@ -187,8 +187,11 @@ void EditorMapViewController::setUpSidebar()
     if (!ui_ || !editorWindowController())
         return;
     const bool enabled = defaults().value(Settings::mapEditingSidebarState()) == EditingSidebarState::enabled;
-    if (enabled == (sidebarController_ != nullptr))
+    if (enabled == (sidebarController_ != nullptr)) {
+        // A section made with the sidebar off keeps no empty pane for it.
+        ui_->sidebarContainerView->setHidden(!enabled);
         return;
+    }
     if (!enabled) {
         ui_->sidebarContainerView->hide();
         sidebarController_->stopObserving();

@@ -183,6 +183,61 @@ private Q_SLOTS:
         QVERIFY(!halvex::gpsCoordinate(editor(0)));
     }
 
+    // Each family's tags copied from a file, cleared there, and pasted into another file (a
+    // movie's QuickTime place back into the movie): only that family moves.
+    void familyCopyClearAndPaste_data()
+    {
+        QTest::addColumn<QString>("family");
+        QTest::addColumn<int>("source");
+        QTest::addColumn<int>("target");
+        QTest::newRow("EXIF") << u"EXIFGPSLocation"_qs << 0 << 1;
+        QTest::newRow("IPTC") << u"IPTCLocation"_qs << 0 << 1;
+        QTest::newRow("XMP") << u"XMPLocation"_qs << 0 << 1;
+        QTest::newRow("QuickTime") << u"QuicktimeLocation"_qs << 2 << 2;
+    }
+
+    void familyCopyClearAndPaste()
+    {
+        QFETCH(QString, family);
+        QFETCH(int, source);
+        QFETCH(int, target);
+        openThree();
+        // What the family holds of a file: its position, or its town.
+        const auto held = [&family](const halvex::TagEditor& editor) -> QString {
+            std::optional<halvex::Coordinate> position;
+            std::optional<halvex::TextLocation> address;
+            if (family == u"EXIFGPSLocation"_qs)
+                position = halvex::exifGPSCoordinate(editor);
+            else if (family == u"IPTCLocation"_qs)
+                address = halvex::iptcTextLocation(editor);
+            else if (family == u"XMPLocation"_qs)
+                address = halvex::xmpTextLocation(editor);
+            else
+                position = halvex::quicktimeGPSCoordinate(editor);
+            if (position)
+                return QStringLiteral("%1 %2").arg(position->latitude(), 0, 'f', 4).arg(position->longitude(), 0, 'f', 4);
+            return address ? address->city().value_or(QString()) : QString();
+        };
+        const QString before = held(editor(source));
+        QVERIFY(!before.isEmpty());
+        const std::optional<halvex::Coordinate> sourcePosition = halvex::gpsCoordinate(editor(source));
+
+        list().setSelection(brisa::IndexSet{source});
+        QVERIFY(perform(qPrintable(u"copy"_qs + family.chopped(8) + u"LocationTags:"_qs)));
+        waitForTasks();
+        QVERIFY(perform(qPrintable(u"clear"_qs + family + u":"_qs)));
+        waitForTasks();
+        QCOMPARE(held(editor(source)), QString());
+
+        list().setSelection(brisa::IndexSet{target});
+        QVERIFY(perform(qPrintable(u"paste"_qs + family.chopped(8) + u"LocationTags:"_qs)));
+        waitForTasks();
+        QCOMPARE(held(editor(target)), before);
+        // The other families of the source are untouched by its clear.
+        if (family == u"IPTCLocation"_qs || family == u"XMPLocation"_qs)
+            QVERIFY(near(halvex::exifGPSCoordinate(editor(source)), sourcePosition->latitude(), sourcePosition->longitude()));
+    }
+
     // One family's position copied and pasted into another family of another file; the
     // coordinate as text follows the notation asked for.
     void coordinateCopies()

@@ -25,6 +25,7 @@
 #include <QProcess>
 #include <QSplitter>
 #include <QTemporaryDir>
+#include <QLabel>
 #include <QtTest>
 
 #include <cmath>
@@ -227,6 +228,19 @@ private Q_SLOTS:
         QCOMPARE(section()->tileSource()->urlTemplate(), server_->urlTemplate());
     }
 
+    // A tile server out of reach is named above the map, with the reason; the pins stay.
+    void unreachableTileServerIsNamed()
+    {
+        QLabel* status = section()->mapBarController()->tileStatusLabel();
+        QTRY_VERIFY_WITH_TIMEOUT(!server_->paths.isEmpty(), 10000);
+        QVERIFY(!status->isVisible());
+        defaults().set(Settings::mapStandardTileURLTemplate(), QStringLiteral("http://127.0.0.1:1/{z}/{x}/{y}.png"));
+        section()->mapView()->scaleSpans(0.5);
+        QTRY_VERIFY_WITH_TIMEOUT(status->isVisible(), 20000);
+        QVERIFY2(status->text().contains(u"127.0.0.1:1"_qs), qPrintable(status->text()));
+        QVERIFY(!section()->mapView()->annotations().isEmpty());
+    }
+
     // Copy and paste in the section are the location tags' (and only theirs).
     void copyAndPasteLocationTags()
     {
@@ -332,6 +346,20 @@ private Q_SLOTS:
         QVERIFY(section()->mapSidebarController()->isVisible());
         list().setSelection(brisa::IndexSet{0});
         QVERIFY(section()->mapSidebarController()->addressIPTCField()->text().contains(u"Switzerland"_qs));
+
+        // A section made while the sidebar is off leaves no empty pane at the right of the map.
+        defaults().set(Settings::mapEditingSidebarState(), EditingSidebarState::disabled);
+        controller_->setContentSection(EditorContentSection::tags);
+        controller_->setContentSection(EditorContentSection::map);
+        QTRY_VERIFY(section() && section()->isVisible());
+        QVERIFY(!section()->mapSidebarController());
+        QTRY_VERIFY(section()->splitter()->width() > 0);
+        QCOMPARE(section()->splitter()->sizes().value(2), 0);
+        const QWidget* bar = section()->mapBarController()->view();
+        QVERIFY2(bar->mapTo(section()->splitter(), QPoint(bar->width(), 0)).x() >= section()->splitter()->width() - 2,
+                 qPrintable(QStringLiteral("the map ends at %1 of %2")
+                                .arg(bar->mapTo(section()->splitter(), QPoint(bar->width(), 0)).x())
+                                .arg(section()->splitter()->width())));
     }
 
     // The map bar: zoom in shows a quarter of the span, zoom out four times; fit and centre

@@ -4,16 +4,22 @@
 #include "map/FindLocationWindowController.h"
 #include "map/LocationEditWindowController.h"
 #include "map/LocationItemListModel.h"
+#include "map/LocationSearchEngine.h"
 #include "map/MapSettings.h"
 #include "platform/brisa/core/UserDefaults.h"
+#include "platform/maps/MapTileSource.h"
 #include "platform/maps/SyncRegionMapView.h"
+#include "widgets/controls/SpinningProgressIndicator.h"
 
 #include <QLabel>
 #include <QLineEdit>
 #include <QAction>
 #include <QListView>
 #include <QListWidget>
+#include <QMenu>
 #include <QMimeData>
+#include <QMutex>
+#include <QSemaphore>
 #include <QPushButton>
 #include <QToolButton>
 #include <QtTest>
@@ -109,7 +115,8 @@ private Q_SLOTS:
         QVERIFY(sheet.editFavoriteAction()->isEnabled());
         // A place found otherwise leaves the favourite.
         sheet.pickCoordinate(halvex::Coordinate(10, 10));
-        QVERIFY(!library().selectedItem());
+        QTRY_VERIFY(!library().selectedItem());
+        QCOMPARE(sheet.location()->latitude(), 10.0);
         QVERIFY(!sheet.deleteFavoriteAction()->isEnabled());
 
         sheet.favoritesTableView()->setCurrentIndex(sheet.favoritesModel()->index(0));
@@ -240,34 +247,280 @@ private Q_SLOTS:
         QVERIFY2(sheet.messageLabel()->text().contains(u"Locations.json"_qs), qPrintable(sheet.messageLabel()->text()));
     }
 
-    // A town found by name; typed coordinates kept as typed, with the town's address added.
+    // A town found by name (Return takes the first one and leaves the sheet open); typed
+    // coordinates kept as typed, with the town's address added; nothing found says so.
     void searchesTownsAndCoordinates()
     {
         FindLocationWindowController sheet;
         sheet.show();
         QVERIFY(!sheet.setButton()->isEnabled());
+        QCOMPARE(sheet.coordinatesTextField()->text(), u"No Results"_qs);
         QTest::keyClicks(sheet.searchField(), QStringLiteral("zur"));
+        QTRY_VERIFY(!sheet.searchEngine()->isSearching());
         QVERIFY(sheet.resultList()->count() > 0);
         QVERIFY(!sheet.setButton()->isEnabled());
         QVERIFY(sheet.resultList()->item(0)->text().startsWith(u"Zürich"_qs));
-        sheet.resultList()->setCurrentRow(0);
+        QTest::keyClick(sheet.searchField(), Qt::Key_Return);
+        QVERIFY(sheet.isVisible());
         QVERIFY(sheet.location());
         QCOMPARE(sheet.location()->city(), u"Zürich"_qs);
         QVERIFY(sheet.setButton()->isEnabled());
         QVERIFY(sheet.mapView()->region().contains(sheet.location()->coordinate()));
+        QVERIFY2(sheet.coordinatesTextField()->text().startsWith(u"47.3"_qs), qPrintable(sheet.coordinatesTextField()->text()));
+        QVERIFY(sheet.coordinatesTextField()->text().contains(u"Zürich"_qs));
 
         sheet.searchField()->clear();
         QTest::keyClicks(sheet.searchField(), QStringLiteral("48.8600, 2.3400"));
-        QVERIFY(sheet.location());
+        QTRY_VERIFY(sheet.location() && sheet.location()->city() == u"Paris"_qs);
         QCOMPARE(sheet.location()->latitude(), 48.86);
         QCOMPARE(sheet.location()->longitude(), 2.34);
-        QCOMPARE(sheet.location()->city(), u"Paris"_qs);
+        // The town picked before can be picked again.
+        QCOMPARE(sheet.resultList()->currentRow(), -1);
+        sheet.resultList()->setCurrentRow(0);
+        QCOMPARE(sheet.location()->city(), u"Zürich"_qs);
+        sheet.searchField()->clear();
+        QTest::keyClicks(sheet.searchField(), QStringLiteral("48.8600, 2.3400"));
+        QTRY_VERIFY(sheet.location()->city() == u"Paris"_qs);
 
-        // Nothing found: the list is empty, the last place stays.
+        // Nothing found: the list says so and offers nothing to pick; the last place stays.
         sheet.searchField()->clear();
         QTest::keyClicks(sheet.searchField(), QStringLiteral("Qzxqzx"));
-        QCOMPARE(sheet.resultList()->count(), 0);
+        QTRY_VERIFY(!sheet.searchEngine()->isSearching());
+        QCOMPARE(sheet.resultList()->count(), 1);
+        QCOMPARE(sheet.resultList()->item(0)->text(), u"No Results"_qs);
+        QCOMPARE(sheet.resultList()->item(0)->flags(), Qt::NoItemFlags);
+        QTest::keyClick(sheet.searchField(), Qt::Key_Return);
+        QTRY_VERIFY(!sheet.searchEngine()->isSearching());
         QCOMPARE(sheet.location()->city(), u"Paris"_qs);
+        QVERIFY(sheet.isVisible());
+    }
+
+    // Without a list of places, or with one that cannot be read, a search says so and names the
+    // file; typed coordinates are still taken.
+    void missingGazetteerIsNamed()
+    {
+        const std::shared_ptr<halvex::Geocoder> installed = halvex::Geocoder::shared();
+        const auto restore = qScopeGuard([&installed] { halvex::Geocoder::setShared(installed); });
+        const QString folder = u"/nonexistent/gazetteer"_qs;
+        halvex::Geocoder::setShared(std::make_shared<halvex::GazetteerGeocoder>(folder));
+        FindLocationWindowController sheet;
+        sheet.show();
+        QTest::keyClicks(sheet.searchField(), QStringLiteral("Zur"));
+        QTRY_VERIFY(!sheet.searchEngine()->isSearching());
+        QVERIFY(sheet.messageLabel()->isVisible());
+        QVERIFY2(sheet.messageLabel()->text().contains(folder), qPrintable(sheet.messageLabel()->text()));
+        QCOMPARE(sheet.resultList()->item(0)->text(), u"No Results"_qs);
+
+        sheet.searchField()->setText(u"48.86, 2.34"_qs);
+        sheet.search(true);
+        QTRY_VERIFY(sheet.location() && sheet.location()->latitude() == 48.86);
+        QVERIFY(!sheet.location()->city());
+
+        halvex::Geocoder::setShared(nullptr);
+        sheet.searchField()->setText(u"Zurich"_qs);
+        sheet.search();
+        QTRY_VERIFY(!sheet.searchEngine()->isSearching());
+        QVERIFY2(sheet.messageLabel()->text().contains(u"no list of places"_qs), qPrintable(sheet.messageLabel()->text()));
+    }
+
+    // The indicator turns while a search runs. A newer search supersedes the running one: the
+    // indicator keeps turning until the newer one ends and the older one's towns never show.
+    // The same text is not searched again while its search runs, but is once it has ended;
+    // emptying the field drops the search under way.
+    void indicatorSpinsWhileSearchesRun()
+    {
+        struct Gate {
+            QMutex mutex;
+            QStringList calls;
+            QSemaphore started;
+            QHash<QString, QSemaphore*> open;
+        };
+        auto gate = std::make_shared<Gate>();
+        QSemaphore alpha, beta;
+        gate->open.insert(u"alpha"_qs, &alpha);
+        gate->open.insert(u"beta"_qs, &beta);
+
+        FindLocationWindowController sheet;
+        sheet.searchEngine()->setSearcher([gate](const QString& text, const std::optional<halvex::Coordinate>&,
+                                                 const halvex::CoordinateRegion&) {
+            {
+                QMutexLocker lock(&gate->mutex);
+                gate->calls << text;
+            }
+            gate->started.release();
+            gate->open.value(text)->acquire();
+            LocationSearchEngine::Result result;
+            result.places << halvex::Location(1, 2, std::nullopt, std::nullopt, std::nullopt,
+                                              halvex::TextLocation({}, {}, {}, text, {}, {}, {}, {}));
+            return result;
+        });
+        sheet.show();
+        SpinningProgressIndicator* indicator = sheet.progressIndicator();
+        const auto searchFor = [&sheet](const QString& text) {
+            sheet.searchField()->setText(text);
+            sheet.search();
+        };
+        const auto calls = [&gate] {
+            QMutexLocker lock(&gate->mutex);
+            return gate->calls;
+        };
+        QVERIFY(!indicator->isVisible());
+
+        searchFor(u"alpha"_qs);
+        QVERIFY(gate->started.tryAcquire(1, 5000));
+        QVERIFY(indicator->isVisible() && indicator->isAnimating());
+        searchFor(u"beta"_qs);
+        searchFor(u"beta"_qs);
+        alpha.release();
+        QVERIFY(gate->started.tryAcquire(1, 5000));
+        QTest::qWait(50);
+        QVERIFY(indicator->isVisible() && indicator->isAnimating());
+        QCOMPARE(sheet.resultList()->count(), 0);
+        beta.release();
+        QTRY_VERIFY(!indicator->isVisible());
+        QVERIFY(!indicator->isAnimating());
+        QCOMPARE(sheet.resultList()->count(), 1);
+        QVERIFY(sheet.resultList()->item(0)->text().contains(u"beta"_qs));
+        QCOMPARE(calls(), (QStringList{u"alpha"_qs, u"beta"_qs}));
+
+        searchFor(u"beta"_qs);
+        QVERIFY(gate->started.tryAcquire(1, 5000));
+        QVERIFY(indicator->isAnimating());
+        beta.release();
+        QTRY_VERIFY(!indicator->isAnimating());
+        QCOMPARE(calls().size(), 3);
+
+        searchFor(u"alpha"_qs);
+        QVERIFY(gate->started.tryAcquire(1, 5000));
+        searchFor(QString());
+        QVERIFY(!indicator->isVisible() && !indicator->isAnimating());
+        QCOMPARE(sheet.resultList()->count(), 0);
+        alpha.release();
+        QTest::qWait(50);
+        QCOMPARE(sheet.resultList()->count(), 0);
+        QVERIFY(!indicator->isVisible());
+    }
+
+    // Zoom to fit and centre act on the place's pin, and are enabled only while there is one;
+    // zoom in and out always are.
+    void zoomSegmentsActOnThePin()
+    {
+        FindLocationWindowController sheet;
+        sheet.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&sheet));
+        maps::SyncRegionMapView* map = sheet.mapView();
+        QVERIFY(sheet.zoomInAction()->isEnabled() && sheet.zoomOutAction()->isEnabled());
+        QVERIFY(!sheet.zoomToFitAction()->isEnabled() && !sheet.centerSelectionAction()->isEnabled());
+        const halvex::CoordinateRegion world = map->region();
+        sheet.zoomToFit();
+        sheet.centerSelection();
+        QCOMPARE(map->region().centre().latitude(), world.centre().latitude());
+        QCOMPARE(map->region().longitudeDelta(), world.longitudeDelta());
+
+        const halvex::Coordinate place(-33.8688, 151.2093);
+        sheet.setLocation(halvex::Location(place.latitude(), place.longitude()));
+        QVERIFY(sheet.zoomToFitAction()->isEnabled() && sheet.centerSelectionAction()->isEnabled());
+        // Far away and wide: centring brings the pin to the middle and keeps the span.
+        map->setCentre(halvex::Coordinate(40, -100), 3);
+        const double span = map->region().longitudeDelta();
+        QTest::mouseClick(sheet.findChild<QToolButton*>(u"centerButton"_qs), Qt::LeftButton);
+        QVERIFY(std::abs(map->region().centre().latitude() - place.latitude()) < 1e-6);
+        QVERIFY(std::abs(map->region().centre().longitude() - place.longitude()) < 1e-6);
+        QVERIFY(std::abs(map->region().longitudeDelta() - span) < span * 1e-6);
+        // Zoom to fit closes in on the pin.
+        QTest::mouseClick(sheet.findChild<QToolButton*>(u"zoomToFitButton"_qs), Qt::LeftButton);
+        QVERIFY(map->region().contains(place));
+        QVERIFY(map->region().longitudeDelta() < 1);
+
+        sheet.setLocation(std::nullopt);
+        QVERIFY(!sheet.zoomToFitAction()->isEnabled() && !sheet.centerSelectionAction()->isEnabled());
+    }
+
+    // The style menu stores the style every map follows, checks the stored one, and the sheet's
+    // map takes a style set elsewhere at once.
+    void mapStyleMenuSetsAndChecksTheStyle()
+    {
+        brisa::UserDefaults& defaults = brisa::UserDefaults::standard();
+        const QString imagery = u"http://127.0.0.1:1/imagery/{z}/{x}/{y}.jpg"_qs;
+        defaults.set(Settings::mapViewTypeValue(), MapType::standard);
+        defaults.set(Settings::mapImageryTileURLTemplate(), imagery);
+        const auto restore = qScopeGuard([&defaults] {
+            defaults.set(Settings::mapViewTypeValue(), MapType::standard);
+            defaults.set(Settings::mapImageryTileURLTemplate(), QString());
+        });
+        FindLocationWindowController sheet;
+        const QList<QAction*> styles = sheet.mapStyleActions();
+        QCOMPARE(styles.size(), 6);
+        const auto checked = [&styles] {
+            QList<int> tags;
+            for (QAction* action : styles) {
+                if (action->isChecked())
+                    tags << action->data().toInt();
+            }
+            return tags;
+        };
+        QCOMPARE(checked(), QList<int>{0});
+        QCOMPARE(sheet.mapStyleButton()->menu(), sheet.mapStyleMenu());
+
+        styles[1]->trigger();
+        QCOMPARE(defaults.value(Settings::mapViewTypeValue()), MapType::satellite);
+        QCOMPARE(checked(), QList<int>{1});
+        QCOMPARE(sheet.mapView()->tileSource()->urlTemplate(), imagery);
+        styles[5]->trigger();
+        QCOMPARE(defaults.value(Settings::mapViewTypeValue()), MapType::mutedStandard);
+        QCOMPARE(sheet.mapView()->tileSource()->urlTemplate(), QString());
+
+        // A number outside the styles is the standard map.
+        FindLocationWindowController::changeMapStyle(9);
+        QCOMPARE(defaults.value(Settings::mapViewTypeValue()), MapType::standard);
+        QCOMPARE(checked(), QList<int>{0});
+        defaults.set(Settings::mapViewTypeValue(), MapType::hybrid);
+        QCOMPARE(checked(), QList<int>{2});
+        QCOMPARE(sheet.mapView()->tileSource()->urlTemplate(), imagery);
+    }
+
+    // The map's region is kept: a sheet opened without a place shows the region the last one
+    // ended with; with nothing stored (all four numbers 0) it shows the world.
+    void regionIsKeptBetweenSheets()
+    {
+        brisa::UserDefaults& defaults = brisa::UserDefaults::standard();
+        const auto clearRegion = [&defaults] {
+            for (const char* key : {"MapCenterLatitudeValue", "MapCenterLongitudeValue", "MapCenterLatitudeDelta",
+                                    "MapCenterLongitudeDelta"})
+                defaults.setObject(FindLocationWindowController::autosaveName + QString::fromLatin1(key), 0.0);
+        };
+        clearRegion();
+        const auto restore = qScopeGuard(clearRegion);
+        halvex::CoordinateRegion kept(halvex::Coordinate(0, 0), 1, 1);
+        {
+            FindLocationWindowController sheet;
+            sheet.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&sheet));
+            QCOMPARE(sheet.mapView()->zoom(), 1.0);
+            sheet.setLocation(halvex::Location(-33.8688, 151.2093));
+            sheet.zoomOutAction()->trigger();
+            kept = sheet.mapView()->region();
+            sheet.cancelButton()->click();
+        }
+        FindLocationWindowController again;
+        again.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&again));
+        const halvex::CoordinateRegion shown = again.mapView()->region();
+        QVERIFY(std::abs(shown.centre().latitude() - kept.centre().latitude()) < 1e-3);
+        QVERIFY(std::abs(shown.centre().longitude() - kept.centre().longitude()) < 1e-3);
+        QVERIFY(std::abs(shown.longitudeDelta() - kept.longitudeDelta()) < kept.longitudeDelta() * 0.05);
+    }
+
+    // A tile server out of reach is named below the map, with the reason.
+    void unreachableTileServerIsNamed()
+    {
+        brisa::UserDefaults& defaults = brisa::UserDefaults::standard();
+        defaults.set(Settings::mapStandardTileURLTemplate(), u"http://127.0.0.1:1/{z}/{x}/{y}.png"_qs);
+        const auto restore = qScopeGuard([&defaults] { defaults.set(Settings::mapStandardTileURLTemplate(), QString()); });
+        FindLocationWindowController sheet;
+        sheet.show();
+        QTRY_VERIFY_WITH_TIMEOUT(sheet.messageLabel()->isVisible(), 20000);
+        QVERIFY2(sheet.messageLabel()->text().contains(u"127.0.0.1:1"_qs), qPrintable(sheet.messageLabel()->text()));
     }
 
     // Zoom in shows a smaller region, zoom out a larger one; a double click picks the point.
@@ -288,12 +541,31 @@ private Q_SLOTS:
         const QPoint spot = map->rect().center() + QPoint(-30, 20);
         const halvex::Coordinate clicked = map->coordinateAt(spot);
         QTest::mouseDClick(map, Qt::LeftButton, {}, spot);
-        QCOMPARE(sheet.location()->latitude(), clicked.latitude());
+        QTRY_VERIFY(sheet.location() && sheet.location()->latitude() == clicked.latitude());
         QCOMPARE(sheet.location()->longitude(), clicked.longitude());
         QVERIFY(sheet.location()->city().has_value());
 
         sheet.setButton()->click();
         QCOMPARE(sheet.result(), 1);
+    }
+
+    // The touch bar: Cancel and Save between flexible spaces, Save only while there is a place.
+    void touchBarButtons()
+    {
+        FindLocationWindowController sheet;
+        sheet.show();
+        const QList<brisa::DynamicTouchBarItem*> items = sheet.touchBar().touchBar();
+        QCOMPARE(items.size(), 4);
+        QVERIFY(items[0]->isFlexibleSpace() && items[3]->isFlexibleSpace());
+        QCOMPARE(items[1]->settings().title, u"Cancel"_qs);
+        QVERIFY(!items[2]->isEnabled());
+        QVERIFY(!items[2]->perform());
+        QVERIFY(sheet.isVisible());
+        sheet.setLocation(halvex::Location(1, 2));
+        QVERIFY(items[2]->isEnabled());
+        QVERIFY(items[2]->perform());
+        QCOMPARE(sheet.result(), 1);
+        QVERIFY(!sheet.isVisible());
     }
 };
 

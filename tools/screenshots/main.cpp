@@ -29,6 +29,7 @@
 #include "map/EditorMapViewController.h"
 #include "map/FindLocationWindowController.h"
 #include "map/LocationEditWindowController.h"
+#include "map/LocationSearchEngine.h"
 #include "map/MapSettings.h"
 #include "editor/EditorSettings.h"
 #include "engine/halvex/editions/EditionTask.h"
@@ -412,8 +413,8 @@ int main(int argc, char* argv[])
     // 13. The find-location sheet over the map section, a town typed.
     if (corvelle::FindLocationWindowController* sheet = editor->locationActions().searchLocation()) {
         sheet->searchField()->setText(QStringLiteral("Zürich"));
-        sheet->search();
-        sheet->resultList()->setCurrentRow(0);
+        sheet->search(true);
+        waitFor([&] { return !sheet->searchEngine()->isSearching(); }, 30000);
         settle(800);
         failures += !save({window, sheet}, output.filePath(QStringLiteral("13-find-location.png")));
         // 13b. The place on display edited by hand.

@@ -7,6 +7,7 @@
 #include "TagEditorTestSupport.h"
 
 #include <QTemporaryDir>
+#include <QProcess>
 #include <QtTest>
 
 #include <cmath>
@@ -176,6 +177,26 @@ private Q_SLOTS:
             QCOMPARE(import->messages().size(), 1);
             QVERIFY2(!import->messages().first().reason.arguments.value(0).toString().isEmpty(), qPrintable(messages(*import)));
             QCOMPARE(contents(target), before);
+        }
+
+        // A folder whose files cannot be changed (permission bits do not stop root: the immutable
+        // attribute stops everyone): the import says so and the photo stays as it was.
+        const auto chattr = [&photos](const char* flag) {
+            return QProcess::execute(QStringLiteral("chattr"), {QString::fromLatin1(flag), photos}) == 0;
+        };
+        if (chattr("+i")) {
+            const auto restore = qScopeGuard([&] { chattr("-i"); });
+            FolderImportGeotagTask::Settings settings;
+            settings.editors = folders;
+            settings.trackLogPath = corvelle::test::fixturePath(QStringLiteral("track.gpx"));
+            settings.timeOffsetText = QStringLiteral("02:00:00");
+            auto import = std::make_shared<FolderImportGeotagTask>(settings);
+            test::runTask(import);
+            QVERIFY2(!import->messages().isEmpty(), "a read-only folder was reported as geotagged");
+            QVERIFY2(messages(*import).contains(photos), qPrintable(messages(*import)));
+            QCOMPARE(contents(target), before);
+        } else {
+            qWarning("the photo folder cannot be made immutable here: its case is left out");
         }
 
         // A destination in a folder that does not exist cannot be written, even by root.
