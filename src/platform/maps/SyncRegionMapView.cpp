@@ -270,6 +270,7 @@ void SyncRegionMapView::paintTiles(QPainter& painter)
     painter.setRenderHint(QPainter::SmoothPixmapTransform, !moving_);
     QList<std::pair<QRectF, QImage>> tiles;
     QList<QRectF> missing;
+    baseMapPending_ = false;
     for (int row = firstRow; row <= lastRow; ++row) {
         for (int column = firstColumn; column <= lastColumn; ++column) {
             const QRectF target(origin.x() + column * size, origin.y() + row * size, size, size);
@@ -312,6 +313,7 @@ void SyncRegionMapView::paintBaseMap(QPainter& painter, const QList<QRectF>& mis
     QElapsedTimer spent;
     spent.start();
     bool deferred = false;
+    int made = 0;
     for (int row = firstRow; row <= lastRow; ++row) {
         for (int column = firstColumn; column <= lastColumn; ++column) {
             const QRectF target(origin.x() + column * size, origin.y() + row * size, size, size);
@@ -320,10 +322,12 @@ void SyncRegionMapView::paintBaseMap(QPainter& painter, const QList<QRectF>& mis
             const int x = ((column % count) + count) % count;
             QImage image = baseMap_->cachedTile(level, x, row, imagery_);
             if (image.isNull()) {
-                if (spent.nsecsElapsed() < baseMapBudgetNs)
+                if (made == 0 || spent.nsecsElapsed() < baseMapBudgetNs) {
                     image = baseMap_->tile(level, x, row, imagery_);
-                else
+                    ++made;
+                } else {
                     deferred = true;
+                }
             }
             if (!image.isNull()) {
                 painter.drawImage(target.adjusted(0, 0, 0.5, 0.5), image);
@@ -341,6 +345,7 @@ void SyncRegionMapView::paintBaseMap(QPainter& painter, const QList<QRectF>& mis
             }
         }
     }
+    baseMapPending_ = deferred;
     if (deferred)
         QTimer::singleShot(0, this, qOverload<>(&QWidget::update));
 }

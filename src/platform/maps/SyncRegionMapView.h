@@ -50,6 +50,9 @@ public:
     bool isImagery() const { return imagery_; }
     // The base map drawn without tiles; BaseMap::shared() unless set. Null: the plain background.
     void setBaseMap(std::shared_ptr<BaseMap> baseMap);
+    // The last frame left base map images to be made (a frame makes only as many as its time
+    // allows, at least one); the next frames make them.
+    bool hasPendingBaseMap() const { return baseMapPending_; }
     void setAttribution(const QString& text);
 
     halvex::CoordinateRegion region() const;
@@ -121,6 +124,7 @@ private:
     bool imagery_ = false;
     std::shared_ptr<BaseMap> baseMap_;
     bool baseMapSet_ = false;
+    bool baseMapPending_ = false;
     // How many of the base map's problems were told.
     int reportedProblems_ = 0;
     QString attribution_;

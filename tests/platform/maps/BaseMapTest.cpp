@@ -24,13 +24,8 @@ namespace {
 QImage settledFrame(SyncRegionMapView& view)
 {
     QImage frame = view.grab().toImage();
-    for (int i = 0; i < 50; ++i) {
-        QCoreApplication::processEvents();
-        const QImage next = view.grab().toImage();
-        if (next == frame)
-            break;
-        frame = next;
-    }
+    for (int i = 0; i < 200 && view.hasPendingBaseMap(); ++i)
+        frame = view.grab().toImage();
     return frame;
 }
 
@@ -144,7 +139,7 @@ private Q_SLOTS:
         QCOMPARE(colourAt(view, atlantic), BaseMap::waterColour);
 
         view.setCentre({-1, 33}, 6);
-        QCOMPARE(colourAt(view, {-1.0, 32.8}), BaseMap::waterColour);
+        QCOMPARE(colourAt(view, {-0.5, 33.2}), BaseMap::waterColour);
         QCOMPARE(colourAt(view, {-3.5, 33.5}), BaseMap::landColour);
         // Somewhere along the Uganda–Kenya border, a line of the border colour.
         const QImage frame = settledFrame(view);
