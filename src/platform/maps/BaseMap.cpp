@@ -2,7 +2,12 @@
 
 #include "platform/maps/WebMercator.h"
 
+#include <QDataStream>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QImageReader>
+#include <QSaveFile>
 #include <QLoggingCategory>
 #include <QPainter>
 #include <QStandardPaths>
@@ -57,6 +62,50 @@ QImage reprojected(const QImage& picture, int side)
     return result;
 }
 
+constexpr quint32 pictureMagic = 0x43424d50; // "CBMP"
+
+// The reprojected picture kept in the cache folder, as plain rows of RGB bytes: read back far
+// faster than the picture is decoded and reprojected. Null when absent, of another key or cut.
+QImage readPicture(const QString& path, const QString& key, int side)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    QDataStream in(&file);
+    quint32 magic = 0;
+    QString storedKey;
+    qint32 width = 0;
+    in >> magic >> storedKey >> width;
+    if (in.status() != QDataStream::Ok || magic != pictureMagic || storedKey != key || width != side)
+        return {};
+    QImage image(side, side, QImage::Format_RGB888);
+    const int rowBytes = side * 3;
+    for (int row = 0; row < side; ++row)
+        if (in.readRawData(reinterpret_cast<char*>(image.scanLine(row)), rowBytes) != rowBytes)
+            return {};
+    if (!in.atEnd())
+        return {};
+    return image.convertToFormat(QImage::Format_RGB32);
+}
+
+void writePicture(const QString& path, const QString& key, const QImage& picture)
+{
+    // A picture that cannot be kept is only made again next time.
+    if (!QDir().mkpath(QFileInfo(path).path()))
+        return;
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return;
+    const QImage rows = picture.convertToFormat(QImage::Format_RGB888);
+    QDataStream out(&file);
+    out << pictureMagic << key << qint32(rows.width());
+    const int rowBytes = rows.width() * 3;
+    for (int row = 0; row < rows.height(); ++row)
+        out.writeRawData(reinterpret_cast<const char*>(rows.constScanLine(row)), rowBytes);
+    if (out.status() == QDataStream::Ok)
+        file.commit();
+}
+
 } // namespace
 
 const QColor BaseMap::landColour(0xf2, 0xef, 0xe9);
@@ -102,17 +151,36 @@ bool BaseMap::isAvailable()
     return index_ != nullptr;
 }
 
+QString BaseMap::pictureCacheFileName()
+{
+    return QStringLiteral("bluemarble-mercator.rgb");
+}
+
 bool BaseMap::ensurePicture()
 {
     if (!pictureRead_) {
         pictureRead_ = true;
         const QString path = dataFolder_ + QLatin1Char('/') + picturePath();
-        QImageReader reader(path);
-        const QImage picture = reader.read();
-        if (picture.isNull())
-            addProblems({QStringLiteral("%1: %2").arg(path, reader.errorString())});
-        else
-            mercatorPicture_ = reprojected(picture, tileSize << maxImageryLevel);
+        const QFileInfo info(path);
+        const QString key = QStringLiteral("%1 %2@%3 %4")
+                                .arg(path)
+                                .arg(info.size())
+                                .arg(info.lastModified().toMSecsSinceEpoch())
+                                .arg(BaseMapIndex::packageVersion(QStringLiteral("marble-qt-data")));
+        const QString cachePath = cacheFolder_ + QLatin1Char('/') + pictureCacheFileName();
+        const int side = tileSize << maxImageryLevel;
+        if (info.exists())
+            mercatorPicture_ = readPicture(cachePath, key, side);
+        if (mercatorPicture_.isNull()) {
+            QImageReader reader(path);
+            const QImage picture = reader.read();
+            if (picture.isNull()) {
+                addProblems({QStringLiteral("%1: %2").arg(path, reader.errorString())});
+            } else {
+                mercatorPicture_ = reprojected(picture, side);
+                writePicture(cachePath, key, mercatorPicture_);
+            }
+        }
     }
     return !mercatorPicture_.isNull();
 }

@@ -14,7 +14,7 @@ namespace maps {
 
 // The map drawn where no tile is at hand: square images of the Web-Mercator grid (as tiles are)
 // made from the installed Natural Earth layers (land, lakes, borders), or for the imagery styles
-// from the Blue Marble picture of the whole earth, reprojected once. Each image is made the
+// from the Blue Marble picture of the whole earth, reprojected once and kept in the cache folder. Each image is made the
 // first time it is asked for and kept in memory (a limited amount). Nearer than the data holds
 // detail for, the images of a lower level are to be scaled up (see levelFor()).
 //
@@ -49,8 +49,10 @@ public:
     static const QColor landColour;
     static const QColor waterColour;
     static const QColor borderColour;
-    // The picture's file, relative to the data folder.
+    // The picture's file, relative to the data folder, and the file in the cache folder that
+    // keeps it reprojected (made again when the picture or the package changes).
     static QString picturePath();
+    static QString pictureCacheFileName();
 
 private:
     void addProblems(const QStringList& problems);

@@ -167,6 +167,24 @@ private Q_SLOTS:
         QCOMPARE(view.annotationAt(view.pointOf(sahara) - QPointF(0, 10)), 0);
     }
 
+    // The picture is reprojected once and kept: read back from the cache it is the same; a
+    // damaged copy is made again.
+    void pictureIsKeptReprojected()
+    {
+        QTemporaryDir cache;
+        const QImage made = BaseMap(BaseMapIndex::defaultDataFolder(), cache.path()).tile(1, 1, 0, true);
+        QVERIFY(!made.isNull());
+        QFile kept(cache.filePath(BaseMap::pictureCacheFileName()));
+        QVERIFY(kept.exists());
+        const qint64 size = kept.size();
+        QCOMPARE(BaseMap(BaseMapIndex::defaultDataFolder(), cache.path()).tile(1, 1, 0, true), made);
+        QVERIFY(kept.open(QIODevice::ReadWrite));
+        kept.resize(size - 1000);
+        kept.close();
+        QCOMPARE(BaseMap(BaseMapIndex::defaultDataFolder(), cache.path()).tile(1, 1, 0, true), made);
+        QCOMPARE(QFileInfo(kept.fileName()).size(), size);
+    }
+
     // Data missing: the plain background with its graticule, a message naming the file once,
     // pins still answering. The land without the picture: the imagery styles show the land.
     void missingDataIsNamedOnce()
