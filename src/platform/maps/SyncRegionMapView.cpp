@@ -24,7 +24,7 @@ constexpr double pinHeight = 26;
 constexpr double pinRadius = 8;
 // The time a frame may spend making base map images; the rest are made in the frames after it,
 // their parents scaled up meanwhile.
-constexpr qint64 baseMapBudgetNs = 6'000'000;
+constexpr qint64 baseMapBudgetNs = 3'000'000;
 
 double worldPixels(double zoom)
 {
