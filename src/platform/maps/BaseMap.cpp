@@ -236,7 +236,9 @@ QImage BaseMap::landTile(int level, int x, int y)
     };
     fill(BaseMapIndex::land, landColour);
     fill(BaseMapIndex::lakes, waterColour);
-    QPen border(borderColour, level >= 5 ? 1.2 : 0.8);
+    // One pixel wide whatever the scale: a cosmetic pen of another width, under the scale of a
+    // tile of the world, strokes stray lines across the tile.
+    QPen border(borderColour, 1);
     border.setCosmetic(true);
     painter.setPen(border);
     painter.setBrush(Qt::NoBrush);

@@ -153,6 +153,14 @@ private Q_SLOTS:
         }
         QVERIFY(border);
 
+        // Open sea across the Adriatic: no border stroke strays over it (a cosmetic pen wider
+        // than a pixel did, under the scale of a tile of the world).
+        view.setCentre({41.5, 17}, 5);
+        const QImage adriatic = settledFrame(view);
+        const int column = int(view.pointOf({41.5, 18.0}).x());
+        for (int y = int(view.pointOf({42.3, 18.0}).y()); y <= int(view.pointOf({41.0, 18.0}).y()); ++y)
+            QCOMPARE(adriatic.pixelColor(column, y), BaseMap::waterColour);
+
         view.setImagery(true);
         view.setCentre({10, -15}, 2.6);
         const QColor sand = colourAt(view, sahara);
