@@ -4,8 +4,6 @@
 #include "platform/maps/MapAnnotation.h"
 #include "platform/maps/MapTileSource.h"
 
-#include <memory>
-
 #include <QHash>
 #include <QList>
 #include <QPixmap>
@@ -15,6 +13,7 @@
 #include <QTimer>
 #include <QWidget>
 
+#include <memory>
 #include <optional>
 
 namespace maps {
