@@ -2,6 +2,8 @@
 // name query on the whole gazetteer (one per keystroke) and a nearest-town lookup.
 #include "engine/halvex/places/Gazetteer.h"
 #include "engine/halvex/places/GazetteerGeocoder.h"
+#include "platform/maps/BaseMap.h"
+#include "platform/maps/BaseMapIndex.h"
 #include "platform/maps/MapTileSource.h"
 #include "platform/maps/SyncRegionMapView.h"
 
@@ -30,10 +32,15 @@ void report(const char* name, double figure, double goal)
     std::printf("BENCH %s: %.2f ms (goal: <= %.0f ms) %s\n", name, figure, goal, figure <= goal ? "met" : "missed");
 }
 
+enum class Ground { plain, tiles, baseMap, imagery };
+
 // With `tiles`, the view draws from a tile cache that holds only the tiles of zoom level 5, as
-// after a first look at the region: the nearer levels are its tiles scaled up. No server.
-void mapPan(bool tiles)
+// after a first look at the region: the nearer levels are its tiles scaled up. No server. Without
+// tiles, the view draws the plain background (no base map data), or the offline base map (its
+// index built before, its images made as the frames need them), or the base map's picture.
+void mapPan(Ground ground)
 {
+    const bool tiles = ground == Ground::tiles;
     QTemporaryDir cache;
     maps::MapTileSource source(QString(), cache.path());
     if (tiles) {
@@ -50,6 +57,12 @@ void mapPan(bool tiles)
     maps::SyncRegionMapView view;
     if (tiles)
         view.setTileSource(&source);
+    QTemporaryDir baseMapCache;
+    if (ground == Ground::plain)
+        view.setBaseMap(nullptr);
+    else
+        view.setBaseMap(std::make_shared<maps::BaseMap>(maps::BaseMapIndex::defaultDataFolder(), baseMapCache.path()));
+    view.setImagery(ground == Ground::imagery);
     view.resize(1200, 800);
     QRandomGenerator random(7);
     QList<maps::MapAnnotation> pins;
@@ -73,7 +86,30 @@ void mapPan(bool tiles)
         view.render(&frame);
         times.push_back(timer.nsecsElapsed() / 1e6);
     }
-    report(tiles ? "map-pan-tiles" : "map-pan", percentile(times, 0.95), 16);
+    const char* const names[] = {"map-pan", "map-pan-tiles", "map-pan-basemap", "map-pan-imagery"};
+    report(names[int(ground)], percentile(times, 0.95), 16);
+    if (ground == Ground::baseMap || ground == Ground::imagery)
+        std::printf("BENCH %s-worst: %.2f ms, the frame that read the data (once per run)\n", names[int(ground)],
+                    *std::max_element(times.begin(), times.end()));
+}
+
+// Reading the base map's data: building its index from the polygon files, and reading it back
+// from the cache.
+void baseMapIndex()
+{
+    QTemporaryDir cache;
+    QElapsedTimer timer;
+    timer.start();
+    const auto built = maps::BaseMapIndex::load(maps::BaseMapIndex::defaultDataFolder(), cache.path());
+    const double buildTime = timer.nsecsElapsed() / 1e6;
+    timer.restart();
+    const auto cached = maps::BaseMapIndex::load(maps::BaseMapIndex::defaultDataFolder(), cache.path());
+    const double cacheTime = timer.nsecsElapsed() / 1e6;
+    if (!built || !cached || !cached->fromCache()) {
+        std::printf("BENCH base-map-index: no base map data\n");
+        return;
+    }
+    std::printf("BENCH base-map-index: %.0f ms built, %.0f ms from the cache (once per run)\n", buildTime, cacheTime);
 }
 
 void placeSearch()
@@ -115,8 +151,11 @@ void placeSearch()
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
-    mapPan(false);
-    mapPan(true);
+    mapPan(Ground::plain);
+    mapPan(Ground::tiles);
+    baseMapIndex();
+    mapPan(Ground::baseMap);
+    mapPan(Ground::imagery);
     placeSearch();
     return 0;
 }

@@ -15,6 +15,8 @@ PACKAGES=(
   libimage-exiftool-perl libraw-dev libffmpegthumbnailer-dev libavutil-dev
   # places: the towns of the gazetteer (GeoNames) for addresses from positions and back
   libtimezonemap-data
+  # the offline base map: Natural Earth land, lakes and borders, and the Blue Marble picture
+  marble-qt-data
   # icon theme the symbol map points into
   adwaita-icon-theme hicolor-icon-theme
   # desktop integration used at run time

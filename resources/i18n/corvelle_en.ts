@@ -3279,6 +3279,10 @@ Reads, shows and edits the metadata of movies, audio files and sidecar files.</t
         <source>Place names: GeoNames (geonames.org), CC BY 4.0.</source>
         <translation>Place names: GeoNames (geonames.org), CC BY 4.0.</translation>
     </message>
+    <message id="AboutAppBaseMapCredit">
+        <source>Offline base map: Natural Earth (naturalearthdata.com), public domain; the Blue Marble picture of the earth: NASA Earth Observatory.</source>
+        <translation>Offline base map: Natural Earth (naturalearthdata.com), public domain; the Blue Marble picture of the earth: NASA Earth Observatory.</translation>
+    </message>
     <message id="EditorMapCorvelleWindowTitle">
         <source>Map</source>
         <translation>Map</translation>

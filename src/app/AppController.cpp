@@ -419,7 +419,8 @@ void AppController::showAbout()
     QMessageBox::about(parent, localizedString(QStringLiteral("AboutGenericMenuItem"), {name}),
                        localizedString(QStringLiteral("AboutAppInformativeText"),
                                        {name, QStringLiteral(CORVELLE_VERSION)})
-                           + QStringLiteral("\n\n") + localizedString(QStringLiteral("AboutAppPlacesCredit")));
+                           + QStringLiteral("\n\n") + localizedString(QStringLiteral("AboutAppPlacesCredit"))
+                           + QStringLiteral("\n") + localizedString(QStringLiteral("AboutAppBaseMapCredit")));
 }
 
 // Menu validation and dispatch

@@ -196,7 +196,9 @@ void EditorMapBarController::updateMenuStates()
 void EditorMapBarController::applyMapStyle()
 {
     tileSource_->setUrlTemplate(EditorMapViewController::tileURLTemplate());
-    mapView_->setGreyed(defaults().value(Settings::mapViewTypeValue()) == MapType::mutedStandard);
+    const MapType type = defaults().value(Settings::mapViewTypeValue());
+    mapView_->setGreyed(type == MapType::mutedStandard);
+    mapView_->setImagery(type != MapType::standard && type != MapType::mutedStandard);
     mapView_->update();
     updateMenuStates();
 }

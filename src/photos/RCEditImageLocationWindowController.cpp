@@ -210,6 +210,7 @@ void RCEditImageLocationWindowController::applyMapType()
     const MapType type = defaults().value(Settings::mapViewTypeValue());
     tileSource_->setUrlTemplate(EditorMapViewController::tileURLTemplate());
     mapView_->setGreyed(type == MapType::mutedStandard);
+    mapView_->setImagery(type != MapType::standard && type != MapType::mutedStandard);
     const QSignalBlocker blocker(ui_->mapStylePopUpButton);
     ui_->mapStylePopUpButton->setCurrentIndex(int(type));
     mapView_->update();

@@ -1,8 +1,10 @@
 #include "platform/maps/SyncRegionMapView.h"
 
+#include "platform/maps/BaseMap.h"
 #include "platform/maps/MapTileSource.h"
 #include "platform/maps/WebMercator.h"
 
+#include <QElapsedTimer>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
@@ -20,6 +22,9 @@ namespace {
 
 constexpr double pinHeight = 26;
 constexpr double pinRadius = 8;
+// The time a frame may spend making base map images; the rest are made in the frames after it,
+// their parents scaled up meanwhile.
+constexpr qint64 baseMapBudgetNs = 3'000'000;
 
 double worldPixels(double zoom)
 {
@@ -57,6 +62,20 @@ void SyncRegionMapView::setTileSource(MapTileSource* source)
 void SyncRegionMapView::setGreyed(bool greyed)
 {
     greyed_ = greyed;
+    update();
+}
+
+void SyncRegionMapView::setImagery(bool imagery)
+{
+    imagery_ = imagery;
+    update();
+}
+
+void SyncRegionMapView::setBaseMap(std::shared_ptr<BaseMap> baseMap)
+{
+    baseMap_ = std::move(baseMap);
+    baseMapSet_ = true;
+    reportedProblems_ = 0;
     update();
 }
 
@@ -181,7 +200,7 @@ void SyncRegionMapView::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
-    paintBaseMap(painter);
+    paintBackground(painter);
     paintTiles(painter);
     if (greyed_)
         painter.fillRect(rect(), QColor(255, 255, 255, 110));
@@ -205,7 +224,7 @@ void SyncRegionMapView::paintEvent(QPaintEvent*)
     }
 }
 
-void SyncRegionMapView::paintBaseMap(QPainter& painter)
+void SyncRegionMapView::paintBackground(QPainter& painter)
 {
     // Straight lines along the pixel grid need no smoothing.
     const bool antialiased = painter.testRenderHint(QPainter::Antialiasing);
@@ -235,8 +254,6 @@ void SyncRegionMapView::paintBaseMap(QPainter& painter)
 
 void SyncRegionMapView::paintTiles(QPainter& painter)
 {
-    if (!tileSource_)
-        return;
     const int level = std::clamp(int(std::round(zoom_)), 0, int(WebMercator::maxZoom));
     const int count = 1 << level;
     const double scale = std::pow(2.0, zoom_ - level);
@@ -251,16 +268,96 @@ void SyncRegionMapView::paintTiles(QPainter& painter)
     const int lastRow = std::min(count - 1, int(std::floor((height() - origin.y()) / size)));
     // Smooth once the view rests; a plain scaling keeps up with a drag or the wheel.
     painter.setRenderHint(QPainter::SmoothPixmapTransform, !moving_);
+    QList<std::pair<QRectF, QImage>> tiles;
+    QList<QRectF> missing;
+    baseMapPending_ = false;
     for (int row = firstRow; row <= lastRow; ++row) {
         for (int column = firstColumn; column <= lastColumn; ++column) {
-            const int x = ((column % count) + count) % count;
-            const QImage image = tileSource_->tile(level, x, row);
-            if (image.isNull())
-                continue;
             const QRectF target(origin.x() + column * size, origin.y() + row * size, size, size);
-            painter.drawImage(target.adjusted(0, 0, 0.5, 0.5), image);
+            const int x = ((column % count) + count) % count;
+            QImage image = tileSource_ ? tileSource_->tile(level, x, row) : QImage();
+            if (image.isNull())
+                missing << target;
+            else
+                tiles.append({target, std::move(image)});
         }
     }
+    if (!missing.isEmpty())
+        paintBaseMap(painter, missing);
+    for (const auto& [target, image] : std::as_const(tiles))
+        painter.drawImage(target.adjusted(0, 0, 0.5, 0.5), image);
+}
+
+void SyncRegionMapView::paintBaseMap(QPainter& painter, const QList<QRectF>& missing)
+{
+    if (!baseMapSet_) {
+        baseMap_ = BaseMap::shared();
+        baseMapSet_ = true;
+    }
+    if (!baseMap_)
+        return;
+    const auto report = qScopeGuard([this] { reportBaseMapProblems(); });
+    if (!baseMap_->isAvailable())
+        return;
+    const int viewLevel = std::clamp(int(std::round(zoom_)), 0, int(WebMercator::maxZoom));
+    const int level = BaseMap::levelFor(viewLevel, imagery_);
+    const int count = 1 << level;
+    const double size = WebMercator::tileSize * std::pow(2.0, zoom_ - level);
+    const double pixels = worldPixels(zoom_);
+    const QPointF middle = WebMercator::worldPoint(centre_);
+    const QPointF origin(width() / 2.0 - middle.x() * pixels, height() / 2.0 - middle.y() * pixels);
+    const int firstColumn = int(std::floor(-origin.x() / size));
+    const int lastColumn = int(std::floor((width() - origin.x()) / size));
+    const int firstRow = std::max(0, int(std::floor(-origin.y() / size)));
+    const int lastRow = std::min(count - 1, int(std::floor((height() - origin.y()) / size)));
+    QElapsedTimer spent;
+    spent.start();
+    bool deferred = false;
+    int made = 0;
+    for (int row = firstRow; row <= lastRow; ++row) {
+        for (int column = firstColumn; column <= lastColumn; ++column) {
+            const QRectF target(origin.x() + column * size, origin.y() + row * size, size, size);
+            if (std::none_of(missing.cbegin(), missing.cend(), [&target](const QRectF& square) { return square.intersects(target); }))
+                continue;
+            const int x = ((column % count) + count) % count;
+            QImage image = baseMap_->cachedTile(level, x, row, imagery_);
+            if (image.isNull()) {
+                if (made == 0 || spent.nsecsElapsed() < baseMapBudgetNs) {
+                    image = baseMap_->tile(level, x, row, imagery_);
+                    ++made;
+                } else {
+                    deferred = true;
+                }
+            }
+            if (!image.isNull()) {
+                painter.drawImage(target.adjusted(0, 0, 0.5, 0.5), image);
+                continue;
+            }
+            // Not made yet: the part of the nearest coarser image in memory, scaled up.
+            for (int up = 1; up <= level && (BaseMap::tileSize >> up) > 0; ++up) {
+                const QImage parent = baseMap_->cachedTile(level - up, x >> up, row >> up, imagery_);
+                if (parent.isNull())
+                    continue;
+                const int part = BaseMap::tileSize >> up;
+                const QRect source((x & ((1 << up) - 1)) * part, (row & ((1 << up) - 1)) * part, part, part);
+                painter.drawImage(target.adjusted(0, 0, 0.5, 0.5), parent, source);
+                break;
+            }
+        }
+    }
+    baseMapPending_ = deferred;
+    if (deferred)
+        QTimer::singleShot(0, this, qOverload<>(&QWidget::update));
+}
+
+void SyncRegionMapView::reportBaseMapProblems()
+{
+    if (!baseMap_ || baseMap_->problems().size() <= reportedProblems_)
+        return;
+    const QString problems = baseMap_->problems().mid(reportedProblems_).join(QLatin1String("; "));
+    reportedProblems_ = int(baseMap_->problems().size());
+    // Told after the frame: a receiver may show a message, which must not happen while painting.
+    QMetaObject::invokeMethod(this, [this, problems] { Q_EMIT baseMapUnavailable(problems); }, Qt::QueuedConnection);
 }
 
 QPixmap SyncRegionMapView::pinImage(const QColor& tint, bool selected) const

@@ -13,19 +13,27 @@
 #include <QTimer>
 #include <QWidget>
 
+#include <memory>
 #include <optional>
 
 namespace maps {
+
+class BaseMap;
 
 // A map over Web-Mercator tiles that keeps its region: the centre and spans the owner sets stay
 // what it shows when the widget is resized, and the wheel (zoom about the pointer) and a drag
 // (pan) change it. Pins are painted in priority order with their titles; a click on a pin
 // reports it, a double click anywhere reports the position and never zooms.
 //
-// Without tiles (offline, nothing cached) a plain base map with a graticule is drawn; pins and
-// clicks work the same. While the region keeps changing, tiles are scaled without smoothing; the
-// frame after the view rests is smooth. A pin covered by one drawn over it at nearly the same point is not drawn,
-// and a title that would overlap the title of a pin above it is left out. The bottom-right corner carries the tile attribution and takes no click.
+// Where no tile is at hand (offline, nothing cached, not even a parent to scale) the offline base
+// map is drawn: land, lakes and borders, or the picture of the earth for the imagery styles.
+// Without its data, a plain background with a graticule, and the view says once what is missing
+// (baseMapUnavailable()). Pins and clicks work the same either way.
+//
+// While the region keeps changing, tiles are scaled without smoothing; the frame after the view
+// rests is smooth. A pin covered by one drawn over it at nearly the same point is not drawn,
+// and a title that would overlap the title of a pin above it is left out. The bottom-right
+// corner carries the tile attribution and takes no click.
 class SyncRegionMapView : public QWidget {
     Q_OBJECT
 
@@ -36,6 +44,14 @@ public:
     void setTileSource(MapTileSource* source);
     MapTileSource* tileSource() const { return tileSource_; }
     void setGreyed(bool greyed);
+    // The imagery styles: the base map is the picture of the earth instead of the land map.
+    void setImagery(bool imagery);
+    bool isImagery() const { return imagery_; }
+    // The base map drawn without tiles; BaseMap::shared() unless set. Null: the plain background.
+    void setBaseMap(std::shared_ptr<BaseMap> baseMap);
+    // The last frame left base map images to be made (a frame makes only as many as its time
+    // allows, at least one); the next frames make them.
+    bool hasPendingBaseMap() const { return baseMapPending_; }
     void setAttribution(const QString& text);
 
     halvex::CoordinateRegion region() const;
@@ -74,6 +90,9 @@ Q_SIGNALS:
     void doubleAction(const halvex::Coordinate& coordinate);
     void annotationClicked(int index, Qt::KeyboardModifiers modifiers);
     void regionChanged();
+    // Once per problem: what of the base map's data could not be read, naming the files and
+    // the reasons.
+    void baseMapUnavailable(const QString& reason);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -85,7 +104,10 @@ protected:
 
 private:
     void paintTiles(QPainter& painter);
-    void paintBaseMap(QPainter& painter);
+    void paintBackground(QPainter& painter);
+    // Draws the base map's images over the tile squares in `missing` (widget points).
+    void paintBaseMap(QPainter& painter, const QList<QRectF>& missing);
+    void reportBaseMapProblems();
     void paintPin(QPainter& painter, const MapAnnotation& annotation, const QPointF& tip) const;
     QPixmap pinImage(const QColor& tint, bool selected) const;
     QList<int> drawingOrder() const { return order_; }
@@ -98,6 +120,12 @@ private:
     halvex::Coordinate centre_{20, 0};
     double zoom_ = 1;
     bool greyed_ = false;
+    bool imagery_ = false;
+    std::shared_ptr<BaseMap> baseMap_;
+    bool baseMapSet_ = false;
+    bool baseMapPending_ = false;
+    // How many of the base map's problems were told.
+    int reportedProblems_ = 0;
     QString attribution_;
     QList<MapAnnotation> annotations_;
     std::optional<QPoint> pressPoint_;
