@@ -824,6 +824,38 @@ private Q_SLOTS:
         QVERIFY(QDir(dir_->path()).entryList({QStringLiteral("*_exiftool_tmp")}).isEmpty());
     }
 
+    // Many files are read back a few per request: each editor then holds exactly what opening
+    // the file afresh gives, value for value, and not a neighbour's values.
+    void readBackAsOpeningReads()
+    {
+        const QStringList fixtures{QStringLiteral("movie.mp4"), QStringLiteral("movie.mov"), QStringLiteral("audio.m4a"),
+                                   QStringLiteral("photo.jpg")};
+        QStringList paths;
+        QList<EditorPtr> editors;
+        for (int i = 0; i < 12; ++i) {
+            const QString fixture = fixtures[i % fixtures.size()];
+            paths << copy(fixture, QStringLiteral("%1-%2").arg(i).arg(fixture));
+            editors << open(paths.back());
+            QVERIFY(editors.back()->setValue(QStringLiteral("Title %1").arg(i), tag(QStringLiteral("XMP-dc:Title"))));
+        }
+        const auto task = save(editors);
+        QVERIFY2(task->messages().isEmpty(), qPrintable(describe(*task)));
+
+        for (int i = 0; i < paths.size(); ++i) {
+            QVERIFY(!editors[i]->hasEdits());
+            const EditorPtr fresh = open(paths[i]);
+            QCOMPARE(editors[i]->storage().tagNames(), fresh->storage().tagNames());
+            for (const ostrak::TagName& name : fresh->storage().tagNames()) {
+                // Reading may set the access date itself.
+                if (name.name() == QLatin1String("FileAccessDate"))
+                    continue;
+                QVERIFY2(editors[i]->storage().value(name) == fresh->storage().value(name),
+                         qPrintable(paths[i] + QStringLiteral(": ") + name.rawValue()));
+            }
+            QCOMPARE(fresh->currentValue(tag(QStringLiteral("XMP-dc:Title"))), QStringLiteral("Title %1").arg(i));
+        }
+    }
+
     // One bad file among good ones, saved by several processes at once: ignoring errors saves
     // every other file; stopping saves exactly the files before it and leaves each one after it
     // untouched and reported, whatever the timing. A failed file leaves no backup behind.
