@@ -16,6 +16,8 @@
 #include <QElapsedTimer>
 
 #include <cstdio>
+#include <sys/resource.h>
+#include <unistd.h>
 
 namespace bench {
 
@@ -86,6 +88,47 @@ inline double runExifTool(const QStringList& arguments, const QStringList& files
     const double seconds = timer.nsecsElapsed() / 1e9;
     if (exiftool.exitStatus() != QProcess::NormalExit || exiftool.exitCode() != 0 || (needsOutput && output.isEmpty()))
         return -1;
+    return seconds;
+}
+
+// CPU seconds (user and system) of this process, all threads.
+inline double ownCpuSeconds()
+{
+    struct rusage usage = {};
+    ::getrusage(RUSAGE_SELF, &usage);
+    return usage.ru_utime.tv_sec + usage.ru_stime.tv_sec + (usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
+}
+
+// CPU seconds of the children that ended and were waited for (a reference ExifTool run).
+inline double endedChildrenCpuSeconds()
+{
+    struct rusage usage = {};
+    ::getrusage(RUSAGE_CHILDREN, &usage);
+    return usage.ru_utime.tv_sec + usage.ru_stime.tv_sec + (usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
+}
+
+// CPU seconds so far of the running children of this process (the pool's ExifTool processes),
+// from /proc.
+inline double runningChildrenCpuSeconds()
+{
+    const qint64 self = ::getpid();
+    const double ticks = double(::sysconf(_SC_CLK_TCK));
+    double seconds = 0;
+    for (const QString& entry : QDir(QStringLiteral("/proc")).entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
+        bool numeric = false;
+        entry.toLongLong(&numeric);
+        if (!numeric)
+            continue;
+        QFile stat(QStringLiteral("/proc/%1/stat").arg(entry));
+        if (!stat.open(QIODevice::ReadOnly))
+            continue;
+        const QByteArray text = stat.readAll();
+        // Fields after the command name, which is in parentheses and may hold spaces.
+        const QList<QByteArray> fields = text.mid(text.lastIndexOf(')') + 2).split(' ');
+        // state ppid ... utime is field 14 of the line, 12th after the name.
+        if (fields.size() > 12 && fields[1].toLongLong() == self)
+            seconds += (fields[11].toLongLong() + fields[12].toLongLong()) / ticks;
+    }
     return seconds;
 }
 

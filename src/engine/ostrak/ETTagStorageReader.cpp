@@ -124,6 +124,23 @@ QList<TagRecordSet> ETTagStorageReader::read(const QStringList& paths) const
     const qsizetype chunkSize = std::clamp<qsizetype>((files.size() + processes * chunksPerProcess - 1)
                                                           / (processes * chunksPerProcess),
                                                       1, largestChunk);
+    return readInChunks(paths, files, chunkSize);
+}
+
+QList<TagRecordSet> ETTagStorageReader::readTogether(const QStringList& paths) const
+{
+    QStringList files;
+    for (const QString& path : paths) {
+        const QString absolute = ExifToolCommand::absolutePath(path);
+        if (!files.contains(absolute))
+            files.append(absolute);
+    }
+    return readInChunks(paths, files, std::max<qsizetype>(1, files.size()));
+}
+
+QList<TagRecordSet> ETTagStorageReader::readInChunks(const QStringList& paths, const QStringList& files,
+                                                      qsizetype chunkSize) const
+{
     QList<QStringList> chunks;
     for (qsizetype i = 0; i < files.size(); i += chunkSize)
         chunks.append(files.mid(i, chunkSize));

@@ -28,6 +28,9 @@ public:
     // processes. A file that cannot be read gets an error naming it and the reason; the others
     // are read all the same.
     QList<TagRecordSet> read(const QStringList& paths) const;
+    // The same in one request to one process, for a caller that spreads its own batches over
+    // the pool (a request per file costs ExifTool more than a file more in a request).
+    QList<TagRecordSet> readTogether(const QStringList& paths) const;
 
     // The bytes of one binary tag ("PreviewImage", "ThumbnailImage", "CoverArt", or with a
     // group: "IFD1:ThumbnailImage"). Empty when the file has no such tag; `error` is set when
@@ -35,6 +38,8 @@ public:
     QByteArray readBinary(const QString& path, const QString& tagName, ExifToolMessage* error = nullptr) const;
 
 private:
+    // One set per path of `paths`; `files` are the paths made absolute, each once.
+    QList<TagRecordSet> readInChunks(const QStringList& paths, const QStringList& files, qsizetype chunkSize) const;
     QList<TagRecordSet> readChunks(const QList<QStringList>& chunks) const;
 
     ExifToolPool& pool_;

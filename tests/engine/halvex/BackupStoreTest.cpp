@@ -2,8 +2,11 @@
 
 #include <QDir>
 #include <QFile>
+#include <QSaveFile>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <sys/stat.h>
 
 using namespace halvex;
 
@@ -20,6 +23,21 @@ void write(const QString& path, const QByteArray& bytes)
     QFile file(path);
     QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
     QCOMPARE(file.write(bytes), bytes.size());
+}
+
+// Replaces the file by a rename, as every writer that asks for a linked backup does.
+void replace(const QString& path, const QByteArray& bytes)
+{
+    QSaveFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    QCOMPARE(file.write(bytes), bytes.size());
+    QVERIFY(file.commit());
+}
+
+ino_t inodeOf(const QString& path)
+{
+    struct stat info = {};
+    return ::stat(QFile::encodeName(path).constData(), &info) == 0 ? info.st_ino : 0;
 }
 
 const QDate day(2024, 5, 1);
@@ -104,6 +122,58 @@ private Q_SLOTS:
         QCOMPARE(contents(dayFolder + name), QByteArray("earlier run"));
         QCOMPARE(contents(dayFolder + secondName), QByteArray("second"));
         QCOMPARE(contents(dayFolder + thirdName), QByteArray("third"));
+    }
+
+    // A file replaced by a rename can be backed up as a link: no data copied, and the backup
+    // keeps the old data once the new file took the name. A withdrawn link goes, and the next
+    // rewrite backs up again; a name taken still gives a numbered one.
+    void linkedBackup()
+    {
+        const QString file = dir_->filePath(QStringLiteral("clip.mp4"));
+        write(file, "original");
+        BackupStore store;
+        const BackupStore::Outcome failed = store.linkOrBackUp(file, backups_, day);
+        QVERIFY2(failed.succeeded(), qPrintable(failed.error));
+        QVERIFY(failed.linked);
+        QCOMPARE(inodeOf(failed.backupPath), inodeOf(file));
+        // Its rewrite failed: the link must not follow what is later written into the file.
+        store.withdraw(file, failed);
+        QVERIFY(!QFile::exists(failed.backupPath));
+        QCOMPARE(contents(file), QByteArray("original"));
+
+        const BackupStore::Outcome linked = store.linkOrBackUp(file, backups_, day);
+        QCOMPARE(linked.backupPath, failed.backupPath);
+        replace(file, "saved");
+        QCOMPARE(contents(linked.backupPath), QByteArray("original"));
+        QVERIFY(store.linkOrBackUp(file, backups_, day).backupPath.isEmpty());
+        // A copy is never withdrawn.
+        const BackupStore::Outcome copied = BackupStore().backUp(file, backups_, day);
+        QVERIFY(!copied.linked);
+        BackupStore().withdraw(file, copied);
+        QCOMPARE(contents(copied.backupPath), QByteArray("saved"));
+        const BackupStore::Outcome numbered = BackupStore().linkOrBackUp(file, backups_, day);
+        QCOMPARE(numbered.backupPath, backups_ + QStringLiteral("/2024-05-01/clip 3.mp4"));
+        QVERIFY(numbered.linked);
+    }
+
+    // Where the backup folder lies on another file system the data are copied.
+    void linkAcrossFileSystemsCopies()
+    {
+        QTemporaryDir memory(QStringLiteral("/dev/shm/corvelle-backup-XXXXXX"));
+        if (!memory.isValid())
+            QSKIP("no /dev/shm");
+        struct stat shm = {};
+        struct stat here = {};
+        if (::stat("/dev/shm", &shm) != 0 || ::stat(QFile::encodeName(dir_->path()).constData(), &here) != 0
+            || shm.st_dev == here.st_dev)
+            QSKIP("/dev/shm is on the test folder's file system");
+        const QString file = dir_->filePath(QStringLiteral("clip.mp4"));
+        write(file, "original");
+        const BackupStore::Outcome outcome = BackupStore().linkOrBackUp(file, memory.path(), day);
+        QVERIFY2(outcome.succeeded(), qPrintable(outcome.error));
+        QVERIFY(!outcome.linked);
+        write(file, "changed in place");
+        QCOMPARE(contents(outcome.backupPath), QByteArray("original"));
     }
 
     void noFolderNoBackup()

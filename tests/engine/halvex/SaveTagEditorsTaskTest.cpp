@@ -824,45 +824,111 @@ private Q_SLOTS:
         QVERIFY(QDir(dir_->path()).entryList({QStringLiteral("*_exiftool_tmp")}).isEmpty());
     }
 
-    // One bad file among three: ignoring errors saves the other two; stopping leaves the third
-    // unsaved, each reported.
+    // Many files are read back a few per request: each editor then holds exactly what opening
+    // the file afresh gives, value for value, and not a neighbour's values.
+    void readBackAsOpeningReads()
+    {
+        const QStringList fixtures{QStringLiteral("movie.mp4"), QStringLiteral("movie.mov"), QStringLiteral("audio.m4a"),
+                                   QStringLiteral("photo.jpg")};
+        QStringList paths;
+        QList<EditorPtr> editors;
+        for (int i = 0; i < 12; ++i) {
+            const QString fixture = fixtures[i % fixtures.size()];
+            paths << copy(fixture, QStringLiteral("%1-%2").arg(i).arg(fixture));
+            editors << open(paths.back());
+            QVERIFY(editors.back()->setValue(QStringLiteral("Title %1").arg(i), tag(QStringLiteral("XMP-dc:Title"))));
+        }
+        const auto task = save(editors);
+        QVERIFY2(task->messages().isEmpty(), qPrintable(describe(*task)));
+
+        for (int i = 0; i < paths.size(); ++i) {
+            QVERIFY(!editors[i]->hasEdits());
+            const EditorPtr fresh = open(paths[i]);
+            QCOMPARE(editors[i]->storage().tagNames(), fresh->storage().tagNames());
+            for (const ostrak::TagName& name : fresh->storage().tagNames()) {
+                // Reading may set the access date itself.
+                if (name.name() == QLatin1String("FileAccessDate"))
+                    continue;
+                QVERIFY2(editors[i]->storage().value(name) == fresh->storage().value(name),
+                         qPrintable(paths[i] + QStringLiteral(": ") + name.rawValue()));
+            }
+            QCOMPARE(fresh->currentValue(tag(QStringLiteral("XMP-dc:Title"))), QStringLiteral("Title %1").arg(i));
+        }
+    }
+
+    // One bad file among good ones, saved by several processes at once: ignoring errors saves
+    // every other file; stopping saves exactly the files before it and leaves each one after it
+    // untouched and reported, whatever the timing. A failed file leaves no backup behind.
     void stopOrIgnoreErrors_data()
     {
         QTest::addColumn<bool>("ignoreErrors");
-        QTest::newRow("ignore") << true;
-        QTest::newRow("stop") << false;
+        QTest::addColumn<QString>("bad"); // "corrupt" (ExifTool cannot write it) or "read-only"
+        QTest::addColumn<QString>("reason");
+        for (const bool ignore : {true, false}) {
+            const char* mode = ignore ? "ignore" : "stop";
+            QTest::addRow("%s, corrupt", mode) << ignore << QStringLiteral("corrupt") << QStringLiteral("SaveFileError");
+            QTest::addRow("%s, read-only", mode) << ignore << QStringLiteral("read-only")
+                                                 << QStringLiteral("SaveFileReadOnlyError");
+        }
     }
 
     void stopOrIgnoreErrors()
     {
         QFETCH(bool, ignoreErrors);
-        const QStringList paths{copy(QStringLiteral("photo.jpg"), QStringLiteral("a.jpg")),
-                                copy(QStringLiteral("notmedia.jpg"), QStringLiteral("b.jpg")),
-                                copy(QStringLiteral("photo.jpg"), QStringLiteral("c.jpg"))};
-        const QByteArray third = bytesOf(paths[2]);
+        QFETCH(QString, bad);
+        QFETCH(QString, reason);
+        const QString backups = dir_->filePath(QStringLiteral("Backups"));
+        ostrak::ETSettings::shared().setBackupFolder(backups);
+        constexpr int count = 9;
+        constexpr int badIndex = 3;
+        QStringList paths;
+        QList<QByteArray> originals;
         QList<EditorPtr> editors;
-        for (const QString& path : paths) {
-            editors << open(path);
+        for (int i = 0; i < count; ++i) {
+            const QString name = QStringLiteral("%1.jpg").arg(i);
+            paths << copy(i == badIndex && bad == QLatin1String("corrupt") ? QStringLiteral("notmedia.jpg")
+                                                                            : QStringLiteral("photo.jpg"),
+                          name);
+            originals << bytesOf(paths.back());
+            editors << open(paths.back());
             QVERIFY(editors.back()->setValue(QStringLiteral("Saved"), tag(QStringLiteral("XMP-dc:Title"))));
+        }
+        if (bad == QLatin1String("read-only")) {
+            locked_ << paths[badIndex];
+            QVERIFY(QFile::setPermissions(paths[badIndex], QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther));
         }
         SaveTagEditorsTask::Settings settings;
         settings.ignoreErrors = ignoreErrors;
         const auto task = save(editors, settings);
 
-        QCOMPARE(exifToolValue(paths[0], QStringLiteral("XMP-dc:Title")), QStringLiteral("Saved"));
         const QList<TaskMessage> errors = errorsOf(*task);
-        QCOMPARE(errors.size(), ignoreErrors ? 1 : 2);
-        QCOMPARE(errors[0].filePath, paths[1]);
-        QCOMPARE(errors[0].reason.key, QStringLiteral("SaveFileError"));
-        if (ignoreErrors) {
-            QCOMPARE(exifToolValue(paths[2], QStringLiteral("XMP-dc:Title")), QStringLiteral("Saved"));
-            QVERIFY(!editors[2]->hasEdits());
-        } else {
-            QCOMPARE(errors[1].filePath, paths[2]);
-            QCOMPARE(errors[1].reason.key, QStringLiteral("SaveStoppedError"));
-            QCOMPARE(bytesOf(paths[2]), third);
-            QVERIFY(editors[2]->hasEdits());
+        QCOMPARE(errors.size(), ignoreErrors ? 1 : count - badIndex);
+        QCOMPARE(errors[0].filePath, paths[badIndex]);
+        QCOMPARE(errors[0].reason.key, reason);
+        QCOMPARE(bytesOf(paths[badIndex]), originals[badIndex]);
+        QVERIFY(editors[badIndex]->hasEdits());
+        QStringList backedUp;
+        for (int i = 0; i < count; ++i) {
+            if (i == badIndex)
+                continue;
+            const bool saved = ignoreErrors || i < badIndex;
+            if (saved) {
+                QCOMPARE(exifToolValue(paths[i], QStringLiteral("XMP-dc:Title")), QStringLiteral("Saved"));
+                QVERIFY(!editors[i]->hasEdits());
+                backedUp << QFileInfo(paths[i]).fileName();
+            } else {
+                QCOMPARE(errors[i - badIndex].filePath, paths[i]);
+                QCOMPARE(errors[i - badIndex].reason.key, QStringLiteral("SaveStoppedError"));
+                QCOMPARE(bytesOf(paths[i]), originals[i]);
+                QVERIFY(editors[i]->hasEdits());
+            }
         }
+        const QDir day(QDir(backups).filePath(QDate::currentDate().toString(QStringLiteral("yyyy-MM-dd"))));
+        QStringList found = day.entryList(QDir::Files, QDir::Name);
+        backedUp.sort();
+        QCOMPARE(found, backedUp);
+        for (const QString& name : std::as_const(backedUp))
+            QCOMPARE(bytesOf(day.filePath(name)), originals[name.section(QLatin1Char('.'), 0, 0).toInt()]);
     }
 
     // A folder editor's edits go into the files its folder holds, as its settings choose, never

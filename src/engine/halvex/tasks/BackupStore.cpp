@@ -6,6 +6,7 @@
 
 #include <cerrno>
 #include <climits>
+#include <unistd.h>
 
 namespace halvex {
 
@@ -29,6 +30,25 @@ BackupStore& BackupStore::shared()
 }
 
 BackupStore::Outcome BackupStore::backUp(const QString& filePath, const QString& folder, QDate day)
+{
+    return store(filePath, folder, day, false);
+}
+
+BackupStore::Outcome BackupStore::linkOrBackUp(const QString& filePath, const QString& folder, QDate day)
+{
+    return store(filePath, folder, day, true);
+}
+
+void BackupStore::withdraw(const QString& filePath, const Outcome& outcome)
+{
+    if (!outcome.linked || outcome.backupPath.isEmpty())
+        return;
+    ::unlink(QFile::encodeName(outcome.backupPath).constData());
+    QMutexLocker locker(&mutex_);
+    backedUp_.remove(QFileInfo(filePath).canonicalFilePath());
+}
+
+BackupStore::Outcome BackupStore::store(const QString& filePath, const QString& folder, QDate day, bool link)
 {
     if (folder.isEmpty())
         return {};
@@ -61,6 +81,17 @@ BackupStore::Outcome BackupStore::backUp(const QString& filePath, const QString&
         const QString candidate = dayFolder.filePath(candidateName);
         if (QFileInfo::exists(candidate))
             continue;
+        // A link never replaces a name either; across file systems, or where links are not
+        // allowed, the data are copied.
+        if (link) {
+            if (::link(QFile::encodeName(key).constData(), QFile::encodeName(candidate).constData()) == 0) {
+                QMutexLocker locker(&mutex_);
+                backedUp_.insert(key);
+                return {candidate, {}, true};
+            }
+            if (errno == EEXIST)
+                continue;
+        }
         // QFile::copy writes a temporary file and renames it without replacing anything, so a
         // failed copy leaves no partial backup and an older backup is never overwritten.
         QFile source(key);

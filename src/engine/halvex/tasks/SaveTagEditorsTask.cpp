@@ -26,6 +26,13 @@
 
 namespace halvex {
 
+struct SaveTagEditorsTask::Written {
+    // The file written: the target's path with links resolved.
+    QString file;
+    QList<SaveArguments::Destination> destinations;
+    QStringList warnings;
+};
+
 struct SaveTagEditorsTask::Target {
     std::shared_ptr<TagEditor> editor;
     QString path;
@@ -177,35 +184,86 @@ void SaveTagEditorsTask::run()
     // Files are saved in parallel, but one file is never written by two processes at once,
     // though a folder editor and the file's own editor may both be saved.
     QHash<QString, std::shared_ptr<QMutex>> fileLocks;
+    QHash<QString, int> targetsOfFile;
     QList<QMutex*> targetLocks;
+    QStringList canonicalPaths;
     for (const Target& target : std::as_const(targets)) {
-        std::shared_ptr<QMutex>& lock = fileLocks[QFileInfo(target.path).canonicalFilePath()];
+        const QString canonical = QFileInfo(target.path).canonicalFilePath();
+        std::shared_ptr<QMutex>& lock = fileLocks[canonical];
         if (!lock)
             lock = std::make_shared<QMutex>();
         targetLocks.append(lock.get());
+        canonicalPaths.append(canonical);
+        ++targetsOfFile[canonical];
     }
 
     std::atomic<bool> stopped = false;
     QMutex foldersMutex;
     QHash<TagEditor*, int> folderFilesSaved;
-    const int parallelism = settings_.ignoreErrors ? pool_->maximumProcessCount() : 1;
+    const auto saved = [&](const Target& target) {
+        if (target.inFolder) {
+            QMutexLocker locker(&foldersMutex);
+            ++folderFilesSaved[target.editor.get()];
+        }
+    };
+
+    // Written files are read again a few at a time: one request per file costs ExifTool much
+    // more than one more file in a request. A batch is read by the thread that fills it, while
+    // the other threads go on writing; a batch is small enough that every process still gets
+    // work in a small save.
+    const int processes = pool_->maximumProcessCount();
+    const qsizetype batchSize = std::clamp<qsizetype>(targets.size() / (2 * processes), 1, 8);
+    QMutex batchMutex;
+    QList<std::pair<int, Written>> batch;
+    const auto finishBatch = [&](const QList<std::pair<int, Written>>& written) {
+        QStringList files;
+        for (const auto& [index, file] : written)
+            files.append(file.file);
+        const QList<ostrak::TagRecordSet> sets = ostrak::ETTagStorageReader(*pool_).readTogether(files);
+        for (qsizetype i = 0; i < written.size(); ++i) {
+            const Target& target = targets[written[i].first];
+            if (finish(target, written[i].second, sets[i]))
+                saved(target);
+        }
+    };
+
+    // Stopping at the first failed file saves in order, one file at a time, so that exactly the
+    // files before it are saved. Going on after errors keeps twice as many files in hand as
+    // processes: while a file is backed up, synced and renamed, or its tags parsed, another
+    // file's request keeps its process busy.
+    const int parallelism = settings_.ignoreErrors ? 2 * processes : 1;
     forEachItem(int(targets.size()), parallelism, [&](int index) {
         const Target& target = targets[index];
         if (stopped) {
             addMessage(TaskMessage::error(target.path, QStringLiteral("SaveStoppedError"), {target.path}));
             return;
         }
-        QMutexLocker fileLock(targetLocks[index]);
-        if (!save(target, backupFolder)) {
-            if (!settings_.ignoreErrors)
+        // A file that two targets write is read again at once, so that each target's edits
+        // are looked for in the file as it wrote it.
+        if (!settings_.ignoreErrors || targetsOfFile.value(canonicalPaths[index]) > 1) {
+            QMutexLocker fileLock(targetLocks[index]);
+            if (save(target, backupFolder))
+                saved(target);
+            else if (!settings_.ignoreErrors)
                 stopped = true;
             return;
         }
-        if (target.inFolder) {
-            QMutexLocker locker(&foldersMutex);
-            ++folderFilesSaved[target.editor.get()];
+        std::optional<Written> written = write(target, backupFolder);
+        if (!written)
+            return;
+        QList<std::pair<int, Written>> full;
+        {
+            QMutexLocker locker(&batchMutex);
+            batch.append({index, std::move(*written)});
+            if (batch.size() >= batchSize)
+                full.swap(batch);
         }
+        if (!full.isEmpty())
+            finishBatch(full);
     });
+    // What is left, also when the task was cancelled: those files were written.
+    if (!batch.isEmpty())
+        finishBatch(batch);
 
     // A folder's edits are saved once every file of it took them.
     for (const std::shared_ptr<TagEditor>& editor : settings_.editors) {
@@ -221,22 +279,23 @@ void SaveTagEditorsTask::run()
 
 bool SaveTagEditorsTask::save(const Target& target, const QString& backupFolder)
 {
+    const std::optional<Written> written = write(target, backupFolder);
+    if (!written)
+        return false;
+    return finish(target, *written, ostrak::ETTagStorageReader(*pool_).read({written->file}).front());
+}
+
+std::optional<SaveTagEditorsTask::Written> SaveTagEditorsTask::write(const Target& target, const QString& backupFolder)
+{
     const QString& path = target.path;
     if (const auto problem = ImmediateFileWriter::checkWritable(path, QStringLiteral("Save"))) {
         addMessage(*problem);
-        return false;
+        return std::nullopt;
     }
     // Renaming the written copy over a symbolic link would replace the link: write its target.
-    const QFileInfo file(QFileInfo(path).canonicalFilePath());
-    return saveChecked(target, file.filePath(), backupFolder);
-}
-
-bool SaveTagEditorsTask::saveChecked(const Target& target, const QString& file, const QString& backupFolder)
-{
-    const QString& path = target.path;
+    const QString file = QFileInfo(QFileInfo(path).canonicalFilePath()).filePath();
     const ostrak::TagDatabase& database = ostrak::TagDatabase::shared();
     const ostrak::ETSettings& etSettings = ostrak::ETSettings::shared();
-    const ostrak::ETTagStorageReader reader(*pool_);
 
     SaveArguments::Options options;
     options.fixInvalidOffsets = settings_.fixInvalidOffsets;
@@ -249,30 +308,41 @@ bool SaveTagEditorsTask::saveChecked(const Target& target, const QString& file, 
     SaveArguments arguments(target.edits, options, {}, etSettings, database);
     // The character set and the digest depend on the IPTC the file holds now, which another
     // program may have changed since the editor read it.
-    if (arguments.writesIPTC())
+    if (arguments.writesIPTC()) {
+        const ostrak::ETTagStorageReader reader(*pool_);
         arguments = SaveArguments(target.edits, options, fileState(reader.read({file}).front()), etSettings, database);
+    }
     if (!arguments.error().isEmpty()) {
         addMessage(TaskMessage::error(path, QStringLiteral("SaveFileError"), {path, arguments.error()}));
-        return false;
+        return std::nullopt;
     }
 
-    const BackupStore::Outcome backup = BackupStore::shared().backUp(file, backupFolder);
+    // The writer renames the new file over the old one and so never changes the old data: the
+    // backup can be a second name of them.
+    const BackupStore::Outcome backup = BackupStore::shared().linkOrBackUp(file, backupFolder);
     if (!backup.succeeded()) {
         addMessage(TaskMessage::error(path, QStringLiteral("SaveBackupError"), {path, backupFolder, backup.error}));
-        return false;
+        return std::nullopt;
     }
 
     const ostrak::ExifToolResult result = ostrak::ExifToolWriter(*pool_).write(file, arguments.arguments());
+    // Not replaced: the file is still the backup's data.
+    if (result.updated != 1)
+        BackupStore::shared().withdraw(file, backup);
     if (!result.isFinished() || result.failed > 0 || !result.errorText().isEmpty()
         || result.updated + result.unchanged == 0) {
         addMessage(TaskMessage::error(path, QStringLiteral("SaveFileError"), {path, errorLines(result)}));
-        return false;
+        return std::nullopt;
     }
     const QStringList warnings = warningsOf(result, file);
     for (const QString& warning : warnings)
         addMessage(TaskMessage::warning(path, QStringLiteral("SaveExifToolWarning"), {path, warning}));
+    return Written{file, arguments.destinations(), warnings};
+}
 
-    const ostrak::TagRecordSet reread = reader.read({file}).front();
+bool SaveTagEditorsTask::finish(const Target& target, const Written& written, const ostrak::TagRecordSet& reread)
+{
+    const QString& path = target.path;
     if (!reread.isRead()) {
         addMessage(TaskMessage::error(path, QStringLiteral("SaveRereadError"), {path, reread.error.text()}));
         return false;
@@ -280,21 +350,21 @@ bool SaveTagEditorsTask::saveChecked(const Target& target, const QString& file, 
     const TagStorage storage(target.editor->source(), reread);
 
     // ExifTool says nothing of a tag the format cannot hold: look for each edit in the file.
-    QList<TagEdit> written;
+    QList<TagEdit> landedEdits;
     QStringList missed;
     for (qsizetype i = 0; i < target.edits.size(); ++i) {
-        const SaveArguments::Destination& destination = arguments.destinations().at(i);
+        const SaveArguments::Destination& destination = written.destinations.at(i);
         const bool landed = !destination.tags.isEmpty()
                             && std::all_of(destination.tags.begin(), destination.tags.end(), [&](const ostrak::TagName& tag) {
-                                   return !namesTag(warnings, tag) && lands(storage, tag, destination);
+                                   return !namesTag(written.warnings, tag) && lands(storage, tag, destination);
                                });
         if (landed)
-            written.append(target.edits.at(i));
+            landedEdits.append(target.edits.at(i));
         else
             missed.append(target.edits.at(i).tagName.rawValue());
     }
     if (!target.inFolder)
-        target.editor->reload(storage, written);
+        target.editor->reload(storage, landedEdits);
     if (!missed.isEmpty()) {
         addMessage(TaskMessage::error(path, QStringLiteral("SaveTagsNotWrittenError"), {path, missed.join(QStringLiteral(", "))}));
         return false;

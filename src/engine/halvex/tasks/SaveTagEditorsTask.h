@@ -8,9 +8,11 @@
 #include <QString>
 
 #include <memory>
+#include <optional>
 
 namespace ostrak {
 class ExifToolPool;
+struct TagRecordSet;
 } // namespace ostrak
 
 namespace halvex {
@@ -61,10 +63,14 @@ protected:
 
 private:
     struct Target;
+    struct Written;
 
     // True when every edit is in the file.
     bool save(const Target& target, const QString& backupFolder);
-    bool saveChecked(const Target& target, const QString& file, const QString& backupFolder);
+    // Checks, backs up and writes the file; none when it could not be written.
+    std::optional<Written> write(const Target& target, const QString& backupFolder);
+    // Looks for the edits in the file read again, and gives the editor the values read.
+    bool finish(const Target& target, const Written& written, const ostrak::TagRecordSet& reread);
 
     const Settings settings_;
     ostrak::ExifToolPool* pool_;
