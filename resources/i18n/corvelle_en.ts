@@ -5133,6 +5133,10 @@ Select one or more files to see their tags.</translation>
         <source>No Results</source>
         <translation>No Results</translation>
     </message>
+    <message id="MapBaseMapUnavailableMessage">
+        <source>The offline base map cannot be drawn: %1. Where no tile is at hand the map shows a plain background.</source>
+        <translation>The offline base map cannot be drawn: %1. Where no tile is at hand the map shows a plain background.</translation>
+    </message>
     <message id="MapTilesOfflineMessage">
         <source>Map tiles cannot be loaded (%1). The map shows the tiles kept on disk and the offline base map.</source>
         <translation>Map tiles cannot be loaded (%1). The map shows the tiles kept on disk and the offline base map.</translation>

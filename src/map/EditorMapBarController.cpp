@@ -55,11 +55,20 @@ EditorMapBarController::EditorMapBarController(EditorViewController* editorViewC
     // A tile server out of reach is named above the map until a tile comes again.
     ui_->tileStatusLabel->setForegroundRole(QPalette::PlaceholderText);
     ui_->tileStatusLabel->hide();
+    // So is a base map that cannot be drawn in their place.
     connect(tileSource_, &maps::MapTileSource::wentOffline, this, [this](const QString& reason) {
-        ui_->tileStatusLabel->setText(localizedString(QStringLiteral("MapTilesOfflineMessage"), {reason}));
-        ui_->tileStatusLabel->show();
+        tileMessage_ = localizedString(QStringLiteral("MapTilesOfflineMessage"), {reason});
+        showStatus();
     });
-    connect(tileSource_, &maps::MapTileSource::tileLoaded, ui_->tileStatusLabel, &QWidget::hide);
+    connect(mapView_, &maps::SyncRegionMapView::baseMapUnavailable, this, [this](const QString& reason) {
+        baseMapMessage_ = localizedString(QStringLiteral("MapBaseMapUnavailableMessage"), {reason});
+        showStatus();
+    });
+    // A tile coming again ends the tiles' message; the base map's files stay missing.
+    connect(tileSource_, &maps::MapTileSource::tileLoaded, this, [this] {
+        tileMessage_.clear();
+        showStatus();
+    });
 
     const auto makeAction = [this](const char* name, const char* key, const char* text) {
         auto* action = new QAction(QString::fromUtf8(text), this);
@@ -191,6 +200,17 @@ void EditorMapBarController::updateMenuStates()
     zooms[0]->setChecked(attached && zoom == MapAutomaticZoomUserChoice::none);
     zooms[1]->setChecked(attached && zoom == MapAutomaticZoomUserChoice::zoom);
     zooms[2]->setChecked(attached && zoom == MapAutomaticZoomUserChoice::center);
+}
+
+void EditorMapBarController::showStatus()
+{
+    QStringList lines;
+    for (const QString& line : {tileMessage_, baseMapMessage_}) {
+        if (!line.isEmpty())
+            lines << line;
+    }
+    ui_->tileStatusLabel->setText(lines.join(QLatin1Char('\n')));
+    ui_->tileStatusLabel->setVisible(!lines.isEmpty());
 }
 
 void EditorMapBarController::applyMapStyle()

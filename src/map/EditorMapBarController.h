@@ -89,8 +89,12 @@ public:
     void updateInformation(const std::optional<halvex::Coordinate>& coordinate);
     // The tile server and greying of the style in the settings.
     void applyMapStyle();
+    // The tiles' and the base map's problems, if any.
+    void showStatus();
 
 private:
+    QString tileMessage_;
+    QString baseMapMessage_;
     QList<halvex::Coordinate> selectedCoordinates() const;
     void updateMenuStates();
 

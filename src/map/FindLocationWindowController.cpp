@@ -78,13 +78,22 @@ FindLocationWindowController::FindLocationWindowController(QWidget* parent)
     brisa::FilledSubview::setFilledSubview(ui_->mapContainerView, mapView_);
     // A tile server out of reach is named below the map until a tile comes again.
     connect(tileSource_, &maps::MapTileSource::wentOffline, this, [this](const QString& reason) {
-        offlineMessage_ = localizedString(QStringLiteral("MapTilesOfflineMessage"), {reason});
-        showMessage(offlineMessage_);
+        tileMessage_ = localizedString(QStringLiteral("MapTilesOfflineMessage"), {reason});
+        showOfflineMessage();
+    });
+    // So is a missing or unreadable base map, drawn where no tile is at hand.
+    connect(mapView_, &maps::SyncRegionMapView::baseMapUnavailable, this, [this](const QString& reason) {
+        baseMapMessage_ = localizedString(QStringLiteral("MapBaseMapUnavailableMessage"), {reason});
+        showOfflineMessage();
     });
     connect(tileSource_, &maps::MapTileSource::tileLoaded, this, [this] {
-        if (!offlineMessage_.isEmpty() && ui_->messageLabel->text() == offlineMessage_)
-            showMessage({});
-        offlineMessage_.clear();
+        if (tileMessage_.isEmpty())
+            return;
+        tileMessage_.clear();
+        if (ui_->messageLabel->text() == offlineMessage_)
+            showOfflineMessage();
+        else
+            offlineMessage_ = baseMapMessage_;
     });
 
     favoritesModel_ = new LocationItemListModel(library(), this);
@@ -336,11 +345,23 @@ void FindLocationWindowController::updateInterface()
     touchBar_.reloadDisplayedItems();
 }
 
+void FindLocationWindowController::showOfflineMessage()
+{
+    QStringList lines;
+    for (const QString& line : {tileMessage_, baseMapMessage_}) {
+        if (!line.isEmpty())
+            lines << line;
+    }
+    offlineMessage_ = lines.join(QLatin1Char('\n'));
+    showMessage(offlineMessage_);
+}
+
 void FindLocationWindowController::applyMapStyle()
 {
     const MapType style = defaults().value(Settings::mapViewTypeValue());
     tileSource_->setUrlTemplate(EditorMapViewController::tileURLTemplate());
     mapView_->setGreyed(style == MapType::mutedStandard);
+    mapView_->setImagery(style != MapType::standard && style != MapType::mutedStandard);
     mapView_->update();
     for (QAction* action : mapStyleGroup_->actions())
         action->setChecked(action->data().toInt() == int(style));

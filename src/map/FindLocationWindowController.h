@@ -149,6 +149,8 @@ private:
     void favoriteSelectionDidChange();
     void presentEditSheet(const halvex::Location& location, std::function<void(const halvex::Location&)> saved);
     void showMessage(const QString& message);
+    // The tiles' and the base map's problems together.
+    void showOfflineMessage();
 
     std::unique_ptr<Ui::FindLocationWindow> ui_;
     maps::SyncRegionMapView* mapView_;
@@ -180,6 +182,8 @@ private:
     std::optional<halvex::CoordinateRegion> regionToShow_;
     // The message shown while the tile server cannot be reached.
     QString offlineMessage_;
+    QString tileMessage_;
+    QString baseMapMessage_;
 };
 
 } // namespace corvelle

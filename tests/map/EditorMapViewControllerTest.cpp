@@ -1,5 +1,6 @@
 #include "editor/EditorSettings.h"
 #include "editor/EditorWindowController.h"
+#include "engine/halvex/places/CoordinateRegion.h"
 #include "engine/halvex/places/GazetteerGeocoder.h"
 #include "engine/halvex/tasks/TaskManager.h"
 #include "filemodel/MetadataFileList.h"
@@ -11,6 +12,7 @@
 #include "map/MapPinSnapshot.h"
 #include "map/MapSettings.h"
 #include "platform/brisa/core/UserDefaults.h"
+#include "platform/maps/BaseMap.h"
 #include "platform/maps/MapTileSource.h"
 #include "platform/maps/SyncRegionMapView.h"
 #include "support/TestEnvironment.h"
@@ -238,6 +240,21 @@ private Q_SLOTS:
         section()->mapView()->scaleSpans(0.5);
         QTRY_VERIFY_WITH_TIMEOUT(status->isVisible(), 20000);
         QVERIFY2(status->text().contains(u"127.0.0.1:1"_qs), qPrintable(status->text()));
+        QVERIFY(!section()->mapView()->annotations().isEmpty());
+    }
+
+    // A base map whose data is missing is named above the map, with the file; the pins stay.
+    void missingBaseMapIsNamed()
+    {
+        QTemporaryDir empty;
+        QTemporaryDir cache;
+        section()->mapView()->setBaseMap(std::make_shared<maps::BaseMap>(empty.path(), cache.path()));
+        defaults().set(Settings::mapStandardTileURLTemplate(), QStringLiteral("http://127.0.0.1:1/{z}/{x}/{y}.png"));
+        // Far from the pins, where no tile was ever fetched.
+        section()->mapView()->setRegion(halvex::CoordinateRegion({-40, -120}, 1, 1));
+        QLabel* status = section()->mapBarController()->tileStatusLabel();
+        QTRY_VERIFY2_WITH_TIMEOUT(status->text().contains(u"ne_50m_land"_qs), qPrintable(status->text()), 20000);
+        QVERIFY(status->isVisible());
         QVERIFY(!section()->mapView()->annotations().isEmpty());
     }
 

@@ -104,8 +104,10 @@ QImage MapTileSource::tile(int zoom, int x, int y)
         request(zoom, x, y);
     if (!cached.isNull())
         return cached;
-    // A tile of a lower level that holds this one, its part scaled up.
-    for (int up = 1; up <= zoom && up <= 8; ++up) {
+    // A tile of a lower level that holds this one, its part scaled up. Not from further than
+    // maximumScaledLevels up: a part of a few pixels blown up to a tile is a smear, and the
+    // base map drawn in its place shows more.
+    for (int up = 1; up <= zoom && up <= maximumScaledLevels; ++up) {
         const QImage parent = cachedTile(zoom - up, x >> up, y >> up);
         if (parent.isNull())
             continue;

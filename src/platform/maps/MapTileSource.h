@@ -20,11 +20,14 @@ namespace maps {
 // the program: no bulk download.
 //
 // Offline, or while a tile is on its way: the tile from the disk even when expired, else a
-// cached tile of a lower zoom level scaled up, else nothing (the view draws its base map).
+// cached tile of a lower zoom level scaled up (at most maximumScaledLevels up), else nothing (the
+// view draws its base map).
 class MapTileSource : public QObject {
     Q_OBJECT
 
 public:
+    static constexpr int maximumScaledLevels = 4;
+
     MapTileSource(QString urlTemplate, QString cacheFolder, QObject* parent = nullptr);
     ~MapTileSource() override;
 
