@@ -71,6 +71,16 @@ QStringView MetadataFileListSort::Key::folded() const
     return QStringView(folded_, foldedLength_);
 }
 
+bool MetadataFileListSort::Key::copyPrefix(char16_t (&prefix)[prefixLength]) const
+{
+    std::fill_n(prefix, prefixLength, char16_t(0));
+    if (foldedLength_ == -1)
+        return false;
+    const QStringView text = folded();
+    std::copy_n(text.utf16(), std::min<qsizetype>(text.size(), prefixLength), prefix);
+    return true;
+}
+
 std::optional<int> MetadataFileListSort::Key::compareTexts(const Key& first, const Key& second)
 {
     if (first.foldedLength_ == -1 || second.foldedLength_ == -1)

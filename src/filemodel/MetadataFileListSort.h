@@ -45,6 +45,11 @@ public:
         // Invalid for a file without a value, or whose value does not convert.
         QVariant value() const { return value_; }
 
+        // The first units of the folded text, zero after its end; false when the key holds no
+        // text. Two texts whose prefixes differ are ordered by them as by compareTexts().
+        static constexpr int prefixLength = 12;
+        bool copyPrefix(char16_t (&prefix)[prefixLength]) const;
+
         // Texts as compareTexts() orders them (ignoring case first, then by case), or none when
         // either key holds no text.
         static std::optional<int> compareTexts(const Key& first, const Key& second);
