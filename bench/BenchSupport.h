@@ -19,6 +19,8 @@
 #include <sys/resource.h>
 #include <unistd.h>
 
+#include <sys/resource.h>
+
 namespace bench {
 
 // N mixed copies of the movie, audio and photo fixtures, named by number; copies already there
@@ -50,6 +52,15 @@ inline qint64 statusKiB(const char* field)
             return line.mid(qstrlen(field)).trimmed().split(' ').value(0).toLongLong();
     }
     return 0;
+}
+
+// CPU seconds (user and system) of this process, or of its children that have ended.
+inline double cpuSeconds(int who)
+{
+    rusage usage{};
+    getrusage(who, &usage);
+    return double(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec)
+           + double(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
 }
 
 // Starts the pool's processes as the application does after launching, and waits until each

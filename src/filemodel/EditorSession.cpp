@@ -199,16 +199,30 @@ void EditorSession::addTagEditors(const QList<std::shared_ptr<halvex::TagEditor>
     collator.setCaseSensitivity(Qt::CaseInsensitive);
     collator.setNumericMode(true);
     collator.setIgnorePunctuation(false);
-    // Each name is worked out once, not at every comparison.
-    QList<std::pair<QString, MetadataFilePointer>> named;
+    // Each name is collated once, not at every comparison. The C locale does not collate: its
+    // names compare ignoring case, which its sort keys would not.
+    struct Named {
+        QString name;
+        std::optional<QCollatorSortKey> key;
+        MetadataFilePointer file;
+    };
+    const bool collates = collator.locale().language() != QLocale::C;
+    QList<Named> named;
     named.reserve(files.size());
-    for (MetadataFilePointer& file : files)
-        named.append({file->filename(), std::move(file)});
-    std::stable_sort(named.begin(), named.end(), [&collator](const auto& a, const auto& b) {
-        return collator.compare(a.first, b.first) < 0;
+    for (MetadataFilePointer& file : files) {
+        QString name = file->filename();
+        std::optional<QCollatorSortKey> key;
+        if (collates)
+            key = collator.sortKey(name);
+        named.append(Named{std::move(name), std::move(key), std::move(file)});
+    }
+    std::stable_sort(named.begin(), named.end(), [](const Named& a, const Named& b) {
+        if (a.key && b.key)
+            return a.key->compare(*b.key) < 0;
+        return QString::compare(a.name, b.name, Qt::CaseInsensitive) < 0;
     });
     for (qsizetype i = 0; i < files.size(); ++i)
-        files[i] = std::move(named[i].second);
+        files[i] = std::move(named[i].file);
     // The row was chosen against the list as it was then: files removed since may put it past
     // the end.
     const int count = int(fileList_.files().size());

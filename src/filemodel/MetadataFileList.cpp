@@ -8,6 +8,7 @@
 #include <QSet>
 
 #include <algorithm>
+#include <vector>
 
 namespace corvelle {
 
@@ -229,19 +230,33 @@ void MetadataFileList::sort(const MetadataFileListSort& sort)
         return;
     // Each file's value is read and converted once rather than at every comparison.
     if (std::optional<QList<MetadataFileListSort::Key>> keys = sort.sortKeys(privateFiles_)) {
+        // The keys stay where they are; the sort moves small records that point to them, and
+        // that hold the start of a text, which orders most pairs without reaching the keys.
+        using Key = MetadataFileListSort::Key;
         struct Keyed {
-            MetadataFileListSort::Key key;
+            char16_t prefix[Key::prefixLength];
+            bool isText;
             int position;
+            const Key* key;
         };
-        QList<Keyed> keyed;
-        keyed.reserve(keys->size());
-        for (int i = 0; i < keys->size(); ++i)
-            keyed.append(Keyed{keys->at(i), i});
-        std::stable_sort(keyed.begin(), keyed.end(), [&sort](const Keyed& first, const Keyed& second) {
-            return sort.comesBefore(first.key, second.key);
+        std::vector<Keyed> keyed(size_t(keys->size()));
+        for (int i = 0; i < keys->size(); ++i) {
+            Keyed& each = keyed[size_t(i)];
+            each.isText = keys->at(i).copyPrefix(each.prefix);
+            each.position = i;
+            each.key = &keys->at(i);
+        }
+        const bool ascending = sort.order == MetadataFileListSort::SortOrder::ascending;
+        std::stable_sort(keyed.begin(), keyed.end(), [&sort, ascending](const Keyed& first, const Keyed& second) {
+            if (first.isText && second.isText) {
+                const auto [a, b] = std::mismatch(std::begin(first.prefix), std::end(first.prefix), std::begin(second.prefix));
+                if (a != std::end(first.prefix))
+                    return ascending ? *a < *b : *a > *b;
+            }
+            return sort.comesBefore(*first.key, *second.key);
         });
         const QList<Entry> unsorted = privateFileEntries_;
-        for (int i = 0; i < keyed.size(); ++i)
+        for (qsizetype i = 0; i < unsorted.size(); ++i)
             privateFileEntries_[i] = unsorted.at(keyed.at(i).position);
     }
     rebuildFilesAndSelection();

@@ -37,27 +37,68 @@ MetadataFileListSort::MetadataFileListSort(ostrak::TagName tagName, SortOrder or
 {
 }
 
-MetadataFileListSort::Key::Key(const QVariant& value)
+MetadataFileListSort::Key::Key(const QVariant& value) : value_(value)
 {
-    if (value.typeId() == QMetaType::QString) {
-        const QString& text = *static_cast<const QString*>(value.constData());
-        if (text.size() <= textCapacity) {
-            textLength_ = qint8(text.size());
-            std::copy_n(reinterpret_cast<const char16_t*>(text.utf16()), text.size(), text_);
-        } else {
-            // A copy made now lies next to the other keys' rather than in its editor.
-            value_ = QString(text.constData(), text.size());
-        }
+    if (value.typeId() != QMetaType::QString || value.isNull())
         return;
+    const QString& text = *static_cast<const QString*>(value.constData());
+    // Folded unit by unit as a case-insensitive QString::compare() folds: a low surrogate
+    // becomes that of its folded character, a high one stays.
+    char16_t* folded = folded_;
+    if (text.size() > foldedCapacity) {
+        longFolded_.resize(text.size());
+        folded = reinterpret_cast<char16_t*>(longFolded_.data());
+        foldedLength_ = -2;
+    } else {
+        foldedLength_ = qint8(text.size());
     }
-    value_ = value;
+    const char16_t* units = reinterpret_cast<const char16_t*>(text.utf16());
+    char16_t last = 0;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const char16_t unit = units[i];
+        if (QChar::isLowSurrogate(unit) && QChar::isHighSurrogate(last))
+            folded[i] = QChar::lowSurrogate(QChar::toCaseFolded(QChar::surrogateToUcs4(last, unit)));
+        else
+            folded[i] = char16_t(QChar::toCaseFolded(char32_t(unit)));
+        last = unit;
+    }
 }
 
-QVariant MetadataFileListSort::Key::value() const
+QStringView MetadataFileListSort::Key::folded() const
 {
-    if (textLength_ < 0)
-        return value_;
-    return QString::fromRawData(reinterpret_cast<const QChar*>(text_), textLength_);
+    if (foldedLength_ == -2)
+        return longFolded_;
+    return QStringView(folded_, foldedLength_);
+}
+
+bool MetadataFileListSort::Key::copyPrefix(char16_t (&prefix)[prefixLength]) const
+{
+    std::fill_n(prefix, prefixLength, char16_t(0));
+    if (foldedLength_ == -1)
+        return false;
+    const QStringView text = folded();
+    std::copy_n(text.utf16(), std::min<qsizetype>(text.size(), prefixLength), prefix);
+    return true;
+}
+
+std::optional<int> MetadataFileListSort::Key::compareTexts(const Key& first, const Key& second)
+{
+    if (first.foldedLength_ == -1 || second.foldedLength_ == -1)
+        return std::nullopt;
+    const QStringView a = first.folded();
+    const QStringView b = second.folded();
+    const qsizetype common = std::min(a.size(), b.size());
+    const char16_t* x = a.utf16();
+    const char16_t* y = b.utf16();
+    for (qsizetype i = 0; i < common; ++i) {
+        if (x[i] != y[i])
+            return x[i] < y[i] ? -1 : 1;
+    }
+    if (a.size() != b.size())
+        return a.size() < b.size() ? -1 : 1;
+    // Equal but for case: rare, so the texts themselves are compared.
+    return QString::compare(*static_cast<const QString*>(first.value_.constData()),
+                            *static_cast<const QString*>(second.value_.constData()), Qt::CaseSensitive);
 }
 
 std::optional<QList<MetadataFileListSort::Key>> MetadataFileListSort::sortKeys(const QList<MetadataFilePointer>& files) const
@@ -75,6 +116,8 @@ std::optional<QList<MetadataFileListSort::Key>> MetadataFileListSort::sortKeys(c
 
 bool MetadataFileListSort::comesBefore(const Key& firstKey, const Key& secondKey) const
 {
+    if (const std::optional<int> texts = Key::compareTexts(firstKey, secondKey))
+        return order == SortOrder::ascending ? *texts < 0 : *texts > 0;
     const QVariant first = firstKey.value();
     const QVariant second = secondKey.value();
     if (!first.isValid())

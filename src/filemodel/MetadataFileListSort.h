@@ -35,21 +35,35 @@ public:
     // every pair when the tag database has no item for the tag.
     bool compareTagValues(const MetadataFile& first, const MetadataFile& second) const;
 
-    // The value a file is ordered by, read and converted once. A short text is kept inside the
-    // key, so that comparing the keys of a large list stays within the processor's caches.
+    // The value a file is ordered by, read and converted once. A text also keeps its case-folded
+    // form, so that comparing two keys is a plain comparison of code units; a short folded text
+    // is kept inside the key, so that comparing the keys of a large list stays within the
+    // processor's caches.
     class Key {
     public:
         explicit Key(const QVariant& value = QVariant());
-        // Invalid for a file without a value, or whose value does not convert. A kept text is
-        // handed out without a copy: use it only while the key lives.
-        QVariant value() const;
+        // Invalid for a file without a value, or whose value does not convert.
+        QVariant value() const { return value_; }
+
+        // The first units of the folded text, zero after its end; false when the key holds no
+        // text. Two texts whose prefixes differ are ordered by them as by compareTexts().
+        static constexpr int prefixLength = 12;
+        bool copyPrefix(char16_t (&prefix)[prefixLength]) const;
+
+        // Texts as compareTexts() orders them (ignoring case first, then by case), or none when
+        // either key holds no text.
+        static std::optional<int> compareTexts(const Key& first, const Key& second);
 
     private:
-        static constexpr int textCapacity = 23;
+        static constexpr int foldedCapacity = 23;
+
+        QStringView folded() const;
 
         QVariant value_;
-        qint8 textLength_ = -1;
-        char16_t text_[textCapacity] = {};
+        QString longFolded_;
+        // -1: no text, -2: folded text in longFolded_.
+        qint8 foldedLength_ = -1;
+        char16_t folded_[foldedCapacity] = {};
     };
 
     // The key of each file, in the files' order. None when the tag database has no item for the

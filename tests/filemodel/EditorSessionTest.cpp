@@ -68,6 +68,37 @@ private Q_SLOTS:
         brisa::UserDefaults::standard().setObject(Settings::useUnfoldFoldersImport().name(), {});
     }
 
+    // Files arriving together are put in order of their names: as people read them (numbers by
+    // value, case ignored, an accented letter after its plain one) where the locale collates, by
+    // character ignoring case in the C locale. Files of equal names keep the order they came in.
+    void arrivingFilesInNameOrder_data()
+    {
+        QTest::addColumn<QLocale>("locale");
+        QTest::addColumn<QStringList>("expected");
+        QTest::newRow("English") << QLocale(QLocale::English)
+                                 << QStringList{"a.jpg", "a.jpg", "Elan.jpg", "élan.jpg", "Img2.jpg", "img9.jpg", "img10.jpg", "zeta.jpg"};
+        QTest::newRow("C") << QLocale::c()
+                           << QStringList{"a.jpg", "a.jpg", "Elan.jpg", "img10.jpg", "Img2.jpg", "img9.jpg", "zeta.jpg", "élan.jpg"};
+    }
+
+    void arrivingFilesInNameOrder()
+    {
+        QFETCH(QLocale, locale);
+        QFETCH(QStringList, expected);
+        const QLocale before;
+        QLocale::setDefault(locale);
+        const QStringList names{"y/a.jpg", "img10.jpg", "zeta.jpg", "élan.jpg", "img9.jpg", "Img2.jpg", "Elan.jpg", "x/a.jpg"};
+        QList<std::shared_ptr<halvex::TagEditor>> editors;
+        for (const QString& name : names) {
+            const QString path = copy(QStringLiteral("photo.jpg"), name);
+            editors.append(std::make_shared<halvex::TagEditor>(halvex::TagStorage(halvex::TagStorageSource(url(path)))));
+        }
+        session_->addTagEditors(editors, std::nullopt);
+        QLocale::setDefault(before);
+        QCOMPARE(fileNames(), expected);
+        QCOMPARE(list_->files().at(0)->url(), url(folder_.filePath("y/a.jpg")));
+    }
+
     // A file is one however it is reached: through a link to it, through a link to its folder,
     // under another spelling of its path; whether it is open already or still on its way in.
     void sameFileUnderEveryPathOpensOnce()

@@ -94,6 +94,15 @@ private Q_SLOTS:
                                               << "120";
         QTest::newRow("dates by moment") << dateTimeOriginal << Order::ascending
                                          << QStringList{"2022:07:14 18:45:12", "2021:01:01 00:00:00", "2022:07:14 18:45:13"} << "102";
+        QTest::newRow("names differing only by case: capitals first") << make << Order::ascending
+                                                                  << QStringList{"img.jpg", "IMG.jpg", "Img.jpg"} << "120";
+        QTest::newRow("digits by character, not by number") << make << Order::ascending
+                                                        << QStringList{"img9", "img10", "IMG1"} << "210";
+        QTest::newRow("long names equal but for case") << make << Order::descending
+                                                   << QStringList{"Holiday at the lake, morning 01.jpg",
+                                                                  "holiday at the lake, morning 01.jpg",
+                                                                  "HOLIDAY AT THE LAKE, MORNING 01.jpg"}
+                                                   << "102";
         QTest::newRow("file names") << fileName << Order::ascending << QStringList{"b.mov", "A.mov", "c.mov"} << "102";
         QTest::newRow("no tag item: nothing moves") << unknownTag << Order::ascending << QStringList{"3", "2", "1"} << "012";
     }
@@ -133,6 +142,37 @@ private Q_SLOTS:
                     QVERIFY2(!before, qPrintable(QStringLiteral("%1 before %2").arg(j).arg(i)));
             }
         }
+    }
+
+    // Texts keep the order of QString::compare ignoring case, then by case, whatever their
+    // script: folded letters, characters beyond the basic plane and their folded forms, a
+    // lone surrogate.
+    void textsKeepTheirOrder()
+    {
+        const QStringList texts{
+            "a", "A", "b", "ab", "aB", "straße", "STRASSE", "Straße", "ǅ", "ǆ", "Ǆ", "İstanbul", "istanbul",
+            "ı", "I", "Σίσυφος", "ΣΊΣΥΦΟΣ", "σίσυφοσ", "é", "É", "e\u0301", "\uFB01", "fi",
+            QString::fromUcs4(U"\U00010400x"), QString::fromUcs4(U"\U00010428x"), QString::fromUcs4(U"\U0001F600"),
+            QString(QChar(0xE000)), QString(QChar(0xFFFD)), QString(QChar(0xD800)) + "a", "", " ", "_", "0", "10", "9",
+            "A very long name that does not fit inside the key at all.jpg",
+            "a very long name that does not fit inside the key at all.jpg",
+            "A very long name that does not fit inside the key at all.JPG",
+        };
+        const auto expected = [](const QString& a, const QString& b) {
+            const int folded = QString::compare(a, b, Qt::CaseInsensitive);
+            return folded != 0 ? folded : QString::compare(a, b, Qt::CaseSensitive);
+        };
+        const auto sign = [](int value) { return (value > 0) - (value < 0); };
+        for (const QString& a : texts) {
+            for (const QString& b : texts) {
+                const auto order = MetadataFileListSort::Key::compareTexts(MetadataFileListSort::Key(a),
+                                                                           MetadataFileListSort::Key(b));
+                QVERIFY(order);
+                QVERIFY2(sign(*order) == sign(expected(a, b)), qPrintable(a + QStringLiteral(" | ") + b));
+            }
+        }
+        QVERIFY(!MetadataFileListSort::Key::compareTexts(MetadataFileListSort::Key(QVariant(3)),
+                                                         MetadataFileListSort::Key(QStringLiteral("3"))));
     }
 
     void emptyListIsNotSorted()

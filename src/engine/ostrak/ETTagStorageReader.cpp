@@ -67,7 +67,7 @@ QList<TagRecordSet> setsOfChunk(const QStringList& paths, const ExifToolResult& 
             sets.append(failedSet(path, fileError(path, result.error.text())));
         return sets;
     }
-    const auto parsed = TagRecordParser::parse(result.output);
+    auto parsed = TagRecordParser::parse(result.output);
     if (!parsed) {
         for (const QString& path : paths)
             sets.append(failedSet(path, ExifToolMessage(QStringLiteral("ExifToolBadAnswerError"), {path})));
@@ -79,7 +79,7 @@ QList<TagRecordSet> setsOfChunk(const QStringList& paths, const ExifToolResult& 
     for (const QString& path : paths) {
         const auto found = byPath.constFind(path);
         if (found != byPath.constEnd()) {
-            sets.append(parsed->at(*found));
+            sets.append(std::move((*parsed)[*found]));
             continue;
         }
         const QString reason = errorReason(result.errorOutput, path);
@@ -114,9 +114,10 @@ QStringList ETTagStorageReader::readArguments()
 QList<TagRecordSet> ETTagStorageReader::read(const QStringList& paths) const
 {
     QStringList files;
+    QHash<QString, int> requests;
     for (const QString& path : paths) {
         const QString absolute = ExifToolCommand::absolutePath(path);
-        if (!files.contains(absolute))
+        if (requests[absolute]++ == 0)
             files.append(absolute);
     }
 
@@ -146,12 +147,24 @@ QList<TagRecordSet> ETTagStorageReader::readInChunks(const QStringList& paths, c
         chunks.append(files.mid(i, chunkSize));
 
     QHash<QString, TagRecordSet> sets;
-    for (TagRecordSet& set : readChunks(chunks))
+    QList<TagRecordSet> read = readChunks(chunks);
+    sets.reserve(read.size());
+    for (TagRecordSet& set : read)
         sets.insert(set.path, std::move(set));
 
     QList<TagRecordSet> ordered;
-    for (const QString& path : paths)
-        ordered.append(sets.value(ExifToolCommand::absolutePath(path)));
+    ordered.reserve(paths.size());
+    for (const QString& path : paths) {
+        // The last request for a path takes its set; an earlier one gets a copy.
+        const QString absolute = ExifToolCommand::absolutePath(path);
+        const auto found = sets.find(absolute);
+        if (found == sets.end())
+            ordered.append(TagRecordSet());
+        else if (--requests[absolute] > 0)
+            ordered.append(*found);
+        else
+            ordered.append(std::move(*found));
+    }
     return ordered;
 }
 

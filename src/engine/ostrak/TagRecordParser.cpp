@@ -1,5 +1,8 @@
 #include "engine/ostrak/TagRecordParser.h"
 
+#include "engine/ostrak/SharedText.h"
+
+#include <QHash>
 #include <QRegularExpression>
 
 #include <cctype>
@@ -9,17 +12,24 @@ namespace ostrak {
 
 namespace {
 
+// A value of the output. Texts stay as the output's bytes until a record takes them, so that a
+// text is decoded once, and not at all when an equal one was decoded already.
 struct Node {
     enum class Kind { Scalar, List, Map };
     Kind kind = Kind::Scalar;
-    QString text;
+    // Into the output, or into `decoded` when the text held escapes (a moved byte array keeps
+    // its buffer, so the view survives moves of the node).
+    QByteArrayView text;
+    QByteArray decoded;
     QList<Node> items;
-    QList<std::pair<QString, Node>> fields;
+    QList<std::pair<Node, Node>> fields; // key and value
 
-    const Node* field(QLatin1String name) const
+    QString string() const { return QString::fromUtf8(text); }
+
+    const Node* field(QByteArrayView name) const
     {
         for (const auto& [key, value] : fields) {
-            if (key == name)
+            if (key.text == name)
                 return &value;
         }
         return nullptr;
@@ -52,8 +62,8 @@ public:
             return parseArray(node);
         node.kind = Node::Kind::Scalar;
         if (pos_ < data_.size() && data_.at(pos_) == '"')
-            return parseString(node.text);
-        return parseBare(node.text);
+            return parseString(node);
+        return parseBare(node);
     }
 
 private:
@@ -63,12 +73,11 @@ private:
             ++pos_;
     }
 
-    bool consume(const char* token)
+    bool consume(QByteArrayView token)
     {
         skipSpace();
-        const QByteArrayView view(token);
-        if (QByteArrayView(data_).sliced(pos_).startsWith(view)) {
-            pos_ += view.size();
+        if (QByteArrayView(data_).sliced(pos_).startsWith(token)) {
+            pos_ += token.size();
             return true;
         }
         return false;
@@ -88,10 +97,11 @@ private:
                 if (!first && node.kind != Node::Kind::Map)
                     return false;
                 node.kind = Node::Kind::Map;
-                Node value;
-                if (item.kind != Node::Kind::Scalar || !parseValue(value))
+                if (item.kind != Node::Kind::Scalar)
                     return false;
-                node.fields.append({item.text, std::move(value)});
+                node.fields.append({std::move(item), Node()});
+                if (!parseValue(node.fields.last().second))
+                    return false;
             } else {
                 if (node.kind == Node::Kind::Map)
                     return false;
@@ -105,16 +115,16 @@ private:
         }
     }
 
-    bool parseString(QString& text)
+    bool parseString(Node& node)
     {
         ++pos_; // opening quote
-        // Most strings hold no escape: decoded straight from the output.
+        // Most strings hold no escape: kept as the output's bytes.
         const qsizetype start = pos_;
         qsizetype end = start;
         while (end < data_.size() && data_.at(end) != '"' && data_.at(end) != '\\')
             ++end;
         if (end < data_.size() && data_.at(end) == '"') {
-            text = QString::fromUtf8(data_.constData() + start, end - start);
+            node.text = QByteArrayView(data_.constData() + start, end - start);
             pos_ = end + 1;
             return true;
         }
@@ -123,7 +133,8 @@ private:
         while (pos_ < data_.size()) {
             const char c = data_.at(pos_++);
             if (c == '"') {
-                text = QString::fromUtf8(bytes);
+                node.decoded = std::move(bytes);
+                node.text = QByteArrayView(node.decoded.constData(), node.decoded.size());
                 return true;
             }
             if (c != '\\' || pos_ >= data_.size()) {
@@ -157,7 +168,7 @@ private:
         return false;
     }
 
-    bool parseBare(QString& text)
+    bool parseBare(Node& node)
     {
         const qsizetype start = pos_;
         while (pos_ < data_.size()) {
@@ -168,7 +179,7 @@ private:
         }
         if (pos_ == start)
             return false;
-        text = QString::fromUtf8(data_.mid(start, pos_ - start));
+        node.text = QByteArrayView(data_.constData() + start, pos_ - start);
         return true;
     }
 
@@ -183,7 +194,7 @@ QString serialize(const Node& node, QChar closing = QChar())
     case Node::Kind::Map: {
         QStringList fields;
         for (const auto& [key, value] : node.fields)
-            fields.append(key + QLatin1Char('=') + serialize(value, QLatin1Char('}')));
+            fields.append(key.string() + QLatin1Char('=') + serialize(value, QLatin1Char('}')));
         return QLatin1Char('{') + fields.join(QLatin1Char(',')) + QLatin1Char('}');
     }
     case Node::Kind::List: {
@@ -196,7 +207,7 @@ QString serialize(const Node& node, QChar closing = QChar())
         break;
     }
     QString text;
-    for (const QChar c : node.text) {
+    for (const QChar c : node.string()) {
         if (c == QLatin1Char(',') || c == QLatin1Char('|') || (!closing.isNull() && c == closing))
             text += QLatin1Char('|');
         text += c;
@@ -211,16 +222,17 @@ void flatten(const Node& node, QString& text, QStringList& items, bool& isStruct
 {
     switch (node.kind) {
     case Node::Kind::Scalar:
-        text = node.text;
+        text = node.string();
         return;
     case Node::Kind::Map:
         isStructure = true;
         text = serialize(node);
         return;
     case Node::Kind::List:
+        items.reserve(node.items.size());
         for (const Node& item : node.items) {
             isStructure = isStructure || item.kind == Node::Kind::Map;
-            items.append(item.kind == Node::Kind::Scalar ? item.text : serialize(item));
+            items.append(item.kind == Node::Kind::Scalar ? item.string() : serialize(item));
         }
         // ExifTool's own separator for lists shown as one text.
         text = items.join(QStringLiteral(", "));
@@ -228,36 +240,100 @@ void flatten(const Node& node, QString& text, QStringList& items, bool& isStruct
     }
 }
 
-TagRecord makeRecord(const QString& key, const Node& node)
+// Whether two values have the same output bytes.
+bool sameBytes(const Node& a, const Node& b)
 {
-    TagRecord record;
+    if (a.kind != b.kind || a.text != b.text || a.items.size() != b.items.size() || a.fields.size() != b.fields.size())
+        return false;
+    for (qsizetype i = 0; i < a.items.size(); ++i) {
+        if (!sameBytes(a.items[i], b.items[i]))
+            return false;
+    }
+    for (qsizetype i = 0; i < a.fields.size(); ++i) {
+        if (a.fields[i].first.text != b.fields[i].first.text || !sameBytes(a.fields[i].second, b.fields[i].second))
+            return false;
+    }
+    return true;
+}
+
+// What a tag's key ("Track1:Copy2:HandlerType") says, worked out once per key and thread.
+struct KeyInfo {
+    enum class Role { Tag, Error, Warning };
+    QString group;
+    int copy = 0;
+    QString name;
+    Role role = Role::Tag;
+    // A movie header's or track's group, whose dates count from 1904.
+    bool isMovieHeader = false;
+    // The description last given with this key, shared by every record that has it.
+    QByteArray descriptionBytes;
+    QString description;
+};
+
+KeyInfo keyInfo(const QString& key)
+{
+    KeyInfo info;
     const QStringList parts = key.split(QLatin1Char(':'));
-    record.name = parts.back();
+    info.name = SharedText::shared(parts.back());
     if (parts.size() >= 2)
-        record.group = parts.front();
+        info.group = SharedText::shared(parts.front());
     static const QRegularExpression copyPattern(QStringLiteral("^Copy(\\d+)$"));
     if (parts.size() >= 3) {
         const auto match = copyPattern.match(parts.at(1));
         if (match.hasMatch())
-            record.copy = match.captured(1).toInt();
+            info.copy = match.captured(1).toInt();
     }
+    if (info.group == QLatin1String("ExifTool") && info.name == QLatin1String("Error"))
+        info.role = KeyInfo::Role::Error;
+    else if (info.group == QLatin1String("ExifTool") && info.name == QLatin1String("Warning"))
+        info.role = KeyInfo::Role::Warning;
+    static const QRegularExpression movieHeaderGroup(QStringLiteral("^(QuickTime|Track\\d+)$"));
+    info.isMovieHeader = movieHeaderGroup.match(info.group).hasMatch();
+    return info;
+}
+
+// Keys repeat in every file: each is split once per thread.
+KeyInfo& cachedKeyInfo(const Node& key)
+{
+    thread_local QHash<QByteArray, KeyInfo> known;
+    const QByteArray raw = QByteArray::fromRawData(key.text.data(), key.text.size());
+    auto found = known.find(raw);
+    if (found == known.end())
+        found = known.insert(QByteArray(key.text.data(), key.text.size()), keyInfo(key.string()));
+    return *found;
+}
+
+TagRecord makeRecord(const Node& key, const Node& node, KeyInfo::Role& role)
+{
+    KeyInfo& info = cachedKeyInfo(key);
+    role = info.role;
+    TagRecord record;
+    record.group = info.group;
+    record.copy = info.copy;
+    record.name = info.name;
 
     // With -l every tag is a map of "desc", "num" and "val"; anything else is the value itself.
     const Node* value = &node;
     const Node* numeric = nullptr;
     if (node.kind == Node::Kind::Map) {
-        if (const Node* val = node.field(QLatin1String("val"))) {
+        if (const Node* val = node.field("val")) {
             value = val;
-            numeric = node.field(QLatin1String("num"));
-            if (const Node* desc = node.field(QLatin1String("desc")); desc && desc->kind == Node::Kind::Scalar)
-                record.description = desc->text;
+            numeric = node.field("num");
+            if (const Node* desc = node.field("desc"); desc && desc->kind == Node::Kind::Scalar) {
+                if (desc->text != info.descriptionBytes || info.description.isNull()) {
+                    info.descriptionBytes = desc->text.toByteArray();
+                    info.description = SharedText::shared(desc->string());
+                }
+                record.description = info.description;
+            }
         }
     }
     flatten(*value, record.value, record.values, record.isStructure);
-    if (numeric) {
+    if (numeric && !sameBytes(*numeric, *value)) {
         bool ignored = false;
         flatten(*numeric, record.numericValue, record.numericValues, ignored);
     } else {
+        // One string for both: most values have no separate numeric form.
         record.numericValue = record.value;
         record.numericValues = record.values;
     }
@@ -265,15 +341,14 @@ TagRecord makeRecord(const QString& key, const Node& node)
     // A movie's header and track dates count seconds from 1904 in UTC, and zero means the date was
     // never set: read in UTC, ExifTool gives that zero as the epoch itself. It is no date, as
     // ExifTool's own zeros say.
-    static const QRegularExpression movieHeaderGroup(QStringLiteral("^(QuickTime|Track\\d+)$"));
     static const QString unsetMovieDate = QStringLiteral("1904:01:01 00:00:00+00:00");
-    if (record.value == unsetMovieDate && movieHeaderGroup.match(record.group).hasMatch()) {
+    if (info.isMovieHeader && record.value == unsetMovieDate) {
         record.value = QStringLiteral("0000:00:00 00:00:00");
         record.numericValue = record.value;
     }
 
     static const QRegularExpression binaryPattern(QStringLiteral("^\\(Binary data (\\d+) bytes[,)]"));
-    if (value->kind == Node::Kind::Scalar && record.value.startsWith(QLatin1String("(Binary data "))) {
+    if (value->kind == Node::Kind::Scalar && value->text.startsWith("(Binary data ")) {
         const auto match = binaryPattern.match(record.value);
         if (match.hasMatch()) {
             record.isBinary = true;
@@ -295,19 +370,22 @@ std::optional<QList<TagRecordSet>> TagRecordParser::parse(const QByteArray& outp
     if (!scanner.parseValue(root) || root.kind != Node::Kind::List || !scanner.atEnd())
         return std::nullopt;
 
+    sets.reserve(root.items.size());
     for (const Node& file : root.items) {
         if (file.kind != Node::Kind::Map)
             return std::nullopt;
         TagRecordSet set;
+        set.records.reserve(file.fields.size());
         for (const auto& [key, node] : file.fields) {
-            if (key == QLatin1String("SourceFile")) {
-                set.path = node.text;
+            if (key.text == "SourceFile") {
+                set.path = node.string();
                 continue;
             }
-            TagRecord record = makeRecord(key, node);
-            if (record.group == QLatin1String("ExifTool") && record.name == QLatin1String("Error") && set.error.isEmpty())
+            KeyInfo::Role role = KeyInfo::Role::Tag;
+            TagRecord record = makeRecord(key, node, role);
+            if (role == KeyInfo::Role::Error && set.error.isEmpty())
                 set.error = ExifToolMessage(QStringLiteral("ExifToolFileReadError"), {set.path, record.value});
-            else if (record.group == QLatin1String("ExifTool") && record.name == QLatin1String("Warning"))
+            else if (role == KeyInfo::Role::Warning)
                 set.warnings.append(record.value);
             set.records.append(std::move(record));
         }

@@ -1,56 +1,43 @@
 #include "engine/halvex/tags/TagStorage.h"
 
+#include "engine/ostrak/SharedText.h"
 #include "engine/ostrak/TagRecordSet.h"
 
-#include <QMutex>
-#include <QSet>
-
 namespace halvex {
-
-namespace {
-
-// Groups and tag names repeat across every file opened: one shared copy of each keeps thousands
-// of storages from each holding their own. Each thread remembers the copies it was given, so
-// that threads reading files side by side seldom wait for one another.
-QString shared(const QString& text)
-{
-    thread_local QSet<QString> known;
-    const auto seen = known.constFind(text);
-    if (seen != known.constEnd())
-        return *seen;
-    static QMutex mutex;
-    static QSet<QString> texts;
-    QString copy;
-    {
-        QMutexLocker locker(&mutex);
-        const auto found = texts.constFind(text);
-        copy = found != texts.constEnd() ? *found : *texts.insert(text);
-    }
-    known.insert(copy);
-    return copy;
-}
-
-} // namespace
 
 TagStorage::TagStorage(TagStorageSource source) : source_(std::move(source)) {}
 
 TagStorage::TagStorage(TagStorageSource source, const ostrak::TagRecordSet& records) : source_(std::move(source))
 {
+    using ostrak::SharedText;
     names_.reserve(records.records.size());
     values_.reserve(records.records.size());
+    // The lowest copy number of each group and name that has copies; a first copy (0) always
+    // keeps the plain name, so only names that have no such record need looking at.
     QHash<ostrak::TagName, int> firstCopy;
     for (const ostrak::TagRecord& record : records.records) {
-        const ostrak::TagName name(record.group, record.name);
-        const auto found = firstCopy.constFind(name);
-        if (found == firstCopy.constEnd() || record.copy < *found)
-            firstCopy.insert(name, record.copy);
+        if (record.copy > 0)
+            firstCopy.insert(ostrak::TagName(record.group, record.name), record.copy);
+    }
+    if (!firstCopy.isEmpty()) {
+        for (const ostrak::TagRecord& record : records.records) {
+            const auto found = firstCopy.find(ostrak::TagName(record.group, record.name));
+            if (found != firstCopy.end() && record.copy < *found)
+                *found = record.copy;
+        }
     }
     for (const ostrak::TagRecord& record : records.records) {
-        ostrak::TagName name(shared(record.group), shared(record.name));
-        if (record.copy != firstCopy.value(name))
-            name = ostrak::TagName(shared(record.group + QStringLiteral(":Copy") + QString::number(record.copy)),
+        // Groups and names repeat across every file opened: one shared copy of each. The reader
+        // gives them shared already.
+        ostrak::TagName name(SharedText::shared(record.group), SharedText::shared(record.name));
+        if (record.copy > 0 && record.copy != firstCopy.value(name))
+            name = ostrak::TagName(SharedText::shared(record.group + QStringLiteral(":Copy") + QString::number(record.copy)),
                                    name.name());
-        setValue(name, TagValue::fromRecord(record));
+        const qsizetype before = values_.size();
+        values_.insert(name, TagValue::fromRecord(record));
+        // A name read twice keeps its first place and its last value.
+        if (values_.size() != before)
+            names_.append(std::move(name));
     }
 }
 

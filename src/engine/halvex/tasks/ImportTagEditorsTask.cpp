@@ -263,8 +263,8 @@ void ImportTagEditorsTask::readBatch(const QList<Item*>& batch, ostrak::ExifTool
     if (plain.isEmpty())
         return;
     const QList<ostrak::TagRecordSet> sets = ostrak::ETTagStorageReader(pool).read(paths);
-    for (qsizetype i = 0; i < plain.size(); ++i)
-        settle(*plain[i], sets.value(i), pool);
+    for (qsizetype i = 0; i < plain.size() && i < sets.size(); ++i)
+        settle(*plain[i], sets.at(i), pool);
 }
 
 void ImportTagEditorsTask::settle(Item& item, const ostrak::TagRecordSet& records, ostrak::ExifToolPool& pool)
