@@ -89,6 +89,8 @@ private Q_SLOTS:
         editor->componentButtons().at(3)->setChecked(true);
         editor->componentFields().at(3)->setValue(1);
         sheet->applySheet();
+        // The edition is queued as the sheet ends, which may come after the call returns.
+        QTRY_VERIFY_WITH_TIMEOUT(controller.metadataFileList()->selectedEditors().first()->hasEdits(), taskTimeout);
         waitForTasks();
         halvex::test::EndToEnd e;
         QCOMPARE(e.save(controller.metadataFileList()->selectedEditors()), QString());

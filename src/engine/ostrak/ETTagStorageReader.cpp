@@ -6,6 +6,7 @@
 
 #include <QFuture>
 #include <QHash>
+#include <QSet>
 #include <QRegularExpression>
 #include <QThreadPool>
 
@@ -111,16 +112,23 @@ QStringList ETTagStorageReader::readArguments()
             QStringLiteral("QuickTimeUTC"), QStringLiteral("-All"), QStringLiteral("-FilePath")};
 }
 
-QList<TagRecordSet> ETTagStorageReader::read(const QStringList& paths) const
+QStringList ETTagStorageReader::distinctFiles(const QStringList& paths)
 {
     QStringList files;
-    QHash<QString, int> requests;
+    QSet<QString> seen;
     for (const QString& path : paths) {
-        const QString absolute = ExifToolCommand::absolutePath(path);
-        if (requests[absolute]++ == 0)
-            files.append(absolute);
+        QString absolute = ExifToolCommand::absolutePath(path);
+        if (!seen.contains(absolute)) {
+            seen.insert(absolute);
+            files.append(std::move(absolute));
+        }
     }
+    return files;
+}
 
+QList<TagRecordSet> ETTagStorageReader::read(const QStringList& paths) const
+{
+    const QStringList files = distinctFiles(paths);
     const qsizetype processes = pool_.maximumProcessCount();
     const qsizetype chunkSize = std::clamp<qsizetype>((files.size() + processes * chunksPerProcess - 1)
                                                           / (processes * chunksPerProcess),
@@ -130,12 +138,7 @@ QList<TagRecordSet> ETTagStorageReader::read(const QStringList& paths) const
 
 QList<TagRecordSet> ETTagStorageReader::readTogether(const QStringList& paths) const
 {
-    QStringList files;
-    for (const QString& path : paths) {
-        const QString absolute = ExifToolCommand::absolutePath(path);
-        if (!files.contains(absolute))
-            files.append(absolute);
-    }
+    const QStringList files = distinctFiles(paths);
     return readInChunks(paths, files, std::max<qsizetype>(1, files.size()));
 }
 
@@ -152,6 +155,9 @@ QList<TagRecordSet> ETTagStorageReader::readInChunks(const QStringList& paths, c
     for (TagRecordSet& set : read)
         sets.insert(set.path, std::move(set));
 
+    QHash<QString, int> requests;
+    for (const QString& path : paths)
+        ++requests[ExifToolCommand::absolutePath(path)];
     QList<TagRecordSet> ordered;
     ordered.reserve(paths.size());
     for (const QString& path : paths) {

@@ -40,6 +40,8 @@ public:
 private:
     // One set per path of `paths`; `files` are the paths made absolute, each once.
     QList<TagRecordSet> readInChunks(const QStringList& paths, const QStringList& files, qsizetype chunkSize) const;
+    // Each path once, made absolute, in the order first given.
+    static QStringList distinctFiles(const QStringList& paths);
     QList<TagRecordSet> readChunks(const QList<QStringList>& chunks) const;
 
     ExifToolPool& pool_;
