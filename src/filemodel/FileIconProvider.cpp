@@ -101,9 +101,9 @@ void FileIconProvider::prepare(int pixelSize)
 
 void FileIconProvider::prepareFrom(int pixelSize, int sample)
 {
-    static const QStringList samples = {QStringLiteral("a.mov"), QStringLiteral("a.mp4"), QStringLiteral("a.m4v"),
-                                        QStringLiteral("a.jpg"), QStringLiteral("a.heic"), QStringLiteral("a.png"),
-                                        QStringLiteral("a.m4a"), QStringLiteral("a.mp3"), QStringLiteral("a.xmp")};
+    // The kinds most opened; others are drawn when first met, with the theme loaded by then.
+    static const QStringList samples = {QStringLiteral("a.mov"), QStringLiteral("a.mp4"), QStringLiteral("a.m4a"),
+                                        QStringLiteral("a.xmp")};
     QCoreApplication* app = QCoreApplication::instance();
     if (sample >= samples.size() || !app)
         return;
