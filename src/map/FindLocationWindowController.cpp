@@ -386,11 +386,7 @@ void FindLocationWindowController::zoomOut()
 
 void FindLocationWindowController::zoomToFit()
 {
-    QList<halvex::Coordinate> coordinates;
-    for (const maps::MapAnnotation& pin : mapView_->annotations())
-        coordinates << pin.coordinate;
-    if (const auto region = maps::SyncRegionMapView::regionFitting(coordinates))
-        mapView_->setRegion(*region);
+    mapView_->fitAnnotations();
 }
 
 void FindLocationWindowController::centerSelection()

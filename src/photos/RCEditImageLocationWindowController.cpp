@@ -230,11 +230,7 @@ void RCEditImageLocationWindowController::mapZoomOut()
 
 void RCEditImageLocationWindowController::mapZoomToFit()
 {
-    QList<halvex::Coordinate> coordinates;
-    for (const maps::MapAnnotation& pin : mapView_->annotations())
-        coordinates << pin.coordinate;
-    if (const auto region = maps::SyncRegionMapView::regionFitting(coordinates))
-        mapView_->setRegion(*region);
+    mapView_->fitAnnotations();
 }
 
 void RCEditImageLocationWindowController::restoreRegion()

@@ -113,6 +113,16 @@ void SyncRegionMapView::scaleSpans(double factor)
         setCentre(centre_, zoom_ - std::log2(factor));
 }
 
+void SyncRegionMapView::fitAnnotations()
+{
+    QList<halvex::Coordinate> coordinates;
+    coordinates.reserve(annotations_.size());
+    for (const MapAnnotation& pin : std::as_const(annotations_))
+        coordinates << pin.coordinate;
+    if (const auto region = regionFitting(coordinates))
+        setRegion(*region);
+}
+
 std::optional<halvex::CoordinateRegion> SyncRegionMapView::regionFitting(const QList<halvex::Coordinate>& coordinates)
 {
     if (coordinates.isEmpty())

@@ -63,6 +63,8 @@ public:
     void scaleSpans(double factor);
     // The region that shows every pin given, with a margin; none without pins.
     static std::optional<halvex::CoordinateRegion> regionFitting(const QList<halvex::Coordinate>& coordinates);
+    // Shows every pin of the view, with a margin; nothing without pins.
+    void fitAnnotations();
 
     const QList<MapAnnotation>& annotations() const { return annotations_; }
     void setAnnotations(QList<MapAnnotation> annotations);
