@@ -5,6 +5,7 @@
 
 #include <QCoreApplication>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QHash>
 #include <QIcon>
 #include <QMimeDatabase>
@@ -92,7 +93,8 @@ QStringList FileIconProvider::iconNames(const QString& path, bool isFolder)
 void FileIconProvider::prepare(int pixelSize)
 {
     static QSet<int> prepared;
-    QCoreApplication* app = QCoreApplication::instance();
+    // Only a GUI application has an icon theme.
+    QCoreApplication* app = qobject_cast<QGuiApplication*>(QCoreApplication::instance());
     if (!app || QThread::currentThread() != app->thread() || prepared.contains(pixelSize))
         return;
     prepared.insert(pixelSize);
