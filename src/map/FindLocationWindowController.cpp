@@ -201,26 +201,10 @@ FindLocationWindowController::FindLocationWindowController(QWidget* parent)
     favoritesModel_->onSaveFailure = [this](const QString& reason) {
         showMessage(localizedString(QStringLiteral("FindLocationFavoritesSaveDidFail"), {reason}));
     };
-    QPointer<FindLocationWindowController> self(this);
-    brisa::DynamicTouchBarItemSet& set = touchBar_.addItemSet({});
-    set.addItem(brisa::DynamicTouchBarItem::flexibleSpace());
-    set.addItem([self](brisa::DynamicTouchBarItemButtonSettings& settings) {
-        settings.title = localizedString(QStringLiteral("EditorPanelCancelTouchButton"));
-        settings.action = [self] {
-            if (self)
-                self->cancelAction_->trigger();
-        };
-    });
-    set.addItem(
-        [self](brisa::DynamicTouchBarItemButtonSettings& settings) {
-            settings.title = localizedString(QStringLiteral("EditorPanelSaveTouchButton"));
-            settings.action = [self] {
-                if (self)
-                    self->applyAction_->trigger();
-            };
-        },
-        [self](brisa::DynamicTouchBarItem& item) { item.setEnabled(self && self->location_.has_value()); });
-    set.addItem(brisa::DynamicTouchBarItem::flexibleSpace());
+    touchBar_.addItemSet({}).addSheetButtons(
+        this, localizedString(QStringLiteral("EditorPanelCancelTouchButton")), [this] { cancelAction_->trigger(); },
+        localizedString(QStringLiteral("EditorPanelSaveTouchButton")), [this] { applyAction_->trigger(); },
+        [this] { return location_.has_value(); });
 
     selectFavoriteRow();
     applyMapStyle();

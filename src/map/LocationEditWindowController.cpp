@@ -47,26 +47,9 @@ LocationEditWindowController::LocationEditWindowController(QWidget* parent)
     connect(ui_->cancelButton, &QPushButton::clicked, this, &LocationEditWindowController::cancel);
     connect(ui_->applyButton, &QPushButton::clicked, this, &LocationEditWindowController::apply);
 
-    QPointer<LocationEditWindowController> self(this);
-    brisa::DynamicTouchBarItemSet& set = touchBar_.addItemSet({});
-    set.addItem(brisa::DynamicTouchBarItem::flexibleSpace());
-    set.addItem([self](brisa::DynamicTouchBarItemButtonSettings& settings) {
-        settings.title = localizedString(QStringLiteral("EditorPanelCancelTouchButton"));
-        settings.action = [self] {
-            if (self)
-                self->cancel();
-        };
-    });
-    set.addItem(
-        [self](brisa::DynamicTouchBarItemButtonSettings& settings) {
-            settings.title = localizedString(QStringLiteral("EditorPanelSortTouchButton"));
-            settings.action = [self] {
-                if (self)
-                    self->apply();
-            };
-        },
-        [self](brisa::DynamicTouchBarItem& item) { item.setEnabled(self && self->canApply()); });
-    set.addItem(brisa::DynamicTouchBarItem::flexibleSpace());
+    touchBar_.addItemSet({}).addSheetButtons(
+        this, localizedString(QStringLiteral("EditorPanelCancelTouchButton")), [this] { cancel(); },
+        localizedString(QStringLiteral("EditorPanelSortTouchButton")), [this] { apply(); }, [this] { return canApply(); });
 
     loadLocation();
 }
