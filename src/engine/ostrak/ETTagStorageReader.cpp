@@ -188,6 +188,7 @@ QList<TagRecordSet> ETTagStorageReader::readChunks(const QList<QStringList>& chu
         ExifToolRequest request;
         request.arguments = readArguments();
         request.files = chunk;
+        request.readsEveryTag = true;
         request.timeout = chunkTimeout(chunk.size());
         futures.append(pool_.submit(std::move(request)).then(&parsingPool(), [chunk](const ExifToolResult& result) {
             const bool fileMayBeAtFault = result.state == ExifToolResult::State::TimedOut

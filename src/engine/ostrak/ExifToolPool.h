@@ -19,11 +19,12 @@ class ExifToolProcess;
 
 // The shared pool of ExifTool processes.
 //
-// Requests wait in one queue and go to whichever process is free, one request per process at
-// a time, so a short request never waits behind a long one while a process is idle. Processes
-// start only when requests outnumber the idle ones, up to maximumProcessCount(). Each process
-// is driven by its own thread; callers on any thread either keep the future of submit() or
-// block in execute().
+// Requests wait in one queue and go to whichever worker is free, one request per worker at a
+// time, so a short request never waits behind a long one while a worker is idle. Workers start
+// only when requests outnumber the idle ones, up to maximumProcessCount(). Each worker is driven
+// by its own thread and runs ExifTool for most requests and the tag reader for reads of every
+// tag (each process started on its first request); callers on any thread either keep the future
+// of submit() or block in execute().
 class ExifToolPool {
 public:
     explicit ExifToolPool(int maximumProcessCount = defaultProcessCount());
@@ -39,7 +40,7 @@ public:
     static int defaultProcessCount();
 
     int maximumProcessCount() const { return maximumProcessCount_; }
-    // Processes started so far and not shut down.
+    // Workers started so far and not shut down.
     int processCount() const;
 
     // The program to run ("exiftool" through PATH by default). Processes pick it up at their

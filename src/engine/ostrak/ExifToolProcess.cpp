@@ -3,6 +3,7 @@
 #include "engine/ostrak/ExifToolCommand.h"
 
 #include <QDeadlineTimer>
+#include <QFile>
 #include <QProcess>
 
 #include <algorithm>
@@ -46,7 +47,13 @@ int errorMarkerStatus(const QByteArray& error, const QByteArray& prefix)
 } // namespace
 
 ExifToolProcess::ExifToolProcess(QString program)
+    : ExifToolProcess(std::move(program), startArguments())
+{
+}
+
+ExifToolProcess::ExifToolProcess(QString program, QStringList startArguments)
     : program_(std::move(program))
+    , startArguments_(std::move(startArguments))
 {
 }
 
@@ -64,6 +71,22 @@ QStringList ExifToolProcess::startArguments()
 {
     return {QStringLiteral("-stay_open"), QStringLiteral("True"), QStringLiteral("-@"), QStringLiteral("-"),
             QStringLiteral("-common_args"), QStringLiteral("-charset"), QStringLiteral("filename=UTF8")};
+}
+
+QString ExifToolProcess::tagReaderProgram()
+{
+    return QStringLiteral("perl");
+}
+
+QStringList ExifToolProcess::tagReaderArguments()
+{
+    static const QStringList arguments = [] {
+        QFile script(QStringLiteral(":/engine/tag-reader.pl"));
+        if (!script.open(QIODevice::ReadOnly))
+            return QStringList();
+        return QStringList{QStringLiteral("-e"), QString::fromUtf8(script.readAll())};
+    }();
+    return arguments;
 }
 
 void ExifToolProcess::setProgram(const QString& program)
@@ -95,7 +118,7 @@ bool ExifToolProcess::ensureStarted(ExifToolResult& failure)
         return true;
     process_ = std::make_unique<QProcess>();
     process_->setProgram(program_);
-    process_->setArguments(startArguments());
+    process_->setArguments(startArguments_);
 #ifdef Q_OS_LINUX
     // At end of input a -stay_open ExifTool polls forever; if this program dies without
     // closing it, the child must die too rather than linger.

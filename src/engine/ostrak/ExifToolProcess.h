@@ -26,6 +26,8 @@ namespace ostrak {
 class ExifToolProcess {
 public:
     explicit ExifToolProcess(QString program = defaultProgram());
+    // Any program that speaks the same protocol, started with `startArguments`.
+    ExifToolProcess(QString program, QStringList startArguments);
     ~ExifToolProcess();
     ExifToolProcess(const ExifToolProcess&) = delete;
     ExifToolProcess& operator=(const ExifToolProcess&) = delete;
@@ -33,6 +35,11 @@ public:
     static QString defaultProgram();
     // The arguments the process is started with.
     static QStringList startArguments();
+    // The tag reader: a Perl program of ours over ExifTool's library that serves the read of
+    // every tag (ExifToolRequest::readsEveryTag) with ExifTool's exact output and errors, without
+    // the command-line program's general machinery. Empty arguments when it cannot be found.
+    static QString tagReaderProgram();
+    static QStringList tagReaderArguments();
 
     QString program() const { return program_; }
     // Takes effect at the next request; a running process of another program is stopped.
@@ -55,6 +62,7 @@ private:
     void kill();
 
     QString program_;
+    QStringList startArguments_;
     std::unique_ptr<QProcess> process_;
     quint64 nextSequence_ = 1;
     std::atomic<bool> aborted_ {false};

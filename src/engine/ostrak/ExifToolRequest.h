@@ -14,6 +14,9 @@ struct ExifToolRequest {
     QStringList files;
     // Past this the process is killed and replaced; only this request fails.
     std::chrono::milliseconds timeout = std::chrono::seconds(60);
+    // The read of every tag (ETTagStorageReader::readArguments() and files alone): the pool gives
+    // it to its tag reader, which answers exactly as ExifTool would, for less.
+    bool readsEveryTag = false;
 };
 
 } // namespace ostrak
