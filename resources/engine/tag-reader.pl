@@ -1,7 +1,8 @@
 # The tag reader: every tag of each file, read with ExifTool's library and printed in the PHP form
 # of `exiftool -php -G1:4 -a -l -struct -api QuickTimeUTC -All -FilePath`, so that one parser
-# reads both. It asks the library exactly what that command asks; it only skips the general
-# machinery of the command-line program, which costs about a sixth of each read.
+# reads both. It asks the library what that command asks, but converts each value once where
+# the command converts it twice, and skips the command-line program's general machinery:
+# about a fifth less time a read.
 #
 # Driven like `exiftool -stay_open True -@ -`: one argument per line on standard input, a
 # command ended by -executeN, its output ended by "{readyN}" and its error output by the
@@ -113,7 +114,18 @@ sub fileRecord {
         return undef;
     }
     my @found = ('All', 'FilePath');
-    my $info = $et->ImageInfo($file, \@found);
+    # As ImageInfo, with each value converted once for both its forms: the library keeps the
+    # pair, and the printed and numeric values asked for below come from it. Warnings that the
+    # conversions raise are dropped, as the library drops those raised while it gathers values.
+    $$et{FILENAME} = $$et{RAF} = undef;
+    $et->ParseArguments($file, \@found);
+    $et->ExtractInfo(undef);
+    my %extracted = map { $_ => 1 } keys %{$$et{VALUE}};
+    $et->GetValue($_, 'Both') for keys %extracted;
+    for (keys %{$$et{VALUE}}) {
+        delete $$et{VALUE}{$_} unless $extracted{$_};
+    }
+    my $info = $et->GetInfo(undef);
     unless (%$info) {
         my $error = $et->GetValue('Error');
         print STDERR 'Error: ' . (defined $error ? $error : 'Unknown file type') . " - $file\n";
