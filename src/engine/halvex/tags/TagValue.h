@@ -3,6 +3,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <memory>
+
 namespace ostrak {
 struct TagRecord;
 }
@@ -23,10 +25,10 @@ public:
     // Printed; list items joined with ", ".
     const QString& text() const { return text_; }
     const QString& numericText() const { return numericText_; }
-    bool isList() const { return !items_.isEmpty(); }
+    bool isList() const { return list_ != nullptr; }
     // Printed items of a list value; empty for a single value.
-    const QStringList& items() const { return items_; }
-    const QStringList& numericItems() const { return numericItems_; }
+    const QStringList& items() const;
+    const QStringList& numericItems() const;
     // The items of a list value, or the text as the one item of a single value.
     QStringList values() const;
 
@@ -34,15 +36,22 @@ public:
     qint64 binarySize() const { return binarySize_; }
     bool isStructure() const { return isStructure_; }
 
-    friend bool operator==(const TagValue&, const TagValue&) = default;
+    friend bool operator==(const TagValue& a, const TagValue& b);
 
 private:
+    // Few values are lists: their items live apart, so that a single value (most of the tens of
+    // thousands an opening holds) costs two texts and a pointer.
+    struct ListItems {
+        QStringList items;
+        QStringList numericItems;
+    };
+    void setItems(const QStringList& items, const QStringList& numericItems);
+
     QString text_;
     QString numericText_;
-    QStringList items_;
-    QStringList numericItems_;
-    bool isBinary_ = false;
+    std::shared_ptr<const ListItems> list_;
     qint64 binarySize_ = 0;
+    bool isBinary_ = false;
     bool isStructure_ = false;
 };
 
