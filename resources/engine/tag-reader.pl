@@ -9,6 +9,19 @@
 # -echo4 text, "${status}" replaced by the command's status. "-stay_open" "False" ends it.
 # Besides the read it takes only -ver.
 use strict;
+# The library of the exiftool program on PATH, the one every other request runs: a copy of
+# ExifTool unpacked with its own "lib" folder beside it comes before the system's.
+BEGIN {
+    require Cwd;
+    for my $dir (split /:/, $ENV{PATH} // '') {
+        my $program = ($dir eq '' ? '.' : $dir) . '/exiftool';
+        next unless -f $program and -x _;
+        my $real = Cwd::abs_path($program) // last;
+        (my $lib = $real) =~ s{/[^/]*$}{/lib};
+        unshift @INC, $lib if -f "$lib/Image/ExifTool.pm";
+        last;
+    }
+}
 use Image::ExifTool;
 
 binmode STDIN;

@@ -79,6 +79,39 @@ private Q_SLOTS:
         QVERIFY(result.output.isEmpty());
     }
 
+    // A copy of ExifTool unpacked with its "lib" folder, first on PATH, runs every other
+    // request: the reader must read with that library, not the system's.
+    void usesTheLibraryOfTheExifToolOnPath()
+    {
+        const QDir dir(dir_.path());
+        QVERIFY(dir.mkpath(QStringLiteral("unpacked/lib/Image/ExifTool")));
+        QVERIFY(dir.mkpath(QStringLiteral("bin")));
+        const auto write = [&dir](const QString& name, const QByteArray& text) {
+            QFile file(dir.filePath(name));
+            return file.open(QIODevice::WriteOnly) && file.write(text) == text.size();
+        };
+        QVERIFY(write(QStringLiteral("unpacked/lib/Image/ExifTool.pm"),
+                      "package Image::ExifTool;\nour $VERSION = '99.99';\n"
+                      "sub new { return bless {}, shift }\nsub Options { }\n1;\n"));
+        QVERIFY(write(QStringLiteral("unpacked/lib/Image/ExifTool/XMPStruct.pl"), "1;\n"));
+        QVERIFY(write(QStringLiteral("unpacked/exiftool"), "#!/bin/sh\n"));
+        QVERIFY(QFile::setPermissions(dir.filePath(QStringLiteral("unpacked/exiftool")),
+                                      QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+        // Found through a link, as an unpacked copy usually is.
+        QVERIFY(QFile::link(dir.filePath(QStringLiteral("unpacked/exiftool")), dir.filePath(QStringLiteral("bin/exiftool"))));
+
+        const QByteArray path = qgetenv("PATH");
+        qputenv("PATH", QFile::encodeName(dir.filePath(QStringLiteral("bin"))) + ':' + path);
+        ExifToolPool pool(1);
+        ExifToolRequest request;
+        request.arguments = {QStringLiteral("-ver")};
+        request.readsEveryTag = true;
+        const ExifToolResult result = pool.execute(std::move(request));
+        pool.shutdown(std::chrono::seconds(5));
+        qputenv("PATH", path);
+        QCOMPARE(result.output.trimmed(), QByteArray("99.99"));
+    }
+
 private:
     QTemporaryDir dir_;
     QStringList files_;
