@@ -118,6 +118,27 @@ sub sameValue {
     return 1;
 }
 
+# GetGroup($tag, 1), without the names of the other families that it works out each time.
+sub groupOfFamily1 {
+    my $tag = shift;
+    my $tagInfo = $$et{TAG_INFO}{$tag};
+    return $et->GetGroup($tag, 1) unless $tagInfo and $$tagInfo{GotGroups};
+    my $group = $$tagInfo{Groups}{1};
+    my $extra = $$et{TAG_EXTRA}{$tag};
+    if ($extra and $$extra{G1}) {
+        $group = $$extra{G1} =~ /^\+(.*)/ ? "$group$1" : $$extra{G1};
+    }
+    return $group || '';
+}
+
+# GetValue($tag, 'ValueConv'), taken from the pair the library kept when it converted the value.
+sub numericValue {
+    my $tag = shift;
+    my $both = $$et{BOTH}{$tag};
+    return $et->GetValue($tag, 'ValueConv') unless $both;
+    return defined $$both[0] ? $$both[0] : $$both[1];
+}
+
 # One file's record, or undef with its error on standard error.
 sub fileRecord {
     my ($file, $failed) = @_;
@@ -154,7 +175,7 @@ sub fileRecord {
         next unless defined $value;
         # Groups of families 1 and 4 ("Track1:Copy2"), as GetGroup($tag, '1:4') gives them, for less.
         # The copy number sets apart the tags that share a name and group, so none hides another.
-        my $group = $et->GetGroup($tag, 1);
+        my $group = groupOfFamily1($tag);
         if ($tag =~ /\((\d+)\)$/ and $group ne "Copy$1") {
             $group = $group eq '' || $group eq 'Main' ? "Copy$1" : "$group:Copy$1";
         }
@@ -163,7 +184,7 @@ sub fileRecord {
         my $key = "$group:$name";
         next if $seen{$key};
         $seen{$key} = 1;
-        my $numeric = $et->GetValue($tag, 'ValueConv');
+        my $numeric = numericValue($tag);
         # The fields of each tag in their sorted order: desc, num, val.
         $text .= ",\n  \"$key\" => Array(\n    \"desc\" => " . phpText($et->GetDescription($tag));
         $text .= ",\n    \"num\" => " . phpValue($numeric, '    ')
