@@ -5,6 +5,7 @@
 #include <QCoreApplication>
 #include <QDeadlineTimer>
 #include <QPromise>
+#include <QStandardPaths>
 #include <QThread>
 
 #include <algorithm>
@@ -173,8 +174,10 @@ void ExifToolPool::runWorker(Worker* worker)
             program = program_;
         }
         // Another program in place of ExifTool (a test's stand-in) serves every request itself.
+        // Without ExifTool on PATH the reader has no library either: ExifTool's own failure to
+        // start says so in plain words.
         const bool byReader = job->request.readsEveryTag && program == ExifToolProcess::defaultProgram()
-            && !ExifToolProcess::tagReaderArguments().isEmpty();
+            && !ExifToolProcess::tagReaderArguments().isEmpty() && !QStandardPaths::findExecutable(program).isEmpty();
         ExifToolProcess& process = byReader ? *worker->reader : *worker->process;
         if (!byReader)
             process.setProgram(program);

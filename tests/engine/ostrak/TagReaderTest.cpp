@@ -112,6 +112,28 @@ private Q_SLOTS:
         QCOMPARE(result.output.trimmed(), QByteArray("99.99"));
     }
 
+    // Perl without ExifTool: a read fails as ExifTool missing, not as a Perl library missing.
+    void readsWithoutExifToolSayItIsMissing()
+    {
+        const QDir dir(dir_.path());
+        QVERIFY(dir.mkpath(QStringLiteral("perl-only")));
+        QVERIFY(QFile::link(QStringLiteral("/usr/bin/perl"), dir.filePath(QStringLiteral("perl-only/perl"))));
+
+        const QByteArray path = qgetenv("PATH");
+        qputenv("PATH", QFile::encodeName(dir.filePath(QStringLiteral("perl-only"))));
+        ExifToolPool pool(1);
+        ExifToolRequest request;
+        request.arguments = ETTagStorageReader::readArguments();
+        request.files = {files_.first()};
+        request.readsEveryTag = true;
+        const ExifToolResult result = pool.execute(std::move(request));
+        pool.shutdown(std::chrono::seconds(5));
+        qputenv("PATH", path);
+        QCOMPARE(int(result.state), int(ExifToolResult::State::FailedToStart));
+        QCOMPARE(result.error.key(), QStringLiteral("ExifToolNotStartedError"));
+        QCOMPARE(result.error.arguments().value(0).toString(), ExifToolProcess::defaultProgram());
+    }
+
 private:
     QTemporaryDir dir_;
     QStringList files_;
