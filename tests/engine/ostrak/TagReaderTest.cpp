@@ -100,15 +100,11 @@ private Q_SLOTS:
         // Found through a link, as an unpacked copy usually is.
         QVERIFY(QFile::link(dir.filePath(QStringLiteral("unpacked/exiftool")), dir.filePath(QStringLiteral("bin/exiftool"))));
 
-        const QByteArray path = qgetenv("PATH");
-        qputenv("PATH", QFile::encodeName(dir.filePath(QStringLiteral("bin"))) + ':' + path);
-        ExifToolPool pool(1);
         ExifToolRequest request;
         request.arguments = {QStringLiteral("-ver")};
         request.readsEveryTag = true;
-        const ExifToolResult result = pool.execute(std::move(request));
-        pool.shutdown(std::chrono::seconds(5));
-        qputenv("PATH", path);
+        const ExifToolResult result = executeWithPath(QFile::encodeName(dir.filePath(QStringLiteral("bin"))) + ':' + qgetenv("PATH"),
+                                                      std::move(request));
         QCOMPARE(result.output.trimmed(), QByteArray("99.99"));
     }
 
@@ -119,22 +115,30 @@ private Q_SLOTS:
         QVERIFY(dir.mkpath(QStringLiteral("perl-only")));
         QVERIFY(QFile::link(QStringLiteral("/usr/bin/perl"), dir.filePath(QStringLiteral("perl-only/perl"))));
 
-        const QByteArray path = qgetenv("PATH");
-        qputenv("PATH", QFile::encodeName(dir.filePath(QStringLiteral("perl-only"))));
-        ExifToolPool pool(1);
         ExifToolRequest request;
         request.arguments = ETTagStorageReader::readArguments();
         request.files = {files_.first()};
         request.readsEveryTag = true;
-        const ExifToolResult result = pool.execute(std::move(request));
-        pool.shutdown(std::chrono::seconds(5));
-        qputenv("PATH", path);
+        const ExifToolResult result = executeWithPath(QFile::encodeName(dir.filePath(QStringLiteral("perl-only"))),
+                                                      std::move(request));
         QCOMPARE(int(result.state), int(ExifToolResult::State::FailedToStart));
         QCOMPARE(result.error.key(), QStringLiteral("ExifToolNotStartedError"));
         QCOMPARE(result.error.arguments().value(0).toString(), ExifToolProcess::defaultProgram());
     }
 
 private:
+    // The request run by a pool whose processes start with PATH set to `path`.
+    static ExifToolResult executeWithPath(const QByteArray& path, ExifToolRequest request)
+    {
+        const QByteArray saved = qgetenv("PATH");
+        qputenv("PATH", path);
+        ExifToolPool pool(1);
+        ExifToolResult result = pool.execute(std::move(request));
+        pool.shutdown(std::chrono::seconds(5));
+        qputenv("PATH", saved);
+        return result;
+    }
+
     QTemporaryDir dir_;
     QStringList files_;
 };
